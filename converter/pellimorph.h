@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Maps a converter argument to a code page: "ansi", "utf8", "big5", "gb", "sjis",
+// "ksc" in any case; every other word means the ANSI code page (0).
+int codePageFromName(const std::string& name);
+
+// Pellimorph's driver: args are the arguments after the program name, as UTF-8.
+// Writes its texts to out and returns the exit code.
+int runPellimorph(const std::vector<std::string>& args, std::ostream& out);

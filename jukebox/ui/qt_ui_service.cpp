@@ -1,0 +1,47 @@
+#include "jukebox/ui/qt_ui_service.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+#include "jukebox/ui/prompt_dialog.h"
+
+void QtUiService::showMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void QtUiService::fatal(const QString& text) {
+    showMessage(text);
+    std::exit(1);
+}
+
+bool QtUiService::prompt(const QString& caption, const QString& promptLine, QString& text) {
+    CPromptDialog dialog(parent_);
+    dialog.setCaption(caption);
+    dialog.setPrompt(promptLine);
+    return dialog.ask(text);
+}
+
+QStringList QtUiService::openFileNames(const QString& caption, const QString& folder,
+                                       const QString& filter) {
+    return QFileDialog::getOpenFileNames(parent_, caption, folder, filter);
+}
+
+QString QtUiService::saveFileName(const QString& caption, const QString& folder,
+                                  const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent_, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtUiService::dispatchEvents() {
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "jukebox/ui/ui_service.h"
+
+// The UI service of the running programs, on Qt Widgets.
+class QtUiService : public UiService {
+public:
+    // Dialogs are centred on parent when it is set.
+    explicit QtUiService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(const QString& text) override;
+    void fatal(const QString& text) override;
+    bool prompt(const QString& caption, const QString& promptLine, QString& text) override;
+    QStringList openFileNames(const QString& caption, const QString& folder,
+                              const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         const QString& defaultSuffix) override;
+    void dispatchEvents() override;
+
+private:
+    QPointer<QWidget> parent_;
+};

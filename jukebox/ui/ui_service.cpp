@@ -1,0 +1,8 @@
+#include "jukebox/ui/ui_service.h"
+
+void UiService::dispatchEventsIfDue() {
+    if (!sinceDispatch_.isValid() || sinceDispatch_.elapsed() >= kDispatchIntervalMs) {
+        dispatchEvents();
+        sinceDispatch_.start();
+    }
+}

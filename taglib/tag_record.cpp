@@ -1,0 +1,416 @@
+#include "taglib/tag_record.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include "taglib/genre_table.h"
+
+namespace {
+
+constexpr int kTitleOffset = 3;
+constexpr int kArtistOffset = 33;
+constexpr int kAlbumOffset = 63;
+constexpr int kYearOffset = 93;
+constexpr int kCommentOffset = 97;
+constexpr int kGenreOffset = 127;
+// ID3v1.1 keeps a track number in the last comment byte behind a zero byte.
+constexpr int kTrackZeroOffset = kCommentOffset + 28;
+constexpr int kTrackOffset = kCommentOffset + 29;
+constexpr int kCommentWidthWithTrack = 28;
+
+constexpr int kFirstMarkerByte = 248;
+constexpr int kLastMarkerByte = 254;
+
+// The MPEG header search looks at 4-byte groups below this offset.
+constexpr int kMpegSearchLimit = 4096;
+// The Xing tag sits 36 bytes after the frame header; its frame count 44 bytes after.
+constexpr int kXingTagOffset = 36;
+constexpr int kXingFramesOffset = 44;
+
+bool hasTagMarker(const uint8_t* block) {
+    return block[0] == 'T' && block[1] == 'A' && block[2] == 'G';
+}
+
+bool endsInMp3(std::u16string_view path) {
+    if (path.size() < 3) {
+        return false;
+    }
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    std::u16string_view tail = path.substr(path.size() - 3);
+    return lower(tail[0]) == u'm' && lower(tail[1]) == u'p' && tail[2] == u'3';
+}
+
+// Reads exactly size bytes at offset; false on a short read or an error.
+bool readAt(int fd, void* buffer, size_t size, int64_t offset) {
+    auto* out = static_cast<uint8_t*>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = pread(fd, out + done, size - done, static_cast<off_t>(offset) + done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool writeAt(int fd, const void* buffer, size_t size, int64_t offset) {
+    const auto* in = static_cast<const uint8_t*>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = pwrite(fd, in + done, size - done, static_cast<off_t>(offset) + done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+int bitrateFromTable(int versionBits, int layerBits, int index) {
+    static constexpr std::array<std::array<int16_t, 14>, 5> kTables = {{
+        {32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},  // MPEG-1 Layer I
+        {32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},     // MPEG-1 Layer II
+        {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},      // MPEG-1 Layer III
+        {32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},     // MPEG-2 Layer I
+        {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},          // all others
+    }};
+    if (index < 1 || index > 14) {
+        return 0;  // free format or invalid
+    }
+    size_t table = 4;
+    if (versionBits == 3 && layerBits == 3) {
+        table = 0;
+    } else if (versionBits == 3 && layerBits == 2) {
+        table = 1;
+    } else if (versionBits == 3 && layerBits == 1) {
+        table = 2;
+    } else if (versionBits == 2 && layerBits == 3) {
+        table = 3;
+    }
+    return kTables[table][static_cast<size_t>(index - 1)];
+}
+
+}  // namespace
+
+TagRecord::TagRecord(const CodePageConverter& converter) : converter_(converter) {}
+
+TagRecord::~TagRecord() {
+    if (isOpen) {
+        close();
+    }
+}
+
+void TagRecord::clearTexts() {
+    title.clear();
+    artist.clear();
+    album.clear();
+    year.clear();
+    comment.clear();
+    genreText.clear();
+}
+
+bool TagRecord::open(std::u16string_view path) {
+    if (isOpen) {
+        close();
+    }
+    genreIndex = kGenreNeverRead;
+    clearTexts();
+    if (!endsInMp3(path)) {
+        return false;
+    }
+    std::string localPath = utf16ToUtf8(path);
+    // Non-blocking so that a FIFO named *.mp3 cannot hang the open; only regular
+    // files are kept.
+    int flags = (accessMode == kReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(localPath.c_str(), flags);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    fd_ = fd;
+    isOpen = true;
+    return true;
+}
+
+bool TagRecord::close() {
+    if (!isOpen) {
+        return false;
+    }
+    int result = ::close(fd_);
+    fd_ = -1;
+    isOpen = false;
+    return result == 0;
+}
+
+int64_t TagRecord::fileLength() const {
+    struct stat info {};
+    if (!isOpen || fstat(fd_, &info) != 0) {
+        return -1;
+    }
+    return info.st_size;
+}
+
+bool TagRecord::readLastBlock(uint8_t* block) const {
+    int64_t length = fileLength();
+    return length >= kBlockSize && readAt(fd_, block, kBlockSize, length - kBlockSize);
+}
+
+int TagRecord::codePageForGenreByte(int g) const {
+    if (!autoTranslate) {
+        return CodePage::Ansi;
+    }
+    switch (g) {
+        case 248:
+            return CodePage::Big5;
+        case 249:
+            return CodePage::ShiftJis;
+        case 250:
+            return CodePage::Gb;
+        case 251:
+            return CodePage::Ksc;
+        case 254:
+            return CodePage::Utf8;
+        default:
+            return defaultCodePage;
+    }
+}
+
+bool TagRecord::read() {
+    uint8_t block[kBlockSize] = {};
+    bool haveBlock = readLastBlock(block);
+    clearTexts();
+    genreIndex = 0;
+    if (!haveBlock || !hasTagMarker(block)) {
+        return false;
+    }
+    int g = block[kGenreOffset];
+    genreIndex = static_cast<uint16_t>(g);
+    if (selectCodePage) {
+        codePage = codePageForGenreByte(g);
+    }
+    if (g > 147) {
+        genreIndex = static_cast<uint16_t>(g - 100);
+    }
+    decodeField(title, block + kTitleOffset, kTextWidth);
+    decodeField(artist, block + kArtistOffset, kTextWidth);
+    decodeField(album, block + kAlbumOffset, kTextWidth);
+    decodeField(year, block + kYearOffset, kYearWidth);
+    decodeField(comment, block + kCommentOffset, kTextWidth);
+    genreText = genreName(genreIndex);
+    return true;
+}
+
+bool TagRecord::write() {
+    if (accessMode == kReadOnly || !isOpen) {
+        return false;
+    }
+    uint8_t old[kBlockSize] = {};
+    bool replacing = readLastBlock(old) && hasTagMarker(old);
+
+    uint8_t block[kBlockSize] = {};
+    encodeField(block + kTitleOffset, title, kTextWidth);
+    encodeField(block + kArtistOffset, artist, kTextWidth);
+    encodeField(block + kAlbumOffset, album, kTextWidth);
+    encodeField(block + kYearOffset, year, kYearWidth);
+    // Keep an ID3v1.1 track number when the new comment leaves room for it.
+    bool oldHasTrack = replacing && old[kTrackZeroOffset] == 0 && old[kTrackOffset] != 0;
+    if (oldHasTrack &&
+        encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack) {
+        encodeField(block + kCommentOffset, comment, kCommentWidthWithTrack);
+        block[kTrackZeroOffset] = 0;
+        block[kTrackOffset] = old[kTrackOffset];
+    } else {
+        encodeField(block + kCommentOffset, comment, kTextWidth);
+    }
+    int genre = genreIndex & 0xFF;
+    if (genre > 147) {
+        genre = (genre + 100) & 0xFF;
+    }
+    block[kGenreOffset] = static_cast<uint8_t>(genre);
+    block[0] = 'T';
+    block[1] = 'A';
+    block[2] = 'G';
+
+    int64_t length = fileLength();
+    if (length < 0) {
+        return false;
+    }
+    int64_t position = replacing ? length - kBlockSize : length;
+    return writeAt(fd_, block, kBlockSize, position);
+}
+
+bool TagRecord::removeTag() {
+    int64_t length = fileLength();
+    if (accessMode == kReadOnly || !isOpen) {
+        return false;
+    }
+    uint8_t old[kBlockSize] = {};
+    if (readLastBlock(old) && hasTagMarker(old)) {
+        return ftruncate(fd_, static_cast<off_t>(length - kBlockSize)) == 0;
+    }
+    return true;
+}
+
+bool TagRecord::readMpegFacts() {
+    versionBits = 0;
+    layerBits = 0;
+    bitrateKbps = 0;
+    isXing = false;
+    if (!isOpen) {
+        return false;
+    }
+    // One read covers every 4-byte group of the search and the Xing fields behind
+    // a header found in the last group.
+    std::array<uint8_t, kMpegSearchLimit + kXingFramesOffset + 4> head{};
+    ssize_t got = 0;
+    for (;;) {
+        ssize_t n = pread(fd_, head.data() + got, head.size() - static_cast<size_t>(got), got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += n;
+        if (static_cast<size_t>(got) == head.size()) {
+            break;
+        }
+    }
+    int found = -1;
+    for (int offset = 0; offset < kMpegSearchLimit && offset + 4 <= got; offset += 4) {
+        if (head[offset] == 0xFF && (head[offset + 1] & 0xE0) == 0xE0) {
+            found = offset;
+            break;
+        }
+    }
+    if (found < 0) {
+        return false;
+    }
+    const uint8_t* header = head.data() + found;
+    versionBits = (header[1] >> 3) & 3;
+    layerBits = (header[1] >> 1) & 3;
+    int bitrateIndex = header[2] >> 4;
+
+    if (found + kXingTagOffset + 4 <= got) {
+        const uint8_t* tag = header + kXingTagOffset;
+        auto lower = [](uint8_t c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+        isXing = lower(tag[0]) == 'x' && lower(tag[1]) == 'i' && lower(tag[2]) == 'n' &&
+                 lower(tag[3]) == 'g';
+    }
+    if (isXing) {
+        uint32_t frames = 0;
+        if (found + kXingFramesOffset + 4 <= got) {
+            const uint8_t* count = header + kXingFramesOffset;
+            frames = (uint32_t{count[0]} << 24) | (uint32_t{count[1]} << 16) |
+                     (uint32_t{count[2]} << 8) | uint32_t{count[3]};
+        }
+        // Every frame counts 26.1 ms, whatever its sample rate.
+        int64_t duration = int64_t{frames} * 261 / 10;
+        durationMs = static_cast<int32_t>(std::min<int64_t>(duration, INT32_MAX));
+        // Bits per millisecond are kbit/s; an empty Xing count gives no rate.
+        bitrateKbps = durationMs > 0 ? static_cast<int32_t>(fileLength() * 8 / durationMs) : 0;
+    } else {
+        bitrateKbps = bitrateFromTable(versionBits, layerBits, bitrateIndex);
+    }
+    return versionBits != 0;
+}
+
+std::u16string TagRecord::genreName(int index) {
+    if (index >= 0 && index < kGenreCount) {
+        return std::u16string(kGenreNames[static_cast<size_t>(index)]);
+    }
+    if (index >= kFirstMarkerByte && index <= kLastMarkerByte) {
+        return std::u16string(kMarkerNames[static_cast<size_t>(index - kFirstMarkerByte)]);
+    }
+    return u"Unknown";
+}
+
+bool TagRecord::fieldByCode(uint32_t code, std::u16string& out) const {
+    if (code == fourCC("INAM")) {
+        out = title;
+    } else if (code == fourCC("IART")) {
+        out = artist;
+    } else if (code == fourCC("ISRC")) {
+        out = album;
+    } else if (code == fourCC("ICRD")) {
+        out = year;
+    } else if (code == fourCC("ICMT")) {
+        out = comment;
+    } else if (code == fourCC("IGNR")) {
+        out = genreText;
+    } else {
+        out.clear();
+    }
+    return !out.empty();
+}
+
+void TagRecord::decodeField(std::u16string& dest, const uint8_t* field, int width) const {
+    // The text ends at the first zero byte; trailing spaces before it are padding
+    // too (an ID3v1.1 comment is followed by a zero and the track byte). The first
+    // byte always counts, so a field of spaces reads as one space.
+    const auto* text = reinterpret_cast<const char*>(field);
+    int end = static_cast<int>(std::find(text, text + width, '\0') - text);
+    while (end > 1 && text[end - 1] == ' ') {
+        --end;
+    }
+    dest = converter_.toUtf16(codePage, std::string_view(text, static_cast<size_t>(end)));
+    if (dest.size() > static_cast<size_t>(width)) {
+        dest.resize(static_cast<size_t>(width));
+    }
+}
+
+std::string TagRecord::encodeWholeCharacters(std::u16string_view text, int width) const {
+    // Fast path: the whole text fits.
+    std::string whole = converter_.fromUtf16(codePage, text);
+    if (whole.size() <= static_cast<size_t>(width)) {
+        return whole;
+    }
+    // Otherwise add one character (a surrogate pair counts as one) at a time and
+    // stop before the first that would not fit whole.
+    std::string fitted;
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t units = 1;
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+            text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            units = 2;
+        }
+        std::string bytes = converter_.fromUtf16(codePage, text.substr(i, units));
+        if (fitted.size() + bytes.size() > static_cast<size_t>(width)) {
+            break;
+        }
+        fitted += bytes;
+        i += units;
+    }
+    return fitted;
+}
+
+void TagRecord::encodeField(uint8_t* dest, std::u16string_view text, int width) const {
+    std::memset(dest, 0, static_cast<size_t>(width));
+    std::u16string_view untilTerminator = text.substr(0, text.find(u'\0'));
+    std::string bytes = encodeWholeCharacters(untilTerminator, width);
+    std::memcpy(dest, bytes.data(), bytes.size());
+    // Pad with spaces; the first byte stays as it is, so an empty field keeps its zero.
+    for (int i = width - 1; i >= 1 && (dest[i] == 0 || dest[i] == ' '); --i) {
+        dest[i] = ' ';
+    }
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "taglib/code_page_converter.h"
+
+// The four-character codes of fieldByCode, as 32-bit numbers whose bytes in memory
+// order are the four characters.
+constexpr uint32_t fourCC(const char (&code)[5]) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = (value << 8) | static_cast<uint8_t>(code[i]);
+    }
+    if constexpr (std::endian::native == std::endian::big) {
+        value =
+            (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
+    }
+    return value;
+}
+
+// One MP3 file's ID3v1 block, the last 128 bytes of the file:
+//
+//   offset  width  content
+//     0       3    "TAG"
+//     3      30    title      } text in codePage, ended by the first zero byte;
+//    33      30    artist     } trailing spaces and zeros are padding, written
+//    63      30    album      } as spaces with a zero kept in the first byte of
+//    93       4    year       } an empty field
+//    97      30    comment    (ID3v1.1: byte 28 zero, byte 29 the track number)
+//   127       1    genre byte (248..254 mark the code page of the text)
+//
+// Genre bytes above 147 are folded to index byte - 100 on reading and unfolded on
+// writing, so the code-page markers 248..254 travel as indexes 148..154.
+//
+// The record also gathers the facts of the first MPEG audio frame header near the
+// start of the file (readMpegFacts). It shows no messages; callers decide.
+class TagRecord {
+public:
+    static constexpr int kBlockSize = 128;
+    static constexpr int kTextWidth = 30;
+    static constexpr int kYearWidth = 4;
+    static constexpr int kGenreCount = 148;
+    static constexpr uint16_t kGenreNeverRead = 65535;
+    static constexpr int kReadOnly = 1;
+
+    explicit TagRecord(const CodePageConverter& converter = IcuCodePageConverter::instance());
+    ~TagRecord();
+    TagRecord(const TagRecord&) = delete;
+    TagRecord& operator=(const TagRecord&) = delete;
+
+    // Texts of the block, UTF-16.
+    std::u16string title;
+    std::u16string artist;
+    std::u16string album;
+    std::u16string year;
+    std::u16string comment;
+    std::u16string genreText;
+    uint16_t genreIndex = kGenreNeverRead;
+
+    int accessMode = kReadOnly;  // 1 read-only; any other value read and write
+    bool isOpen = false;
+    bool winampGenres = false;
+    bool autoTranslate = false;  // a read honours the code-page markers
+    bool marlowExtension = false;
+    bool selectCodePage = false;  // a read chooses codePage itself
+    int codePage = CodePage::Utf8;
+    int defaultCodePage = CodePage::Utf8;
+
+    // MPEG facts.
+    uint8_t versionBits = 0;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
+    uint8_t layerBits = 0;    // 3 Layer I, 2 Layer II, 1 Layer III
+    int32_t bitrateKbps = 0;
+    bool isXing = false;
+    int32_t durationMs = 0;  // valid only when isXing is set
+
+    // Opens an existing file whose path ends in "mp3" (any case). Empties the texts
+    // and marks the genre as never read, whatever the outcome.
+    bool open(std::u16string_view path);
+    bool close();
+    // Reads the block; false when the file has none (the texts are then empty and
+    // the genre index 0).
+    bool read();
+    // Writes the block over the old one, or appends it when there is none.
+    bool write();
+    // Cuts the block off the file; true also when there was none.
+    bool removeTag();
+    bool readMpegFacts();
+
+    // The name of a genre index 0..147, of a marker byte 248..254, else "Unknown".
+    static std::u16string genreName(int index);
+    // Copies the text named by a four-character code ("INAM" title, "IART" artist,
+    // "ISRC" album, "ICRD" year, "ICMT" comment, "IGNR" genre); true when not empty.
+    bool fieldByCode(uint32_t code, std::u16string& out) const;
+
+    // One fixed-width field of the block to UTF-16 and back, in codePage.
+    void decodeField(std::u16string& dest, const uint8_t* field, int width) const;
+    void encodeField(uint8_t* dest, std::u16string_view text, int width) const;
+
+private:
+    // The length of the open file, or -1.
+    int64_t fileLength() const;
+    // Reads the last block of the file into block; false when the file is shorter
+    // than a block or the read fails.
+    bool readLastBlock(uint8_t* block) const;
+    // The code page a read uses for a block whose genre byte is g.
+    int codePageForGenreByte(int g) const;
+    // The longest run of whole characters of text that fits width bytes.
+    std::string encodeWholeCharacters(std::u16string_view text, int width) const;
+    void clearTexts();
+
+    const CodePageConverter& converter_;
+    int fd_ = -1;
+};

@@ -1,0 +1,41 @@
+#include "tests/support/recording_ui_service.h"
+
+bool RecordingUiService::prompt(const QString& caption, const QString&, QString& text) {
+    promptCaptions.append(caption);
+    if (promptAnswers.empty()) {
+        return false;
+    }
+    std::optional<QString> answer = promptAnswers.front();
+    promptAnswers.pop_front();
+    if (!answer) {
+        return false;
+    }
+    text = *answer;
+    return true;
+}
+
+QStringList RecordingUiService::openFileNames(const QString&, const QString&, const QString&) {
+    if (openAnswers.empty()) {
+        return {};
+    }
+    QStringList answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+QString RecordingUiService::saveFileName(const QString&, const QString&, const QString&,
+                                         const QString&) {
+    if (saveAnswers.empty()) {
+        return {};
+    }
+    QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+void RecordingUiService::dispatchEvents() {
+    ++dispatchCount;
+    if (onDispatch) {
+        onDispatch();
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "jukebox/ui/ui_service.h"
+
+// A UI service for tests: records every message, answers prompts and file dialogs
+// from queues the test fills, and never blocks.
+class RecordingUiService : public UiService {
+public:
+    void showMessage(const QString& text) override { messages.append(text); }
+    void fatal(const QString& text) override {
+        messages.append(text);
+        fatalMessages.append(text);
+    }
+    bool prompt(const QString& caption, const QString& promptLine, QString& text) override;
+    QStringList openFileNames(const QString& caption, const QString& folder,
+                              const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         const QString& defaultSuffix) override;
+    void dispatchEvents() override;
+
+    QStringList messages;       // every message, fatal ones included, in order
+    QStringList fatalMessages;  // the messages that would have ended the program
+    int dispatchCount = 0;
+
+    // Answers for prompt(): a value is OK with that text, nullopt is Cancel. With
+    // the queue empty a prompt is cancelled.
+    std::deque<std::optional<QString>> promptAnswers;
+    QStringList promptCaptions;
+    std::deque<QStringList> openAnswers;
+    std::deque<QString> saveAnswers;
+
+    // Run at every dispatch, so a test can act "while the loop runs" (press Abort).
+    std::function<void()> onDispatch;
+};
