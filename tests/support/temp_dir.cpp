@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -33,4 +37,19 @@ void writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
     if (!out) {
         ADD_FAILURE() << "cannot write " << path;
     }
+}
+
+FileSizeLimit::FileSizeLimit(long long limit) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    oldSoft_ = static_cast<long long>(old.rlim_cur);
+    oldHard_ = static_cast<long long>(old.rlim_max);
+    std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
+    rlimit lowered{static_cast<rlim_t>(limit), old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit old{static_cast<rlim_t>(oldSoft_), static_cast<rlim_t>(oldHard_)};
+    setrlimit(RLIMIT_FSIZE, &old);
 }

@@ -24,3 +24,17 @@ private:
 // Whole-file helpers for fixtures.
 std::string readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// Makes every write past limit bytes of any file fail (EFBIG) while it lives, so
+// tests can see how a failed save behaves, also when they run as root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long limit);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long oldSoft_;
+    long long oldHard_;
+};

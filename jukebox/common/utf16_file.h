@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The UTF-16 text files the jukebox writes itself (tracklists, the dictionary):
+// little-endian, beginning with the byte-order mark, every line ended by CR LF.
+
+enum class Utf16FileStatus {
+    Ok,          // text holds everything after the mark
+    Empty,       // a file of 0 bytes: an empty list
+    CannotOpen,  // missing or unreadable
+    NotUnicode,  // the first unit is not the mark (big-endian, UTF-8, ANSI, ...)
+};
+
+Utf16FileStatus ReadUtf16File(const QString& path, QString& text);
+
+// Writes bytes to path whole or not at all: on failure the old file stays as it
+// was. (A buffered QSaveFile misses a short write when the disk fills and commits
+// a cut file, so the writes go to the file unbuffered and are checked.)
+bool SaveFileWhole(const QString& path, const QByteArray& bytes);
+
+// Writes the mark and each line followed by CR LF, whole or not at all: on
+// failure the old file stays as it was.
+bool WriteUtf16Lines(const QString& path, const QStringList& lines);

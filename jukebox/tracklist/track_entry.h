@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// Where an entry's texts came from.
+enum MappingKind { MappingNone = 0, MappingDictionary = 1, MappingTag = 2 };
+
+// One tracklist entry: a path and what was found out about it when it joined the
+// list. Copied by value.
+struct TrackEntry {
+    int playable = 0;  // the file was found when the entry was built
+    QString path;      // exactly as it was passed in
+    QString artist;
+    QString name;  // the tag's title, else the file name
+    QString genre;
+    QString date;
+    QString comment;
+    QString source;
+    bool artistFound = false;
+    bool nameFound = false;
+    bool genreFound = false;
+    bool dateFound = false;
+    bool commentFound = false;
+    bool sourceFound = false;
+    int mappingKind = MappingNone;
+    int mediaKind = 0;  // MediaClass of the extension: 1 video, 2 audio, 0 neither
+    bool isXing = false;
+    int durationMs = 0;
+    int bitrateKbps = 0;
+
+    friend bool operator==(const TrackEntry&, const TrackEntry&) = default;
+};
+
+// Fills an entry from the mapping dictionary: the row whose file name equals the
+// entry path's file name, exactly. The tracklist asks it for files whose tags
+// cannot be read and for streams.
+class DictionaryLookup {
+public:
+    virtual ~DictionaryLookup() = default;
+    // True when a row matched; the entry is left untouched otherwise.
+    virtual bool FindInDictionary(TrackEntry& entry) const = 0;
+};

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "jukebox/options/extension_lists.h"
+#include "tests/support/recording_ui_service.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+class ExtensionListsTest : public testing::Test {
+protected:
+    QString folder() const { return QString::fromStdString(dir.path().string()); }
+    TempDir dir;
+    RecordingUiService ui;
+};
+
+TEST_F(ExtensionListsTest, ClassifiesIgnoringCaseVideoFirst) {
+    ExtensionLists lists(ui, {QStringLiteral("MP3"), QStringLiteral("ogg"), QStringLiteral("avi")},
+                         {QStringLiteral("avi"), QStringLiteral(".mkv")});
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("mp3")), MediaAudio);
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("Ogg")), MediaAudio);
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("AVI")), MediaVideo);
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("mkv")), MediaNone);
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral(".mkv")), MediaVideo);
+    EXPECT_EQ(lists.ClassifyExtension(QString()), MediaNone);
+    EXPECT_TRUE(IsStreamExtension(QStringLiteral("ASF")));
+    EXPECT_TRUE(IsStreamExtension(QStringLiteral("asx")));
+    EXPECT_FALSE(IsStreamExtension(QStringLiteral("asfx")));
+}
+
+TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) {
+    writeFileBytes(dir / "audio.flt", "mp3\r\n\r\nwav\r\n\xE9xt\nlast");
+    writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\n");
+    ExtensionLists lists(ui, folder());
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(lists.audioExtensions(),
+              QStringList({QStringLiteral("mp3"), QStringLiteral("wav"),
+                           QString::fromUtf16(u"\u00E9xt"), QStringLiteral("last")}));
+    EXPECT_EQ(lists.videoExtensions(), QStringList({QString(259, u'v'), QString(41, u'v')}));
+}
+
+TEST_F(ExtensionListsTest, MissingFilesAreReportedAndCreatedEmpty) {
+    writeFileBytes(dir / "audio.flt", "mp3\r\n");
+    ExtensionLists lists(ui, folder());
+    EXPECT_EQ(ui.messages,
+              QStringList({QStringLiteral("Cannot open video.flt\nWill attempt to create")}));
+    EXPECT_TRUE(std::filesystem::exists(dir / "video.flt"));
+    EXPECT_EQ(readFileBytes(dir / "video.flt"), "");
+    EXPECT_TRUE(lists.videoExtensions().isEmpty());
+    ui.messages.clear();
+    ExtensionLists again(ui, folder());
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(ExtensionListsTest, AFolderThatCannotHoldTheFilesEndsTheProgram) {
+    ExtensionLists lists(ui, QString::fromStdString((dir / "no" / "such").string()));
+    EXPECT_EQ(ui.fatalMessages.size(), 2);
+    EXPECT_EQ(ui.fatalMessages.value(0), QStringLiteral("Cannot create.  Exiting..."));
+}
+
+TEST_F(ExtensionListsTest, SavesCrLfLinesWholeOrNotAtAll) {
+    writeFileBytes(dir / "audio.flt", "wav\r\n");
+    writeFileBytes(dir / "video.flt", "avi\r\n");
+    ExtensionLists lists(ui, folder());
+    ASSERT_TRUE(lists.replaceAndSave(
+        {QStringLiteral("aac"), QStringLiteral("ogg"), QString::fromUtf16(u"\u4E2D")}, {}));
+    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n");
+    EXPECT_EQ(readFileBytes(dir / "video.flt"), "");
+    {
+        FileSizeLimit limit(4);
+        EXPECT_FALSE(lists.replaceAndSave({QStringLiteral("flac"), QStringLiteral("opus")},
+                                          {QStringLiteral("webm")}));
+    }
+    EXPECT_EQ(ui.messages, QStringList({QStringLiteral("Cannot open audio.flt"),
+                                        QStringLiteral("Cannot open video.flt")}));
+    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n");
+    EXPECT_EQ(lists.audioExtensions().size(), 2);  // memory keeps the new lists
+}
+
+}  // namespace
