@@ -145,8 +145,9 @@ bool TagRecord::open(std::u16string_view path) {
         ::close(fd);
         return false;
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // O_NONBLOCK has no effect on a regular file, so it may stay.
     fd_ = fd;
+    length_ = info.st_size;
     isOpen = true;
     return true;
 }
@@ -162,11 +163,12 @@ bool TagRecord::close() {
 }
 
 int64_t TagRecord::fileLength() const {
+    return isOpen ? length_ : -1;
+}
+
+void TagRecord::refreshLength() {
     struct stat info {};
-    if (!isOpen || fstat(fd_, &info) != 0) {
-        return -1;
-    }
-    return info.st_size;
+    length_ = fstat(fd_, &info) == 0 ? info.st_size : -1;
 }
 
 bool TagRecord::readLastBlock(uint8_t* block) const {
@@ -255,7 +257,9 @@ bool TagRecord::write() {
         return false;
     }
     int64_t position = replacing ? length - kBlockSize : length;
-    return writeAt(fd_, block, kBlockSize, position);
+    bool written = writeAt(fd_, block, kBlockSize, position);
+    refreshLength();
+    return written;
 }
 
 bool TagRecord::removeTag() {
@@ -265,7 +269,9 @@ bool TagRecord::removeTag() {
     }
     uint8_t old[kBlockSize] = {};
     if (readLastBlock(old) && hasTagMarker(old)) {
-        return ftruncate(fd_, static_cast<off_t>(length - kBlockSize)) == 0;
+        bool cut = ftruncate(fd_, static_cast<off_t>(length - kBlockSize)) == 0;
+        refreshLength();
+        return cut;
     }
     return true;
 }
