@@ -258,6 +258,15 @@ bool TagRecord::write() {
     }
     int64_t position = replacing ? length - kBlockSize : length;
     bool written = writeAt(fd_, block, kBlockSize, position);
+    if (!written) {
+        // A write cut short (a full disk, a size limit) must not leave half a block:
+        // put the old bytes back, or cut the appended piece off again.
+        if (replacing) {
+            writeAt(fd_, old, kBlockSize, position);
+        } else if (ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+            // Nothing more can be done; the caller reports the failed write.
+        }
+    }
     refreshLength();
     return written;
 }

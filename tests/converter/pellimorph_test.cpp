@@ -163,6 +163,22 @@ TEST_F(PellimorphTest, LeavesAFileWithoutATagAsItWas) {
     EXPECT_EQ(readFileBytes(path), audioBody());
 }
 
+TEST_F(PellimorphTest, AFailedWriteIsReportedAndExitsWithOne) {
+    RawBlock block{"\xA4\xA4", "", "", "", "", 0};
+    std::filesystem::path path = tagged("full.mp3", block);
+    std::string before = readFileBytes(path);
+    ProcessResult result;
+    {
+        // The child inherits the limit: its write of the last block goes past it.
+        FileSizeLimit limit(static_cast<long long>(before.size()) - 64);
+        result = run({"big5", "utf8", path.string()});
+    }
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find("Cannot write the tag of " + path.string()), std::string::npos)
+        << result.output;
+    EXPECT_EQ(readFileBytes(path), before);
+}
+
 TEST_F(PellimorphTest, HandlesPathsWithSpacesAndNonAsciiLetters) {
     std::filesystem::path folder = dir / "Mes chansons préférées";
     std::filesystem::create_directory(folder);

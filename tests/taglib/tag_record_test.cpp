@@ -268,6 +268,29 @@ TEST_F(TagRecordTest, ReadWriteRecordRefusesAReadOnlyFile) {
     }
 }
 
+TEST_F(TagRecordTest, AWriteCutShortLeavesTheFileAsItWas) {
+    std::string plain = audioBody(1000);
+    std::string tagged = audioBody(1000) + RawBlock{"Old", "", "", "", "", 3}.bytes();
+    auto appendPath = makeFile("append.mp3", plain);
+    auto replacePath = makeFile("replace.mp3", tagged);
+    TagRecord record;
+    record.accessMode = 2;
+    {
+        FileSizeLimit limit(1000 + 64);  // half of an appended block fits
+        ASSERT_TRUE(record.open(native(appendPath)));
+        record.title = u"New";
+        EXPECT_FALSE(record.write());
+        record.close();
+        ASSERT_TRUE(record.open(native(replacePath)));
+        ASSERT_TRUE(record.read());
+        record.title = u"New";
+        EXPECT_FALSE(record.write());
+        record.close();
+    }
+    EXPECT_EQ(readFileBytes(appendPath), plain);
+    EXPECT_EQ(readFileBytes(replacePath), tagged);
+}
+
 TEST_F(TagRecordTest, RemoveTagCutsOnlyARealBlock) {
     std::string body = audioBody(500);
     auto tagged = makeFile("t.mp3", body + RawBlock{"x", "", "", "", "", 0}.bytes());
