@@ -47,12 +47,13 @@ bool endsInMp3(std::u16string_view path) {
     return lower(tail[0]) == u'm' && lower(tail[1]) == u'p' && tail[2] == u'3';
 }
 
-// Reads exactly size bytes at offset; false on a short read or an error.
-bool readAt(int fd, void* buffer, size_t size, int64_t offset) {
-    auto* out = static_cast<uint8_t*>(buffer);
+// Moves exactly size bytes at offset with pread or pwrite; false on a short
+// transfer or an error.
+template <typename Buffer, typename Transfer>
+bool transferAll(int fd, Buffer* buffer, size_t size, int64_t offset, Transfer transfer) {
     size_t done = 0;
     while (done < size) {
-        ssize_t n = pread(fd, out + done, size - done, static_cast<off_t>(offset) + done);
+        ssize_t n = transfer(fd, buffer + done, size - done, static_cast<off_t>(offset) + done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -64,20 +65,12 @@ bool readAt(int fd, void* buffer, size_t size, int64_t offset) {
     return true;
 }
 
-bool writeAt(int fd, const void* buffer, size_t size, int64_t offset) {
-    const auto* in = static_cast<const uint8_t*>(buffer);
-    size_t done = 0;
-    while (done < size) {
-        ssize_t n = pwrite(fd, in + done, size - done, static_cast<off_t>(offset) + done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+bool readAt(int fd, uint8_t* buffer, size_t size, int64_t offset) {
+    return transferAll(fd, buffer, size, offset, ::pread);
+}
+
+bool writeAt(int fd, const uint8_t* buffer, size_t size, int64_t offset) {
+    return transferAll(fd, buffer, size, offset, ::pwrite);
 }
 
 int bitrateFromTable(int versionBits, int layerBits, int index) {
