@@ -34,12 +34,14 @@ private:
 };
 
 // The names in a folder, in the order the file system gives them; hidden ones too.
-QStringList listFolder(const QString& folder) {
+// Events go on being dispatched while a very large folder is listed.
+QStringList listFolder(const QString& folder, UiService& ui) {
     QStringList names;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         names.append(it.fileName());
+        ui.dispatchEventsIfDue();
     }
     return names;
 }
@@ -192,7 +194,7 @@ int DictionaryStore::AddToDictionary(const QString& path) {
             return;
         }
         visitedFolders.insert(real);
-        stack.push_back(Level{item, listFolder(item)});
+        stack.push_back(Level{item, listFolder(item, ui_)});
     };
 
     visit(path);

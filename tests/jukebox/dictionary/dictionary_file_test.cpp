@@ -43,18 +43,6 @@ TEST_F(DictionaryTest, LoadsGenreAndDateBeforeSourceAndSavesTheSameBytes) {
     EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Dictionary saved")});
 }
 
-TEST_F(DictionaryTest, RowsMadeInMemorySaveInFileOrder) {
-    store.AddToDictionary(QStringLiteral("/x/Song.avi"));
-    for (int column = ColumnDisplay; column < DictionaryColumnCount; ++column) {
-        store.setText(0, column, QStringLiteral("c%1").arg(column));
-    }
-    ASSERT_TRUE(store.SaveDictionary());
-    // Columns: 1 Display, 2 Artist, 3 Source, 4 Genre, 5 Date, 6 Comment.
-    EXPECT_EQ(dicFile(), dicBytes({QStringLiteral("Song.avi"), QStringLiteral("c1"),
-                                   QStringLiteral("c2"), QStringLiteral("c4"), QStringLiteral("c5"),
-                                   QStringLiteral("c3"), QStringLiteral("c6")}));
-}
-
 TEST_F(DictionaryTest, MissingFileIsCreatedWithTheMarkSoTheNextStartIsQuiet) {
     EXPECT_FALSE(store.LoadDictionary());
     EXPECT_EQ(ui.messages,
