@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include "jukebox/dictionary/dictionary_entry.h"
@@ -74,8 +73,6 @@ public:
 private:
     void resetRows(QList<DictionaryEntry> rows);
     bool createEmptyFile();
-    int addPath(const QString& path, QSet<QString>& visitedFolders);
-    int addFolder(const QString& folder, QSet<QString>& visitedFolders);
     bool addFile(const QString& name);
 
     UiService& ui_;
