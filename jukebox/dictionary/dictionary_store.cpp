@@ -1,0 +1,303 @@
+#include "jukebox/dictionary/dictionary_store.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <utility>
+#include <vector>
+
+#include "jukebox/common/path_functions.h"
+#include "jukebox/common/text_lines.h"
+#include "jukebox/common/utf16_file.h"
+#include "jukebox/dictionary/dictionary_listener.h"
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/ui/ui_service.h"
+
+namespace {
+
+// Lines per row in the file, and where each text stands among them.
+constexpr qsizetype kLinesPerRow = 7;
+constexpr int kFileOrder[kLinesPerRow] = {ColumnFilename, ColumnDisplay, ColumnArtist, ColumnGenre,
+                                          ColumnDate,     ColumnSource,  ColumnComment};
+
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// The names in a folder, in the order the file system gives them; hidden ones too.
+// Events go on being dispatched while a very large folder is listed.
+QStringList listFolder(const QString& folder, UiService& ui) {
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+        ui.dispatchEventsIfDue();
+    }
+    return names;
+}
+
+}  // namespace
+
+DictionaryStore::DictionaryStore(UiService& ui, const ExtensionLists& extensions,
+                                 const QString& folder)
+    : ui_(ui), extensions_(extensions), folder_(folder) {}
+
+QString DictionaryStore::filePath() const {
+    QString name = QString::fromLatin1(kFileName);
+    return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
+}
+
+QString DictionaryStore::storableText(const QString& text) {
+    QString result = text;
+    result.replace(u'\r', u' ').replace(u'\n', u' ');
+    if (result.size() > kMaxTextUnits) {
+        qsizetype cut = kMaxTextUnits;
+        // Never keep half of a surrogate pair.
+        if (result.at(cut - 1).isHighSurrogate() && result.at(cut).isLowSurrogate()) {
+            --cut;
+        }
+        result.truncate(cut);
+    }
+    return result;
+}
+
+void DictionaryStore::resetRows(QList<DictionaryEntry> rows) {
+    if (listener_ != nullptr) {
+        listener_->rowsAboutToBeReset();
+    }
+    rows_ = std::move(rows);
+    index_.rebuild(rows_);
+    if (listener_ != nullptr) {
+        listener_->rowsReset();
+    }
+}
+
+bool DictionaryStore::LoadDictionary() {
+    if (busy_) {
+        return false;
+    }
+    BusyScope busy(busy_);
+    if (!rows_.isEmpty()) {
+        resetRows({});
+    }
+    QString text;
+    switch (ReadUtf16File(filePath(), text)) {
+        case Utf16FileStatus::Ok:
+            break;
+        case Utf16FileStatus::Empty:
+            return true;
+        case Utf16FileStatus::CannotOpen:
+            ui_.showMessage(QStringLiteral("Cannot open default.dic\nWill attempt to create"));
+            if (!createEmptyFile()) {
+                ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+            }
+            return false;
+        case Utf16FileStatus::NotUnicode:
+            ui_.showMessage(QStringLiteral("Dictionary not in UNICODE"));
+            return false;
+    }
+    QStringList lines = ReadLinePieces(text);
+    text.clear();
+    QList<DictionaryEntry> rows;
+    rows.reserve((lines.size() + kLinesPerRow - 1) / kLinesPerRow);
+    for (qsizetype first = 0; first < lines.size(); first += kLinesPerRow) {
+        DictionaryEntry entry;
+        // A file that ends inside a row still gives that row; its missing texts
+        // stay empty.
+        for (qsizetype i = 0; i < kLinesPerRow && first + i < lines.size(); ++i) {
+            entry.text(kFileOrder[i]) = std::move(lines[first + i]);
+        }
+        rows.append(std::move(entry));
+    }
+    resetRows(std::move(rows));
+    return true;
+}
+
+bool DictionaryStore::createEmptyFile() {
+    // Only a file that is not there is created: an existing one that could not be
+    // read is not overwritten. It gets the mark at once, so that the next start
+    // reads it as an empty dictionary.
+    QFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return false;
+    }
+    if (file.write("\xFF\xFE", 2) != 2 || !file.flush()) {
+        file.remove();
+        return false;
+    }
+    return true;
+}
+
+bool DictionaryStore::SaveDictionary() {
+    if (busy_) {
+        return false;
+    }
+    BusyScope busy(busy_);
+    QStringList lines;
+    lines.reserve(rows_.size() * kLinesPerRow);
+    for (const DictionaryEntry& row : rows_) {
+        for (int column : kFileOrder) {
+            lines.append(row.text(column));
+        }
+    }
+    if (!WriteUtf16Lines(filePath(), lines)) {
+        ui_.showMessage(QStringLiteral("Cannot open default.dic"));
+        return false;
+    }
+    ui_.showMessage(QStringLiteral("Dictionary saved"));
+    return true;
+}
+
+int DictionaryStore::AddToDictionary(const QString& path) {
+    if (busy_) {
+        return 0;
+    }
+    BusyScope busy(busy_);
+    // Folders are walked depth first in listing order with a stack of their
+    // listings, not by recursion, so a deep tree cannot exhaust the call stack.
+    // Each real folder is walked once per add, so a symbolic link that leads back
+    // up the tree ends the walk there.
+    struct Level {
+        QString folder;
+        QStringList names;
+        qsizetype next = 0;
+    };
+    std::vector<Level> stack;
+    QSet<QString> visitedFolders;
+    int added = 0;
+
+    auto visit = [&](const QString& item) {
+        QString name = FileNamePart(item);
+        if (name == u"." || name == u"..") {
+            return;
+        }
+        QFileInfo info(item);
+        if (!info.isDir()) {
+            added += addFile(name) ? 1 : 0;
+            return;
+        }
+        QString real = info.canonicalFilePath();
+        if (real.isEmpty()) {
+            real = item;
+        }
+        if (visitedFolders.contains(real)) {
+            return;
+        }
+        visitedFolders.insert(real);
+        stack.push_back(Level{item, listFolder(item, ui_)});
+    };
+
+    visit(path);
+    while (!stack.empty()) {
+        Level& top = stack.back();
+        if (top.next == top.names.size()) {
+            stack.pop_back();
+            continue;
+        }
+        QString child = JoinPath(top.folder, top.names[top.next++]);
+        ui_.dispatchEventsIfDue();
+        visit(child);
+    }
+    return added;
+}
+
+bool DictionaryStore::addFile(const QString& name) {
+    if (extensions_.ClassifyExtension(ExtensionPart(name)) == MediaNone) {
+        return false;
+    }
+    // A name the file cannot hold on one line would never match its file again.
+    if (storableText(name) != name || index_.containsIgnoringCase(name)) {
+        return false;
+    }
+    int row = rowCount();
+    if (listener_ != nullptr) {
+        listener_->rowsAboutToBeAppended(row, row);
+    }
+    DictionaryEntry entry;
+    entry.filename = name;
+    entry.display = name;
+    rows_.append(std::move(entry));
+    index_.appended(name, row);
+    if (listener_ != nullptr) {
+        listener_->rowsAppended();
+    }
+    return true;
+}
+
+bool DictionaryStore::FindInDictionary(TrackEntry& entry) const {
+    int row = index_.firstRow(FileNamePart(entry.path));
+    if (row < 0) {
+        return false;
+    }
+    const DictionaryEntry& found = rows_[row];
+    entry.name = found.display;
+    entry.artist = found.artist;
+    entry.source = found.source;
+    entry.genre = found.genre;
+    entry.date = found.date;
+    entry.comment = found.comment;
+    entry.nameFound = !found.display.isEmpty();
+    entry.artistFound = !found.artist.isEmpty();
+    entry.sourceFound = !found.source.isEmpty();
+    entry.genreFound = !found.genre.isEmpty();
+    entry.dateFound = !found.date.isEmpty();
+    entry.commentFound = !found.comment.isEmpty();
+    entry.mappingKind = MappingDictionary;
+    entry.mediaKind = extensions_.ClassifyExtension(ExtensionPart(found.filename));
+    entry.isXing = false;
+    entry.durationMs = 0;
+    entry.bitrateKbps = 0;
+    return true;
+}
+
+bool DictionaryStore::setText(int row, int column, const QString& text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= DictionaryColumnCount) {
+        return false;
+    }
+    QString value = storableText(text);
+    QString& slot = rows_[row].text(column);
+    if (slot == value) {
+        return true;
+    }
+    QString old = std::exchange(slot, std::move(value));
+    if (column == ColumnFilename) {
+        index_.renamed(rows_, row, old);
+    }
+    if (listener_ != nullptr) {
+        listener_->rowChanged(row);
+    }
+    return true;
+}
+
+void DictionaryStore::deleteRows(const QList<int>& rows) {
+    std::vector<bool> doomed(rows_.size(), false);
+    bool any = false;
+    for (int row : rows) {
+        if (row >= 0 && row < rowCount()) {
+            doomed[row] = true;
+            any = true;
+        }
+    }
+    if (!any) {
+        return;
+    }
+    QList<DictionaryEntry> kept;
+    kept.reserve(rows_.size());
+    for (qsizetype row = 0; row < rows_.size(); ++row) {
+        if (!doomed[row]) {
+            kept.append(rows_[row]);  // shares the texts; rows_ stays whole until the reset
+        }
+    }
+    resetRows(std::move(kept));
+}

@@ -1,0 +1,158 @@
+// default.dic: its line order, its messages and what survives a failure.
+#include "tests/jukebox/dictionary/dictionary_fixture.h"
+
+namespace {
+
+const QStringList kTwoRowsInFileOrder = {
+    // Filename, Display, Artist, Genre, Date, Source, Comment
+    QStringLiteral("Song.avi"),
+    QStringLiteral("The Song"),
+    QStringLiteral("Band"),
+    QStringLiteral("Rock"),
+    QStringLiteral("1999"),
+    QStringLiteral("Album"),
+    QStringLiteral("live"),
+    QStringLiteral("b.wav"),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    qs(u"\u4E2D\U0001F3B5"),
+    QString(),
+};
+
+TEST_F(DictionaryTest, LoadsGenreAndDateBeforeSourceAndSavesTheSameBytes) {
+    writeFileBytes(dir / "default.dic", dicBytes(kTwoRowsInFileOrder));
+    ASSERT_TRUE(store.LoadDictionary());
+    ASSERT_EQ(store.rowCount(), 2);
+    const DictionaryEntry& first = store.rowAt(0);
+    EXPECT_EQ(first.display, QStringLiteral("The Song"));
+    EXPECT_EQ(first.artist, QStringLiteral("Band"));
+    EXPECT_EQ(first.genre, QStringLiteral("Rock"));
+    EXPECT_EQ(first.date, QStringLiteral("1999"));
+    EXPECT_EQ(first.source, QStringLiteral("Album"));
+    EXPECT_EQ(first.comment, QStringLiteral("live"));
+    EXPECT_EQ(store.rowAt(1).source, qs(u"\u4E2D\U0001F3B5"));
+    EXPECT_TRUE(store.rowAt(1).display.isEmpty());
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    std::string before = dicFile();
+    writeFileBytes(dir / "default.dic", "");
+    ASSERT_TRUE(store.SaveDictionary());
+    EXPECT_EQ(dicFile(), before);  // mark, then fourteen CR LF lines
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Dictionary saved")});
+}
+
+TEST_F(DictionaryTest, MissingFileIsCreatedWithTheMarkSoTheNextStartIsQuiet) {
+    EXPECT_FALSE(store.LoadDictionary());
+    EXPECT_EQ(ui.messages,
+              QStringList{QStringLiteral("Cannot open default.dic\nWill attempt to create")});
+    EXPECT_EQ(dicFile(), "\xFF\xFE");
+    ui.messages.clear();
+    EXPECT_TRUE(store.LoadDictionary());
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(store.rowCount(), 0);
+}
+
+TEST_F(DictionaryTest, LoadRefusals) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool loaded;
+        QStringList messages;
+    };
+    const QStringList notUnicode{QStringLiteral("Dictionary not in UNICODE")};
+    const Case cases[] = {
+        {"zero bytes", "", true, {}},
+        {"big-endian mark", std::string("\xFE\xFF\0a\0\r\0\n", 8), false, notUnicode},
+        {"utf-8 mark",
+         "\xEF\xBB\xBF"
+         "a.avi\r\n",
+         false, notUnicode},
+        {"plain text", "a.avi\r\n", false, notUnicode},
+        {"one byte", "\xFF", false, notUnicode},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        store.AddToDictionary(QStringLiteral("left.avi"));  // a load replaces every row
+        writeFileBytes(dir / "default.dic", c.bytes);
+        ui.messages.clear();
+        EXPECT_EQ(store.LoadDictionary(), c.loaded);
+        EXPECT_EQ(ui.messages, c.messages);
+        EXPECT_EQ(store.rowCount(), 0);
+        EXPECT_EQ(dicFile(), c.bytes);
+    }
+}
+
+TEST_F(DictionaryTest, AFileThatCannotBeCreatedEndsTheProgram) {
+    DictionaryStore nowhere(ui, lists, pathIn("no/such/folder"));
+    EXPECT_FALSE(nowhere.LoadDictionary());
+    EXPECT_EQ(ui.fatalMessages, QStringList{QStringLiteral("Cannot create.  Exiting...")});
+    // A default.dic that cannot be read is never overwritten.
+    std::filesystem::create_directory(dir / "default.dic");
+    writeFileBytes(dir / "default.dic" / "keep", "x");
+    ui.fatalMessages.clear();
+    EXPECT_FALSE(store.LoadDictionary());
+    EXPECT_EQ(ui.fatalMessages.size(), 1);
+    EXPECT_EQ(readFileBytes(dir / "default.dic" / "keep"), "x");
+}
+
+TEST_F(DictionaryTest, AFileEndingInsideARowKeepsItWithEmptyTexts) {
+    std::string bytes = dicBytes(
+        {QStringLiteral("a.avi"), QStringLiteral("A"), QString(), QString(), QString(), QString(),
+         QString(), QStringLiteral("cut.wav"), QStringLiteral("Cut"), QStringLiteral("Artist")});
+    bytes.resize(bytes.size() - 4);  // the last line has no CR LF either
+    writeFileBytes(dir / "default.dic", bytes);
+    ASSERT_TRUE(store.LoadDictionary());
+    ASSERT_EQ(store.rowCount(), 2);
+    DictionaryEntry cut =
+        makeRow(QStringLiteral("cut.wav"), QStringLiteral("Cut"), QStringLiteral("Artist"));
+    EXPECT_EQ(store.rowAt(1), cut);
+}
+
+TEST_F(DictionaryTest, AFailedSaveKeepsTheOldFileAndTheRows) {
+    store.AddToDictionary(QStringLiteral("old.avi"));
+    ASSERT_TRUE(store.SaveDictionary());
+    std::string before = dicFile();
+    store.AddToDictionary(QStringLiteral("new.avi"));
+    ui.messages.clear();
+    {
+        FileSizeLimit limit(static_cast<long long>(before.size()) + 4);
+        EXPECT_FALSE(store.SaveDictionary());
+    }
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Cannot open default.dic")});
+    EXPECT_EQ(dicFile(), before);
+    EXPECT_EQ(store.rowCount(), 2);
+}
+
+TEST_F(DictionaryTest, TextsStayOneLineSoTheRowsKeepTheirRhythm) {
+    store.AddToDictionary(QStringLiteral("a.avi"));
+    store.AddToDictionary(QStringLiteral("b.avi"));
+    QString longText = QString(256, u'x') + qs(u"\U0001F3B5") + QStringLiteral("tail");
+    store.setText(0, ColumnDisplay, longText);
+    store.setText(0, ColumnComment, QStringLiteral("two\r\nlines"));
+    EXPECT_EQ(store.rowAt(0).display, QString(256, u'x'));  // no half surrogate pair
+    EXPECT_EQ(store.rowAt(0).comment, QStringLiteral("two  lines"));
+    store.setText(0, ColumnArtist, QString(300, u'y'));
+    EXPECT_EQ(store.rowAt(0).artist.size(), DictionaryStore::kMaxTextUnits);
+
+    ASSERT_TRUE(store.SaveDictionary());
+    DictionaryStore reloaded(ui, lists, folder());
+    ASSERT_TRUE(reloaded.LoadDictionary());
+    ASSERT_EQ(reloaded.rowCount(), 2);
+    EXPECT_EQ(reloaded.rowAt(0), store.rowAt(0));
+    EXPECT_EQ(reloaded.rowAt(1).filename, QStringLiteral("b.avi"));
+}
+
+TEST_F(DictionaryTest, AForeignOverlongLineIsReadInPieces) {
+    // Longer lines are read 259 units at a time: the rest becomes the next line.
+    writeFileBytes(dir / "default.dic",
+                   dicBytes({QString(300, u'n') + QStringLiteral(".avi"), QStringLiteral("D")}));
+    ASSERT_TRUE(store.LoadDictionary());
+    ASSERT_EQ(store.rowCount(), 1);
+    EXPECT_EQ(store.rowAt(0).filename, QString(259, u'n'));
+    EXPECT_EQ(store.rowAt(0).display, QString(41, u'n') + QStringLiteral(".avi"));
+    EXPECT_EQ(store.rowAt(0).artist, QStringLiteral("D"));
+}
+
+}  // namespace
