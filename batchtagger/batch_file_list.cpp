@@ -1,0 +1,120 @@
+#include "batchtagger/batch_file_list.h"
+
+#include <sys/stat.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "jukebox/common/path_functions.h"
+
+namespace {
+
+using FolderId = std::pair<quint64, quint64>;
+
+// The device and inode of a folder (links followed), so that a link back to a
+// folder above does not make the walk endless.
+bool folderId(const QString& path, FolderId& id) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return false;
+    }
+    id = {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+    return true;
+}
+
+}  // namespace
+
+int BatchFileList::addPath(const QString& path) {
+    std::set<FolderId> visited;
+    return addOne(path, visited);
+}
+
+int BatchFileList::addPaths(const QStringList& paths) {
+    std::set<FolderId> visited;
+    int added = 0;
+    for (const QString& path : paths) {
+        added += addOne(path, visited);
+    }
+    return added;
+}
+
+int BatchFileList::addOne(const QString& path, std::set<FolderId>& visited) {
+    QString name = FileNamePart(path);
+    if (name == u"." || name == u"..") {
+        return 0;
+    }
+    FolderId id;
+    if (folderId(path, id)) {
+        return visited.insert(id).second ? addFolder(path, visited) : 0;
+    }
+    if (holdsItemBeginningWith(path)) {
+        return 0;
+    }
+    if (ExtensionPart(path).compare(u"mp3", Qt::CaseInsensitive) != 0) {
+        return 0;
+    }
+    items_.insert(path);
+    pathsStale_ = true;
+    return 1;
+}
+
+int BatchFileList::addFolder(const QString& folder, std::set<FolderId>& visited) {
+    std::error_code error;
+    std::filesystem::directory_iterator it(QFile::encodeName(folder).toStdString(), error);
+    int added = 0;
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string& name = it->path().filename().native();
+        added +=
+            addOne(JoinPath(folder, QFile::decodeName(QByteArray::fromStdString(name))), visited);
+    }
+    return added;
+}
+
+bool BatchFileList::holdsItemBeginningWith(const QString& path) const {
+    auto it = items_.lower_bound(path);
+    return it != items_.end() && it->startsWith(path, Qt::CaseInsensitive);
+}
+
+const QStringList& BatchFileList::paths() const {
+    if (pathsStale_) {
+        paths_ = QStringList(items_.begin(), items_.end());
+        pathsStale_ = false;
+    }
+    return paths_;
+}
+
+int BatchFileList::rowOf(const QString& path) const {
+    const QStringList& all = paths();
+    auto it = std::lower_bound(all.begin(), all.end(), path, CaseInsensitiveLess());
+    if (it == all.end() || it->compare(path, Qt::CaseInsensitive) != 0) {
+        return -1;
+    }
+    return static_cast<int>(it - all.begin());
+}
+
+int BatchFileList::removeRows(QList<int> rows) {
+    const QStringList& all = paths();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    int firstRemoved = -1;
+    for (int row : rows) {
+        if (row < 0 || row >= all.size()) {
+            continue;
+        }
+        if (firstRemoved < 0) {
+            firstRemoved = row;
+        }
+        items_.erase(all[row]);
+    }
+    if (firstRemoved < 0) {
+        return -1;
+    }
+    pathsStale_ = true;
+    if (items_.empty()) {
+        return -1;
+    }
+    return std::min(firstRemoved, count() - 1);
+}

@@ -1,0 +1,59 @@
+// Shows Marlowisp with a few tagged files listed and one selected, and saves a
+// picture of the window: marlowisp_screenshot out.png. Run it under xvfb-run to
+// look at the dialog as a user would see it.
+#include <QApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "batchtagger/marlowisp_dlg.h"
+#include "taglib/tag_record.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+void makeTaggedFile(const std::filesystem::path& path, const char16_t* title,
+                    const char16_t* artist, uint16_t genre) {
+    writeFileBytes(path, std::string(2000, '\0'));
+    TagRecord record;
+    record.accessMode = 2;
+    record.open(path.u16string());
+    record.title = title;
+    record.artist = artist;
+    record.album = u"Evening Songs";
+    record.year = u"1998";
+    record.comment = u"Live";
+    record.genreIndex = genre;
+    record.write();
+    record.close();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    TempDir dir;
+    std::filesystem::create_directories(dir / "Music" / "Evening Songs");
+    const char16_t* titles[] = {u"Moonlight", u"Harbour Lights", u"The Long Road Home",
+                                u"月亮代表我的心", u"Quiet Streets"};
+    int n = 0;
+    for (const char16_t* title : titles) {
+        auto name = "0" + std::to_string(++n) + " track.mp3";
+        makeTaggedFile(dir / "Music" / "Evening Songs" / name, title, u"Nadia Brook", 17);
+    }
+    CMarlowispDlg dialog;
+    dialog.show();
+    dialog.addDroppedPaths({QString::fromStdString((dir / "Music").string())});
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("fileList"));
+    list->setCurrentRow(1);
+    if (!QTest::qWaitForWindowExposed(&dialog)) {
+        return 1;
+    }
+    QTest::qWait(300);
+    QPixmap shot = dialog.screen()->grabWindow(dialog.winId());
+    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
