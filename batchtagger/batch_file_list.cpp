@@ -41,22 +41,24 @@ int BatchFileList::addPaths(const QStringList& paths) {
     return added;
 }
 
-int BatchFileList::addOne(const QString& path, std::set<FolderId>& visited) {
+int BatchFileList::addOne(const QString& path, std::set<FolderId>& visited, bool notFolder) {
     QString name = FileNamePart(path);
     if (name == u"." || name == u"..") {
         return 0;
     }
     FolderId id;
-    if (folderId(path, id)) {
+    if (!notFolder && folderId(path, id)) {
         return visited.insert(id).second ? addFolder(path, visited) : 0;
     }
-    if (holdsItemBeginningWith(path)) {
-        return 0;
+    QString key = path.toCaseFolded();
+    auto it = items_.lower_bound(key);
+    if (it != items_.end() && it->first.startsWith(key)) {
+        return 0;  // an item begins with this path
     }
     if (ExtensionPart(path).compare(u"mp3", Qt::CaseInsensitive) != 0) {
         return 0;
     }
-    items_.insert(path);
+    items_.emplace_hint(it, std::move(key), path);
     pathsStale_ = true;
     return 1;
 }
@@ -74,29 +76,44 @@ int BatchFileList::addFolder(const QString& folder, std::set<FolderId>& visited)
 }
 
 bool BatchFileList::holdsItemBeginningWith(const QString& path) const {
-    auto it = items_.lower_bound(path);
-    return it != items_.end() && it->startsWith(path, Qt::CaseInsensitive);
+    QString key = path.toCaseFolded();
+    auto it = items_.lower_bound(key);
+    return it != items_.end() && it->first.startsWith(key);
+}
+
+void BatchFileList::refreshSnapshot() const {
+    if (!pathsStale_) {
+        return;
+    }
+    paths_.clear();
+    keys_.clear();
+    paths_.reserve(static_cast<qsizetype>(items_.size()));
+    keys_.reserve(static_cast<qsizetype>(items_.size()));
+    for (const auto& [key, path] : items_) {
+        keys_.append(key);
+        paths_.append(path);
+    }
+    pathsStale_ = false;
 }
 
 const QStringList& BatchFileList::paths() const {
-    if (pathsStale_) {
-        paths_ = QStringList(items_.begin(), items_.end());
-        pathsStale_ = false;
-    }
+    refreshSnapshot();
     return paths_;
 }
 
 int BatchFileList::rowOf(const QString& path) const {
-    const QStringList& all = paths();
-    auto it = std::lower_bound(all.begin(), all.end(), path, CaseInsensitiveLess());
-    if (it == all.end() || it->compare(path, Qt::CaseInsensitive) != 0) {
+    refreshSnapshot();
+    QString key = path.toCaseFolded();
+    auto it = std::lower_bound(keys_.begin(), keys_.end(), key);
+    if (it == keys_.end() || *it != key) {
         return -1;
     }
-    return static_cast<int>(it - all.begin());
+    return static_cast<int>(it - keys_.begin());
 }
 
 int BatchFileList::removeRows(QList<int> rows) {
-    const QStringList& all = paths();
+    refreshSnapshot();
+    const QStringList& all = keys_;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     int firstRemoved = -1;

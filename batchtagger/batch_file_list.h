@@ -3,14 +3,15 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <set>
 
 // The MP3 paths dropped on the batch editor, sorted without regard to case.
 //
 // A file is left out when the list already holds an item that begins with its
 // path (compared without regard to case), which also keeps duplicates out. The
-// items are kept in a tree ordered by that same comparison: the items beginning
-// with a path then follow one another from the first item not less than the path,
+// items are kept in a tree keyed by their case-folded paths: the items beginning
+// with a path then follow one another from the first key not less than the path's,
 // so the test is one lookup and a folder of thousands of files is listed in
 // n log n.
 class BatchFileList {
@@ -34,18 +35,18 @@ public:
     bool holdsItemBeginningWith(const QString& path) const;
 
 private:
-    struct CaseInsensitiveLess {
-        using is_transparent = void;
-        bool operator()(const QString& a, const QString& b) const {
-            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-        }
-    };
-
     // The file test of one path; visited holds the folders entered in this drop.
-    int addOne(const QString& path, std::set<std::pair<quint64, quint64>>& visited);
+    // A folder walk already knows which of its entries are plain files and says so
+    // with notFolder, which saves asking the file system again.
+    int addOne(const QString& path, std::set<std::pair<quint64, quint64>>& visited,
+               bool notFolder = false);
     int addFolder(const QString& folder, std::set<std::pair<quint64, quint64>>& visited);
 
-    std::set<QString, CaseInsensitiveLess> items_;
+    void refreshSnapshot() const;
+
+    std::map<QString, QString> items_;  // case-folded path -> path
+    // The items and their keys in list order, made again after a change.
     mutable QStringList paths_;
+    mutable QStringList keys_;
     mutable bool pathsStale_ = false;
 };
