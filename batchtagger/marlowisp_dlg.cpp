@@ -6,7 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +16,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "batchtagger/program_icon.h"
@@ -90,61 +88,92 @@ CMarlowispDlg::CMarlowispDlg(QWidget* parent) : QDialog(parent) {
     statusTimer_.start();
 }
 
+// One grid holds everything, so the fields, the buttons and the status line
+// share their edges: column 0 the labels, 1 the inputs, 2 the Change boxes, 4 the
+// buttons; column 3 is the gap before the buttons.
 void CMarlowispDlg::buildControls() {
+    auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(3, 12);
+    // The dialog keeps the size its contents ask for.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
     fileList_ = new QListWidget(this);
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fileList_->setMinimumSize(560, 200);
-    fileList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     fileList_->installEventFilter(this);
     connect(fileList_, &QListWidget::itemSelectionChanged, this,
             &CMarlowispDlg::onSelectionChanged);
     connect(fileList_, &QListWidget::itemDoubleClicked, this, &CMarlowispDlg::onDoubleClicked);
+    grid->addWidget(fileList_, 0, 0, 1, 5);
 
-    auto* fields = new QGridLayout;
-    fields->setColumnStretch(1, 1);
     QList<QWidget*> tabOrder{fileList_};
-    for (int row = 0; row < kTagFieldCount; ++row) {
-        const FieldRow& spec = kFieldRows[static_cast<size_t>(row)];
+    buildFieldRows(grid, 1, tabOrder);
+    buildButtons(grid, 1, tabOrder);
+
+    statusLine_ = new QLineEdit(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusBox_ = new QLineEdit(this);
+    statusBox_->setObjectName(QStringLiteral("statusBox"));
+    for (QLineEdit* box : {statusLine_, statusBox_}) {
+        box->setReadOnly(true);
+        box->setAcceptDrops(false);
+        box->setFocusPolicy(Qt::ClickFocus);
+    }
+    int statusRow = 1 + kTagFieldCount;
+    grid->addWidget(statusLine_, statusRow, 0, 1, 3);
+    grid->addWidget(statusBox_, statusRow, 4);
+
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+}
+
+void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder) {
+    for (int field = 0; field < kTagFieldCount; ++field) {
+        const FieldRow& spec = kFieldRows[static_cast<size_t>(field)];
+        bool isYear = field == static_cast<int>(TagField::Year);
+        bool isGenre = field == static_cast<int>(TagField::Genre);
         QWidget* input = nullptr;
-        if (row < static_cast<int>(edits_.size())) {
-            auto* edit = new QLineEdit(this);
-            edit->setObjectName(childName(spec.name, "Edit"));
-            bool isYear = row == static_cast<int>(TagField::Year);
-            edit->setMaxLength(isYear ? BatchTagWriter::kYearLimit : BatchTagWriter::kTextLimit);
-            // Drops anywhere on the window are files for the list, not text.
-            edit->setAcceptDrops(false);
-            edits_[static_cast<size_t>(row)] = edit;
-            input = edit;
-        } else {
+        if (isGenre) {
             genreList_ = new QComboBox(this);
             genreList_->setObjectName(QStringLiteral("genreList"));
             genreList_->addItems(BatchTagWriter::genreItems());
             genreList_->setMaxVisibleItems(16);
             genreList_->setCurrentIndex(-1);
             input = genreList_;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(childName(spec.name, "Edit"));
+            edit->setMaxLength(isYear ? BatchTagWriter::kYearLimit : BatchTagWriter::kTextLimit);
+            // Drops anywhere on the window are files for the list, not text.
+            edit->setAcceptDrops(false);
+            edits_[static_cast<size_t>(field)] = edit;
+            input = edit;
+        }
+        // The year and the genre do not need the width of a 30-character text.
+        if (isYear) {
+            input->setFixedWidth(input->fontMetrics().horizontalAdvance(u'0') * 6 + 16);
+        } else if (isGenre) {
+            input->setFixedWidth(200);
         }
         auto* label = new QLabel(QString::fromUtf16(spec.label), this);
         label->setBuddy(input);
         auto* change = new QCheckBox(this);
         change->setObjectName(childName(spec.name, "Change"));
         change->setToolTip(QStringLiteral("Write this field"));
-        changeBoxes_[static_cast<size_t>(row)] = change;
+        changeBoxes_[static_cast<size_t>(field)] = change;
 
-        fields->addWidget(label, row, 0);
-        // The year and the genre do not need the width of a 30-character text.
-        bool shortInput =
-            row == static_cast<int>(TagField::Year) || row == static_cast<int>(TagField::Genre);
-        if (shortInput) {
-            input->setFixedWidth(row == static_cast<int>(TagField::Year)
-                                     ? input->fontMetrics().horizontalAdvance(u'0') * 6 + 16
-                                     : 200);
-        }
-        fields->addWidget(input, row, 1, shortInput ? Qt::AlignLeft : Qt::Alignment());
-        fields->addWidget(change, row, 2);
+        int row = firstRow + field;
+        grid->addWidget(label, row, 0);
+        grid->addWidget(input, row, 1, (isYear || isGenre) ? Qt::AlignLeft : Qt::Alignment());
+        grid->addWidget(change, row, 2);
         tabOrder << input << change;
     }
+}
 
+void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder) {
     writeButton_ = makeButton(QStringLiteral("Write"), "writeButton", this);
     removeButton_ = makeButton(QStringLiteral("Remove"), "removeButton", this);
     selAllButton_ = makeButton(QStringLiteral("Sel All"), "selAllButton", this);
@@ -160,46 +189,14 @@ void CMarlowispDlg::buildControls() {
             [this](int item) { writer_.setCodePageItem(item); });
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QVBoxLayout;
-    for (QWidget* widget :
-         {static_cast<QWidget*>(writeButton_), static_cast<QWidget*>(removeButton_),
-          static_cast<QWidget*>(selAllButton_), static_cast<QWidget*>(codePageList_)}) {
-        buttons->addWidget(widget);
-        tabOrder << widget;
+    // Write, Remove, Sel All and the code page from the top; Exit level with the
+    // last field.
+    const QList<QWidget*> column{writeButton_, removeButton_, selAllButton_, codePageList_};
+    for (qsizetype i = 0; i < column.size(); ++i) {
+        grid->addWidget(column[i], firstRow + static_cast<int>(i), 4);
     }
-    buttons->addStretch(1);
-    buttons->addWidget(exitButton_);
-    tabOrder << exitButton_;
-
-    auto* middle = new QHBoxLayout;
-    middle->addLayout(fields, 1);
-    middle->addSpacing(12);
-    middle->addLayout(buttons);
-
-    statusLine_ = new QLineEdit(this);
-    statusLine_->setObjectName(QStringLiteral("statusLine"));
-    statusBox_ = new QLineEdit(this);
-    statusBox_->setObjectName(QStringLiteral("statusBox"));
-    statusBox_->setFixedWidth(60);
-    for (QLineEdit* box : {statusLine_, statusBox_}) {
-        box->setReadOnly(true);
-        box->setAcceptDrops(false);
-        box->setFocusPolicy(Qt::ClickFocus);
-    }
-    auto* status = new QHBoxLayout;
-    status->addWidget(statusLine_, 1);
-    status->addWidget(statusBox_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fileList_);
-    layout->addLayout(middle);
-    layout->addLayout(status);
-    // The dialog keeps the size its contents ask for.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    for (qsizetype i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
+    grid->addWidget(exitButton_, firstRow + kTagFieldCount - 1, 4);
+    tabOrder << column << exitButton_;
 }
 
 void CMarlowispDlg::buildSystemMenu() {

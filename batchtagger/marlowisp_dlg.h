@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -44,6 +45,8 @@ private:
     enum class Batch { Write, Remove };
 
     void buildControls();
+    void buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder);
+    void buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder);
     void buildSystemMenu();
     void onSelectionChanged();
     void onDoubleClicked();

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&dialog)) {
         return 1;
     }
-    QTest::qWait(300);
+    // Past the status delay, so the status line shows its own text.
+    QTest::qWait(CMarlowispDlg::kStatusDelayMs + 300);
     QPixmap shot = dialog.screen()->grabWindow(dialog.winId());
     return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
