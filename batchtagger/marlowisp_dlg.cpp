@@ -55,6 +55,17 @@ QStringList localPaths(const QMimeData* data) {
     return paths;
 }
 
+// Accepts a drag of local files as a copy: a file manager that was told "moved"
+// could remove the files it dragged.
+bool acceptFiles(QDropEvent* event) {
+    if (localPaths(event->mimeData()).isEmpty() || !(event->possibleActions() & Qt::CopyAction)) {
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -229,24 +240,17 @@ void CMarlowispDlg::showAbout() {
 }
 
 void CMarlowispDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!localPaths(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    acceptFiles(event);
 }
 
 void CMarlowispDlg::dragMoveEvent(QDragMoveEvent* event) {
-    if (!localPaths(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    acceptFiles(event);
 }
 
 void CMarlowispDlg::dropEvent(QDropEvent* event) {
-    QStringList paths = localPaths(event->mimeData());
-    if (paths.isEmpty()) {
-        return;
+    if (acceptFiles(event)) {
+        addDroppedPaths(localPaths(event->mimeData()));
     }
-    event->acceptProposedAction();
-    addDroppedPaths(paths);
 }
 
 void CMarlowispDlg::addDroppedPaths(const QStringList& paths) {

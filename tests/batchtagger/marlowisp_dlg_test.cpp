@@ -78,12 +78,17 @@ protected:
         data.setUrls(urls);
         QWidget* over = target ? target : list->viewport();
         QPoint pos = over->rect().center();
-        QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // A file manager offers to copy or move, and Shift asks for a move; the
+        // list only ever copies, so the files are never taken away.
+        Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(pos, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(over, &enter);
         ASSERT_TRUE(enter.isAccepted());
-        QDropEvent dropped(QPointF(pos), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+        QDropEvent dropped(QPointF(pos), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(over, &dropped);
         ASSERT_TRUE(dropped.isAccepted());
+        EXPECT_EQ(dropped.dropAction(), Qt::CopyAction);
     }
 
     QStringList listed() const {
