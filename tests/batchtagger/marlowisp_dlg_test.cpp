@@ -273,6 +273,17 @@ TEST_F(MarlowispDlgTest, WritingGivesAFileWithoutABlockOneFromTheTickedFields) {
     EXPECT_EQ(selectedRows(), QList<int>({0}));
 }
 
+TEST_F(MarlowispDlgTest, ReturnInAnEditWritesNothing) {
+    auto path = makeMp3("a.mp3");
+    drop({path});
+    clickRow(0);
+    QTest::mouseClick(change("title"), Qt::LeftButton);
+    QTest::keyClicks(edit("title"), QStringLiteral("Typed"));
+    QTest::keyClick(edit("title"), Qt::Key_Return);
+    EXPECT_EQ(readFileBytes(path), audioBody());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(MarlowispDlgTest, TheBig5MarkerIsWrittenAsByte248) {
     RawBlock block{"Song", "", "", "", "", 13};
     auto path = makeMp3("a.mp3", &block);
