@@ -68,9 +68,11 @@ int BatchFileList::addFolder(const QString& folder, std::set<FolderId>& visited)
     std::filesystem::directory_iterator it(QFile::encodeName(folder).toStdString(), error);
     int added = 0;
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        const std::string& name = it->path().filename().native();
-        added +=
-            addOne(JoinPath(folder, QFile::decodeName(QByteArray::fromStdString(name))), visited);
+        QString name = QFile::decodeName(it->path().filename().c_str());
+        // The listing tells plain files from the rest without asking again.
+        std::error_code typeError;
+        bool plainFile = it->is_regular_file(typeError);
+        added += addOne(JoinPath(folder, name), visited, plainFile);
     }
     return added;
 }
