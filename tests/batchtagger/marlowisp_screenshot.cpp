@@ -1,8 +1,11 @@
 // Shows Marlowisp with a few tagged files listed and one selected, and saves a
-// picture of the window: marlowisp_screenshot out.png. Run it under xvfb-run to
-// look at the dialog as a user would see it.
+// picture of the window: marlowisp_screenshot out.png [about.png]. With a second
+// name it also opens the About box and saves a picture of that. Run it under
+// xvfb-run to look at the dialog as a user would see it.
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -56,5 +59,17 @@ int main(int argc, char** argv) {
     // Past the status delay, so the status line shows its own text.
     QTest::qWait(CMarlowispDlg::kStatusDelayMs + 300);
     QPixmap shot = dialog.screen()->grabWindow(dialog.winId());
-    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        return 1;
+    }
+    if (argc < 3) {
+        return 0;
+    }
+    dialog.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
+    auto* box = dialog.findChild<QMessageBox*>(QStringLiteral("aboutBox"));
+    if (box == nullptr || !QTest::qWaitForWindowExposed(box)) {
+        return 1;
+    }
+    QTest::qWait(300);
+    return box->screen()->grabWindow(box->winId()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
