@@ -143,7 +143,7 @@ void CMarlowispDlg::buildControls() {
 
 void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder) {
     for (int field = 0; field < kTagFieldCount; ++field) {
-        const FieldRow& spec = kFieldRows[static_cast<size_t>(field)];
+        const FieldRow& rowInfo = kFieldRows[static_cast<size_t>(field)];
         bool isYear = field == static_cast<int>(TagField::Year);
         bool isGenre = field == static_cast<int>(TagField::Genre);
         QWidget* input = nullptr;
@@ -156,7 +156,7 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
             input = genreList_;
         } else {
             auto* edit = new QLineEdit(this);
-            edit->setObjectName(childName(spec.name, "Edit"));
+            edit->setObjectName(childName(rowInfo.name, "Edit"));
             edit->setMaxLength(isYear ? BatchTagWriter::kYearLimit : BatchTagWriter::kTextLimit);
             // Drops anywhere on the window are files for the list, not text.
             edit->setAcceptDrops(false);
@@ -169,10 +169,10 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
         } else if (isGenre) {
             input->setFixedWidth(200);
         }
-        auto* label = new QLabel(QString::fromUtf16(spec.label), this);
+        auto* label = new QLabel(QString::fromUtf16(rowInfo.label), this);
         label->setBuddy(input);
         auto* change = new QCheckBox(this);
-        change->setObjectName(childName(spec.name, "Change"));
+        change->setObjectName(childName(rowInfo.name, "Change"));
         change->setToolTip(QStringLiteral("Write this field"));
         changeBoxes_[static_cast<size_t>(field)] = change;
 
