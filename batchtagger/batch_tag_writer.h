@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "taglib/tag_record.h"
+
+// The fields of the batch editor, in the order of its rows.
+enum class TagField { Title, Artist, Album, Year, Comment, Genre };
+constexpr int kTagFieldCount = 6;
+
+// What the editor's fields hold. genreItem is an item of the genre list (it stands
+// for the genre index of the same number) or -1 for no selection.
+struct TagFields {
+    QString title;
+    QString artist;
+    QString album;
+    QString year;
+    QString comment;
+    int genreItem = -1;
+};
+
+// Which fields a write changes (the Change boxes).
+using FieldTicks = std::array<bool, kTagFieldCount>;
+
+// Reads, writes and removes the ID3v1 blocks of single files for the batch editor,
+// over one tag record kept for all its work. The code page of the text follows the
+// editor's code-page list and is used for reading as well as writing.
+class BatchTagWriter {
+public:
+    static constexpr int kTextLimit = TagRecord::kTextWidth;
+    static constexpr int kYearLimit = TagRecord::kYearWidth;
+    // Genre items: indexes 0..147 and the code-page markers 148..154.
+    static constexpr int kGenreItemCount = 155;
+
+    BatchTagWriter();
+
+    // The genre list: the genre names, then the marker names (two of them empty).
+    static QStringList genreItems();
+    // The code-page list ("UTF8", "BIG5", "SJIS", "GB", "KSC") and the code page of
+    // an item; item 0 and no selection (-1) mean UTF-8.
+    static QStringList codePageItems();
+    static int codePageForItem(int item);
+    void setCodePageItem(int item) { record_.codePage = codePageForItem(item); }
+    int codePage() const { return record_.codePage; }
+
+    // The block of one file in the current code page. A file without a block gives
+    // empty texts and genre item 0; false (fields untouched) when the file cannot be
+    // opened for reading and writing.
+    bool readFile(const QString& path, TagFields& fields);
+    // Writes the ticked fields into a file's block; the others keep what the file
+    // had. A ticked genre without a selected item keeps the file's genre too, since
+    // writing "no genre" would store a genre nobody chose. False when the file
+    // cannot be opened, written or closed.
+    bool writeFile(const QString& path, const TagFields& fields, const FieldTicks& ticks);
+    // Cuts the block off a file; true also when it had none.
+    bool removeTagFrom(const QString& path);
+
+    // Sel All: all ticked becomes none ticked, anything else all ticked.
+    static FieldTicks toggledTicks(const FieldTicks& ticks);
+
+private:
+    TagRecord record_;
+};
