@@ -84,7 +84,9 @@ struct SkinEntry {
 };
 
 // The images of one slider: the track (image band, colour-mask band) and the
-// thumb (normal, under the mouse, pressed, mask bands).
+// thumb (normal, under the mouse, pressed, mask bands). As in the panel's mask,
+// pure white in a mask band means "not this": the track colour goes where the
+// colour mask is not pure white, and the thumb shows where its mask is not.
 struct SkinSliderBitmaps {
     QImage slider;
     QImage thumb;
