@@ -1,0 +1,113 @@
+// PNG through libpng: every colour type and depth is turned into 8-bit RGBA by
+// libpng's own transformations, and alpha is then laid over white.
+#include <QIODevice>
+#include <csetjmp>
+#include <memory>
+
+#include <png.h>
+
+#include "jukebox/cover/picture_decoders.h"
+
+namespace {
+
+void readFromDevice(png_structp png, png_bytep data, png_size_t length) {
+    auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (device->read(reinterpret_cast<char*>(data), qint64(length)) != qint64(length)) {
+        png_error(png, "truncated");
+    }
+}
+
+void onError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+struct PngJob {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    std::vector<png_byte> rgba;
+    std::vector<png_bytep> rows;
+    PixelBuffer* out = nullptr;
+};
+
+void flattenOverWhite(PngJob& job) {
+    size_t count = size_t(job.out->width) * size_t(job.out->height);
+    job.out->pixels.resize(count * 3);
+    const png_byte* in = job.rgba.data();
+    unsigned char* o = job.out->pixels.data();
+    for (size_t i = 0; i < count; ++i, in += 4, o += 3) {
+        unsigned alpha = in[3];
+        for (int c = 0; c < 3; ++c) {
+            o[c] = static_cast<unsigned char>((in[c] * alpha + 255 * (255 - alpha) + 127) / 255);
+        }
+    }
+}
+
+// Only job is touched after setjmp, and only through the reference.
+bool runPng(PngJob& job, QIODevice& source) {
+    if (setjmp(png_jmpbuf(job.png))) {
+        return false;
+    }
+    png_set_read_fn(job.png, &source, readFromDevice);
+    png_set_user_limits(job.png, ImageCodec::kMaxDimension, ImageCodec::kMaxDimension);
+    png_read_info(job.png, job.info);
+    png_uint_32 width = 0;
+    png_uint_32 height = 0;
+    int depth = 0;
+    int colorType = 0;
+    png_get_IHDR(job.png, job.info, &width, &height, &depth, &colorType, nullptr, nullptr, nullptr);
+    if (colorType == PNG_COLOR_TYPE_PALETTE) {
+        png_set_palette_to_rgb(job.png);
+    }
+    if ((colorType & PNG_COLOR_MASK_COLOR) == 0 && depth < 8) {
+        png_set_expand_gray_1_2_4_to_8(job.png);
+    }
+    if (png_get_valid(job.png, job.info, PNG_INFO_tRNS)) {
+        png_set_tRNS_to_alpha(job.png);
+    }
+    if (depth == 16) {
+        png_set_strip_16(job.png);
+    }
+    if ((colorType & PNG_COLOR_MASK_COLOR) == 0) {
+        png_set_gray_to_rgb(job.png);
+    }
+    png_set_filler(job.png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(job.png);
+    png_read_update_info(job.png, job.info);
+    if (png_get_rowbytes(job.png, job.info) != size_t(width) * 4) {
+        return false;
+    }
+    job.out->width = int(width);
+    job.out->height = int(height);
+    job.rgba.resize(size_t(width) * 4 * height);
+    job.rows.resize(height);
+    for (png_uint_32 y = 0; y < height; ++y) {
+        job.rows[y] = job.rgba.data() + size_t(y) * width * 4;
+    }
+    png_read_image(job.png, job.rows.data());
+    png_read_end(job.png, nullptr);
+    return true;
+}
+
+}  // namespace
+
+bool DecodePngPicture(QIODevice& source, PixelBuffer& out) {
+    auto job = std::make_unique<PngJob>();
+    job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning);
+    if (job->png == nullptr) {
+        return false;
+    }
+    job->info = png_create_info_struct(job->png);
+    PixelBuffer result;
+    job->out = &result;
+    bool ok = job->info != nullptr && runPng(*job, source);
+    png_destroy_read_struct(&job->png, &job->info, nullptr);
+    if (!ok || result.width <= 0 || result.height <= 0) {
+        out = PixelBuffer();
+        return false;
+    }
+    flattenOverWhite(*job);
+    out = std::move(result);
+    return true;
+}
