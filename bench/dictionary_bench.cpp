@@ -17,25 +17,11 @@
 #include "jukebox/common/utf16_file.h"
 #include "jukebox/dictionary/dictionary_store.h"
 #include "jukebox/options/extension_lists.h"
-#include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/console_ui_service.h"
 
 namespace {
 
 constexpr int kRows = 10000;
-
-class QuietUi : public UiService {
-public:
-    void showMessage(const QString&) override {}
-    void fatal(const QString&) override {}
-    bool prompt(const QString&, const QString&, QString&) override { return false; }
-    QStringList openFileNames(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    void dispatchEvents() override {}
-};
 
 // Mixed-case names, some beyond ASCII, as a music folder has them.
 QString nameOf(int i) {
@@ -82,7 +68,7 @@ struct Fixture {
     }
 
     BenchFolder folder;
-    QuietUi ui;
+    ConsoleUiService ui;
     ExtensionLists lists{ui,
                          {QStringLiteral("wav"), QStringLiteral("ogg")},
                          {QStringLiteral("avi"), QStringLiteral("mkv")}};

@@ -11,26 +11,11 @@
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
 #include "jukebox/skin/skin_shape.h"
-#include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/console_ui_service.h"
 
 namespace {
 
 // Counts messages instead of showing them; a shipped skin must show none.
-class CountingUi : public UiService {
-public:
-    void showMessage(const QString&) override { ++messages; }
-    void fatal(const QString&) override { ++messages; }
-    bool prompt(const QString&, const QString&, QString&) override { return false; }
-    QStringList openFileNames(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    void dispatchEvents() override {}
-    int messages = 0;
-};
-
 QString shippedSkin(const char* name) {
     return QStringLiteral(VELORINE_SHIPPED_SKINS) + u'/' + QLatin1StringView(name);
 }
@@ -61,7 +46,7 @@ void BM_ReadSkinFilesBaseline(benchmark::State& state, const char* name) {
 
 void BM_LoadSkin(benchmark::State& state, const char* name) {
     const QString path = shippedSkin(name);
-    CountingUi ui;
+    ConsoleUiService ui;
     SkinPackages packages(ui);
     SkinLoader loader(ui, packages);
     for (auto _ : state) {
@@ -69,7 +54,7 @@ void BM_LoadSkin(benchmark::State& state, const char* name) {
         loader.LoadSkin(path, skin);
         benchmark::DoNotOptimize(skin.main.shape.rectCount());
     }
-    if (ui.messages != 0) {
+    if (ui.messageCount() != 0) {
         state.SkipWithError("the shipped skin showed messages");
     }
 }

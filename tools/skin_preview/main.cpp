@@ -9,27 +9,9 @@
 
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
-#include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/console_ui_service.h"
 
 namespace {
-
-class PrintingUi : public UiService {
-public:
-    void showMessage(const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        ++messages;
-    }
-    void fatal(const QString& text) override { showMessage(text); }
-    bool prompt(const QString&, const QString&, QString&) override { return false; }
-    QStringList openFileNames(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    void dispatchEvents() override {}
-    int messages = 0;
-};
 
 QImage band(const QImage& strip, int index, int count) {
     int h = strip.height() / count;
@@ -249,7 +231,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: skin_preview <skin folder or archive> <output.png>\n");
         return 2;
     }
-    PrintingUi ui;
+    ConsoleUiService ui(ConsoleUiService::Output::PrintMessages);
     SkinPackages packages(ui);
     SkinLoader loader(ui, packages);
     SkinDescription skin;
@@ -275,5 +257,5 @@ int main(int argc, char** argv) {
     window.replace(QStringLiteral(".png"), QStringLiteral("-window.png"));
     QImage main = compose(skin.main);
     main.scaled(main.size() * 2).save(window);
-    return ui.messages == 0 ? 0 : 1;
+    return ui.messageCount() == 0 ? 0 : 1;
 }
