@@ -231,7 +231,9 @@ FilterProperty describe(GstElement* element, GParamSpec* spec) {
         }
         default:
             describeNumber(property, spec);
-            if (G_TYPE_FUNDAMENTAL(spec->value_type) != G_TYPE_POINTER) {
+            // Serialising an empty boxed value (a sample, caps) is not allowed.
+            if (G_TYPE_FUNDAMENTAL(spec->value_type) != G_TYPE_POINTER &&
+                !(G_VALUE_HOLDS_BOXED(&value) && g_value_get_boxed(&value) == nullptr)) {
                 property.value = serialized(&value);
             }
             break;
@@ -295,7 +297,9 @@ bool GstFilterInspector::setProperty(GstElement* element, const QString& propert
     }
     GValue parsed = G_VALUE_INIT;
     g_value_init(&parsed, spec->value_type);
-    bool ok = gst_value_deserialize(&parsed, value.toUtf8().constData()) != FALSE;
+    // The framework reads an empty text as 0; only a text property may be empty.
+    bool ok = (described.kind == FilterProperty::Text || !value.trimmed().isEmpty()) &&
+              gst_value_deserialize(&parsed, value.toUtf8().constData()) != FALSE;
     // g_param_value_validate returns TRUE when it had to change the value to fit.
     if (ok && g_param_value_validate(spec, &parsed)) {
         ok = false;

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kMaxErrorText = 160;
 constexpr int kSettleSliceMs = 20;
+constexpr int kErrorGraceMs = 500;
 
 GraphResult frameworkCode(const GError* error) {
     int domain = 5;
@@ -74,8 +75,11 @@ GstElement* makeVideoSink() {
 
 // Entry points for GStreamer's callbacks; they run on the streaming threads.
 struct GstMediaGraph::Callbacks {
+    // Every message is dropped here, so none piles up on the bus; a handler that
+    // drops a message owns it.
     static GstBusSyncReply busSync(GstBus*, GstMessage* message, gpointer self) {
         static_cast<GstMediaGraph*>(self)->onBusMessage(message);
+        gst_message_unref(message);
         return GST_BUS_DROP;
     }
     static GstFlowReturn newSample(GstAppSink* sink, gpointer self) {
@@ -239,12 +243,23 @@ GraphResult GstMediaGraph::changeState(int state) {
     streamError_ = kGraphOk;
     if (gst_element_set_state(pipeline_, static_cast<GstState>(state)) ==
         GST_STATE_CHANGE_FAILURE) {
-        processMessages();
-        return GraphFailed(streamError_)
-                   ? streamError_
-                   : fail(kGraphFail, QStringLiteral("The graph cannot change its state"));
+        return stateChangeFailure();
     }
     return kGraphOk;
+}
+
+// The element that failed posts its error from its own thread, at times just after
+// the state change has failed: wait a little for it, since it says what went wrong.
+GraphResult GstMediaGraph::stateChangeFailure() {
+    {
+        std::unique_lock lock(mutex_);
+        errorArrived_.wait_for(lock, std::chrono::milliseconds(kErrorGraceMs),
+                               [this] { return errorSeen_.load(); });
+    }
+    processMessages();
+    return GraphFailed(streamError_)
+               ? streamError_
+               : fail(kGraphFail, QStringLiteral("The graph cannot change its state"));
 }
 
 GraphResult GstMediaGraph::waitSettled(int timeoutMs) {
@@ -258,10 +273,7 @@ GraphResult GstMediaGraph::waitSettled(int timeoutMs) {
         }
         // A streaming error leaves the change pending; it shows only on the bus.
         if (state == GST_STATE_CHANGE_FAILURE || errorSeen_) {
-            processMessages();
-            return GraphFailed(streamError_)
-                       ? streamError_
-                       : fail(kGraphFail, QStringLiteral("The graph cannot change its state"));
+            return stateChangeFailure();
         }
         if (Clock::now() >= deadline) {
             return fail(kGraphAbort, QStringLiteral("The graph did not get ready in time"));
@@ -283,10 +295,9 @@ GraphResult GstMediaGraph::SetNotifyWindow(QObject* target) {
 }
 
 void GstMediaGraph::onBusMessage(GstMessage* message) {
+    const bool error = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
     switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_ERROR:
-            errorSeen_ = true;
-            break;
         case GST_MESSAGE_EOS:
         case GST_MESSAGE_DURATION_CHANGED:
         case GST_MESSAGE_BUFFERING:
@@ -296,6 +307,10 @@ void GstMediaGraph::onBusMessage(GstMessage* message) {
     }
     std::lock_guard lock(mutex_);
     messages_.push_back(gst_message_ref(message));
+    if (error) {
+        errorSeen_ = true;
+        errorArrived_.notify_all();
+    }
     if (target_ != nullptr) {
         QCoreApplication::postEvent(target_, new QEvent(kGraphEventType));
     }
@@ -326,7 +341,10 @@ void GstMediaGraph::handleMessage(GstMessage* message) {
             GError* error = nullptr;
             gst_message_parse_error(message, &error, nullptr);
             GraphResult code = fail(frameworkCode(error), QString::fromUtf8(error->message));
-            streamError_ = code;
+            // The first error says what went wrong; the ones after it follow from it.
+            if (GraphSucceeded(streamError_)) {
+                streamError_ = code;
+            }
             g_clear_error(&error);
             events_.push_back({kEventErrorAbort, code, 0});
             break;
@@ -394,10 +412,10 @@ GraphResult GstMediaGraph::Stop() {
     // In READY the position could not be read, so a stopped graph is a paused one
     // at the start.
     GraphResult hr = changeState(GST_STATE_PAUSED);
-    if (GraphFailed(hr)) {
-        return hr;
+    if (GraphSucceeded(hr)) {
+        hr = seek(rate_, 0);
     }
-    return seek(rate_, 0);
+    return GraphSucceeded(hr) ? waitSettled(kSettleTimeoutMs) : hr;
 }
 
 GraphResult GstMediaGraph::StopWhenReady() {
@@ -423,11 +441,37 @@ GraphResult GstMediaGraph::GetDuration(GraphTime& duration) {
         return kGraphOk;
     }
     gint64 value = -1;
-    if (!gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &value) || value < 0) {
+    if ((!gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &value) || value < 0) &&
+        !estimateDuration(value)) {
         return fail(kGraphFail, QStringLiteral("The duration is not known"));
     }
     duration = value / 100;
     return kGraphOk;
+}
+
+// An MP3 without a Xing header tells its length only once most of it has played;
+// until then the length is estimated from the size and the bitrate.
+bool GstMediaGraph::estimateDuration(int64_t& duration) {
+    gint64 bytes = -1;
+    if (!gst_element_query_duration(pipeline_, GST_FORMAT_BYTES, &bytes) || bytes <= 0) {
+        return false;
+    }
+    GstTagList* tags = nullptr;
+    g_signal_emit_by_name(pipeline_, "get-audio-tags", 0, &tags);
+    if (tags == nullptr) {
+        return false;
+    }
+    guint bitrate = 0;
+    if (!gst_tag_list_get_uint(tags, GST_TAG_BITRATE, &bitrate) || bitrate == 0) {
+        gst_tag_list_get_uint(tags, GST_TAG_NOMINAL_BITRATE, &bitrate);
+    }
+    gst_tag_list_unref(tags);
+    if (bitrate == 0) {
+        return false;
+    }
+    duration = static_cast<int64_t>(
+        gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, bitrate));
+    return true;
 }
 
 GraphResult GstMediaGraph::GetCurrentPosition(GraphTime& position) {

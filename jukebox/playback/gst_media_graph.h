@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 
@@ -80,7 +81,9 @@ private:
     GraphResult noGraph();
     GraphResult changeState(int state);
     GraphResult waitSettled(int timeoutMs);
+    GraphResult stateChangeFailure();
     GraphResult seek(double rate, GraphTime position);
+    bool estimateDuration(int64_t& duration);  // in nanoseconds
     // Handles the messages the streaming threads queued, on the caller's thread.
     void processMessages();
     void handleMessage(GstMessage* message);
@@ -109,6 +112,7 @@ private:
     std::deque<GstMessage*> messages_;
     QObject* target_ = nullptr;
     std::atomic<bool> errorSeen_{false};
+    std::condition_variable errorArrived_;
 
     VideoOutputOwner* owner_ = nullptr;
     bool outputVisible_ = false;

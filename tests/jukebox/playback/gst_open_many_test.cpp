@@ -1,0 +1,102 @@
+// Opening file after file must not leave threads, descriptors or memory behind.
+#include <gtest/gtest.h>
+
+#include <QtCore/qtestsupport_core.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <cstdio>
+#include <filesystem>
+
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/playback/gst_media_graph.h"
+#include "jukebox/playback/media_engine.h"
+#include "tests/jukebox/playback/recording_engine_window.h"
+#include "tests/jukebox/playback/test_media.h"
+#include "tests/support/recording_ui_service.h"
+
+namespace {
+
+struct ProcessUse {
+    int threads = 0;
+    int fds = 0;
+    long rssKb = 0;
+};
+
+int countEntries(const char* folder) {
+    std::error_code error;
+    int count = 0;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        ++count;
+    }
+    return count;
+}
+
+ProcessUse processUse() {
+    ProcessUse use;
+    use.threads = countEntries("/proc/self/task");
+    use.fds = countEntries("/proc/self/fd");
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:")) {
+                use.rssKb = line.mid(6).trimmed().split(' ').value(0).toLong();
+            }
+        }
+    }
+    return use;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer keeps freed memory in quarantine, so resident memory grows anyway.
+constexpr long kRssToleranceKb = 256 * 1024;
+#else
+constexpr long kRssToleranceKb = 16 * 1024;
+#endif
+
+TEST(GstOpenManyTest, TwoHundredOpensLeaveNoGrowth) {
+    const TestMedia& media = testMedia();
+    GstMediaGraph graph;
+    RecordingEngineWindow window;
+    RecordingUiService ui;
+    ExtensionLists lists{ui,
+                         {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg")},
+                         {QStringLiteral("webm")}};
+    MediaEngine engine{graph, window, ui, [&lists](const QString& extension) {
+                           return lists.ClassifyExtension(extension);
+                       }};
+    window.setEngine(&engine);
+    const QString files[] = {media.wav, media.mp3Xing, media.mp3Plain, media.ogg, media.video};
+    constexpr int kOpens = 200;
+
+    auto openAll = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(engine.OpenMedia(files[i % std::size(files)])) << i;
+            // What the graph posted for the window is handled as the window would.
+            QCoreApplication::processEvents();
+        }
+        engine.ReleaseGraph();
+        QCoreApplication::processEvents();
+    };
+    // Every kind once first: plugins load and caches fill only once.
+    openAll(2 * static_cast<int>(std::size(files)));
+    const ProcessUse before = processUse();
+    QElapsedTimer clock;
+    clock.start();
+    openAll(kOpens);
+    const qint64 elapsed = clock.elapsed();
+    // Idle worker threads of the framework's pool end on their own.
+    (void)QTest::qWaitFor([&] { return processUse().threads <= before.threads; }, 2000);
+    const ProcessUse after = processUse();
+
+    std::printf("%d opens in %lld ms; threads %d -> %d, fds %d -> %d, RSS %ld kB -> %ld kB\n",
+                kOpens, static_cast<long long>(elapsed), before.threads, after.threads, before.fds,
+                after.fds, before.rssKb, after.rssKb);
+    EXPECT_LE(after.threads, before.threads + 1);
+    EXPECT_LE(after.fds, before.fds);
+    EXPECT_LE(after.rssKb - before.rssKb, kRssToleranceKb);
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+}  // namespace
