@@ -1,18 +1,14 @@
 #include "jukebox/playback/gst_media_graph.h"
 
-#include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <thread>
 
 #include "jukebox/playback/gst_filter_inspector.h"
-#include "jukebox/playback/video_output_owner.h"
 
 namespace {
 
@@ -60,45 +56,7 @@ GstElement* audioSinkFromEnvironment() {
     return sink;
 }
 
-GstElement* makeVideoSink() {
-    GstElement* sink = gst_element_factory_make("appsink", "videosink");
-    if (sink == nullptr) {
-        return nullptr;
-    }
-    GstCaps* caps = gst_caps_from_string("video/x-raw,format=BGRx");
-    g_object_set(sink, "caps", caps, "max-buffers", 2u, "drop", TRUE, nullptr);
-    gst_caps_unref(caps);
-    return sink;
-}
-
 }  // namespace
-
-// Entry points for GStreamer's callbacks; they run on the streaming threads.
-struct GstMediaGraph::Callbacks {
-    // Every message is dropped here, so none piles up on the bus; a handler that
-    // drops a message owns it.
-    static GstBusSyncReply busSync(GstBus*, GstMessage* message, gpointer self) {
-        static_cast<GstMediaGraph*>(self)->onBusMessage(message);
-        gst_message_unref(message);
-        return GST_BUS_DROP;
-    }
-    static GstFlowReturn newSample(GstAppSink* sink, gpointer self) {
-        GstSample* sample = gst_app_sink_pull_sample(sink);
-        if (sample != nullptr) {
-            static_cast<GstMediaGraph*>(self)->takeFrame(sample);
-            gst_sample_unref(sample);
-        }
-        return GST_FLOW_OK;
-    }
-    static GstFlowReturn newPreroll(GstAppSink* sink, gpointer self) {
-        GstSample* sample = gst_app_sink_pull_preroll(sink);
-        if (sample != nullptr) {
-            static_cast<GstMediaGraph*>(self)->takeFrame(sample);
-            gst_sample_unref(sample);
-        }
-        return GST_FLOW_OK;
-    }
-};
 
 GstMediaGraph::GstMediaGraph() = default;
 
@@ -122,12 +80,8 @@ bool GstMediaGraph::buildPipeline() {
     }
     gst_object_ref_sink(pipeline_);
 
-    GstElement* videoSink = makeVideoSink();
-    if (videoSink != nullptr) {
-        GstAppSinkCallbacks callbacks{};
-        callbacks.new_sample = &Callbacks::newSample;
-        callbacks.new_preroll = &Callbacks::newPreroll;
-        gst_app_sink_set_callbacks(GST_APP_SINK_CAST(videoSink), &callbacks, this, nullptr);
+    // Never playbin's own choice of video sink: without a display it can crash.
+    if (GstElement* videoSink = output_.makeSink()) {
         g_object_set(pipeline_, "video-sink", videoSink, nullptr);
     }
     if (GstElement* audioSink = audioSinkFromEnvironment()) {
@@ -139,12 +93,9 @@ bool GstMediaGraph::buildPipeline() {
         g_object_set(pipeline_, "audio-filter", panorama_, nullptr);
     }
 
-    GstBus* bus = gst_element_get_bus(pipeline_);
-    gst_bus_set_sync_handler(bus, &Callbacks::busSync, this, nullptr);
-    gst_object_unref(bus);
+    bus_.attach(pipeline_);
     rate_ = 1.0;
     endLatched_ = false;
-    errorSeen_ = false;
     return true;
 }
 
@@ -154,23 +105,11 @@ void GstMediaGraph::teardownPipeline() {
     }
     // Reaching NULL joins the streaming threads, so no callback runs after this.
     gst_element_set_state(pipeline_, GST_STATE_NULL);
-    GstBus* bus = gst_element_get_bus(pipeline_);
-    gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
-    gst_object_unref(bus);
+    bus_.detach(pipeline_);
     gst_object_unref(pipeline_);
     pipeline_ = nullptr;
     panorama_ = nullptr;
-    {
-        std::lock_guard lock(mutex_);
-        for (GstMessage* message : messages_) {
-            gst_message_unref(message);
-        }
-        messages_.clear();
-    }
-    {
-        std::lock_guard lock(frameMutex_);
-        pendingFrame_ = QImage();
-    }
+    output_.reset();
     events_.clear();
     endLatched_ = false;
 }
@@ -189,11 +128,7 @@ GraphResult GstMediaGraph::CreateGraph() {
 
 void GstMediaGraph::Release() {
     teardownPipeline();
-    std::lock_guard lock(mutex_);
-    target_ = nullptr;
-    owner_ = nullptr;
-    outputVisible_ = false;
-    fullScreen_ = false;
+    bus_.setTarget(nullptr);
 }
 
 GraphResult GstMediaGraph::QueryInterface(GraphInterface) {
@@ -221,15 +156,8 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
     processMessages();
     if (GraphFailed(hr)) {
         // What is left is an empty graph, as after CreateGraph, with no thread running.
-        QObject* target = nullptr;
-        {
-            std::lock_guard lock(mutex_);
-            target = target_;
-        }
         teardownPipeline();
         buildPipeline();
-        std::lock_guard lock(mutex_);
-        target_ = target;
     }
     return hr;
 }
@@ -239,7 +167,7 @@ GraphResult GstMediaGraph::changeState(int state) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    errorSeen_ = false;
+    bus_.resetError();
     streamError_ = kGraphOk;
     if (gst_element_set_state(pipeline_, static_cast<GstState>(state)) ==
         GST_STATE_CHANGE_FAILURE) {
@@ -251,11 +179,7 @@ GraphResult GstMediaGraph::changeState(int state) {
 // The element that failed posts its error from its own thread, at times just after
 // the state change has failed: wait a little for it, since it says what went wrong.
 GraphResult GstMediaGraph::stateChangeFailure() {
-    {
-        std::unique_lock lock(mutex_);
-        errorArrived_.wait_for(lock, std::chrono::milliseconds(kErrorGraceMs),
-                               [this] { return errorSeen_.load(); });
-    }
+    bus_.waitForError(kErrorGraceMs);
     processMessages();
     return GraphFailed(streamError_)
                ? streamError_
@@ -272,7 +196,7 @@ GraphResult GstMediaGraph::waitSettled(int timeoutMs) {
             return kGraphOk;
         }
         // A streaming error leaves the change pending; it shows only on the bus.
-        if (state == GST_STATE_CHANGE_FAILURE || errorSeen_) {
+        if (state == GST_STATE_CHANGE_FAILURE || bus_.errorSeen()) {
             return stateChangeFailure();
         }
         if (Clock::now() >= deadline) {
@@ -289,47 +213,12 @@ GraphResult GstMediaGraph::SetNotifyWindow(QObject* target) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    std::lock_guard lock(mutex_);
-    target_ = target;
+    bus_.setTarget(target);
     return kGraphOk;
 }
 
-void GstMediaGraph::onBusMessage(GstMessage* message) {
-    const bool error = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
-    switch (GST_MESSAGE_TYPE(message)) {
-        case GST_MESSAGE_ERROR:
-        case GST_MESSAGE_EOS:
-        case GST_MESSAGE_DURATION_CHANGED:
-        case GST_MESSAGE_BUFFERING:
-            break;
-        default:
-            return;  // nothing the engine or the window acts on
-    }
-    std::lock_guard lock(mutex_);
-    messages_.push_back(gst_message_ref(message));
-    if (error) {
-        errorSeen_ = true;
-        errorArrived_.notify_all();
-    }
-    if (target_ != nullptr) {
-        QCoreApplication::postEvent(target_, new QEvent(kGraphEventType));
-    }
-}
-
-void GstMediaGraph::postNotice() {
-    std::lock_guard lock(mutex_);
-    if (target_ != nullptr) {
-        QCoreApplication::postEvent(target_, new QEvent(kGraphEventType));
-    }
-}
-
 void GstMediaGraph::processMessages() {
-    std::deque<GstMessage*> taken;
-    {
-        std::lock_guard lock(mutex_);
-        taken.swap(messages_);
-    }
-    for (GstMessage* message : taken) {
+    for (GstMessage* message : bus_.take()) {
         handleMessage(message);
         gst_message_unref(message);
     }
@@ -380,7 +269,7 @@ void GstMediaGraph::handleMessage(GstMessage* message) {
 
 void GstMediaGraph::queueEvent(const GraphEvent& event) {
     events_.push_back(event);
-    postNotice();
+    bus_.notify();
 }
 
 GraphResult GstMediaGraph::GetEvent(GraphEvent& event) {
@@ -422,7 +311,7 @@ GraphResult GstMediaGraph::StopWhenReady() {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    errorSeen_ = false;
+    bus_.resetError();
     streamError_ = kGraphOk;
     return waitSettled(kSettleTimeoutMs);
 }
@@ -588,7 +477,7 @@ GraphResult GstMediaGraph::PutOwner(VideoOutputOwner* owner) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    owner_ = owner;
+    output_.setOwner(owner);
     return kGraphOk;
 }
 
@@ -596,83 +485,36 @@ GraphResult GstMediaGraph::PutWindowState(bool visible) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    outputVisible_ = visible;
+    output_.setVisible(visible);
     return kGraphOk;
+}
+
+GraphResult GstMediaGraph::noOutputWindow() {
+    return fail(kGraphNoInterface, QStringLiteral("The video output has no window"));
 }
 
 GraphResult GstMediaGraph::PutFullScreenMode(bool on) {
-    if (owner_ == nullptr) {
-        return fail(kGraphNoInterface, QStringLiteral("The video output has no window"));
-    }
-    fullScreen_ = on;
-    owner_->setOutputFullScreen(on);
-    return kGraphOk;
+    return output_.setFullScreen(on) ? kGraphOk : noOutputWindow();
 }
 
 GraphResult GstMediaGraph::GetFullScreenMode(bool& on) {
-    if (owner_ == nullptr) {
-        return fail(kGraphNoInterface, QStringLiteral("The video output has no window"));
+    if (output_.owner() == nullptr) {
+        return noOutputWindow();
     }
-    on = fullScreen_;
+    on = output_.fullScreen();
     return kGraphOk;
 }
 
 GraphResult GstMediaGraph::SetWindowPosition(const QRect& rect) {
-    if (owner_ == nullptr) {
-        return fail(kGraphNoInterface, QStringLiteral("The video output has no window"));
-    }
-    outputRect_ = rect;
-    owner_->placeOutput(rect);
-    return kGraphOk;
+    return output_.place(rect) ? kGraphOk : noOutputWindow();
 }
 
 GraphResult GstMediaGraph::NotifyFullScreenLost() {
-    if (!fullScreen_) {
+    if (!output_.loseFullScreen()) {
         return kGraphFalse;
     }
-    fullScreen_ = false;
     queueEvent({kEventFullScreenLost, 0, 0});
     return kGraphOk;
-}
-
-void GstMediaGraph::takeFrame(GstSample* sample) {
-    GstVideoInfo info;
-    GstCaps* caps = gst_sample_get_caps(sample);
-    GstBuffer* buffer = gst_sample_get_buffer(sample);
-    if (caps == nullptr || buffer == nullptr || !gst_video_info_from_caps(&info, caps)) {
-        return;
-    }
-    GstVideoFrame frame;
-    if (!gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) {
-        return;
-    }
-    QImage image(static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0)),
-                 GST_VIDEO_FRAME_WIDTH(&frame), GST_VIDEO_FRAME_HEIGHT(&frame),
-                 GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0), QImage::Format_RGB32);
-    QImage copy = image.copy();  // the buffer goes back to the pipeline below
-    gst_video_frame_unmap(&frame);
-    {
-        std::lock_guard lock(frameMutex_);
-        pendingFrame_ = std::move(copy);
-    }
-    // One queued call at a time; a newer frame simply replaces the waiting one.
-    if (!frameNoticePending_.exchange(true)) {
-        QMetaObject::invokeMethod(
-            &relay_, [this] { deliverFrame(); }, Qt::QueuedConnection);
-    }
-}
-
-void GstMediaGraph::deliverFrame() {
-    QImage frame;
-    {
-        std::lock_guard lock(frameMutex_);
-        frame = std::move(pendingFrame_);
-        pendingFrame_ = QImage();
-        frameNoticePending_ = false;
-    }
-    if (!frame.isNull() && owner_ != nullptr && outputVisible_) {
-        owner_->presentFrame(frame);
-    }
 }
 
 GraphResult GstMediaGraph::EnumFilters(QStringList& names) {
@@ -712,27 +554,7 @@ GraphResult GstMediaGraph::SetFilterProperty(const QString& filter, const QStrin
     return set ? kGraphOk : fail(kGraphInvalidArg, error);
 }
 
+// Every failure records its text, so a code without one was never returned here.
 QString GstMediaGraph::GetErrorText(GraphResult hr) {
-    auto found = errorTexts_.constFind(hr);
-    if (found != errorTexts_.constEnd()) {
-        return *found;
-    }
-    switch (static_cast<uint32_t>(hr)) {
-        case static_cast<uint32_t>(kGraphNotImplemented):
-            return QStringLiteral("Not implemented");
-        case static_cast<uint32_t>(kGraphNoInterface):
-            return QStringLiteral("No such interface supported");
-        case static_cast<uint32_t>(kGraphPointer):
-            return QStringLiteral("Invalid pointer");
-        case static_cast<uint32_t>(kGraphAbort):
-            return QStringLiteral("Operation aborted");
-        case static_cast<uint32_t>(kGraphFail):
-            return QStringLiteral("Unspecified error");
-        case static_cast<uint32_t>(kGraphUnexpected):
-            return QStringLiteral("There is no graph");
-        case static_cast<uint32_t>(kGraphInvalidArg):
-            return QStringLiteral("The parameter is incorrect");
-        default:
-            return QString();
-    }
+    return errorTexts_.value(hr);
 }

@@ -1,18 +1,14 @@
 #pragma once
 
 #include <QHash>
-#include <QImage>
-#include <QObject>
-#include <atomic>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 
+#include "jukebox/playback/gst_bus_queue.h"
+#include "jukebox/playback/gst_video_output.h"
 #include "jukebox/playback/media_graph.h"
 
 typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
-typedef struct _GstSample GstSample;
 
 // The media graph on GStreamer: one playbin whose video goes to an appsink (frames
 // are handed to the owner of the output) and whose audio passes an audiopanorama
@@ -88,13 +84,7 @@ private:
     void processMessages();
     void handleMessage(GstMessage* message);
     void queueEvent(const GraphEvent& event);
-    void postNotice();
-    void deliverFrame();
-
-    // Runs on the streaming threads: queues what the user-interface thread needs.
-    void onBusMessage(GstMessage* message);
-    void takeFrame(GstSample* sample);
-    struct Callbacks;
+    GraphResult noOutputWindow();
 
     GstElement* pipeline_ = nullptr;
     GstElement* panorama_ = nullptr;
@@ -103,24 +93,11 @@ private:
     // the next seek, stop or file, so that callers see both equal.
     bool endLatched_ = false;
     GraphTime endPosition_ = 0;
-    GraphResult streamError_ = kGraphOk;  // the last error the pipeline posted
+    GraphResult streamError_ = kGraphOk;  // the first error since the last state change
     QHash<GraphResult, QString> errorTexts_;
     std::deque<GraphEvent> events_;
 
-    // Shared with the streaming threads.
-    std::mutex mutex_;
-    std::deque<GstMessage*> messages_;
-    QObject* target_ = nullptr;
-    std::atomic<bool> errorSeen_{false};
-    std::condition_variable errorArrived_;
-
-    VideoOutputOwner* owner_ = nullptr;
-    bool outputVisible_ = false;
-    bool fullScreen_ = false;
-    QRect outputRect_;
-    std::mutex frameMutex_;
-    QImage pendingFrame_;
-    std::atomic<bool> frameNoticePending_{false};
-    // Frames reach the user-interface thread as queued calls on this object.
-    QObject relay_;
+    // The parts the streaming threads reach.
+    GstBusQueue bus_;
+    GstVideoOutput output_;
 };

@@ -17,9 +17,7 @@ using GraphResult = int32_t;
 
 constexpr GraphResult kGraphOk = 0;
 constexpr GraphResult kGraphFalse = 1;
-constexpr GraphResult kGraphNotImplemented = static_cast<GraphResult>(0x80004001u);
 constexpr GraphResult kGraphNoInterface = static_cast<GraphResult>(0x80004002u);
-constexpr GraphResult kGraphPointer = static_cast<GraphResult>(0x80004003u);
 constexpr GraphResult kGraphAbort = static_cast<GraphResult>(0x80004004u);
 constexpr GraphResult kGraphFail = static_cast<GraphResult>(0x80004005u);
 constexpr GraphResult kGraphUnexpected = static_cast<GraphResult>(0x8000FFFFu);

@@ -24,6 +24,10 @@ QString flag(bool on) {
     return on ? QStringLiteral("true") : QStringLiteral("false");
 }
 
+QString withArgument(QStringView name, QStringView argument) {
+    return QStringLiteral("%1(%2)").arg(name, argument);
+}
+
 }  // namespace
 
 void FakeMediaGraph::script(const QString& operation, std::initializer_list<GraphResult> next) {
@@ -41,8 +45,10 @@ QStringList FakeMediaGraph::operations() const {
     return result;
 }
 
-GraphResult FakeMediaGraph::take(const QString& operation) {
-    auto found = scripted_.find(operation);
+GraphResult FakeMediaGraph::record(QStringView call, QStringView operation) {
+    calls.append(call.toString());
+    const QStringView name = operation.isEmpty() ? call.left(call.indexOf(u'(')) : operation;
+    auto found = scripted_.find(name.toString());
     if (found == scripted_.end() || found->empty()) {
         return kGraphOk;
     }
@@ -52,38 +58,25 @@ GraphResult FakeMediaGraph::take(const QString& operation) {
 }
 
 GraphResult FakeMediaGraph::CreateGraph() {
-    calls.append(QStringLiteral("CreateGraph"));
-    GraphResult hr = take(QStringLiteral("CreateGraph"));
-    exists = GraphSucceeded(hr);
-    return hr;
+    return record(QStringLiteral("CreateGraph"));
 }
 
 void FakeMediaGraph::Release() {
     calls.append(QStringLiteral("Release"));
-    exists = false;
 }
 
 GraphResult FakeMediaGraph::QueryInterface(GraphInterface which) {
-    QString call = QStringLiteral("Query(%1)").arg(interfaceName(which));
-    calls.append(call);
-    return take(call);
+    const QString call = withArgument(u"Query", interfaceName(which));
+    return record(call, call);
 }
 
 GraphResult FakeMediaGraph::RenderFile(const QString& path) {
-    calls.append(QStringLiteral("RenderFile(%1)").arg(path));
-    return take(QStringLiteral("RenderFile"));
-}
-
-GraphResult FakeMediaGraph::GetEventHandle() {
-    calls.append(QStringLiteral("GetEventHandle"));
-    return take(QStringLiteral("GetEventHandle"));
+    return record(withArgument(u"RenderFile", path));
 }
 
 GraphResult FakeMediaGraph::SetNotifyWindow(QObject* target) {
-    calls.append(target != nullptr ? QStringLiteral("SetNotifyWindow(window)")
-                                   : QStringLiteral("SetNotifyWindow(none)"));
     notifyTarget = target;
-    return take(QStringLiteral("SetNotifyWindow"));
+    return record(withArgument(u"SetNotifyWindow", QStringView(target ? u"window" : u"none")));
 }
 
 GraphResult FakeMediaGraph::GetEvent(GraphEvent& event) {
@@ -97,38 +90,11 @@ GraphResult FakeMediaGraph::GetEvent(GraphEvent& event) {
 }
 
 GraphResult FakeMediaGraph::FreeEventParams(const GraphEvent& event) {
-    calls.append(QStringLiteral("FreeEventParams(%1)").arg(event.code));
-    return kGraphOk;
-}
-
-GraphResult FakeMediaGraph::Run() {
-    calls.append(QStringLiteral("Run"));
-    return take(QStringLiteral("Run"));
-}
-
-GraphResult FakeMediaGraph::Pause() {
-    calls.append(QStringLiteral("Pause"));
-    return take(QStringLiteral("Pause"));
-}
-
-GraphResult FakeMediaGraph::Stop() {
-    calls.append(QStringLiteral("Stop"));
-    return take(QStringLiteral("Stop"));
-}
-
-GraphResult FakeMediaGraph::StopWhenReady() {
-    calls.append(QStringLiteral("StopWhenReady"));
-    return take(QStringLiteral("StopWhenReady"));
-}
-
-GraphResult FakeMediaGraph::SetTimeFormatMediaTime() {
-    calls.append(QStringLiteral("SetTimeFormatMediaTime"));
-    return take(QStringLiteral("SetTimeFormatMediaTime"));
+    return record(withArgument(u"FreeEventParams", QString::number(event.code)));
 }
 
 GraphResult FakeMediaGraph::GetDuration(GraphTime& value) {
-    calls.append(QStringLiteral("GetDuration"));
-    GraphResult hr = take(QStringLiteral("GetDuration"));
+    GraphResult hr = record(QStringLiteral("GetDuration"));
     if (GraphSucceeded(hr)) {
         value = duration;
     }
@@ -136,8 +102,7 @@ GraphResult FakeMediaGraph::GetDuration(GraphTime& value) {
 }
 
 GraphResult FakeMediaGraph::GetCurrentPosition(GraphTime& value) {
-    calls.append(QStringLiteral("GetCurrentPosition"));
-    GraphResult hr = take(QStringLiteral("GetCurrentPosition"));
+    GraphResult hr = record(QStringLiteral("GetCurrentPosition"));
     if (GraphSucceeded(hr)) {
         value = position;
     }
@@ -145,8 +110,7 @@ GraphResult FakeMediaGraph::GetCurrentPosition(GraphTime& value) {
 }
 
 GraphResult FakeMediaGraph::SetPositions(GraphTime current) {
-    calls.append(QStringLiteral("SetPositions(%1)").arg(current));
-    GraphResult hr = take(QStringLiteral("SetPositions"));
+    GraphResult hr = record(withArgument(u"SetPositions", QString::number(current)));
     if (GraphSucceeded(hr)) {
         position = current;
     }
@@ -154,23 +118,19 @@ GraphResult FakeMediaGraph::SetPositions(GraphTime current) {
 }
 
 GraphResult FakeMediaGraph::SetRate(double rate) {
-    calls.append(QStringLiteral("SetRate(%1)").arg(rate));
-    return take(QStringLiteral("SetRate"));
+    return record(withArgument(u"SetRate", QString::number(rate)));
 }
 
 GraphResult FakeMediaGraph::PutVolume(long attenuation) {
-    calls.append(QStringLiteral("PutVolume(%1)").arg(attenuation));
-    return take(QStringLiteral("PutVolume"));
+    return record(withArgument(u"PutVolume", QString::number(attenuation)));
 }
 
 GraphResult FakeMediaGraph::PutBalance(long balance) {
-    calls.append(QStringLiteral("PutBalance(%1)").arg(balance));
-    return take(QStringLiteral("PutBalance"));
+    return record(withArgument(u"PutBalance", QString::number(balance)));
 }
 
 GraphResult FakeMediaGraph::GetVideoSize(int& width, int& height) {
-    calls.append(QStringLiteral("GetVideoSize"));
-    GraphResult hr = take(QStringLiteral("GetVideoSize"));
+    GraphResult hr = record(QStringLiteral("GetVideoSize"));
     if (GraphSucceeded(hr)) {
         width = videoWidth;
         height = videoHeight;
@@ -179,45 +139,33 @@ GraphResult FakeMediaGraph::GetVideoSize(int& width, int& height) {
 }
 
 GraphResult FakeMediaGraph::PutOwner(VideoOutputOwner* newOwner) {
-    calls.append(newOwner != nullptr ? QStringLiteral("PutOwner(window)")
-                                     : QStringLiteral("PutOwner(none)"));
     owner = newOwner;
-    return take(QStringLiteral("PutOwner"));
+    return record(withArgument(u"PutOwner", QStringView(newOwner ? u"window" : u"none")));
 }
 
 GraphResult FakeMediaGraph::PutWindowState(bool visible) {
-    calls.append(QStringLiteral("PutWindowState(%1)").arg(flag(visible)));
-    return take(QStringLiteral("PutWindowState"));
+    return record(withArgument(u"PutWindowState", flag(visible)));
 }
 
 GraphResult FakeMediaGraph::PutFullScreenMode(bool on) {
-    calls.append(QStringLiteral("PutFullScreenMode(%1)").arg(flag(on)));
-    return take(QStringLiteral("PutFullScreenMode"));
+    return record(withArgument(u"PutFullScreenMode", flag(on)));
 }
 
 GraphResult FakeMediaGraph::GetFullScreenMode(bool& on) {
-    calls.append(QStringLiteral("GetFullScreenMode"));
     on = false;
-    return take(QStringLiteral("GetFullScreenMode"));
+    return record(QStringLiteral("GetFullScreenMode"));
 }
 
 GraphResult FakeMediaGraph::SetWindowPosition(const QRect& rect) {
-    calls.append(QStringLiteral("SetWindowPosition(%1,%2,%3,%4)")
-                     .arg(rect.x())
-                     .arg(rect.y())
-                     .arg(rect.width())
-                     .arg(rect.height()));
-    return take(QStringLiteral("SetWindowPosition"));
-}
-
-GraphResult FakeMediaGraph::NotifyFullScreenLost() {
-    calls.append(QStringLiteral("NotifyFullScreenLost"));
-    return take(QStringLiteral("NotifyFullScreenLost"));
+    return record(QStringLiteral("SetWindowPosition(%1,%2,%3,%4)")
+                      .arg(rect.x())
+                      .arg(rect.y())
+                      .arg(rect.width())
+                      .arg(rect.height()));
 }
 
 GraphResult FakeMediaGraph::EnumFilters(QStringList& names) {
-    calls.append(QStringLiteral("EnumFilters"));
-    GraphResult hr = take(QStringLiteral("EnumFilters"));
+    GraphResult hr = record(QStringLiteral("EnumFilters"));
     if (GraphSucceeded(hr)) {
         names = filters;
     }
@@ -226,17 +174,11 @@ GraphResult FakeMediaGraph::EnumFilters(QStringList& names) {
 
 GraphResult FakeMediaGraph::GetFilterProperties(const QString& filter,
                                                 QList<FilterProperty>& properties) {
-    calls.append(QStringLiteral("GetFilterProperties(%1)").arg(filter));
     properties.clear();
-    return take(QStringLiteral("GetFilterProperties"));
+    return record(withArgument(u"GetFilterProperties", filter));
 }
 
 GraphResult FakeMediaGraph::SetFilterProperty(const QString& filter, const QString& property,
                                               const QString& value) {
-    calls.append(QStringLiteral("SetFilterProperty(%1,%2,%3)").arg(filter, property, value));
-    return take(QStringLiteral("SetFilterProperty"));
-}
-
-QString FakeMediaGraph::GetErrorText(GraphResult hr) {
-    return errorTexts.value(hr);
+    return record(QStringLiteral("SetFilterProperty(%1,%2,%3)").arg(filter, property, value));
 }

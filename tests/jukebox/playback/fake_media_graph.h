@@ -22,15 +22,15 @@ public:
     void Release() override;
     GraphResult QueryInterface(GraphInterface which) override;
     GraphResult RenderFile(const QString& path) override;
-    GraphResult GetEventHandle() override;
+    GraphResult GetEventHandle() override { return record(u"GetEventHandle"); }
     GraphResult SetNotifyWindow(QObject* target) override;
     GraphResult GetEvent(GraphEvent& event) override;
     GraphResult FreeEventParams(const GraphEvent& event) override;
-    GraphResult Run() override;
-    GraphResult Pause() override;
-    GraphResult Stop() override;
-    GraphResult StopWhenReady() override;
-    GraphResult SetTimeFormatMediaTime() override;
+    GraphResult Run() override { return record(u"Run"); }
+    GraphResult Pause() override { return record(u"Pause"); }
+    GraphResult Stop() override { return record(u"Stop"); }
+    GraphResult StopWhenReady() override { return record(u"StopWhenReady"); }
+    GraphResult SetTimeFormatMediaTime() override { return record(u"SetTimeFormatMediaTime"); }
     GraphResult GetDuration(GraphTime& value) override;
     GraphResult GetCurrentPosition(GraphTime& value) override;
     GraphResult SetPositions(GraphTime current) override;
@@ -43,13 +43,13 @@ public:
     GraphResult PutFullScreenMode(bool on) override;
     GraphResult GetFullScreenMode(bool& on) override;
     GraphResult SetWindowPosition(const QRect& rect) override;
-    GraphResult NotifyFullScreenLost() override;
+    GraphResult NotifyFullScreenLost() override { return record(u"NotifyFullScreenLost"); }
     GraphResult EnumFilters(QStringList& names) override;
     GraphResult GetFilterProperties(const QString& filter,
                                     QList<FilterProperty>& properties) override;
     GraphResult SetFilterProperty(const QString& filter, const QString& property,
                                   const QString& value) override;
-    QString GetErrorText(GraphResult hr) override;
+    QString GetErrorText(GraphResult hr) override { return errorTexts.value(hr); }
 
     QStringList calls;
     QHash<GraphResult, QString> errorTexts;  // what GetErrorText answers; else empty
@@ -65,9 +65,10 @@ public:
     // What the graph was given.
     QObject* notifyTarget = nullptr;
     VideoOutputOwner* owner = nullptr;
-    bool exists = false;
 
 private:
-    GraphResult take(const QString& operation);
+    // Records call and returns the next scripted result of operation (by default the
+    // call's name up to its argument list).
+    GraphResult record(QStringView call, QStringView operation = {});
     QHash<QString, std::deque<GraphResult>> scripted_;
 };

@@ -5,12 +5,12 @@
 #include <QtCore/qtestsupport_core.h>
 #include <QElapsedTimer>
 #include <cmath>
-#include <filesystem>
 
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/playback/gst_filter_inspector.h"
 #include "jukebox/playback/gst_media_graph.h"
 #include "jukebox/playback/media_engine.h"
+#include "tests/jukebox/playback/process_use.h"
 #include "tests/jukebox/playback/recording_engine_window.h"
 #include "tests/jukebox/playback/test_media.h"
 #include "tests/support/recording_ui_service.h"
@@ -215,20 +215,10 @@ TEST_F(GstPlaybackTest, VolumeAndBalanceReachThePipeline) {
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
-int countEntries(const char* folder) {
-    std::error_code error;
-    int count = 0;
-    for (auto it = std::filesystem::directory_iterator(folder, error);
-         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        ++count;
-    }
-    return count;
-}
-
 TEST_F(GstPlaybackTest, AFileThatIsNoMediaFailsWithBothMessagesAndLeavesNoPipelineRunning) {
     ASSERT_TRUE(engine.OpenMedia(media.wav));  // threads of a first graph are warm
     engine.ReleaseGraph();
-    const int threads = countEntries("/proc/self/task");
+    const int threads = processUse().threads;
 
     EXPECT_FALSE(engine.OpenMedia(media.notMedia));
     ASSERT_EQ(ui.messages.size(), 2) << ui.messages.join(u'|').toStdString();
@@ -240,9 +230,8 @@ TEST_F(GstPlaybackTest, AFileThatIsNoMediaFailsWithBothMessagesAndLeavesNoPipeli
     EXPECT_EQ(ui.messages[1], QStringLiteral("Cannot render the file"));
     EXPECT_TRUE(engine.HasGraph());
     EXPECT_EQ(pipelineState(), GST_STATE_NULL);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return countEntries("/proc/self/task") <= threads; }, kWaitMs))
-        << countEntries("/proc/self/task") << " threads, " << threads << " before";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return processUse().threads <= threads; }, kWaitMs))
+        << processUse().threads << " threads, " << threads << " before";
 
     // The empty graph refuses to run, and says so.
     ui.messages.clear();
