@@ -32,9 +32,7 @@ public:
     // Drops the kept messages.
     void clear();
 
-    // Errors since the last resetError: whether one came, or waiting up to timeoutMs
-    // for one.
-    void resetError() { errorSeen_ = false; }
+    // Whether an error message came since attach, or waiting up to timeoutMs for one.
     bool errorSeen() const { return errorSeen_; }
     bool waitForError(int timeoutMs);
 

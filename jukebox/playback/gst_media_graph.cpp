@@ -94,6 +94,7 @@ bool GstMediaGraph::buildPipeline() {
     }
 
     bus_.attach(pipeline_);
+    streamError_ = kGraphOk;
     rate_ = 1.0;
     endLatched_ = false;
     return true;
@@ -162,13 +163,10 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
     return hr;
 }
 
-// Returns the error the pipeline reported if there is one, else hr.
 GraphResult GstMediaGraph::changeState(int state) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    bus_.resetError();
-    streamError_ = kGraphOk;
     if (gst_element_set_state(pipeline_, static_cast<GstState>(state)) ==
         GST_STATE_CHANGE_FAILURE) {
         return stateChangeFailure();
@@ -190,13 +188,17 @@ GraphResult GstMediaGraph::waitSettled(int timeoutMs) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
+        // A streaming error leaves a change pending for ever; it shows only on the
+        // bus. A pipeline that posted an error stays broken until the next file.
+        if (bus_.errorSeen()) {
+            return stateChangeFailure();
+        }
         GstStateChangeReturn state = gst_element_get_state(
             pipeline_, nullptr, nullptr, static_cast<GstClockTime>(kSettleSliceMs) * GST_MSECOND);
         if (state == GST_STATE_CHANGE_SUCCESS || state == GST_STATE_CHANGE_NO_PREROLL) {
             return kGraphOk;
         }
-        // A streaming error leaves the change pending; it shows only on the bus.
-        if (state == GST_STATE_CHANGE_FAILURE || bus_.errorSeen()) {
+        if (state == GST_STATE_CHANGE_FAILURE) {
             return stateChangeFailure();
         }
         if (Clock::now() >= deadline) {
@@ -311,8 +313,6 @@ GraphResult GstMediaGraph::StopWhenReady() {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    bus_.resetError();
-    streamError_ = kGraphOk;
     return waitSettled(kSettleTimeoutMs);
 }
 

@@ -93,7 +93,7 @@ private:
     // the next seek, stop or file, so that callers see both equal.
     bool endLatched_ = false;
     GraphTime endPosition_ = 0;
-    GraphResult streamError_ = kGraphOk;  // the first error since the last state change
+    GraphResult streamError_ = kGraphOk;  // the first error the pipeline posted
     QHash<GraphResult, QString> errorTexts_;
     std::deque<GraphEvent> events_;
 

@@ -244,6 +244,33 @@ TEST_F(GstPlaybackTest, AFileThatIsNoMediaFailsWithBothMessagesAndLeavesNoPipeli
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
+TEST_F(GstPlaybackTest, AnErrorWhilePlayingIsReportedWithoutHangingTheTransport) {
+    ASSERT_TRUE(engine.OpenMedia(media.wav));
+    engine.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetPositionMs() > 50; }, kWaitMs));
+    // What a decoder posts when the data goes bad.
+    GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_DECODE,
+                                        "The data of this stream is damaged.");
+    gst_element_post_message(graph.pipeline(),
+                             gst_message_new_error(GST_OBJECT(graph.pipeline()), error, nullptr));
+    g_error_free(error);
+    QElapsedTimer clock;
+    clock.start();
+    engine.Pause();
+    engine.SeekTo(100);
+    engine.Stop();
+    EXPECT_LT(clock.elapsed(), GstMediaGraph::kSettleTimeoutMs / 2);
+    EXPECT_EQ(engine.engineState(), MediaEngine::Stopped);
+    EXPECT_EQ(ui.messages,
+              QStringList(QStringLiteral(
+                  "Operation Failed, HRESULT 80470407\nThe data of this stream is damaged.")));
+    // The next file plays again.
+    ui.messages.clear();
+    ASSERT_TRUE(engine.OpenMedia(media.wav));
+    engine.Stop();
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
 TEST_F(GstPlaybackTest, TheVideoFileGivesItsNativeSizeAndFrames) {
     ASSERT_TRUE(engine.OpenMedia(media.video));
     EXPECT_EQ(engine.videoWidth(), TestMedia::kVideoWidth);
