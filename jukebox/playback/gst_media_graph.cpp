@@ -141,8 +141,12 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
+    // Addresses ("http://...", "file://...") are played as they are, paths as files.
     GError* failure = nullptr;
-    gchar* uri = gst_filename_to_uri(QFile::encodeName(path).constData(), &failure);
+    const QByteArray address = path.toUtf8();
+    gchar* uri = gst_uri_is_valid(address.constData())
+                     ? g_strdup(address.constData())
+                     : gst_filename_to_uri(QFile::encodeName(path).constData(), &failure);
     if (uri == nullptr) {
         QString text = failure != nullptr ? QString::fromUtf8(failure->message) : QString();
         g_clear_error(&failure);

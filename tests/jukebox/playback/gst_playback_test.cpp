@@ -4,6 +4,9 @@
 
 #include <QtCore/qtestsupport_core.h>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <cmath>
 
 #include "jukebox/options/extension_lists.h"
@@ -81,6 +84,18 @@ TEST_F(GstPlaybackTest, OpenCuesPausedWithTheRightDuration) {
         EXPECT_EQ(engine.GetPositionMs(), 0) << clip.name;
     }
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+TEST_F(GstPlaybackTest, OpensNamesBeyondAsciiAndAddresses) {
+    const QString unicodePath =
+        QFileInfo(media.wav).path() + QString::fromUtf16(u"/M\u00fcsik \u6708\u4eae #1.wav");
+    QFile::remove(unicodePath);
+    ASSERT_TRUE(QFile::copy(media.wav, unicodePath));
+    ASSERT_TRUE(engine.OpenMedia(unicodePath)) << ui.messages.join(u'|').toStdString();
+    EXPECT_NEAR(engine.GetDurationMs(), media.wavMs, media.wavMs / 100);
+    ASSERT_TRUE(engine.OpenMedia(QUrl::fromLocalFile(unicodePath).toString()));
+    EXPECT_NEAR(engine.GetDurationMs(), media.wavMs, media.wavMs / 100);
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 TEST_F(GstPlaybackTest, RunPauseAndStop) {
