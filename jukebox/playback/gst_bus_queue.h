@@ -1,0 +1,50 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+class QObject;
+typedef struct _GstElement GstElement;
+typedef struct _GstMessage GstMessage;
+
+// Carries a pipeline's bus messages from the streaming threads to the user-interface
+// thread. Only the messages the graph acts on are kept; for each, the event target
+// (if any) is sent a kGraphEventType notice. Nothing ever stays on the bus itself.
+class GstBusQueue {
+public:
+    GstBusQueue() = default;
+    ~GstBusQueue() { clear(); }
+    GstBusQueue(const GstBusQueue&) = delete;
+    GstBusQueue& operator=(const GstBusQueue&) = delete;
+
+    // Starts and ends taking the messages of pipeline's bus.
+    void attach(GstElement* pipeline);
+    void detach(GstElement* pipeline);
+
+    void setTarget(QObject* target);
+    // Sends the target a notice now (for events the graph makes itself).
+    void notify();
+
+    // The kept messages, oldest first; the caller drops their references.
+    std::deque<GstMessage*> take();
+    // Drops the kept messages.
+    void clear();
+
+    // Whether an error message came since attach, or waiting up to timeoutMs for one.
+    bool errorSeen() const { return errorSeen_; }
+    bool waitForError(int timeoutMs);
+
+private:
+    struct Callbacks;
+    // On a streaming thread.
+    void push(GstMessage* message);
+    void notifyLocked();
+
+    std::mutex mutex_;
+    std::deque<GstMessage*> messages_;
+    QObject* target_ = nullptr;
+    std::atomic<bool> errorSeen_{false};
+    std::condition_variable errorArrived_;
+};

@@ -1,0 +1,564 @@
+#include "jukebox/playback/gst_media_graph.h"
+
+#include <gst/gst.h>
+#include <gst/video/video.h>
+
+#include <QFile>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+
+#include "jukebox/playback/gst_filter_inspector.h"
+
+namespace {
+
+constexpr int kMaxErrorText = 160;
+constexpr int kSettleSliceMs = 20;
+constexpr int kErrorGraceMs = 500;
+
+GraphResult frameworkCode(const GError* error) {
+    int domain = 5;
+    if (error->domain == GST_CORE_ERROR) {
+        domain = 1;
+    } else if (error->domain == GST_LIBRARY_ERROR) {
+        domain = 2;
+    } else if (error->domain == GST_RESOURCE_ERROR) {
+        domain = 3;
+    } else if (error->domain == GST_STREAM_ERROR) {
+        domain = 4;
+    }
+    return kGraphFrameworkErrorBase | (domain << 8) | (error->code & 0xFF);
+}
+
+bool ensureInitialised(QString& error) {
+    if (gst_is_initialized()) {
+        return true;
+    }
+    GError* failure = nullptr;
+    if (!gst_init_check(nullptr, nullptr, &failure)) {
+        error = failure != nullptr ? QString::fromUtf8(failure->message)
+                                   : QStringLiteral("The media framework cannot start");
+        g_clear_error(&failure);
+        return false;
+    }
+    return true;
+}
+
+// The audio sink named by VELORINE_AUDIO_SINK, or null to leave the choice to playbin.
+GstElement* audioSinkFromEnvironment() {
+    const char* description = std::getenv("VELORINE_AUDIO_SINK");
+    if (description == nullptr || *description == '\0') {
+        return nullptr;
+    }
+    GError* failure = nullptr;
+    GstElement* sink = gst_parse_bin_from_description(description, TRUE, &failure);
+    g_clear_error(&failure);
+    return sink;
+}
+
+}  // namespace
+
+GstMediaGraph::GstMediaGraph() = default;
+
+GstMediaGraph::~GstMediaGraph() {
+    Release();
+}
+
+GraphResult GstMediaGraph::fail(GraphResult hr, const QString& text) {
+    errorTexts_.insert(hr, text.left(kMaxErrorText));
+    return hr;
+}
+
+GraphResult GstMediaGraph::noGraph() {
+    return fail(kGraphUnexpected, QStringLiteral("There is no graph"));
+}
+
+bool GstMediaGraph::buildPipeline() {
+    pipeline_ = gst_element_factory_make("playbin", nullptr);
+    if (pipeline_ == nullptr) {
+        return false;
+    }
+    gst_object_ref_sink(pipeline_);
+
+    // Never playbin's own choice of video sink: without a display it can crash.
+    if (GstElement* videoSink = output_.makeSink()) {
+        g_object_set(pipeline_, "video-sink", videoSink, nullptr);
+    }
+    if (GstElement* audioSink = audioSinkFromEnvironment()) {
+        g_object_set(pipeline_, "audio-sink", audioSink, nullptr);
+    }
+    panorama_ = gst_element_factory_make("audiopanorama", "balance");
+    if (panorama_ != nullptr) {
+        gst_util_set_object_arg(G_OBJECT(panorama_), "method", "simple");
+        g_object_set(pipeline_, "audio-filter", panorama_, nullptr);
+    }
+
+    bus_.attach(pipeline_);
+    streamError_ = kGraphOk;
+    rate_ = 1.0;
+    endLatched_ = false;
+    return true;
+}
+
+void GstMediaGraph::teardownPipeline() {
+    if (pipeline_ == nullptr) {
+        return;
+    }
+    // Reaching NULL joins the streaming threads, so no callback runs after this.
+    gst_element_set_state(pipeline_, GST_STATE_NULL);
+    bus_.detach(pipeline_);
+    gst_object_unref(pipeline_);
+    pipeline_ = nullptr;
+    panorama_ = nullptr;
+    output_.reset();
+    events_.clear();
+    endLatched_ = false;
+}
+
+GraphResult GstMediaGraph::CreateGraph() {
+    Release();
+    QString error;
+    if (!ensureInitialised(error)) {
+        return fail(kGraphFail, error);
+    }
+    if (!buildPipeline()) {
+        return fail(kGraphFail, QStringLiteral("The playbin element is not installed"));
+    }
+    return kGraphOk;
+}
+
+void GstMediaGraph::Release() {
+    teardownPipeline();
+    bus_.setTarget(nullptr);
+}
+
+GraphResult GstMediaGraph::QueryInterface(GraphInterface) {
+    return pipeline_ != nullptr ? kGraphOk
+                                : fail(kGraphNoInterface, QStringLiteral("There is no graph"));
+}
+
+GraphResult GstMediaGraph::RenderFile(const QString& path) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    // Addresses ("http://...", "file://...") are played as they are, paths as files.
+    GError* failure = nullptr;
+    const QByteArray address = path.toUtf8();
+    gchar* uri = gst_uri_is_valid(address.constData())
+                     ? g_strdup(address.constData())
+                     : gst_filename_to_uri(QFile::encodeName(path).constData(), &failure);
+    if (uri == nullptr) {
+        QString text = failure != nullptr ? QString::fromUtf8(failure->message) : QString();
+        g_clear_error(&failure);
+        return fail(kGraphInvalidArg, text);
+    }
+    g_object_set(pipeline_, "uri", uri, nullptr);
+    g_free(uri);
+    GraphResult hr = changeState(GST_STATE_PAUSED);
+    if (GraphSucceeded(hr)) {
+        hr = waitSettled(kSettleTimeoutMs);
+    }
+    processMessages();
+    if (GraphFailed(hr)) {
+        // What is left is an empty graph, as after CreateGraph, with no thread running.
+        teardownPipeline();
+        buildPipeline();
+    }
+    return hr;
+}
+
+GraphResult GstMediaGraph::changeState(int state) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    if (gst_element_set_state(pipeline_, static_cast<GstState>(state)) ==
+        GST_STATE_CHANGE_FAILURE) {
+        return stateChangeFailure();
+    }
+    return kGraphOk;
+}
+
+// The element that failed posts its error from its own thread, at times just after
+// the state change has failed: wait a little for it, since it says what went wrong.
+GraphResult GstMediaGraph::stateChangeFailure() {
+    bus_.waitForError(kErrorGraceMs);
+    processMessages();
+    return GraphFailed(streamError_)
+               ? streamError_
+               : fail(kGraphFail, QStringLiteral("The graph cannot change its state"));
+}
+
+GraphResult GstMediaGraph::waitSettled(int timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        // A streaming error leaves a change pending for ever; it shows only on the
+        // bus. A pipeline that posted an error stays broken until the next file.
+        if (bus_.errorSeen()) {
+            return stateChangeFailure();
+        }
+        GstStateChangeReturn state = gst_element_get_state(
+            pipeline_, nullptr, nullptr, static_cast<GstClockTime>(kSettleSliceMs) * GST_MSECOND);
+        if (state == GST_STATE_CHANGE_SUCCESS || state == GST_STATE_CHANGE_NO_PREROLL) {
+            return kGraphOk;
+        }
+        if (state == GST_STATE_CHANGE_FAILURE) {
+            return stateChangeFailure();
+        }
+        if (Clock::now() >= deadline) {
+            return fail(kGraphAbort, QStringLiteral("The graph did not get ready in time"));
+        }
+    }
+}
+
+GraphResult GstMediaGraph::GetEventHandle() {
+    return pipeline_ != nullptr ? kGraphOk : noGraph();
+}
+
+GraphResult GstMediaGraph::SetNotifyWindow(QObject* target) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    bus_.setTarget(target);
+    return kGraphOk;
+}
+
+void GstMediaGraph::processMessages() {
+    for (GstMessage* message : bus_.take()) {
+        handleMessage(message);
+        gst_message_unref(message);
+    }
+}
+
+void GstMediaGraph::handleMessage(GstMessage* message) {
+    switch (GST_MESSAGE_TYPE(message)) {
+        case GST_MESSAGE_ERROR: {
+            GError* error = nullptr;
+            gst_message_parse_error(message, &error, nullptr);
+            GraphResult code = fail(frameworkCode(error), QString::fromUtf8(error->message));
+            // The first error says what went wrong; the ones after it follow from it.
+            if (GraphSucceeded(streamError_)) {
+                streamError_ = code;
+            }
+            g_clear_error(&error);
+            events_.push_back({kEventErrorAbort, code, 0});
+            break;
+        }
+        case GST_MESSAGE_EOS: {
+            gint64 position = -1;
+            gint64 duration = -1;
+            if (pipeline_ != nullptr) {
+                gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position);
+                gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &duration);
+            }
+            gint64 end = std::max(position, duration);
+            if (end >= 0) {
+                endLatched_ = true;
+                endPosition_ = end / 100;
+            }
+            events_.push_back({kEventComplete, 0, 0});
+            break;
+        }
+        case GST_MESSAGE_DURATION_CHANGED:
+            events_.push_back({kEventLengthChanged, 0, 0});
+            break;
+        case GST_MESSAGE_BUFFERING: {
+            gint percent = 0;
+            gst_message_parse_buffering(message, &percent);
+            events_.push_back({kEventBuffering, percent, 0});
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void GstMediaGraph::queueEvent(const GraphEvent& event) {
+    events_.push_back(event);
+    bus_.notify();
+}
+
+GraphResult GstMediaGraph::GetEvent(GraphEvent& event) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    processMessages();
+    if (events_.empty()) {
+        return kGraphAbort;
+    }
+    event = events_.front();
+    events_.pop_front();
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::FreeEventParams(const GraphEvent&) {
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::Run() {
+    return changeState(GST_STATE_PLAYING);
+}
+
+GraphResult GstMediaGraph::Pause() {
+    return changeState(GST_STATE_PAUSED);
+}
+
+GraphResult GstMediaGraph::Stop() {
+    // In READY the position could not be read, so a stopped graph is a paused one
+    // at the start.
+    GraphResult hr = changeState(GST_STATE_PAUSED);
+    if (GraphSucceeded(hr)) {
+        hr = seek(rate_, 0);
+    }
+    return GraphSucceeded(hr) ? waitSettled(kSettleTimeoutMs) : hr;
+}
+
+GraphResult GstMediaGraph::StopWhenReady() {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    return waitSettled(kSettleTimeoutMs);
+}
+
+GraphResult GstMediaGraph::SetTimeFormatMediaTime() {
+    return pipeline_ != nullptr ? kGraphOk : noGraph();
+}
+
+GraphResult GstMediaGraph::GetDuration(GraphTime& duration) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    processMessages();
+    if (endLatched_) {
+        duration = endPosition_;
+        return kGraphOk;
+    }
+    gint64 value = -1;
+    if ((!gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &value) || value < 0) &&
+        !estimateDuration(value)) {
+        return fail(kGraphFail, QStringLiteral("The duration is not known"));
+    }
+    duration = value / 100;
+    return kGraphOk;
+}
+
+// An MP3 without a Xing header tells its length only once most of it has played;
+// until then the length is estimated from the size and the bitrate.
+bool GstMediaGraph::estimateDuration(int64_t& duration) {
+    gint64 bytes = -1;
+    if (!gst_element_query_duration(pipeline_, GST_FORMAT_BYTES, &bytes) || bytes <= 0) {
+        return false;
+    }
+    GstTagList* tags = nullptr;
+    g_signal_emit_by_name(pipeline_, "get-audio-tags", 0, &tags);
+    if (tags == nullptr) {
+        return false;
+    }
+    guint bitrate = 0;
+    if (!gst_tag_list_get_uint(tags, GST_TAG_BITRATE, &bitrate) || bitrate == 0) {
+        gst_tag_list_get_uint(tags, GST_TAG_NOMINAL_BITRATE, &bitrate);
+    }
+    gst_tag_list_unref(tags);
+    if (bitrate == 0) {
+        return false;
+    }
+    duration = static_cast<int64_t>(
+        gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, bitrate));
+    return true;
+}
+
+GraphResult GstMediaGraph::GetCurrentPosition(GraphTime& position) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    processMessages();
+    if (endLatched_) {
+        position = endPosition_;
+        return kGraphOk;
+    }
+    gint64 value = -1;
+    if (!gst_element_query_position(pipeline_, GST_FORMAT_TIME, &value) || value < 0) {
+        return fail(kGraphFail, QStringLiteral("The position is not known"));
+    }
+    position = value / 100;
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    processMessages();
+    // Every seek carries the rate: a plain seek would reset it to 1.
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    if (!gst_element_seek(pipeline_, rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
+                          static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE,
+                          GST_CLOCK_TIME_NONE)) {
+        return fail(kGraphFail, QStringLiteral("The graph cannot seek"));
+    }
+    endLatched_ = false;
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::SetPositions(GraphTime current) {
+    if (current < 0) {
+        return fail(kGraphInvalidArg, QStringLiteral("A position cannot be negative"));
+    }
+    return seek(rate_, current);
+}
+
+GraphResult GstMediaGraph::SetRate(double rate) {
+    if (!(rate > 0.0)) {
+        return fail(kGraphInvalidArg, QStringLiteral("The rate must be above 0"));
+    }
+    GraphTime position = 0;
+    GraphResult hr = GetCurrentPosition(position);
+    if (GraphFailed(hr)) {
+        return hr;
+    }
+    hr = seek(rate, position);
+    if (GraphSucceeded(hr)) {
+        rate_ = rate;
+    }
+    return hr;
+}
+
+GraphResult GstMediaGraph::PutVolume(long attenuation) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    if (attenuation < -10000 || attenuation > 0) {
+        return fail(kGraphInvalidArg, QStringLiteral("The volume must lie in -10000..0"));
+    }
+    double linear = attenuation == -10000 ? 0.0 : std::pow(10.0, attenuation / 2000.0);
+    g_object_set(pipeline_, "volume", linear, nullptr);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::PutBalance(long balance) {
+    if (panorama_ == nullptr) {
+        return fail(kGraphNoInterface, QStringLiteral("The graph has no balance control"));
+    }
+    if (balance < -10000 || balance > 10000) {
+        return fail(kGraphInvalidArg, QStringLiteral("The balance must lie in -10000..10000"));
+    }
+    // Negative values attenuate the right channel, positive ones the left.
+    double panorama = 0.0;
+    if (balance < 0) {
+        panorama = std::pow(10.0, balance / 2000.0) - 1.0;
+    } else if (balance > 0) {
+        panorama = 1.0 - std::pow(10.0, -balance / 2000.0);
+    }
+    g_object_set(panorama_, "panorama", static_cast<gfloat>(panorama), nullptr);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::GetVideoSize(int& width, int& height) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstPad* pad = nullptr;
+    g_signal_emit_by_name(pipeline_, "get-video-pad", 0, &pad);
+    if (pad == nullptr) {
+        return fail(kGraphNoInterface, QStringLiteral("The file has no video stream"));
+    }
+    GstCaps* caps = gst_pad_get_current_caps(pad);
+    gst_object_unref(pad);
+    GstVideoInfo info;
+    bool known = caps != nullptr && gst_video_info_from_caps(&info, caps);
+    if (caps != nullptr) {
+        gst_caps_unref(caps);
+    }
+    if (!known) {
+        return fail(kGraphFail, QStringLiteral("The video size is not known yet"));
+    }
+    width = GST_VIDEO_INFO_WIDTH(&info);
+    height = GST_VIDEO_INFO_HEIGHT(&info);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::PutOwner(VideoOutputOwner* owner) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    output_.setOwner(owner);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::PutWindowState(bool visible) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    output_.setVisible(visible);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::noOutputWindow() {
+    return fail(kGraphNoInterface, QStringLiteral("The video output has no window"));
+}
+
+GraphResult GstMediaGraph::PutFullScreenMode(bool on) {
+    return output_.setFullScreen(on) ? kGraphOk : noOutputWindow();
+}
+
+GraphResult GstMediaGraph::GetFullScreenMode(bool& on) {
+    if (output_.owner() == nullptr) {
+        return noOutputWindow();
+    }
+    on = output_.fullScreen();
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::SetWindowPosition(const QRect& rect) {
+    return output_.place(rect) ? kGraphOk : noOutputWindow();
+}
+
+GraphResult GstMediaGraph::NotifyFullScreenLost() {
+    if (!output_.loseFullScreen()) {
+        return kGraphFalse;
+    }
+    queueEvent({kEventFullScreenLost, 0, 0});
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::EnumFilters(QStringList& names) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    names = GstFilterInspector::filterNames(pipeline_);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::GetFilterProperties(const QString& filter,
+                                               QList<FilterProperty>& properties) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstElement* element = GstFilterInspector::findFilter(pipeline_, filter);
+    if (element == nullptr) {
+        return fail(kGraphInvalidArg, QStringLiteral("No filter is named \"%1\"").arg(filter));
+    }
+    properties = GstFilterInspector::properties(element);
+    gst_object_unref(element);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::SetFilterProperty(const QString& filter, const QString& property,
+                                             const QString& value) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstElement* element = GstFilterInspector::findFilter(pipeline_, filter);
+    if (element == nullptr) {
+        return fail(kGraphInvalidArg, QStringLiteral("No filter is named \"%1\"").arg(filter));
+    }
+    QString error;
+    bool set = GstFilterInspector::setProperty(element, property, value, error);
+    gst_object_unref(element);
+    return set ? kGraphOk : fail(kGraphInvalidArg, error);
+}
+
+// Every failure records its text, so a code without one was never returned here.
+QString GstMediaGraph::GetErrorText(GraphResult hr) {
+    return errorTexts_.value(hr);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QHash>
+#include <deque>
+
+#include "jukebox/playback/gst_bus_queue.h"
+#include "jukebox/playback/gst_video_output.h"
+#include "jukebox/playback/media_graph.h"
+
+typedef struct _GstElement GstElement;
+typedef struct _GstMessage GstMessage;
+
+// The media graph on GStreamer: one playbin whose video goes to an appsink (frames
+// are handed to the owner of the output) and whose audio passes an audiopanorama
+// for the balance. The audio sink is playbin's choice unless VELORINE_AUDIO_SINK
+// names one ("fakesink sync=true" on machines without sound).
+class GstMediaGraph : public MediaGraph {
+public:
+    GstMediaGraph();
+    ~GstMediaGraph() override;
+    GstMediaGraph(const GstMediaGraph&) = delete;
+    GstMediaGraph& operator=(const GstMediaGraph&) = delete;
+
+    GraphResult CreateGraph() override;
+    void Release() override;
+    GraphResult QueryInterface(GraphInterface which) override;
+    GraphResult RenderFile(const QString& path) override;
+
+    GraphResult GetEventHandle() override;
+    GraphResult SetNotifyWindow(QObject* target) override;
+    GraphResult GetEvent(GraphEvent& event) override;
+    GraphResult FreeEventParams(const GraphEvent& event) override;
+
+    GraphResult Run() override;
+    GraphResult Pause() override;
+    GraphResult Stop() override;
+    GraphResult StopWhenReady() override;
+
+    GraphResult SetTimeFormatMediaTime() override;
+    GraphResult GetDuration(GraphTime& duration) override;
+    GraphResult GetCurrentPosition(GraphTime& position) override;
+    GraphResult SetPositions(GraphTime current) override;
+    GraphResult SetRate(double rate) override;
+
+    GraphResult PutVolume(long attenuation) override;
+    GraphResult PutBalance(long balance) override;
+
+    GraphResult GetVideoSize(int& width, int& height) override;
+    GraphResult PutOwner(VideoOutputOwner* owner) override;
+    GraphResult PutWindowState(bool visible) override;
+    GraphResult PutFullScreenMode(bool on) override;
+    GraphResult GetFullScreenMode(bool& on) override;
+    GraphResult SetWindowPosition(const QRect& rect) override;
+    GraphResult NotifyFullScreenLost() override;
+
+    GraphResult EnumFilters(QStringList& names) override;
+    GraphResult GetFilterProperties(const QString& filter,
+                                    QList<FilterProperty>& properties) override;
+    GraphResult SetFilterProperty(const QString& filter, const QString& property,
+                                  const QString& value) override;
+
+    QString GetErrorText(GraphResult hr) override;
+
+    // The playbin, or null without a graph (for inspection).
+    GstElement* pipeline() const { return pipeline_; }
+    // The element that carries the balance, inside the playbin.
+    GstElement* balanceElement() const { return panorama_; }
+
+    // How long a cue or a settling pause may take before it counts as failed.
+    static constexpr int kSettleTimeoutMs = 10000;
+
+private:
+    bool buildPipeline();
+    void teardownPipeline();
+    // Records text as the description of hr and returns hr.
+    GraphResult fail(GraphResult hr, const QString& text);
+    GraphResult noGraph();
+    GraphResult changeState(int state);
+    GraphResult waitSettled(int timeoutMs);
+    GraphResult stateChangeFailure();
+    GraphResult seek(double rate, GraphTime position);
+    bool estimateDuration(int64_t& duration);  // in nanoseconds
+    // Handles the messages the streaming threads queued, on the caller's thread.
+    void processMessages();
+    void handleMessage(GstMessage* message);
+    void queueEvent(const GraphEvent& event);
+    GraphResult noOutputWindow();
+
+    GstElement* pipeline_ = nullptr;
+    GstElement* panorama_ = nullptr;
+    double rate_ = 1.0;
+    // At the end of the stream the position is held at max(position, duration) until
+    // the next seek, stop or file, so that callers see both equal.
+    bool endLatched_ = false;
+    GraphTime endPosition_ = 0;
+    GraphResult streamError_ = kGraphOk;  // the first error the pipeline posted
+    QHash<GraphResult, QString> errorTexts_;
+    std::deque<GraphEvent> events_;
+
+    // The parts the streaming threads reach.
+    GstBusQueue bus_;
+    GstVideoOutput output_;
+};

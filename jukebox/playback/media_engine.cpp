@@ -1,0 +1,326 @@
+#include "jukebox/playback/media_engine.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "jukebox/common/path_functions.h"
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/playback/media_engine_window.h"
+#include "jukebox/ui/ui_service.h"
+
+namespace {
+
+// 10000^(1/3) / 100 and 10000^(1/3.5) / 100: the curves reach exactly 10000 at 100.
+constexpr double kVolumeBase = 0.21544347056335536;
+constexpr double kBalanceBase = 0.13894956739302738;
+
+long attenuationOf(int level) {
+    if (level == 0) {
+        return 0;
+    }
+    return -static_cast<long>(std::trunc(std::pow(std::abs(level) * kVolumeBase, 3.0)));
+}
+
+long balanceValueOf(int balance) {
+    if (balance == 0) {
+        return 0;
+    }
+    long magnitude = static_cast<long>(std::trunc(std::pow(std::abs(balance) * kBalanceBase, 3.5)));
+    return balance < 0 ? -magnitude : magnitude;
+}
+
+int toMs(GraphTime time) {
+    GraphTime ms = time / kGraphUnitsPerMs;  // truncates toward zero
+    return static_cast<int>(std::clamp<GraphTime>(ms, INT_MIN, INT_MAX));
+}
+
+QString interfaceName(GraphInterface which) {
+    switch (which) {
+        case GraphInterface::Events:
+            return QStringLiteral("event");
+        case GraphInterface::Control:
+            return QStringLiteral("control");
+        case GraphInterface::Seeking:
+            return QStringLiteral("seeking");
+        case GraphInterface::Audio:
+            return QStringLiteral("audio");
+        case GraphInterface::BasicVideo:
+            return QStringLiteral("video size");
+        case GraphInterface::VideoWindow:
+            return QStringLiteral("video output");
+    }
+    return QString();
+}
+
+}  // namespace
+
+MediaEngine::MediaEngine(MediaGraph& graph, MediaEngineWindow& window, UiService& ui,
+                         Classifier classify)
+    : graph_(graph), window_(window), ui_(ui), classify_(std::move(classify)) {}
+
+MediaEngine::~MediaEngine() = default;
+
+void MediaEngine::ReportError(GraphResult hr, const QString& what) {
+    if (GraphSucceeded(hr)) {
+        return;
+    }
+    QString text = graph_.GetErrorText(hr).left(kMaxErrorText);
+    if (text.isEmpty()) {
+        // The graph has no words for this code: at least say what failed.
+        text = what.isEmpty() ? QStringLiteral("The graph gave no description")
+                              : QStringLiteral("%1 failed").arg(what);
+    }
+    QString code = QString::number(static_cast<uint32_t>(hr), 16).toUpper();
+    ui_.showMessage(QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text);
+}
+
+bool MediaEngine::report(GraphResult hr, const QString& what) {
+    ReportError(hr, what);
+    return GraphSucceeded(hr);
+}
+
+bool MediaEngine::query(GraphInterface which) {
+    return report(graph_.QueryInterface(which),
+                  QStringLiteral("Asking for the %1 interface").arg(interfaceName(which)));
+}
+
+bool MediaEngine::CreateGraph() {
+    if (!report(graph_.CreateGraph(), QStringLiteral("Creating the graph"))) {
+        hasGraph_ = false;
+        return false;
+    }
+    hasGraph_ = true;
+    bool events = query(GraphInterface::Events) &&
+                  report(graph_.GetEventHandle(), QStringLiteral("Getting the event handle"));
+    if (!events) {
+        ReleaseGraph();
+        return false;
+    }
+    return true;
+}
+
+bool MediaEngine::OpenMedia(const QString& path) {
+    const int mediaClass = classify_ ? classify_(ExtensionPart(path)) : MediaNone;
+    ReleaseGraph();
+    if (mediaClass == MediaAudio) {
+        window_.hideWithFade();
+    }
+    if (!CreateGraph()) {
+        ui_.showMessage(QStringLiteral("Failed to init quartz core"));
+        return false;
+    }
+    lastPositionMs_ = 0;
+    if (!report(graph_.RenderFile(path), QStringLiteral("Rendering the file"))) {
+        ui_.showMessage(QStringLiteral("Cannot render the file"));
+        return false;
+    }
+    if (query(GraphInterface::Events)) {
+        graph_.SetNotifyWindow(window_.graphEventTarget());
+    }
+    if (mediaClass == MediaVideo) {
+        BindVideoOutput();
+    }
+    if (query(GraphInterface::Seeking)) {
+        graph_.SetTimeFormatMediaTime();
+    }
+    Pause();
+    readDuration(true);
+    SetVolume(volumeLevel_ + 100);
+    SetBalance(balance_);
+    window_.refreshFilters();
+    return true;
+}
+
+void MediaEngine::BindVideoOutput() {
+    if (!query(GraphInterface::VideoWindow)) {
+        return;
+    }
+    window_.showWithFade();
+    // The window paints the pictures itself, so it also gets the output's mouse and
+    // keys: owning the output is all the binding there is.
+    graph_.PutOwner(window_.videoOutputOwner());
+    graph_.PutWindowState(true);
+    if (query(GraphInterface::BasicVideo)) {
+        int width = 0;
+        int height = 0;
+        if (GraphSucceeded(graph_.GetVideoSize(width, height))) {
+            videoWidth_ = width;
+            videoHeight_ = height;
+        }
+    }
+    const bool first = firstOpen_;
+    firstOpen_ = false;
+    window_.videoOutputBound(first);
+}
+
+void MediaEngine::readDuration(bool forgetOnFailure) {
+    if (!query(GraphInterface::Seeking)) {
+        return;
+    }
+    GraphTime duration = 0;
+    if (GraphSucceeded(graph_.GetDuration(duration))) {
+        duration_ = duration;
+    } else if (forgetOnFailure) {
+        // Not the previous file's length.
+        duration_ = 0;
+    }
+}
+
+void MediaEngine::ReleaseGraph() {
+    if (!hasGraph_) {
+        return;
+    }
+    if (query(GraphInterface::VideoWindow)) {
+        graph_.PutWindowState(false);
+        graph_.PutOwner(nullptr);
+    }
+    if (query(GraphInterface::Events)) {
+        graph_.SetNotifyWindow(nullptr);
+    }
+    graph_.Release();
+    hasGraph_ = false;
+    lastPositionMs_ = 0;
+}
+
+void MediaEngine::Run() {
+    if (!hasGraph_) {
+        return;
+    }
+    if (query(GraphInterface::Control)) {
+        report(graph_.Run(), QStringLiteral("Running the graph"));
+    }
+    engineState_ = Running;
+}
+
+void MediaEngine::Pause() {
+    if (!hasGraph_) {
+        return;
+    }
+    if (query(GraphInterface::Control)) {
+        graph_.Pause();
+        graph_.StopWhenReady();
+    }
+    engineState_ = Paused;
+}
+
+void MediaEngine::Stop() {
+    if (!hasGraph_) {
+        return;
+    }
+    if (query(GraphInterface::Control)) {
+        report(graph_.Stop(), QStringLiteral("Stopping the graph"));
+    }
+    engineState_ = Stopped;
+}
+
+void MediaEngine::Rewind() {
+    SeekTo(0);
+}
+
+void MediaEngine::SeekTo(int ms) {
+    if (!hasGraph_) {
+        return;
+    }
+    const GraphTime target = static_cast<GraphTime>(ms) * kGraphUnitsPerMs;
+    if (query(GraphInterface::Seeking) && GraphSucceeded(graph_.SetPositions(target))) {
+        lastPositionMs_ = ms;
+    }
+    // A paused or stopped graph shows the picture at the new position.
+    if ((engineState_ == Stopped || engineState_ == Paused) && query(GraphInterface::Control)) {
+        graph_.Pause();
+        graph_.StopWhenReady();
+    }
+}
+
+void MediaEngine::SetRate(double rate) {
+    if (!hasGraph_) {
+        return;
+    }
+    if (query(GraphInterface::Seeking)) {
+        graph_.SetRate(rate);
+    }
+}
+
+int MediaEngine::GetPositionMs() {
+    if (!hasGraph_) {
+        return 0;
+    }
+    GraphTime position = 0;
+    if (query(GraphInterface::Seeking) && GraphSucceeded(graph_.GetCurrentPosition(position))) {
+        lastPositionMs_ = toMs(position);
+    }
+    return lastPositionMs_;
+}
+
+int MediaEngine::GetDurationMs() const {
+    return toMs(duration_);
+}
+
+void MediaEngine::SetVolume(int volume) {
+    volumeLevel_ = std::clamp(volume - 100, -100, 0);
+    if (hasGraph_ && query(GraphInterface::Audio)) {
+        graph_.PutVolume(attenuationOf(volumeLevel_));
+    }
+}
+
+void MediaEngine::SetBalance(int balance) {
+    balance_ = std::clamp(balance, -100, 100);
+    if (hasGraph_ && query(GraphInterface::Audio)) {
+        graph_.PutBalance(balanceValueOf(balance_));
+    }
+}
+
+void MediaEngine::OnGraphEvent() {
+    if (!hasGraph_ || !query(GraphInterface::Events)) {
+        return;
+    }
+    GraphEvent event;
+    while (GraphSucceeded(graph_.GetEvent(event))) {
+        if (event.code == kEventFullScreenLost) {
+            window_.fullScreenLost();
+        } else if (event.code == kEventLengthChanged || event.code == kEventComplete) {
+            // Some files tell their true length only while they play; the end-of-track
+            // poll compares the position with this value.
+            readDuration(false);
+        }
+        graph_.FreeEventParams(event);
+    }
+}
+
+bool MediaEngine::SetOutputFullScreen(bool on) {
+    if (!hasGraph_) {
+        return false;
+    }
+    if (query(GraphInterface::VideoWindow)) {
+        graph_.PutFullScreenMode(on);
+    }
+    return true;
+}
+
+void MediaEngine::FitOutput(const QRect& clientRect) {
+    if (hasGraph_ && query(GraphInterface::VideoWindow)) {
+        graph_.SetWindowPosition(clientRect);
+    }
+}
+
+void MediaEngine::OutputLostFullScreen() {
+    if (hasGraph_) {
+        graph_.NotifyFullScreenLost();
+    }
+}
+
+bool MediaEngine::EnumFilters(QStringList& names) {
+    names.clear();
+    return hasGraph_ && GraphSucceeded(graph_.EnumFilters(names));
+}
+
+bool MediaEngine::GetFilterProperties(const QString& filter, QList<FilterProperty>& properties) {
+    properties.clear();
+    return hasGraph_ && GraphSucceeded(graph_.GetFilterProperties(filter, properties));
+}
+
+bool MediaEngine::SetFilterProperty(const QString& filter, const QString& property,
+                                    const QString& value) {
+    return hasGraph_ && GraphSucceeded(graph_.SetFilterProperty(filter, property, value));
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "jukebox/playback/filter_property.h"
+#include "jukebox/playback/media_graph.h"
+
+class MediaEngineWindow;
+class UiService;
+
+// Plays one media file at a time through a media graph: builds the graph for a
+// file, runs, pauses, stops and seeks it, reports time in milliseconds, and maps the
+// user's volume (0..100) and balance (-100..100) onto the graph's logarithmic scale.
+// The video window owns it and forwards to it; the main window is its other client.
+// Failures of the graph are shown through the UI service.
+class MediaEngine {
+public:
+    enum EngineState { Running = 1, Stopped = 2, Paused = 4 };
+    // The class of an extension: 1 video, 2 audio, 0 neither.
+    using Classifier = std::function<int(const QString& extension)>;
+
+    MediaEngine(MediaGraph& graph, MediaEngineWindow& window, UiService& ui, Classifier classify);
+    ~MediaEngine();
+    MediaEngine(const MediaEngine&) = delete;
+    MediaEngine& operator=(const MediaEngine&) = delete;
+
+    // Builds and renders a graph for path and leaves it cued (Paused).
+    bool OpenMedia(const QString& path);
+    // Detaches the video output and releases the graph.
+    void ReleaseGraph();
+    bool HasGraph() const { return hasGraph_; }
+
+    // These do nothing without a graph.
+    void Run();
+    void Pause();
+    void Stop();
+    void Rewind();
+    void SeekTo(int ms);
+    void SetRate(double rate);
+
+    // 0 without a graph; the last position read when the graph cannot say.
+    int GetPositionMs();
+    // The duration read at the last open (it outlives the graph).
+    int GetDurationMs() const;
+
+    void SetVolume(int volume);
+    int GetVolume() const { return volumeLevel_ + 100; }
+    void SetBalance(int balance);
+    int GetBalance() const { return balance_; }
+
+    // Shows "Operation Failed, HRESULT %X\n" and the graph's text for hr when hr is
+    // negative. When the graph has no text, what (the operation) is named instead.
+    void ReportError(GraphResult hr, const QString& what = QString());
+
+    // Takes every pending graph event (the window calls it on kGraphEventType).
+    void OnGraphEvent();
+
+    // For the video window: switch the output to or from full screen (false without a
+    // graph), place the picture, and pass on that full-screen mode was lost.
+    bool SetOutputFullScreen(bool on);
+    void FitOutput(const QRect& clientRect);
+    void OutputLostFullScreen();
+
+    // For the filters dialog: the current graph's filters and their properties.
+    // False without a graph or when the graph cannot answer.
+    bool EnumFilters(QStringList& names);
+    bool GetFilterProperties(const QString& filter, QList<FilterProperty>& properties);
+    bool SetFilterProperty(const QString& filter, const QString& property, const QString& value);
+
+    int engineState() const { return engineState_; }
+    GraphTime duration() const { return duration_; }
+    int videoWidth() const { return videoWidth_; }
+    int videoHeight() const { return videoHeight_; }
+    bool firstOpen() const { return firstOpen_; }
+
+    // The failure message's longest platform text.
+    static constexpr int kMaxErrorText = 160;
+
+private:
+    bool CreateGraph();
+    void BindVideoOutput();
+    bool query(GraphInterface which);
+    bool report(GraphResult hr, const QString& what);
+    void readDuration(bool forgetOnFailure);
+
+    MediaGraph& graph_;
+    MediaEngineWindow& window_;
+    UiService& ui_;
+    Classifier classify_;
+
+    bool hasGraph_ = false;
+    int engineState_ = Stopped;
+    GraphTime duration_ = 0;
+    int videoWidth_ = 0;
+    int videoHeight_ = 0;
+    int volumeLevel_ = 0;  // volume - 100, so -100..0
+    int balance_ = 0;
+    bool firstOpen_ = true;
+    int lastPositionMs_ = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+class QImage;
+class QRect;
+
+// What a graph's video output needs from the window it is bound to. All calls come
+// on the user-interface thread.
+class VideoOutputOwner {
+public:
+    virtual ~VideoOutputOwner() = default;
+
+    // A decoded picture at the video's native size (32-bit, RGB32). Only while the
+    // output's window state is visible.
+    virtual void presentFrame(const QImage& frame) = 0;
+    // Where in the window the picture goes.
+    virtual void placeOutput(const QRect& rect) = 0;
+    // The output asks to cover the screen, or to go back into the window.
+    virtual void setOutputFullScreen(bool on) = 0;
+};

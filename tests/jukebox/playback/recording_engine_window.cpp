@@ -1,0 +1,26 @@
+#include "tests/jukebox/playback/recording_engine_window.h"
+
+#include <QEvent>
+
+#include "jukebox/playback/media_engine.h"
+
+void RecordingEngineWindow::videoOutputBound(bool firstOpen) {
+    calls.append(firstOpen ? QStringLiteral("videoOutputBound(first)")
+                           : QStringLiteral("videoOutputBound"));
+}
+
+void RecordingEngineWindow::presentFrame(const QImage& frame) {
+    ++frameCount;
+    lastFrame = frame;
+}
+
+bool RecordingEngineWindow::event(QEvent* event) {
+    if (event->type() == kGraphEventType) {
+        ++graphNotices;
+        if (engine_ != nullptr) {
+            engine_->OnGraphEvent();
+        }
+        return true;
+    }
+    return QObject::event(event);
+}
