@@ -302,8 +302,8 @@ bool TracklistStore::NextTrack(bool loopMode, bool randomMode) {
             // 0 .. n; n itself names no entry. 64 bits: n * 32767 overflows 32 bits
             // for lists of more than 65537 entries.
             i = static_cast<int>(static_cast<int64_t>(n) * random_.next() / RandomGenerator::kMax);
-        } else if (++i >= n) {
-            i = 0;
+        } else {
+            i = i >= n - 1 ? 0 : i + 1;  // wraps to the top
         }
         if (attempt == kAttemptLimit) {
             ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
@@ -327,7 +327,7 @@ bool TracklistStore::PreviousTrack(bool loopMode, bool /*randomMode*/) {
     }
     int i = currentIndex_;
     for (int attempt = 1;; ++attempt) {
-        i = std::max(i - 1, 0);  // no wrap to the end
+        i = std::max(i, 1) - 1;  // stops at the top: no wrap to the end
         if (attempt == kAttemptLimit) {
             ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
             return false;
