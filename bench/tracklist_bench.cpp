@@ -103,7 +103,8 @@ void BM_LoadTracklist(benchmark::State& state) {
         }
     }
     state.SetItemsProcessed(state.iterations() * kLoadCount);
-    state.counters["dispatches"] = static_cast<double>(setup.ui.dispatches);
+    state.counters["dispatches"] = benchmark::Counter(static_cast<double>(setup.ui.dispatches),
+                                                      benchmark::Counter::kAvgIterations);
     reportPeakMemory(state);
 }
 BENCHMARK(BM_LoadTracklist)->Unit(benchmark::kMillisecond);

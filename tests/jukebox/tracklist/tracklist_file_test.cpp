@@ -91,6 +91,12 @@ TEST_F(TracklistFileTest, ExitsWhenTheFileCanNeitherBeOpenedNorCreated) {
     EXPECT_FALSE(store.LoadTracklist());
     EXPECT_EQ(ui.fatalMessages, QStringList({QStringLiteral("Cannot create.  Exiting...")}));
     EXPECT_FALSE(store.busy());
+    // Something that exists but cannot be read as a file is never replaced.
+    writeFile("folder.trk/inside.mp3");
+    store.setTracklistPath(path("folder.trk"));
+    EXPECT_FALSE(store.LoadTracklist());
+    EXPECT_EQ(ui.fatalMessages.size(), 2);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "folder.trk/inside.mp3"));
 }
 
 TEST_F(TracklistFileTest, FolderLinesExpandAtLoadAndAreSavedAsTheirFiles) {
