@@ -14,11 +14,13 @@ void EntryList::unindexPath(const QString& path) {
 }
 
 void EntryList::append(TrackEntry entry) {
+    ++revision_;
     indexPath(entry.path);
     entries_.push_back(std::move(entry));
 }
 
 void EntryList::replace(int index, TrackEntry entry) {
+    ++revision_;
     TrackEntry& slot = entries_[static_cast<size_t>(index)];
     if (slot.path != entry.path) {
         unindexPath(slot.path);
@@ -31,6 +33,7 @@ void EntryList::removeFrom(int index, int count) {
     if (index < 0 || index >= this->count() || count <= 0) {
         return;
     }
+    ++revision_;
     int end = std::min(this->count(), index + count);
     for (int i = index; i < end; ++i) {
         unindexPath(at(i).path);
@@ -42,6 +45,7 @@ void EntryList::removeIndices(const std::vector<int>& ascending) {
     if (ascending.empty()) {
         return;
     }
+    ++revision_;
     // Compact in place: every kept entry moves at most once.
     size_t write = static_cast<size_t>(ascending.front());
     size_t next = 0;
@@ -57,15 +61,18 @@ void EntryList::removeIndices(const std::vector<int>& ascending) {
 }
 
 void EntryList::exchange(int a, int b) {
+    ++revision_;
     std::swap(entries_[static_cast<size_t>(a)], entries_[static_cast<size_t>(b)]);
 }
 
 void EntryList::clear() {
+    ++revision_;
     entries_.clear();
     pathCounts_.clear();
 }
 
 void EntryList::reorder(const std::vector<int>& order) {
+    ++revision_;
     std::vector<TrackEntry> sorted;
     sorted.reserve(entries_.size());
     for (int from : order) {

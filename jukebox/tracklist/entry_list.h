@@ -29,6 +29,9 @@ public:
     // order must be a permutation of 0 .. count - 1.
     void reorder(const std::vector<int>& order);
 
+    // Changes with every edit, so a long reader can tell that the entries moved.
+    unsigned revision() const { return revision_; }
+
     // True when some entry's path equals path exactly (case matters).
     bool containsPath(const QString& path) const { return pathCounts_.contains(path); }
     // The first index whose path equals path exactly, or -1.
@@ -40,4 +43,5 @@ private:
 
     std::vector<TrackEntry> entries_;
     QHash<QString, int> pathCounts_;
+    unsigned revision_ = 0;
 };

@@ -34,6 +34,9 @@ private:
             untilPoll_ = kPollInterval;
             stopped_ = stopped_ || (stop_ && stop_());
         }
+        if (stopped_) {
+            return false;  // the texts may be gone: only finish moving indices
+        }
         const SortItem& x = items_[static_cast<size_t>(a)];
         const SortItem& y = items_[static_cast<size_t>(b)];
         int c = EntrySorter::CompareFolded(x.key, y.key);

@@ -372,14 +372,16 @@ void TracklistStore::SortEntries(SortKey key) {
     SetBusy(true);
     panelScan(true, TracklistObserver::kPanelSorting);
     abortRequested_ = false;
+    // The sort reads the entries' texts in place. Nothing that runs while it pumps
+    // events may edit them (busy guards that); should it happen all the same, the
+    // sort stops before it reads again and the list stays as it is.
+    const unsigned revision = entries_.revision();
     std::optional<std::vector<int>> order =
-        EntrySorter::SortedOrder(entries_.entries(), key, [this] {
+        EntrySorter::SortedOrder(entries_.entries(), key, [this, revision] {
             ui_.dispatchEventsIfDue();
-            return abortRequested_;
+            return abortRequested_ || entries_.revision() != revision;
         });
-    // Nothing that runs during the sort may add or remove entries; should it happen
-    // all the same, the order no longer fits and the list stays as it is.
-    if (order && static_cast<int>(order->size()) == EntryCount()) {
+    if (order) {
         entries_.reorder(*order);
     }
     panelScan(false, TracklistObserver::kPanelSorting);

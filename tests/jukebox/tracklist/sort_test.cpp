@@ -194,6 +194,29 @@ TEST_F(SortTest, AbortLeavesTheListAsItWasWithTheCurrentTrackCurrent) {
     EXPECT_NE(storePaths(), before);
 }
 
+TEST_F(SortTest, EditsWhileSortingStopTheSort) {
+    std::mt19937 random(11);
+    for (const TrackEntry& entry : randomEntries(random, 3000)) {
+        store.AppendEntry(entry);
+    }
+    // Every text the sort was reading is freed, and the array grows.
+    ui.onDispatch = [&] {
+        ui.onDispatch = nullptr;
+        for (int i = 0; i < 3000; ++i) {
+            TrackEntry fresh;
+            fresh.path = QStringLiteral("new %1").arg(i);
+            store.ReplaceEntry(i, fresh);
+        }
+        appendEntries({QStringLiteral("appended")});
+    };
+    store.SortEntries(SortKey::Artist);
+    QStringList paths = storePaths();
+    ASSERT_EQ(paths.size(), 3001);
+    EXPECT_EQ(paths[0], QStringLiteral("new 0"));
+    EXPECT_EQ(paths[2999], QStringLiteral("new 2999"));
+    EXPECT_EQ(paths[3000], QStringLiteral("appended"));
+}
+
 TEST_F(SortTest, EmptyListIsNotSorted) {
     store.SortEntries(SortKey::Name);
     EXPECT_TRUE(observer.events.isEmpty());
