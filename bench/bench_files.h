@@ -23,3 +23,7 @@ private:
 // paths in order.
 std::vector<std::string> makeTaggedMp3Files(const std::filesystem::path& folder, int count,
                                             size_t bodySize = 4096);
+
+// The baseline of tag reading: opens each file, reads its first 4 and last 128
+// bytes and closes it. Returns a sum of the bytes read, so the reads are kept.
+unsigned readHeadsAndTails(const std::vector<std::string>& paths);

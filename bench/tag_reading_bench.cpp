@@ -3,9 +3,6 @@
 // closes it.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "bench/bench_files.h"
 #include "taglib/code_page_converter.h"
 #include "taglib/tag_record.h"
@@ -23,16 +20,7 @@ const std::vector<std::string>& files() {
 void BM_OpenReadHeadAndTailBaseline(benchmark::State& state) {
     const auto& paths = files();
     for (auto _ : state) {
-        for (const std::string& path : paths) {
-            int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            unsigned char head[4];
-            unsigned char tail[128];
-            benchmark::DoNotOptimize(read(fd, head, sizeof head));
-            lseek(fd, -128, SEEK_END);
-            benchmark::DoNotOptimize(read(fd, tail, sizeof tail));
-            close(fd);
-            benchmark::DoNotOptimize(tail);
-        }
+        benchmark::DoNotOptimize(readHeadsAndTails(paths));
     }
     state.SetItemsProcessed(state.iterations() * kFileCount);
 }

@@ -39,7 +39,10 @@ public:
     void dispatchEventsIfDue();
 
     static constexpr int kDispatchIntervalMs = 20;
+    // Tests set 0 to reach the event pump at every point where a loop may.
+    void setDispatchIntervalMs(int ms) { dispatchIntervalMs_ = ms; }
 
 private:
     QElapsedTimer sinceDispatch_;
+    int dispatchIntervalMs_ = kDispatchIntervalMs;
 };

@@ -1,0 +1,91 @@
+#include "jukebox/tracklist/entry_list.h"
+
+#include <algorithm>
+
+void EntryList::indexPath(const QString& path) {
+    ++pathCounts_[path];
+}
+
+void EntryList::unindexPath(const QString& path) {
+    auto it = pathCounts_.find(path);
+    if (it != pathCounts_.end() && --it.value() == 0) {
+        pathCounts_.erase(it);
+    }
+}
+
+void EntryList::append(TrackEntry entry) {
+    ++revision_;
+    indexPath(entry.path);
+    entries_.push_back(std::move(entry));
+}
+
+void EntryList::replace(int index, TrackEntry entry) {
+    ++revision_;
+    TrackEntry& slot = entries_[static_cast<size_t>(index)];
+    if (slot.path != entry.path) {
+        unindexPath(slot.path);
+        indexPath(entry.path);
+    }
+    slot = std::move(entry);
+}
+
+void EntryList::removeFrom(int index, int count) {
+    if (index < 0 || index >= this->count() || count <= 0) {
+        return;
+    }
+    ++revision_;
+    int end = std::min(this->count(), index + count);
+    for (int i = index; i < end; ++i) {
+        unindexPath(at(i).path);
+    }
+    entries_.erase(entries_.begin() + index, entries_.begin() + end);
+}
+
+void EntryList::removeIndices(const std::vector<int>& ascending) {
+    if (ascending.empty()) {
+        return;
+    }
+    ++revision_;
+    // Compact in place: every kept entry moves at most once.
+    size_t write = static_cast<size_t>(ascending.front());
+    size_t next = 0;
+    for (size_t read = write; read < entries_.size(); ++read) {
+        if (next < ascending.size() && static_cast<size_t>(ascending[next]) == read) {
+            unindexPath(entries_[read].path);
+            ++next;
+            continue;
+        }
+        entries_[write++] = std::move(entries_[read]);
+    }
+    entries_.resize(write);
+}
+
+void EntryList::exchange(int a, int b) {
+    ++revision_;
+    std::swap(entries_[static_cast<size_t>(a)], entries_[static_cast<size_t>(b)]);
+}
+
+void EntryList::clear() {
+    ++revision_;
+    entries_.clear();
+    pathCounts_.clear();
+}
+
+void EntryList::reorder(const std::vector<int>& order) {
+    ++revision_;
+    std::vector<TrackEntry> sorted;
+    sorted.reserve(entries_.size());
+    for (int from : order) {
+        sorted.push_back(std::move(entries_[static_cast<size_t>(from)]));
+    }
+    entries_ = std::move(sorted);
+}
+
+int EntryList::firstIndexOfPath(const QString& path) const {
+    if (!containsPath(path)) {
+        return -1;
+    }
+    auto it = std::find_if(entries_.begin(), entries_.end(),
+                           [&](const TrackEntry& entry) { return entry.path == path; });
+    return static_cast<int>(it - entries_.begin());
+}

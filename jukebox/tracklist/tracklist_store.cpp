@@ -1,0 +1,450 @@
+#include "jukebox/tracklist/tracklist_store.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <ctime>
+
+#include "jukebox/common/path_functions.h"
+#include "jukebox/common/text_lines.h"
+#include "jukebox/common/utf16_file.h"
+#include "jukebox/tracklist/format_entry.h"
+#include "jukebox/tracklist/tag_page_settings.h"
+#include "jukebox/tracklist/tracklist_observer.h"
+#include "jukebox/ui/ui_service.h"
+
+namespace {
+
+class NullObserver final : public TracklistObserver {
+public:
+    void lineAdded(int, const QString&) override {}
+    void lineReplaced(int, const QString&) override {}
+    void linesRemoved(const std::vector<int>&) override {}
+    void linesRefilled(const QStringList&) override {}
+    void selectOnly(int) override {}
+    void showDetails() override {}
+    void titleChanged(const QString&) override {}
+    void busyChanged(bool) override {}
+    void panelSetBits(bool, int) override {}
+    void panelPopup(int) override {}
+};
+
+NullObserver nullObserver;
+
+TrackEntry placeholder(const QString& name) {
+    TrackEntry entry;
+    entry.name = name;
+    return entry;
+}
+
+enum class PathKind { Missing, Folder, File };
+
+PathKind kindOf(const QByteArray& localPath) {
+    struct stat info {};
+    if (::stat(localPath.constData(), &info) == 0) {
+        return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
+    }
+    // A link whose target is gone is still a name in its folder: a file.
+    return ::lstat(localPath.constData(), &info) == 0 ? PathKind::File : PathKind::Missing;
+}
+
+}  // namespace
+
+TracklistStore::TracklistStore(UiService& ui, const ExtensionLists& lists, TagRecord& record,
+                               const TagPageSettings& tagPage, const DictionaryLookup* dictionary)
+    : ui_(ui),
+      tagPage_(tagPage),
+      builder_(ui, lists, record, dictionary),
+      random_(static_cast<uint32_t>(std::time(nullptr))),
+      observer_(&nullObserver) {}
+
+void TracklistStore::setObserver(TracklistObserver* observer) {
+    observer_ = observer != nullptr ? observer : &nullObserver;
+}
+
+TrackEntry TracklistStore::EntryAt(int index) const {
+    if (entries_.isEmpty()) {
+        return placeholder(QStringLiteral("Tracklist is empty"));
+    }
+    if (index < 0) {
+        index = currentIndex_;
+        if (index < 0) {
+            return placeholder(QStringLiteral("No media file loaded"));
+        }
+    }
+    if (index < entries_.count()) {
+        return entries_.at(index);
+    }
+    return placeholder(QStringLiteral("Out of range"));
+}
+
+QString TracklistStore::lineFor(int index) const {
+    return FormatEntry(tagPage_.listFormat, EntryAt(index));
+}
+
+void TracklistStore::appendWithLine(TrackEntry entry) {
+    entries_.append(std::move(entry));
+    int index = entries_.count() - 1;
+    observer_->lineAdded(index, lineFor(index));
+}
+
+void TracklistStore::UpdateTitle(bool modified) {
+    modified_ = modified;
+    title_ = QStringLiteral("Tracklist - %1").arg(FileNamePart(tracklistPath_));
+    if (modified) {
+        title_ += QStringLiteral(" *");
+    }
+    observer_->titleChanged(title_);
+}
+
+void TracklistStore::SetBusy(bool on) {
+    busy_ = on;
+    observer_->busyChanged(on);
+}
+
+void TracklistStore::panelScan(bool on, int bits) {
+    observer_->panelSetBits(on, bits);
+    observer_->panelPopup(bits);
+}
+
+void TracklistStore::FillList() {
+    QStringList lines;
+    lines.reserve(entries_.count());
+    for (int i = 0; i < entries_.count(); ++i) {
+        lines.append(lineFor(i));
+    }
+    observer_->linesRefilled(lines);
+}
+
+bool TracklistStore::LoadTracklist() {
+    SetBusy(true);
+    abortRequested_ = false;
+    entries_.clear();
+    observer_->linesRefilled({});
+
+    QString text;
+    switch (ReadUtf16File(tracklistPath_, text)) {
+        case Utf16FileStatus::Ok:
+        case Utf16FileStatus::Empty:  // a file made by an earlier start: an empty list
+            break;
+        case Utf16FileStatus::CannotOpen:
+            ui_.showMessage(tracklistPath_);
+            ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
+            // Created with its mark, so the next start reads it as an empty list. An
+            // existing file that cannot be read is never overwritten.
+            if (QFileInfo::exists(tracklistPath_) || !WriteUtf16Lines(tracklistPath_, {})) {
+                ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+                SetBusy(false);
+                return false;
+            }
+            break;
+        case Utf16FileStatus::NotUnicode:
+            ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
+            SetBusy(false);
+            return false;
+    }
+
+    panelScan(true, TracklistObserver::kPanelScanning);
+    for (const QString& line : ReadLinePieces(text)) {
+        ui_.dispatchEventsIfDue();
+        if (abortRequested_) {
+            break;  // the remaining lines would all be refused
+        }
+        if (line.isEmpty() || line.startsWith(u';')) {
+            continue;
+        }
+        AddPath(line);
+    }
+    panelScan(false, TracklistObserver::kPanelScanning);
+    UpdateTitle(false);
+    SetBusy(false);
+    abortRequested_ = false;
+    return true;
+}
+
+bool TracklistStore::SaveTracklist() {
+    SetBusy(true);
+    QStringList paths;
+    paths.reserve(entries_.count());
+    for (const TrackEntry& entry : entries_.entries()) {
+        paths.append(entry.path);
+    }
+    bool saved = WriteUtf16Lines(tracklistPath_, paths);
+    if (!saved) {
+        ui_.showMessage(QStringLiteral("Cannot save tracklist"));
+    }
+    // A failed save keeps the mark: the changes are still unsaved.
+    UpdateTitle(saved ? false : modified_);
+    SetBusy(false);
+    return saved;
+}
+
+bool TracklistStore::AddPath(const QString& path) {
+    if (abortRequested_) {
+        return false;
+    }
+    QString fileName = FileNamePart(path);
+    if (fileName == u"." || fileName == u"..") {
+        return false;
+    }
+    switch (kindOf(QFile::encodeName(path))) {
+        case PathKind::Missing:
+            // Addresses and missing files join without further tests.
+            appendWithLine(BuildEntry(path));
+            return true;
+        case PathKind::Folder:
+            ScanFolder(path);
+            return true;
+        case PathKind::File:
+            break;
+    }
+    // The kind and the duplicate test come before the tag is read: a file that
+    // would not be added is not opened.
+    if (builder_.mediaKindOf(path) != 0) {
+        if (entries_.containsPath(path)) {
+            return false;
+        }
+        TrackEntry entry = BuildEntry(path);
+        appendWithLine(std::move(entry));
+    }
+    observer_->showDetails();
+    return true;
+}
+
+bool TracklistStore::ScanFolder(const QString& folder) {
+    if (abortRequested_) {
+        return false;
+    }
+    QByteArray localFolder = QFile::encodeName(folder);
+    DIR* listing = ::opendir(localFolder.constData());
+    if (listing == nullptr) {
+        return false;
+    }
+    struct stat info {};
+    bool listed = false;
+    if (::fstat(::dirfd(listing), &info) == 0) {
+        auto here = std::make_pair(info.st_dev, info.st_ino);
+        // A folder already being walked further up is reached again through a
+        // link: entering it would never end.
+        if (std::find(walkStack_.begin(), walkStack_.end(), here) == walkStack_.end()) {
+            walkStack_.push_back(here);
+            while (dirent* item = ::readdir(listing)) {
+                ui_.dispatchEventsIfDue();
+                if (abortRequested_) {
+                    break;
+                }
+                AddPath(JoinPath(folder, QFile::decodeName(item->d_name)));
+            }
+            walkStack_.pop_back();
+            listed = true;
+        }
+    }
+    ::closedir(listing);
+    return listed;
+}
+
+void TracklistStore::AddDroppedFiles(const QStringList& names) {
+    if (busy_) {
+        return;
+    }
+    SetBusy(true);
+    abortRequested_ = false;
+    panelScan(true, TracklistObserver::kPanelScanning);
+    for (const QString& name : names) {
+        if (abortRequested_) {
+            break;
+        }
+        ui_.dispatchEventsIfDue();
+        // A name that cannot be read counts as a folder, whose listing then fails.
+        if (kindOf(QFile::encodeName(name)) == PathKind::File) {
+            AddPath(name);
+        } else {
+            ScanFolder(name);
+        }
+    }
+    panelScan(false, TracklistObserver::kPanelScanning);
+    UpdateTitle(true);
+    SetBusy(false);
+    abortRequested_ = false;
+}
+
+bool TracklistStore::AddDroppedAsCurrent(const QStringList& names) {
+    currentIndex_ = EntryCount();
+    AddDroppedFiles(names);
+    Focus();
+    return EntryCount() != currentIndex_;
+}
+
+bool TracklistStore::AddCommandLinePath(const QString& path) {
+    currentIndex_ = EntryCount();
+    bool handled = AddPath(path);
+    Focus();
+    return handled;
+}
+
+bool TracklistStore::isPlayable(int index) const {
+    return index >= 0 && index < entries_.count() && entries_.at(index).playable != 0;
+}
+
+bool TracklistStore::NextTrack(bool loopMode, bool randomMode) {
+    const int n = EntryCount();
+    if (n == 0) {
+        return false;
+    }
+    if (loopMode) {
+        return true;
+    }
+    int i = currentIndex_;
+    for (int attempt = 1;; ++attempt) {
+        if (randomMode) {
+            // 0 .. n; n itself names no entry. 64 bits: n * 32767 overflows 32 bits
+            // for lists of more than 65537 entries.
+            i = static_cast<int>(static_cast<int64_t>(n) * random_.next() / RandomGenerator::kMax);
+        } else {
+            i = i >= n - 1 ? 0 : i + 1;  // wraps to the top
+        }
+        if (attempt == kAttemptLimit) {
+            ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
+            return false;
+        }
+        if (isPlayable(i)) {
+            break;
+        }
+    }
+    SetCurrent(i);
+    return true;
+}
+
+bool TracklistStore::PreviousTrack(bool loopMode, bool /*randomMode*/) {
+    const int n = EntryCount();
+    if (n == 0) {
+        return false;
+    }
+    if (loopMode) {
+        return true;
+    }
+    int i = currentIndex_;
+    for (int attempt = 1;; ++attempt) {
+        i = std::max(i, 1) - 1;  // stops at the top: no wrap to the end
+        if (attempt == kAttemptLimit) {
+            ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
+            return false;
+        }
+        if (isPlayable(i)) {
+            break;
+        }
+    }
+    SetCurrent(i);
+    return true;
+}
+
+void TracklistStore::SetCurrent(int index) {
+    currentIndex_ = index;
+    observer_->selectOnly(index >= 0 && index < EntryCount() ? index : -1);
+    observer_->showDetails();
+}
+
+void TracklistStore::Focus() {
+    observer_->selectOnly(currentIndex_ >= 0 && currentIndex_ < EntryCount() ? currentIndex_ : -1);
+    observer_->showDetails();
+}
+
+std::vector<int> TracklistStore::validSelection(const std::vector<int>& selected) const {
+    std::vector<int> valid;
+    valid.reserve(selected.size());
+    for (int index : selected) {
+        if (index >= 0 && index < EntryCount()) {
+            valid.push_back(index);
+        }
+    }
+    std::sort(valid.begin(), valid.end());
+    valid.erase(std::unique(valid.begin(), valid.end()), valid.end());
+    return valid;
+}
+
+void TracklistStore::SortEntries(SortKey key) {
+    const int n = EntryCount();
+    if (n == 0) {
+        return;
+    }
+    SetBusy(true);
+    panelScan(true, TracklistObserver::kPanelSorting);
+    abortRequested_ = false;
+    // The sort reads the entries' texts in place. Nothing that runs while it pumps
+    // events may edit them (busy guards that); should it happen all the same, the
+    // sort stops before it reads again and the list stays as it is.
+    const unsigned revision = entries_.revision();
+    std::optional<std::vector<int>> order =
+        EntrySorter::SortedOrder(entries_.entries(), key, [this, revision] {
+            ui_.dispatchEventsIfDue();
+            return abortRequested_ || entries_.revision() != revision;
+        });
+    if (order) {
+        entries_.reorder(*order);
+    }
+    panelScan(false, TracklistObserver::kPanelSorting);
+    SetBusy(false);
+    abortRequested_ = false;
+}
+
+void TracklistStore::SortByKey(SortKey key) {
+    QString current = EntryAt(-1).path;
+    SortEntries(key);
+    observer_->selectOnly(-1);
+    FillList();
+    int index = entries_.firstIndexOfPath(current);
+    if (index >= 0) {
+        SetCurrent(index);
+    }
+}
+
+void TracklistStore::DeleteSelected(const std::vector<int>& selected) {
+    std::vector<int> doomed = validSelection(selected);
+    if (doomed.empty()) {
+        return;
+    }
+    entries_.removeIndices(doomed);
+    observer_->linesRemoved(doomed);
+    if (EntryCount() > 0) {
+        observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
+        UpdateTitle(true);
+    }
+}
+
+void TracklistStore::DeleteCommand(const std::vector<int>& selected) {
+    QString current = EntryAt(-1).path;
+    DeleteSelected(selected);
+    observer_->selectOnly(-1);
+    SetCurrent(entries_.firstIndexOfPath(current));
+}
+
+void TracklistStore::RescanSelected(const std::vector<int>& selected) {
+    std::vector<int> lines = validSelection(selected);
+    if (lines.empty()) {
+        return;
+    }
+    SetBusy(true);
+    abortRequested_ = false;
+    panelScan(true, TracklistObserver::kPanelScanning);
+    for (int index : lines) {
+        ui_.dispatchEventsIfDue();
+        if (abortRequested_) {
+            break;
+        }
+        if (index >= EntryCount()) {
+            continue;
+        }
+        entries_.replace(index, BuildEntry(entries_.at(index).path));
+        observer_->lineReplaced(index, lineFor(index));
+    }
+    panelScan(false, TracklistObserver::kPanelScanning);
+    SetBusy(false);
+    abortRequested_ = false;
+}
+
+void TracklistStore::RescanCommand(const std::vector<int>& selected) {
+    RescanSelected(selected);
+    observer_->showDetails();
+}

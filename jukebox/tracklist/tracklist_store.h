@@ -1,0 +1,130 @@
+#pragma once
+
+#include <sys/types.h>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+#include "jukebox/tracklist/entry_builder.h"
+#include "jukebox/tracklist/entry_list.h"
+#include "jukebox/tracklist/entry_sorter.h"
+#include "jukebox/tracklist/random_generator.h"
+#include "jukebox/tracklist/track_entry.h"
+
+class ExtensionLists;
+class TagRecord;
+class TracklistObserver;
+class UiService;
+struct TagPageSettings;
+
+// The play queue: the entries, the current track, the tracklist file, adding
+// files and folders, play order, sorting, deleting and rescanning. Owned by the
+// tracklist window, which shows it through a TracklistObserver. Long operations
+// run on the calling thread and pump events between items; busy keeps a second
+// one from starting and Abort (RequestAbort) stops the running one.
+class TracklistStore {
+public:
+    // Tries of a play-order move before it gives up (the last one is not examined).
+    static constexpr int kAttemptLimit = 100;
+
+    // The store reads the list format from tagPage at every use. dictionary may be
+    // null: then no dictionary row is ever found.
+    TracklistStore(UiService& ui, const ExtensionLists& lists, TagRecord& record,
+                   const TagPageSettings& tagPage, const DictionaryLookup* dictionary = nullptr);
+
+    // observer may be null: then nothing is told.
+    void setObserver(TracklistObserver* observer);
+    void setDictionary(const DictionaryLookup* dictionary) { builder_.setDictionary(dictionary); }
+    void seedRandom(uint32_t seed) { random_.seed(seed); }
+
+    // Entries.
+    TrackEntry BuildEntry(const QString& path) { return builder_.BuildEntry(path); }
+    // A copy of the entry at index; a negative index means the current track.
+    // Where there is none, a placeholder that names the reason.
+    TrackEntry EntryAt(int index) const;
+    int EntryCount() const { return entries_.count(); }
+    void AppendEntry(TrackEntry entry) { entries_.append(std::move(entry)); }
+    void ReplaceEntry(int index, TrackEntry entry) { entries_.replace(index, std::move(entry)); }
+    void RemoveEntries(int index, int count) { entries_.removeFrom(index, count); }
+    void ExchangeEntries(int a, int b) { entries_.exchange(a, b); }
+
+    int currentIndex() const { return currentIndex_; }
+    // Sets the current track without touching the window (Select).
+    void setCurrentIndex(int index) { currentIndex_ = index; }
+    const QString& tracklistPath() const { return tracklistPath_; }
+    void setTracklistPath(const QString& path) { tracklistPath_ = path; }
+    bool abortRequested() const { return abortRequested_; }
+    void RequestAbort() { abortRequested_ = true; }
+    bool busy() const { return busy_; }
+
+    // The tracklist file.
+    // Replaces the entries by the file's paths. False when the file was refused or
+    // could not be created.
+    bool LoadTracklist();
+    // Writes every path; on failure the old file stays and the title keeps its mark.
+    bool SaveTracklist();
+    void UpdateTitle(bool modified);
+    const QString& title() const { return title_; }
+    bool modified() const { return modified_; }
+
+    // Adding.
+    // True when the path was handled (added, scanned, or passed over as no media
+    // file); false when refused (abort pending, "." or "..", or a duplicate).
+    bool AddPath(const QString& path);
+    // True when the folder could be listed.
+    bool ScanFolder(const QString& folder);
+    // Files and folders dropped on the tracklist window; ignored while busy.
+    void AddDroppedFiles(const QStringList& names);
+    // Files dropped on the main window: the first new entry becomes current. True
+    // when something was added.
+    bool AddDroppedAsCurrent(const QStringList& names);
+    // The file named on the command line becomes current; the result of AddPath.
+    bool AddCommandLinePath(const QString& path);
+
+    // Play order. True when there is a current track to open.
+    bool NextTrack(bool loopMode, bool randomMode);
+    bool PreviousTrack(bool loopMode, bool randomMode);
+    // Makes index current (-1 allowed) and selects its line alone.
+    void SetCurrent(int index);
+    // Selects the current track's line alone.
+    void Focus();
+
+    // Window operations over the lines the user selected (any order; repeats and
+    // indices out of range are ignored).
+    void SetBusy(bool on);
+    void FillList();
+    void SortEntries(SortKey key);
+    void DeleteSelected(const std::vector<int>& selected);
+    void RescanSelected(const std::vector<int>& selected);
+    // The sort menu's command: sorts, refills the lines and keeps the current track.
+    void SortByKey(SortKey key);
+    // The Delete command: deletes and keeps the current track current if it stays.
+    void DeleteCommand(const std::vector<int>& selected);
+    // The Rescan command: rescans and refreshes the details.
+    void RescanCommand(const std::vector<int>& selected);
+
+private:
+    void appendWithLine(TrackEntry entry);
+    QString lineFor(int index) const;
+    bool isPlayable(int index) const;
+    std::vector<int> validSelection(const std::vector<int>& selected) const;
+    void panelScan(bool on, int bits);
+    bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
+
+    UiService& ui_;
+    const TagPageSettings& tagPage_;
+    EntryBuilder builder_;
+    EntryList entries_;
+    RandomGenerator random_;
+    TracklistObserver* observer_;
+
+    int currentIndex_ = -1;
+    QString tracklistPath_;
+    bool abortRequested_ = false;
+    bool busy_ = false;
+    bool modified_ = false;
+    QString title_;
+    // Folders being walked, so that a link back to one of them ends the descent.
+    std::vector<std::pair<dev_t, ino_t>> walkStack_;
+};

@@ -1,0 +1,149 @@
+// How one path becomes an entry: placeholders, tags, the dictionary, streams.
+#include "tests/jukebox/tracklist/tracklist_fixture.h"
+#include "tests/taglib/id3v1_fixtures.h"
+
+namespace {
+
+using EntryBuilderTest = TracklistTest;
+
+TEST_F(EntryBuilderTest, PlaceholdersNameWhyThereIsNoEntry) {
+    for (int index : {-1, 0, 5}) {
+        EXPECT_EQ(store.EntryAt(index).name, QStringLiteral("Tracklist is empty"));
+    }
+    EXPECT_EQ(store.EntryCount(), 0);
+    appendEntries({QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3"), QStringLiteral("/c.mp3")});
+    EXPECT_EQ(store.EntryAt(-1).name, QStringLiteral("No media file loaded"));
+    EXPECT_EQ(store.EntryAt(-5).name, QStringLiteral("No media file loaded"));
+    EXPECT_EQ(store.EntryAt(3).name, QStringLiteral("Out of range"));
+    TrackEntry outOfRange = store.EntryAt(3);
+    EXPECT_EQ(outOfRange.playable, 0);
+    EXPECT_TRUE(outOfRange.path.isEmpty() && outOfRange.artist.isEmpty());
+    store.setCurrentIndex(1);
+    EXPECT_EQ(store.EntryAt(-7).path, QStringLiteral("/b.mp3"));
+    store.setCurrentIndex(3);
+    EXPECT_EQ(store.EntryAt(-1).name, QStringLiteral("Out of range"));
+}
+
+TEST_F(EntryBuilderTest, Mp3WithoutTagKeepsItsFileName) {
+    QString file = writeMp3("music/Plain Song.mp3");
+    TrackEntry entry = store.BuildEntry(file);
+    EXPECT_EQ(entry.path, file);
+    EXPECT_EQ(entry.name, QStringLiteral("Plain Song.mp3"));
+    EXPECT_EQ(entry.playable, 1);
+    EXPECT_EQ(entry.mappingKind, MappingNone);
+    EXPECT_EQ(entry.mediaKind, MediaAudio);
+    EXPECT_FALSE(entry.nameFound || entry.artistFound || entry.genreFound || entry.dateFound ||
+                 entry.sourceFound || entry.commentFound);
+    EXPECT_EQ(entry.bitrateKbps, 128);  // the frame header's facts are copied
+    EXPECT_TRUE(dictionary.asked.isEmpty());
+}
+
+TEST_F(EntryBuilderTest, TagTextsAndTheirFoundFlags) {
+    RawBlock block;
+    block.title = "Title";
+    block.album = "Album";
+    block.year = "2001";
+    block.genre = 17;
+    QString file = writeMp3("t.mp3", block.bytes('\0'));
+    TrackEntry entry = store.BuildEntry(file);
+    EXPECT_EQ(entry.name, QStringLiteral("Title"));
+    EXPECT_EQ(entry.mappingKind, MappingTag);
+    EXPECT_TRUE(entry.artist.isEmpty());
+    EXPECT_FALSE(entry.artistFound);
+    EXPECT_EQ(entry.source, QStringLiteral("Album"));
+    EXPECT_EQ(entry.date, QStringLiteral("2001"));
+    EXPECT_EQ(entry.genre, QStringLiteral("Rock"));
+    EXPECT_TRUE(entry.nameFound && entry.sourceFound && entry.dateFound && entry.genreFound);
+    EXPECT_FALSE(entry.commentFound);
+
+    // A tag without a title: texts are taken, the name stays the file name.
+    block.title.clear();
+    block.artist = "Someone";
+    file = writeMp3("untitled.mp3", block.bytes('\0'));  // spaces would read as " "
+
+    entry = store.BuildEntry(file);
+    EXPECT_EQ(entry.name, QStringLiteral("untitled.mp3"));
+    EXPECT_EQ(entry.artist, QStringLiteral("Someone"));
+    EXPECT_EQ(entry.mappingKind, MappingNone);
+}
+
+TEST_F(EntryBuilderTest, CodePageMarkerIsHonouredOnlyWithAutoTranslate) {
+    RawBlock block;
+    block.title = "\xA4\xA4\xA4\xE5";  // "中文" in BIG5
+    block.genre = 248;
+    QString file = writeMp3("big5.mp3", block.bytes());
+    record.selectCodePage = true;
+    record.autoTranslate = true;
+    EXPECT_EQ(store.BuildEntry(file).name, QString::fromUtf16(u"\u4e2d\u6587"));
+    record.autoTranslate = false;  // read as windows-1252 then
+    EXPECT_EQ(store.BuildEntry(file).name, QString::fromUtf16(u"\u00a4\u00a4\u00a4\u00e5"));
+}
+
+TEST_F(EntryBuilderTest, OtherFilesTakeTheRowOfTheirExactFileName) {
+    TrackEntry row;
+    row.name = QStringLiteral("From the dictionary");
+    row.artist = QStringLiteral("Row Artist");
+    dictionary.rows[QStringLiteral("a.WAV")] = row;
+    QString upper = writeFile("d/a.WAV");
+    QString lower = writeFile("d/a.wav");
+
+    TrackEntry entry = store.BuildEntry(upper);
+    EXPECT_EQ(entry.name, QStringLiteral("From the dictionary"));
+    EXPECT_EQ(entry.mappingKind, MappingDictionary);
+    EXPECT_EQ(entry.mediaKind, MediaAudio);
+    EXPECT_EQ(entry.playable, 1);
+    EXPECT_EQ(entry.path, upper);
+
+    entry = store.BuildEntry(lower);  // a row "a.WAV" does not match "a.wav"
+    EXPECT_EQ(entry.name, QStringLiteral("a.wav"));
+    EXPECT_EQ(entry.mappingKind, MappingNone);
+    EXPECT_EQ(dictionary.asked, QStringList({QStringLiteral("a.WAV"), QStringLiteral("a.wav")}));
+
+    // Without a dictionary nothing is found and nothing fails.
+    store.setDictionary(nullptr);
+    EXPECT_EQ(store.BuildEntry(upper).mappingKind, MappingNone);
+}
+
+TEST_F(EntryBuilderTest, StreamsAskTheDictionaryAndArePlayable) {
+    TrackEntry row;
+    row.name = QStringLiteral("Radio");
+    dictionary.rows[QStringLiteral("live.asx")] = row;
+    // Neither exists on disk: streams are not looked for, and are worth a try.
+    for (const QString& stream :
+         {QStringLiteral("http://radio.example/live.asx"), path("missing/live.asx"),
+          QStringLiteral("HTTP://radio.example/stream"), path("clip.ASF")}) {
+        TrackEntry entry = store.BuildEntry(stream);
+        EXPECT_EQ(entry.playable, 1) << stream.toStdString();
+        EXPECT_TRUE(entry.artist.isEmpty()) << "no N/A for streams";
+    }
+    EXPECT_EQ(store.BuildEntry(QStringLiteral("http://radio.example/live.asx")).name,
+              QStringLiteral("Radio"));
+    EXPECT_EQ(dictionary.asked.size(), 5);
+    // An http address ending in mp3 is not opened as a tag file either.
+    EXPECT_EQ(store.BuildEntry(QStringLiteral("http://host/x.mp3")).mappingKind, MappingNone);
+    EXPECT_EQ(dictionary.asked.last(), QStringLiteral("x.mp3"));
+}
+
+TEST_F(EntryBuilderTest, MissingFilesAreNotPlayable) {
+    struct Case {
+        QString path;
+        QString name;
+        int mediaKind;
+    };
+    const Case cases[] = {
+        {path("gone.mp3"), QStringLiteral("gone.mp3"), MediaAudio},
+        {path("film.AVI"), QStringLiteral("film.AVI"), MediaVideo},
+        {path("mp3"), QStringLiteral("mp3"), MediaAudio},  // no dot: the name is the extension
+        {QString(), QString(), MediaNone},
+    };
+    for (const Case& c : cases) {
+        TrackEntry entry = store.BuildEntry(c.path);
+        EXPECT_EQ(entry.playable, 0);
+        EXPECT_EQ(entry.artist, QStringLiteral("N/A"));
+        EXPECT_EQ(entry.name, c.name);
+        EXPECT_EQ(entry.mediaKind, c.mediaKind) << c.path.toStdString();
+    }
+    EXPECT_TRUE(dictionary.asked.isEmpty());
+}
+
+}  // namespace

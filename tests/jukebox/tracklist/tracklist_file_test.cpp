@@ -1,0 +1,179 @@
+// Loading and saving tracklist files, and the title that shows the modified mark.
+#include <QFile>
+
+#include "tests/jukebox/tracklist/tracklist_fixture.h"
+
+namespace {
+
+using TracklistFileTest = TracklistTest;
+
+TEST_F(TracklistFileTest, SavesTheMarkThenEveryPathWithCrLf) {
+    appendEntries({QStringLiteral("D:\\a.mp3"), QStringLiteral("D:\\b.avi")});
+    store.setTracklistPath(path("list.trk"));
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(readFileBytes(dir / "list.trk"),
+              "\xFF\xFE" + utf16Bytes(QStringLiteral("D:\\a.mp3\r\nD:\\b.avi\r\n")));
+    EXPECT_EQ(observer.events,
+              QStringList({QStringLiteral("busy 1"), QStringLiteral("title Tracklist - list.trk"),
+                           QStringLiteral("busy 0")}));
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
+    QString longLine = path("") + QString(300 - path("").size(), u'x');
+    std::string bytes =
+        "\xFF\xFE" + utf16Bytes(QStringLiteral("\r\n"             // empty
+                                               "; a comment\r\n"  // skipped
+                                               "   \r\n") +       // kept
+                                longLine +
+                                QStringLiteral("\r\n") + path("last.mp3"));  // no CR LF at the end
+    writeFile("default.trk", bytes);
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(storePaths(), QStringList({QStringLiteral("   "), longLine.left(259),
+                                         longLine.mid(259), path("last.mp3")}));
+    EXPECT_EQ(longLine.mid(259).size(), 41);
+    EXPECT_EQ(store.EntryAt(0).artist, QStringLiteral("N/A"));  // missing files join
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(observer.events.first(), QStringLiteral("busy 1"));
+    EXPECT_EQ(observer.events.mid(1, 3),
+              QStringList({QStringLiteral("refill 0"), QStringLiteral("bits +2"),
+                           QStringLiteral("popup 2")}));
+    EXPECT_EQ(
+        observer.events.mid(observer.events.size() - 4),
+        QStringList({QStringLiteral("bits -2"), QStringLiteral("popup 2"),
+                     QStringLiteral("title Tracklist - default.trk"), QStringLiteral("busy 0")}));
+    EXPECT_EQ(observer.lines.size(), 4);
+    EXPECT_EQ(observer.lines[0], QStringLiteral("N/A -    "));
+}
+
+TEST_F(TracklistFileTest, RefusesFilesWithoutTheLittleEndianMark) {
+    const std::string refused[] = {
+        std::string("\xFE\xFF\0a\0\r\0\n", 8),  // big-endian
+        "\xEF\xBB\xBF/a.mp3\r\n",               // UTF-8
+        "/a.mp3\r\n",                           // ANSI
+    };
+    store.UpdateTitle(true);
+    appendEntries({QStringLiteral("/old.mp3")});
+    for (const std::string& bytes : refused) {
+        writeFile("default.trk", bytes);
+        observer.events.clear();
+        ui.messages.clear();
+        EXPECT_FALSE(store.LoadTracklist());
+        EXPECT_EQ(ui.messages, QStringList({QStringLiteral("Tracklist not in UNICODE")}));
+        EXPECT_EQ(store.EntryCount(), 0);
+        EXPECT_EQ(observer.title, QStringLiteral("Tracklist - default.trk *"));  // unchanged
+        EXPECT_TRUE(observer.matching(QStringLiteral("bits")).isEmpty());
+        EXPECT_EQ(observer.events.last(), QStringLiteral("busy 0"));
+    }
+}
+
+TEST_F(TracklistFileTest, MissingFileIsCreatedSoThatTheNextStartReadsIt) {
+    store.setTracklistPath(path("new.trk"));
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(ui.messages,
+              QStringList({path("new.trk"), QStringLiteral("Cannot open tracklist\nWill "
+                                                           "attempt to create")}));
+    EXPECT_EQ(readFileBytes(dir / "new.trk"), "\xFF\xFE");
+    EXPECT_EQ(observer.title, QStringLiteral("Tracklist - new.trk"));
+
+    // The next start, and a 0-byte file left by older versions: an empty list, no message.
+    ui.messages.clear();
+    EXPECT_TRUE(store.LoadTracklist());
+    writeFile("zero.trk", "");
+    store.setTracklistPath(path("zero.trk"));
+    EXPECT_TRUE(store.LoadTracklist());
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(store.EntryCount(), 0);
+}
+
+TEST_F(TracklistFileTest, ExitsWhenTheFileCanNeitherBeOpenedNorCreated) {
+    store.setTracklistPath(path("no/such/folder/list.trk"));
+    EXPECT_FALSE(store.LoadTracklist());
+    EXPECT_EQ(ui.fatalMessages, QStringList({QStringLiteral("Cannot create.  Exiting...")}));
+    EXPECT_FALSE(store.busy());
+    // Something that exists but cannot be read as a file is never replaced.
+    writeFile("folder.trk/inside.mp3");
+    store.setTracklistPath(path("folder.trk"));
+    EXPECT_FALSE(store.LoadTracklist());
+    EXPECT_EQ(ui.fatalMessages.size(), 2);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "folder.trk/inside.mp3"));
+}
+
+TEST_F(TracklistFileTest, FolderLinesExpandAtLoadAndAreSavedAsTheirFiles) {
+    QString a = writeMp3("music/a.mp3");
+    writeFile("music/notes.txt");
+    QString v = writeFile("music/sub/v.avi");
+    writeTracklist("default.trk", {path("music")});
+    ASSERT_TRUE(store.LoadTracklist());
+    QStringList paths = storePaths();
+    paths.sort();
+    EXPECT_EQ(paths, QStringList({a, v}));
+
+    // Written back as the files, in store order; loading that again gives the same.
+    QStringList before = storePaths();
+    ASSERT_TRUE(store.SaveTracklist());
+    QString expected;
+    for (const QString& entryPath : before) {
+        expected += entryPath + QStringLiteral("\r\n");
+    }
+    EXPECT_EQ(readFileBytes(dir / "default.trk"), "\xFF\xFE" + utf16Bytes(expected));
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(storePaths(), before);
+}
+
+TEST_F(TracklistFileTest, AFailedSaveKeepsTheOldFileAndTheMark) {
+    writeTracklist("default.trk", {QStringLiteral("/old.mp3")});
+    std::string before = readFileBytes(dir / "default.trk");
+    appendEntries({path("a-rather-long-name-that-does-not-fit.mp3")});
+    store.UpdateTitle(true);
+    {
+        FileSizeLimit limit(static_cast<long long>(before.size()));
+        EXPECT_FALSE(store.SaveTracklist());
+    }
+    EXPECT_EQ(ui.messages, QStringList({QStringLiteral("Cannot save tracklist")}));
+    EXPECT_EQ(readFileBytes(dir / "default.trk"), before);
+    EXPECT_EQ(observer.title, QStringLiteral("Tracklist - default.trk *"));
+    EXPECT_TRUE(store.modified());
+    EXPECT_FALSE(store.busy());
+
+    EXPECT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(observer.title, QStringLiteral("Tracklist - default.trk"));
+}
+
+TEST_F(TracklistFileTest, TitleNamesTheFileOnly) {
+    store.setTracklistPath(QStringLiteral("D:\\lists\\default.trk"));
+    store.UpdateTitle(false);
+    EXPECT_EQ(store.title(), QStringLiteral("Tracklist - default.trk"));
+    store.UpdateTitle(true);
+    EXPECT_EQ(store.title(), QStringLiteral("Tracklist - default.trk *"));
+    EXPECT_EQ(observer.title, store.title());
+}
+
+TEST_F(TracklistFileTest, LoadReplacesTheListButKeepsTheCurrentNumber) {
+    appendEntries({QStringLiteral("/x.mp3"), QStringLiteral("/y.mp3"), QStringLiteral("/z.mp3")});
+    store.setCurrentIndex(2);
+    writeTracklist("default.trk", {QStringLiteral("/only.mp3")});
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(storePaths(), QStringList({QStringLiteral("/only.mp3")}));
+    EXPECT_EQ(store.currentIndex(), 2);
+    EXPECT_EQ(store.EntryAt(-1).name, QStringLiteral("Out of range"));
+}
+
+TEST_F(TracklistFileTest, AbortDuringALoadIgnoresTheRemainingLines) {
+    QStringList lines;
+    for (int i = 0; i < 50; ++i) {
+        lines.append(QStringLiteral("/missing/%1.mp3").arg(i));
+    }
+    writeTracklist("default.trk", lines);
+    ui.onDispatch = [&] {
+        if (store.EntryCount() == 10) {
+            store.RequestAbort();
+        }
+    };
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(store.EntryCount(), 10);
+    EXPECT_FALSE(store.abortRequested());  // cleared at the end
+    EXPECT_GE(ui.dispatchCount, 10);
+}
+
+}  // namespace
