@@ -99,20 +99,7 @@ bool findByScan(const DictionaryStore& store, const ExtensionLists& lists, Track
     for (int row = 0; row < store.rowCount(); ++row) {
         const DictionaryEntry& found = store.rowAt(row);
         if (found.filename == name) {
-            entry.name = found.display;
-            entry.artist = found.artist;
-            entry.source = found.source;
-            entry.genre = found.genre;
-            entry.date = found.date;
-            entry.comment = found.comment;
-            entry.nameFound = !found.display.isEmpty();
-            entry.artistFound = !found.artist.isEmpty();
-            entry.sourceFound = !found.source.isEmpty();
-            entry.genreFound = !found.genre.isEmpty();
-            entry.dateFound = !found.date.isEmpty();
-            entry.commentFound = !found.comment.isEmpty();
-            entry.mappingKind = MappingDictionary;
-            entry.mediaKind = lists.ClassifyExtension(ExtensionPart(found.filename));
+            DictionaryStore::FillEntryFromRow(found, lists, entry);
             return true;
         }
     }

@@ -240,25 +240,29 @@ bool DictionaryStore::FindInDictionary(TrackEntry& entry) const {
     if (row < 0) {
         return false;
     }
-    const DictionaryEntry& found = rows_[row];
-    entry.name = found.display;
-    entry.artist = found.artist;
-    entry.source = found.source;
-    entry.genre = found.genre;
-    entry.date = found.date;
-    entry.comment = found.comment;
-    entry.nameFound = !found.display.isEmpty();
-    entry.artistFound = !found.artist.isEmpty();
-    entry.sourceFound = !found.source.isEmpty();
-    entry.genreFound = !found.genre.isEmpty();
-    entry.dateFound = !found.date.isEmpty();
-    entry.commentFound = !found.comment.isEmpty();
+    FillEntryFromRow(rows_[row], extensions_, entry);
+    return true;
+}
+
+void DictionaryStore::FillEntryFromRow(const DictionaryEntry& row, const ExtensionLists& extensions,
+                                       TrackEntry& entry) {
+    entry.name = row.display;
+    entry.artist = row.artist;
+    entry.source = row.source;
+    entry.genre = row.genre;
+    entry.date = row.date;
+    entry.comment = row.comment;
+    entry.nameFound = !row.display.isEmpty();
+    entry.artistFound = !row.artist.isEmpty();
+    entry.sourceFound = !row.source.isEmpty();
+    entry.genreFound = !row.genre.isEmpty();
+    entry.dateFound = !row.date.isEmpty();
+    entry.commentFound = !row.comment.isEmpty();
     entry.mappingKind = MappingDictionary;
-    entry.mediaKind = extensions_.ClassifyExtension(ExtensionPart(found.filename));
+    entry.mediaKind = extensions.ClassifyExtension(ExtensionPart(row.filename));
     entry.isXing = false;
     entry.durationMs = 0;
     entry.bitrateKbps = 0;
-    return true;
 }
 
 bool DictionaryStore::setText(int row, int column, const QString& text) {

@@ -41,6 +41,10 @@ public:
     // Fills entry from the first row whose Filename equals the file name of its
     // path exactly; false (entry untouched) when there is none.
     bool FindInDictionary(TrackEntry& entry) const override;
+    // What a match gives an entry: the row's texts, found flags, the dictionary as
+    // mapping kind and the class of the row's own extension; path and playable stay.
+    static void FillEntryFromRow(const DictionaryEntry& row, const ExtensionLists& extensions,
+                                 TrackEntry& entry);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // row must be in 0..rowCount()-1.

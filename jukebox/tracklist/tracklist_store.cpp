@@ -289,45 +289,33 @@ bool TracklistStore::isPlayable(int index) const {
 }
 
 bool TracklistStore::NextTrack(bool loopMode, bool randomMode) {
-    const int n = EntryCount();
-    if (n == 0) {
-        return false;
-    }
-    if (loopMode) {
-        return true;
-    }
-    int i = currentIndex_;
-    for (int attempt = 1;; ++attempt) {
+    return moveToPlayable(loopMode, [this, randomMode](int i, int n) {
         if (randomMode) {
             // 0 .. n; n itself names no entry. 64 bits: n * 32767 overflows 32 bits
             // for lists of more than 65537 entries.
-            i = static_cast<int>(static_cast<int64_t>(n) * random_.next() / RandomGenerator::kMax);
-        } else {
-            i = i >= n - 1 ? 0 : i + 1;  // wraps to the top
+            return static_cast<int>(static_cast<int64_t>(n) * random_.next() /
+                                    RandomGenerator::kMax);
         }
-        if (attempt == kAttemptLimit) {
-            ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
-            return false;
-        }
-        if (isPlayable(i)) {
-            break;
-        }
-    }
-    SetCurrent(i);
-    return true;
+        return i >= n - 1 ? 0 : i + 1;  // wraps to the top
+    });
 }
 
 bool TracklistStore::PreviousTrack(bool loopMode, bool /*randomMode*/) {
+    // Stops at the top: no wrap to the end.
+    return moveToPlayable(loopMode, [](int i, int) { return std::max(i, 1) - 1; });
+}
+
+bool TracklistStore::moveToPlayable(bool loopMode, const std::function<int(int, int)>& step) {
     const int n = EntryCount();
     if (n == 0) {
         return false;
     }
     if (loopMode) {
-        return true;
+        return true;  // the current track plays again
     }
     int i = currentIndex_;
     for (int attempt = 1;; ++attempt) {
-        i = std::max(i, 1) - 1;  // stops at the top: no wrap to the end
+        i = step(i, n);
         if (attempt == kAttemptLimit) {
             ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
             return false;

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,9 @@ private:
     void appendWithLine(TrackEntry entry);
     QString lineFor(int index) const;
     bool isPlayable(int index) const;
+    // Steps from the current track (step(i, count) gives the next candidate) to the
+    // first playable entry, within the attempt limit.
+    bool moveToPlayable(bool loopMode, const std::function<int(int, int)>& step);
     std::vector<int> validSelection(const std::vector<int>& selected) const;
     void panelScan(bool on, int bits);
     bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
