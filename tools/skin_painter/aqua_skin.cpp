@@ -75,6 +75,7 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
 class AquaLook : public SkinLook {
 public:
     QColor outsideColour() const override { return kRim; }
+    QColor displayColour() const override { return kDisplayText; }
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
@@ -193,24 +194,6 @@ public:
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
         p.drawRoundedRect(QRectF(0, 0, w, h), r, r);
-        return strip;
-    }
-
-    QImage timeStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
-        QPainter p(&strip);
-        for (int cell = 0; cell < 11; ++cell) {
-            drawSegmentDigit(p,
-                             QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
-                             cell < 10 ? cell : -1, kDisplayText, mix(bg, kDisplayText, 0.07));
-        }
-        return strip;
-    }
-
-    QImage sepStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
-        QPainter p(&strip);
-        drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), kDisplayText);
         return strip;
     }
 

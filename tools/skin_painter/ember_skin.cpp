@@ -45,6 +45,7 @@ quint32 grain(quint32 x, quint32 y) {
 class EmberLook : public SkinLook {
 public:
     QColor outsideColour() const override { return kEdge; }
+    QColor displayColour() const override { return kAmber; }
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
@@ -180,24 +181,6 @@ public:
             p.restore();
         }
         p.fillRect(QRect(0, 3 * h, w, h), Qt::black);
-        return strip;
-    }
-
-    QImage timeStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
-        QPainter p(&strip);
-        for (int cell = 0; cell < 11; ++cell) {
-            drawSegmentDigit(p,
-                             QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
-                             cell < 10 ? cell : -1, kAmber, mix(bg, kAmber, 0.07));
-        }
-        return strip;
-    }
-
-    QImage sepStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
-        QPainter p(&strip);
-        drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), kAmber);
         return strip;
     }
 

@@ -175,6 +175,24 @@ void renderView(const SkinLook& look, const ViewDesign& view,
 
 }  // namespace
 
+QImage SkinLook::timeStrip(const TimeDesign& t, QColor bg) const {
+    const QColor lit = displayColour();
+    QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
+    QPainter p(&strip);
+    for (int cell = 0; cell < 11; ++cell) {
+        drawSegmentDigit(p, QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
+                         cell < 10 ? cell : -1, lit, mix(bg, lit, 0.07));
+    }
+    return strip;
+}
+
+QImage SkinLook::sepStrip(const TimeDesign& t, QColor bg) const {
+    QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
+    QPainter p(&strip);
+    drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), displayColour());
+    return strip;
+}
+
 QImage RenderPanel(const SkinLook& look, const ViewDesign& view) {
     const int w = view.face.width();
     const int h = view.face.height();

@@ -75,6 +75,8 @@ class SkinLook {
 public:
     virtual ~SkinLook() = default;
     virtual QColor outsideColour() const = 0;
+    // What the displays light up in: the time digits and the track's glyphs.
+    virtual QColor displayColour() const = 0;
     virtual void paintFace(QPainter& painter, const ViewDesign& view) const = 0;
     virtual void paintButton(QPainter& painter, const QRectF& rect, Glyph glyph,
                              ButtonState state) const = 0;
@@ -83,10 +85,12 @@ public:
     virtual QImage sliderStrip(const SliderDesign& slider, const QImage& backdrop) const = 0;
     // Four bands: normal, under the mouse, pressed, mask (pure white outside).
     virtual QImage thumbStrip(const SliderDesign& slider) const = 0;
-    // Eleven cells: digits 0-9 and a blank one.
-    virtual QImage timeStrip(const TimeDesign& time, QColor background) const = 0;
-    // Two cells: the time separator and the number separator.
-    virtual QImage sepStrip(const TimeDesign& time, QColor background) const = 0;
+    // Eleven cells: digits 0-9 and a blank one. Seven-segment digits in the
+    // display colour unless a look draws its own.
+    virtual QImage timeStrip(const TimeDesign& time, QColor background) const;
+    // Two cells: the time separator and the number separator. By default a
+    // colon and a blank cell.
+    virtual QImage sepStrip(const TimeDesign& time, QColor background) const;
     // Three bands, states 0, 1, 2.
     virtual QImage lampStrip(const LampDesign& lamp, QColor background) const = 0;
     virtual QImage animStrip(const AnimDesign& anim, QColor background) const = 0;
