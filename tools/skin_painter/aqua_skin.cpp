@@ -259,22 +259,7 @@ public:
     }
 
     QImage glyphSheet(const TrackDesign& track) const override {
-        const int cw = track.cell.width();
-        const int ch = track.cell.height();
-        QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
-        QPainter p(&sheet);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(skinFont(true, true, ch - 1));
-        p.setPen(kDisplayText);
-        for (int n = 0; n < 96; ++n) {
-            QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
-            if (n == 95) {
-                p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
-            } else {
-                p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
-            }
-        }
-        return sheet;
+        return characterSheet(track, track.cell.height() - 1);
     }
 
 private:

@@ -248,22 +248,7 @@ public:
 
     QImage glyphSheet(const TrackDesign& track) const override {
         // Crisp amber characters behind a fine dot screen, like a matrix display.
-        const int cw = track.cell.width();
-        const int ch = track.cell.height();
-        QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
-        QPainter p(&sheet);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(skinFont(true, true, ch - 2));
-        p.setPen(kAmber);
-        for (int n = 0; n < 96; ++n) {
-            const QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
-            if (n == 95) {
-                p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
-            } else {
-                p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
-            }
-        }
-        p.end();
+        QImage sheet = characterSheet(track, track.cell.height() - 2);
         for (int y = 0; y < sheet.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
             for (int x = 0; x < sheet.width(); ++x) {

@@ -193,6 +193,25 @@ QImage SkinLook::sepStrip(const TimeDesign& t, QColor bg) const {
     return strip;
 }
 
+QImage SkinLook::characterSheet(const TrackDesign& track, qreal pixelSize) const {
+    const int cw = track.cell.width();
+    const int ch = track.cell.height();
+    QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(skinFont(true, true, pixelSize));
+    p.setPen(displayColour());
+    for (int n = 0; n < 96; ++n) {
+        const QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
+        if (n == 95) {
+            p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
+        } else {
+            p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
+        }
+    }
+    return sheet;
+}
+
 QImage RenderPanel(const SkinLook& look, const ViewDesign& view) {
     const int w = view.face.width();
     const int h = view.face.height();

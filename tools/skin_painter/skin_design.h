@@ -96,6 +96,11 @@ public:
     virtual QImage animStrip(const AnimDesign& anim, QColor background) const = 0;
     // 32 x 3 cells for the characters 32-126; cell 95 stands for any other.
     virtual QImage glyphSheet(const TrackDesign& track) const = 0;
+
+protected:
+    // A glyph sheet of plain characters in the display colour, in the bold mono
+    // font at pixelSize, the catch-all cell drawn as a box.
+    QImage characterSheet(const TrackDesign& track, qreal pixelSize) const;
 };
 
 struct SkinDesign {
