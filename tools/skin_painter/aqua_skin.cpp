@@ -198,27 +198,13 @@ public:
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {
-        struct State {
-            const char* text;
-            QColor colour;
-        };
+        const auto texts = lampTexts(lamp.keyword, QStringLiteral("- -"));
         const QColor off = mix(bg, QColor(0x90, 0xA8, 0xC0), 0.35);
         const QColor amber(0xFF, 0xC0, 0x40);
         const QColor green(0x5C, 0xFF, 0x9C);
-        State states[3];
-        if (lamp.keyword == SkinTag) {
-            states[0] = {"- -", off};
-            states[1] = {"DIC", amber};
-            states[2] = {"TAG", green};
-        } else if (lamp.keyword == SkinPm) {
-            states[0] = {"STOP", off};
-            states[1] = {"PLAY", green};
-            states[2] = {"PAUSE", amber};
-        } else {
-            states[0] = {"- -", off};
-            states[1] = {"VID", amber};
-            states[2] = {"AUD", green};
-        }
+        // Green for a tag, audio and playing; amber for the other lit states.
+        const bool pm = lamp.keyword == SkinPm;
+        const QColor colours[3] = {off, pm ? green : amber, pm ? amber : green};
         const int w = lamp.rect.width();
         const int h = lamp.rect.height();
         QImage strip = newImage(w, 3 * h, bg);
@@ -227,11 +213,11 @@ public:
         p.setFont(skinFont(false, true, h - 3));
         for (int band = 0; band < 3; ++band) {
             QRectF box(0.5, band * h + 0.5, w - 1.0, h - 1.0);
-            p.setPen(QPen(withAlpha(states[band].colour, band == 0 ? 80 : 200), 1.0));
-            p.setBrush(withAlpha(states[band].colour, band == 0 ? 0 : 40));
+            p.setPen(QPen(withAlpha(colours[band], band == 0 ? 80 : 200), 1.0));
+            p.setBrush(withAlpha(colours[band], band == 0 ? 0 : 40));
             p.drawRoundedRect(box, h / 2.0, h / 2.0);
-            p.setPen(states[band].colour);
-            p.drawText(box, Qt::AlignCenter, QString::fromLatin1(states[band].text));
+            p.setPen(colours[band]);
+            p.drawText(box, Qt::AlignCenter, texts[band]);
         }
         return strip;
     }

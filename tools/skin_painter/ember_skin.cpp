@@ -185,20 +185,7 @@ public:
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {
-        const char* texts[3];
-        if (lamp.keyword == SkinTag) {
-            texts[0] = "---";
-            texts[1] = "DIC";
-            texts[2] = "TAG";
-        } else if (lamp.keyword == SkinPm) {
-            texts[0] = "STOP";
-            texts[1] = "PLAY";
-            texts[2] = "PAUSE";
-        } else {
-            texts[0] = "---";
-            texts[1] = "VID";
-            texts[2] = "AUD";
-        }
+        const auto texts = lampTexts(lamp.keyword, QStringLiteral("---"));
         const int w = lamp.rect.width();
         const int h = lamp.rect.height();
         QImage strip = newImage(w, 3 * h, bg);
@@ -214,7 +201,7 @@ public:
                 p.fillRect(QRectF(1, band * h + h / 2.0 - 1.5, 3, 3), colour);
             }
             p.setPen(colour);
-            p.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignCenter, QString::fromLatin1(texts[band]));
+            p.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignCenter, texts[band]);
         }
         return strip;
     }

@@ -193,6 +193,16 @@ QImage SkinLook::sepStrip(const TimeDesign& t, QColor bg) const {
     return strip;
 }
 
+std::array<QString, 3> SkinLook::lampTexts(SkinKeyword keyword, const QString& idle) {
+    if (keyword == SkinTag) {
+        return {idle, QStringLiteral("DIC"), QStringLiteral("TAG")};
+    }
+    if (keyword == SkinPm) {
+        return {QStringLiteral("STOP"), QStringLiteral("PLAY"), QStringLiteral("PAUSE")};
+    }
+    return {idle, QStringLiteral("VID"), QStringLiteral("AUD")};
+}
+
 QImage SkinLook::characterSheet(const TrackDesign& track, qreal pixelSize) const {
     const int cw = track.cell.width();
     const int ch = track.cell.height();

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <map>
 #include <optional>
 #include <vector>
@@ -98,6 +99,9 @@ public:
     virtual QImage glyphSheet(const TrackDesign& track) const = 0;
 
 protected:
+    // What a lamp reads in states 0, 1 and 2; idle is the look's way of
+    // showing that there is nothing to say.
+    static std::array<QString, 3> lampTexts(SkinKeyword keyword, const QString& idle);
     // A glyph sheet of plain characters in the display colour, in the bold mono
     // font at pixelSize, the catch-all cell drawn as a box.
     QImage characterSheet(const TrackDesign& track, qreal pixelSize) const;
