@@ -131,8 +131,7 @@ public:
         }
         paintGel(p, shape, box, c, pressed);
         const qreal s = std::min(box.width(), box.height()) * (box.width() > 40 ? 0.46 : 0.56);
-        QRectF glyphBox(box.center().x() - s / 2, box.center().y() - s / 2 + (pressed ? 1 : 0), s,
-                        s);
+        QRectF glyphBox = centredSquare(box, s).translated(0, pressed ? 1 : 0);
         if (glyph == Glyph::Play && box.width() > 40) {
             glyphBox.translate(s * 0.08, 0);
         }

@@ -122,8 +122,7 @@ public:
         p.setBrush(Qt::NoBrush);
         p.drawPath(key);
         const qreal s = std::min(box.width(), box.height()) * 0.62;
-        QRectF glyphBox(box.center().x() - s / 2, box.center().y() - s / 2 + (pressed ? 1 : 0), s,
-                        s);
+        const QRectF glyphBox = centredSquare(box, s).translated(0, pressed ? 1 : 0);
         drawGlyph(p, glyph, glyphBox, c.glyph);
     }
 

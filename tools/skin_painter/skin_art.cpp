@@ -4,6 +4,10 @@
 #include <QPolygonF>
 #include <cmath>
 
+QRectF centredSquare(const QRectF& box, qreal side) {
+    return QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+}
+
 QPainterPath roundedPath(const QRectF& rect, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
@@ -98,7 +102,7 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
     const qreal w = box.width();
     const qreal h = box.height();
     const qreal s = std::min(w, h);
-    const QRectF sq(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
+    const QRectF sq = centredSquare(box, s);
     const qreal stroke = std::max<qreal>(1.4, s * 0.14);
     QPen pen(colour, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     auto sub = [&](qreal x, qreal y, qreal ww, qreal hh) {

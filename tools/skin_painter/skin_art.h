@@ -49,6 +49,8 @@ void drawSegmentDigit(QPainter& painter, const QRectF& cell, int digit, const QC
 // The colon of a time display in a cell, with unlit look when lit is false.
 void drawSegmentColon(QPainter& painter, const QRectF& cell, const QColor& colour);
 
+// The square of the given side centred in box.
+QRectF centredSquare(const QRectF& box, qreal side);
 // A rounded rectangle of radius r.
 QPainterPath roundedPath(const QRectF& rect, qreal radius);
 // A rectangle with its corners cut at 45 degrees.
