@@ -285,11 +285,6 @@ private:
     }
 };
 
-const AquaLook& aquaLook() {
-    static const AquaLook look;
-    return look;
-}
-
 ViewDesign mainView() {
     ViewDesign v;
     v.prefix = QStringLiteral("m_");
@@ -375,7 +370,8 @@ SkinDesign MakeXpAqua() {
     d.version = QStringLiteral("1.0");
     d.description = {QStringLiteral("Polished aluminium with glassy aqua buttons."),
                      QStringLiteral("A compact strip as the alternate view.")};
-    d.look = &aquaLook();
+    static const AquaLook look;
+    d.look = &look;
     d.main = mainView();
     d.alternate = compactView();
     return d;

@@ -248,11 +248,6 @@ public:
     }
 };
 
-const EmberLook& emberLook() {
-    static const EmberLook look;
-    return look;
-}
-
 ViewDesign emberView() {
     ViewDesign v;
     v.prefix = QStringLiteral("m_");
@@ -309,7 +304,8 @@ SkinDesign MakeEmber() {
     d.version = QStringLiteral("1.0");
     d.description = {
         QStringLiteral("Dark graphite, amber dot-matrix and a vertical volume fader.")};
-    d.look = &emberLook();
+    static const EmberLook look;
+    d.look = &look;
     d.main = emberView();
     d.packed = true;
     return d;
