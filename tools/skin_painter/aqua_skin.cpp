@@ -168,32 +168,17 @@ public:
         return strip;
     }
 
-    QImage thumbStrip(const SliderDesign& s) const override {
-        const int w = s.thumb.width();
-        const int h = s.thumb.height();
-        QImage strip = newImage(w, h * 4, Qt::white);
-        QPainter p(&strip);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
-        const qreal r = std::min(w, h) / 2.0 - 0.5;
-        QPainterPath bead;
-        bead.addRoundedRect(box, r, r);
-        const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover,
-                                       ButtonState::Pressed};
-        for (int band = 0; band < 3; ++band) {
-            p.save();
-            p.translate(0, band * h);
-            p.fillRect(QRectF(0, 0, w, h), kRim);
-            paintGel(p, bead, box, gelFor(states[band]), band == 2);
-            p.restore();
-        }
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(0, 3 * h);
-        p.fillRect(QRectF(0, 0, w, h), Qt::white);
+    void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {
+        const QRectF box(0.5, 0.5, s.thumb.width() - 1.0, s.thumb.height() - 1.0);
+        paintGel(p, roundedPath(box, beadRadius(s)), box, gelFor(state),
+                 state == ButtonState::Pressed);
+    }
+
+    void paintThumbMask(QPainter& p, const SliderDesign& s) const override {
+        const qreal r = beadRadius(s);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
-        p.drawRoundedRect(QRectF(0, 0, w, h), r, r);
-        return strip;
+        p.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(s.thumb)), r, r);
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {
@@ -248,6 +233,10 @@ public:
     }
 
 private:
+    static qreal beadRadius(const SliderDesign& s) {
+        return std::min(s.thumb.width(), s.thumb.height()) / 2.0 - 0.5;
+    }
+
     void paintOrb(QPainter& p) const {
         const QPointF c(80, 85);
         QRadialGradient bevel(c, 60);

@@ -151,36 +151,27 @@ public:
         return strip;
     }
 
-    QImage thumbStrip(const SliderDesign& s) const override {
+    void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {
         const int w = s.thumb.width();
         const int h = s.thumb.height();
-        QImage strip = newImage(w, 4 * h, Qt::white);
-        QPainter p(&strip);
-        p.setRenderHint(QPainter::Antialiasing);
-        const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover,
-                                       ButtonState::Pressed};
-        for (int band = 0; band < 3; ++band) {
-            p.save();
-            p.translate(0, band * h);
-            const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
-            const KeyColours c = keyFor(states[band]);
-            QLinearGradient face(box.topLeft(), box.bottomLeft());
-            face.setColorAt(0, c.top);
-            face.setColorAt(1, c.bottom);
-            p.fillRect(QRectF(0, 0, w, h), kEdge);
-            p.setPen(QPen(c.rim, 1));
-            p.setBrush(face);
-            p.drawRect(box);
-            // The grip line that lights up.
-            if (s.vertical) {
-                p.fillRect(QRectF(2, h / 2.0 - 1, w - 4, 2), c.glyph);
-            } else {
-                p.fillRect(QRectF(w / 2.0 - 1, 2, 2, h - 4), c.glyph);
-            }
-            p.restore();
+        const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
+        const KeyColours c = keyFor(state);
+        QLinearGradient face(box.topLeft(), box.bottomLeft());
+        face.setColorAt(0, c.top);
+        face.setColorAt(1, c.bottom);
+        p.setPen(QPen(c.rim, 1));
+        p.setBrush(face);
+        p.drawRect(box);
+        // The grip line that lights up.
+        if (s.vertical) {
+            p.fillRect(QRectF(2, h / 2.0 - 1, w - 4, 2), c.glyph);
+        } else {
+            p.fillRect(QRectF(w / 2.0 - 1, 2, 2, h - 4), c.glyph);
         }
-        p.fillRect(QRect(0, 3 * h, w, h), Qt::black);
-        return strip;
+    }
+
+    void paintThumbMask(QPainter& p, const SliderDesign& s) const override {
+        p.fillRect(QRect(QPoint(0, 0), s.thumb), Qt::black);
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {

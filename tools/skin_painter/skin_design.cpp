@@ -175,6 +175,28 @@ void renderView(const SkinLook& look, const ViewDesign& view,
 
 }  // namespace
 
+QImage SkinLook::thumbStrip(const SliderDesign& slider) const {
+    const int w = slider.thumb.width();
+    const int h = slider.thumb.height();
+    QImage strip = newImage(w, 4 * h, Qt::white);
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed};
+    for (int band = 0; band < 3; ++band) {
+        p.save();
+        p.translate(0, band * h);
+        p.fillRect(QRectF(0, 0, w, h), outsideColour());
+        paintThumb(p, slider, states[band]);
+        p.restore();
+    }
+    // The mask band: pure white, then the thumb in black.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(0, 3 * h);
+    p.fillRect(QRectF(0, 0, w, h), Qt::white);
+    paintThumbMask(p, slider);
+    return strip;
+}
+
 QImage SkinLook::timeStrip(const TimeDesign& t, QColor bg) const {
     const QColor lit = displayColour();
     QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);

@@ -85,7 +85,13 @@ public:
     // track colour goes).
     virtual QImage sliderStrip(const SliderDesign& slider, const QImage& backdrop) const = 0;
     // Four bands: normal, under the mouse, pressed, mask (pure white outside).
-    virtual QImage thumbStrip(const SliderDesign& slider) const = 0;
+    // Each state is painted over the outside colour.
+    QImage thumbStrip(const SliderDesign& slider) const;
+    // The thumb in one state, at the origin.
+    virtual void paintThumb(QPainter& painter, const SliderDesign& slider,
+                            ButtonState state) const = 0;
+    // The thumb's shape in black on the white mask band, with hard edges.
+    virtual void paintThumbMask(QPainter& painter, const SliderDesign& slider) const = 0;
     // Eleven cells: digits 0-9 and a blank one. Seven-segment digits in the
     // display colour unless a look draws its own.
     virtual QImage timeStrip(const TimeDesign& time, QColor background) const;
