@@ -139,12 +139,9 @@ public:
         drawGlyph(p, glyph, glyphBox, c.glyph);
     }
 
-    QImage sliderStrip(const SliderDesign& s, const QImage& backdrop) const override {
+    QPainterPath paintTrack(QPainter& p, const SliderDesign& s) const override {
         const int w = s.rect.width();
         const int h = s.rect.height();
-        QImage strip = newImage(w, h * 2, Qt::white);
-        QPainter p(&strip);
-        p.drawImage(0, 0, backdrop);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF groove = QRectF(0.5, 0.5, w - 1.0, h - 1.0);
         const qreal r = (s.vertical ? w : h) / 2.0 - 0.5;
@@ -160,12 +157,7 @@ public:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x20, 0x30, 0x44));
         p.drawRoundedRect(channel, cr, cr);
-        // Colour mask: the channel.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(0, h);
-        p.setBrush(Qt::black);
-        p.drawRoundedRect(channel, cr, cr);
-        return strip;
+        return roundedPath(channel, cr);
     }
 
     void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {

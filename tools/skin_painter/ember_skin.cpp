@@ -126,12 +126,9 @@ public:
         drawGlyph(p, glyph, glyphBox, c.glyph);
     }
 
-    QImage sliderStrip(const SliderDesign& s, const QImage& backdrop) const override {
+    QPainterPath paintTrack(QPainter& p, const SliderDesign& s) const override {
         const int w = s.rect.width();
         const int h = s.rect.height();
-        QImage strip = newImage(w, 2 * h, Qt::white);
-        QPainter p(&strip);
-        p.drawImage(0, 0, backdrop);
         const QRect slot = s.vertical ? QRect(w / 2 - 3, 0, 6, h) : QRect(0, h / 2 - 3, w, 6);
         p.fillRect(slot, QColor(0x05, 0x05, 0x06));
         p.setPen(QColor(0x66, 0x68, 0x6E));
@@ -146,9 +143,9 @@ public:
         }
         const QRect fill = slot.adjusted(1, 1, -1, -1);
         p.fillRect(fill, QColor(0x30, 0x18, 0x08));
-        p.translate(0, h);
-        p.fillRect(fill, Qt::black);
-        return strip;
+        QPainterPath channel;
+        channel.addRect(fill);
+        return channel;
     }
 
     void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {

@@ -175,6 +175,21 @@ void renderView(const SkinLook& look, const ViewDesign& view,
 
 }  // namespace
 
+QImage SkinLook::sliderStrip(const SliderDesign& slider, const QImage& backdrop) const {
+    const int h = slider.rect.height();
+    QImage strip = newImage(slider.rect.width(), 2 * h, Qt::white);
+    QPainter p(&strip);
+    p.drawImage(0, 0, backdrop);
+    p.save();
+    const QPainterPath channel = paintTrack(p, slider);
+    p.restore();
+    // Hard edges, so that the colour stays inside the track.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(0, h);
+    p.fillPath(channel, Qt::black);
+    return strip;
+}
+
 QImage SkinLook::thumbStrip(const SliderDesign& slider) const {
     const int w = slider.thumb.width();
     const int h = slider.thumb.height();
