@@ -46,7 +46,7 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
 // drawn in off so that the display looks like a real one.
 void drawSegmentDigit(QPainter& painter, const QRectF& cell, int digit, const QColor& on,
                       const QColor& off);
-// The colon of a time display in a cell, with unlit look when lit is false.
+// The colon of a time display in a cell.
 void drawSegmentColon(QPainter& painter, const QRectF& cell, const QColor& colour);
 
 // The square of the given side centred in box.

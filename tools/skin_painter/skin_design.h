@@ -81,8 +81,8 @@ public:
     virtual void paintFace(QPainter& painter, const ViewDesign& view) const = 0;
     virtual void paintButton(QPainter& painter, const QRectF& rect, Glyph glyph,
                              ButtonState state) const = 0;
-    // Two bands: the track image over the backdrop, then the colour mask (black
-    // where the track colour goes).
+    // Two bands: the track image over the backdrop, then the colour mask (not
+    // pure white where the track colour goes).
     QImage sliderStrip(const SliderDesign& slider, const QImage& backdrop) const;
     // Paints the track over its backdrop and gives where the track colour goes.
     virtual QPainterPath paintTrack(QPainter& painter, const SliderDesign& slider) const = 0;
