@@ -44,11 +44,7 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
     p.fillPath(shape, QColor(0, 0, 0, 55));
     p.restore();
 
-    QLinearGradient body(box.topLeft(), box.bottomLeft());
-    body.setColorAt(0.0, c.top);
-    body.setColorAt(0.5, c.middle);
-    body.setColorAt(1.0, c.bottom);
-    p.fillPath(shape, body);
+    p.fillPath(shape, verticalGradient(box, {{0.0, c.top}, {0.5, c.middle}, {1.0, c.bottom}}));
 
     // Light gathering at the bottom, as in coloured glass.
     QRadialGradient caustic(QPointF(box.center().x(), box.bottom()), box.width() * 0.6);
@@ -62,10 +58,9 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
     QPainterPath gloss;
     qreal r = std::min(glossBox.width(), glossBox.height()) / 2;
     gloss.addRoundedRect(glossBox, r, r);
-    QLinearGradient shine(glossBox.topLeft(), glossBox.bottomLeft());
-    shine.setColorAt(0.0, QColor(255, 255, 255, pressed ? 70 : 220));
-    shine.setColorAt(1.0, QColor(255, 255, 255, pressed ? 5 : 25));
-    p.fillPath(gloss.intersected(shape), shine);
+    p.fillPath(gloss.intersected(shape),
+               verticalGradient(glossBox, {{0.0, QColor(255, 255, 255, pressed ? 70 : 220)},
+                                           {1.0, QColor(255, 255, 255, pressed ? 5 : 25)}}));
 
     p.setPen(QPen(c.rim, 1.0));
     p.setBrush(Qt::NoBrush);
@@ -79,11 +74,9 @@ public:
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
-        QLinearGradient metal(all.topLeft(), all.bottomLeft());
-        metal.setColorAt(0.0, QColor(0xF6, 0xF8, 0xFB));
-        metal.setColorAt(0.45, QColor(0xDD, 0xE4, 0xEC));
-        metal.setColorAt(1.0, QColor(0xB9, 0xC4, 0xD0));
-        p.fillPath(view.outline, metal);
+        p.fillPath(view.outline, verticalGradient(all, {{0.0, QColor(0xF6, 0xF8, 0xFB)},
+                                                        {0.45, QColor(0xDD, 0xE4, 0xEC)},
+                                                        {1.0, QColor(0xB9, 0xC4, 0xD0)}}));
         // Fine pinstripes.
         p.save();
         p.setClipPath(view.outline);
@@ -257,9 +250,8 @@ private:
 
     void paintScreen(QPainter& p, const QRect& screen) const {
         const QRectF box = QRectF(screen).adjusted(0.5, 0.5, -0.5, -0.5);
-        QLinearGradient bezel(box.topLeft(), box.bottomLeft());
-        bezel.setColorAt(0.0, QColor(0x5A, 0x68, 0x78));
-        bezel.setColorAt(1.0, QColor(0xFF, 0xFF, 0xFF));
+        const QLinearGradient bezel = verticalGradient(
+            box, {{0.0, QColor(0x5A, 0x68, 0x78)}, {1.0, QColor(0xFF, 0xFF, 0xFF)}});
         p.setPen(QPen(QBrush(bezel), 1.5));
         p.setBrush(kScreen);
         p.drawRoundedRect(box, 7, 7);

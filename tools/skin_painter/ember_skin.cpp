@@ -49,10 +49,8 @@ public:
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
-        QLinearGradient metal(all.topLeft(), all.bottomLeft());
-        metal.setColorAt(0.0, QColor(0x3A, 0x3C, 0x41));
-        metal.setColorAt(1.0, QColor(0x17, 0x18, 0x1B));
-        p.fillPath(view.outline, metal);
+        p.fillPath(view.outline, verticalGradient(all, {{0.0, QColor(0x3A, 0x3C, 0x41)},
+                                                        {1.0, QColor(0x17, 0x18, 0x1B)}}));
         // Brushed grain, streaks along the face.
         p.save();
         p.setClipPath(view.outline);
@@ -103,10 +101,7 @@ public:
         const QRectF box = rect.adjusted(1, 1, -1, -1);
         const QPainterPath key = chamferedPath(box, std::min(box.height(), box.width()) * 0.22);
         p.fillPath(key.translated(0, 1), QColor(0, 0, 0, 120));
-        QLinearGradient face(box.topLeft(), box.bottomLeft());
-        face.setColorAt(0.0, c.top);
-        face.setColorAt(1.0, c.bottom);
-        p.fillPath(key, face);
+        p.fillPath(key, verticalGradient(box, {{0.0, c.top}, {1.0, c.bottom}}));
         if (!pressed) {
             p.setPen(QPen(QColor(255, 255, 255, 60), 1));
             p.drawLine(QPointF(box.left() + 3, box.top() + 1.5),
@@ -153,11 +148,8 @@ public:
         const int h = s.thumb.height();
         const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
         const KeyColours c = keyFor(state);
-        QLinearGradient face(box.topLeft(), box.bottomLeft());
-        face.setColorAt(0, c.top);
-        face.setColorAt(1, c.bottom);
         p.setPen(QPen(c.rim, 1));
-        p.setBrush(face);
+        p.setBrush(verticalGradient(box, {{0.0, c.top}, {1.0, c.bottom}}));
         p.drawRect(box);
         // The grip line that lights up.
         if (s.vertical) {

@@ -26,6 +26,12 @@ QPainterPath chamferedPath(const QRectF& r, qreal cut) {
     return path;
 }
 
+QLinearGradient verticalGradient(const QRectF& box, const QGradientStops& stops) {
+    QLinearGradient gradient(box.topLeft(), box.bottomLeft());
+    gradient.setStops(stops);
+    return gradient;
+}
+
 QColor mix(const QColor& a, const QColor& b, qreal t) {
     return QColor::fromRgbF(
         a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -55,6 +56,9 @@ QRectF centredSquare(const QRectF& box, qreal side);
 QPainterPath roundedPath(const QRectF& rect, qreal radius);
 // A rectangle with its corners cut at 45 degrees.
 QPainterPath chamferedPath(const QRectF& rect, qreal cut);
+
+// A gradient from the top of box to its bottom, through the stops.
+QLinearGradient verticalGradient(const QRectF& box, const QGradientStops& stops);
 
 // Colour helpers.
 QColor mix(const QColor& a, const QColor& b, qreal t);
