@@ -44,11 +44,7 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
     p.fillPath(shape, QColor(0, 0, 0, 55));
     p.restore();
 
-    QLinearGradient body(box.topLeft(), box.bottomLeft());
-    body.setColorAt(0.0, c.top);
-    body.setColorAt(0.5, c.middle);
-    body.setColorAt(1.0, c.bottom);
-    p.fillPath(shape, body);
+    p.fillPath(shape, verticalGradient(box, {{0.0, c.top}, {0.5, c.middle}, {1.0, c.bottom}}));
 
     // Light gathering at the bottom, as in coloured glass.
     QRadialGradient caustic(QPointF(box.center().x(), box.bottom()), box.width() * 0.6);
@@ -62,10 +58,9 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
     QPainterPath gloss;
     qreal r = std::min(glossBox.width(), glossBox.height()) / 2;
     gloss.addRoundedRect(glossBox, r, r);
-    QLinearGradient shine(glossBox.topLeft(), glossBox.bottomLeft());
-    shine.setColorAt(0.0, QColor(255, 255, 255, pressed ? 70 : 220));
-    shine.setColorAt(1.0, QColor(255, 255, 255, pressed ? 5 : 25));
-    p.fillPath(gloss.intersected(shape), shine);
+    p.fillPath(gloss.intersected(shape),
+               verticalGradient(glossBox, {{0.0, QColor(255, 255, 255, pressed ? 70 : 220)},
+                                           {1.0, QColor(255, 255, 255, pressed ? 5 : 25)}}));
 
     p.setPen(QPen(c.rim, 1.0));
     p.setBrush(Qt::NoBrush);
@@ -75,14 +70,13 @@ void paintGel(QPainter& p, const QPainterPath& shape, const QRectF& box, const G
 class AquaLook : public SkinLook {
 public:
     QColor outsideColour() const override { return kRim; }
+    QColor displayColour() const override { return kDisplayText; }
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
-        QLinearGradient metal(all.topLeft(), all.bottomLeft());
-        metal.setColorAt(0.0, QColor(0xF6, 0xF8, 0xFB));
-        metal.setColorAt(0.45, QColor(0xDD, 0xE4, 0xEC));
-        metal.setColorAt(1.0, QColor(0xB9, 0xC4, 0xD0));
-        p.fillPath(view.outline, metal);
+        p.fillPath(view.outline, verticalGradient(all, {{0.0, QColor(0xF6, 0xF8, 0xFB)},
+                                                        {0.45, QColor(0xDD, 0xE4, 0xEC)},
+                                                        {1.0, QColor(0xB9, 0xC4, 0xD0)}}));
         // Fine pinstripes.
         p.save();
         p.setClipPath(view.outline);
@@ -130,8 +124,7 @@ public:
         }
         paintGel(p, shape, box, c, pressed);
         const qreal s = std::min(box.width(), box.height()) * (box.width() > 40 ? 0.46 : 0.56);
-        QRectF glyphBox(box.center().x() - s / 2, box.center().y() - s / 2 + (pressed ? 1 : 0), s,
-                        s);
+        QRectF glyphBox = centredSquare(box, s).translated(0, pressed ? 1 : 0);
         if (glyph == Glyph::Play && box.width() > 40) {
             glyphBox.translate(s * 0.08, 0);
         }
@@ -139,12 +132,9 @@ public:
         drawGlyph(p, glyph, glyphBox, c.glyph);
     }
 
-    QImage sliderStrip(const SliderDesign& s, const QImage& backdrop) const override {
+    QPainterPath paintTrack(QPainter& p, const SliderDesign& s) const override {
         const int w = s.rect.width();
         const int h = s.rect.height();
-        QImage strip = newImage(w, h * 2, Qt::white);
-        QPainter p(&strip);
-        p.drawImage(0, 0, backdrop);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF groove = QRectF(0.5, 0.5, w - 1.0, h - 1.0);
         const qreal r = (s.vertical ? w : h) / 2.0 - 0.5;
@@ -160,82 +150,30 @@ public:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x20, 0x30, 0x44));
         p.drawRoundedRect(channel, cr, cr);
-        // Colour mask: the channel.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(0, h);
-        p.setBrush(Qt::black);
-        p.drawRoundedRect(channel, cr, cr);
-        return strip;
+        return roundedPath(channel, cr);
     }
 
-    QImage thumbStrip(const SliderDesign& s) const override {
-        const int w = s.thumb.width();
-        const int h = s.thumb.height();
-        QImage strip = newImage(w, h * 4, Qt::white);
-        QPainter p(&strip);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
-        const qreal r = std::min(w, h) / 2.0 - 0.5;
-        QPainterPath bead;
-        bead.addRoundedRect(box, r, r);
-        const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover,
-                                       ButtonState::Pressed};
-        for (int band = 0; band < 3; ++band) {
-            p.save();
-            p.translate(0, band * h);
-            p.fillRect(QRectF(0, 0, w, h), kRim);
-            paintGel(p, bead, box, gelFor(states[band]), band == 2);
-            p.restore();
-        }
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(0, 3 * h);
-        p.fillRect(QRectF(0, 0, w, h), Qt::white);
+    void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {
+        const QRectF box(0.5, 0.5, s.thumb.width() - 1.0, s.thumb.height() - 1.0);
+        paintGel(p, roundedPath(box, beadRadius(s)), box, gelFor(state),
+                 state == ButtonState::Pressed);
+    }
+
+    void paintThumbMask(QPainter& p, const SliderDesign& s) const override {
+        const qreal r = beadRadius(s);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
-        p.drawRoundedRect(QRectF(0, 0, w, h), r, r);
-        return strip;
-    }
-
-    QImage timeStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
-        QPainter p(&strip);
-        for (int cell = 0; cell < 11; ++cell) {
-            drawSegmentDigit(p,
-                             QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
-                             cell < 10 ? cell : -1, kDisplayText, mix(bg, kDisplayText, 0.07));
-        }
-        return strip;
-    }
-
-    QImage sepStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
-        QPainter p(&strip);
-        drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), kDisplayText);
-        return strip;
+        p.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(s.thumb)), r, r);
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {
-        struct State {
-            const char* text;
-            QColor colour;
-        };
+        const auto texts = lampTexts(lamp.keyword, QStringLiteral("- -"));
         const QColor off = mix(bg, QColor(0x90, 0xA8, 0xC0), 0.35);
         const QColor amber(0xFF, 0xC0, 0x40);
         const QColor green(0x5C, 0xFF, 0x9C);
-        State states[3];
-        if (lamp.keyword == SkinTag) {
-            states[0] = {"- -", off};
-            states[1] = {"DIC", amber};
-            states[2] = {"TAG", green};
-        } else if (lamp.keyword == SkinPm) {
-            states[0] = {"STOP", off};
-            states[1] = {"PLAY", green};
-            states[2] = {"PAUSE", amber};
-        } else {
-            states[0] = {"- -", off};
-            states[1] = {"VID", amber};
-            states[2] = {"AUD", green};
-        }
+        // Green for a tag, audio and playing; amber for the other lit states.
+        const bool pm = lamp.keyword == SkinPm;
+        const QColor colours[3] = {off, pm ? green : amber, pm ? amber : green};
         const int w = lamp.rect.width();
         const int h = lamp.rect.height();
         QImage strip = newImage(w, 3 * h, bg);
@@ -244,11 +182,11 @@ public:
         p.setFont(skinFont(false, true, h - 3));
         for (int band = 0; band < 3; ++band) {
             QRectF box(0.5, band * h + 0.5, w - 1.0, h - 1.0);
-            p.setPen(QPen(withAlpha(states[band].colour, band == 0 ? 80 : 200), 1.0));
-            p.setBrush(withAlpha(states[band].colour, band == 0 ? 0 : 40));
+            p.setPen(QPen(withAlpha(colours[band], band == 0 ? 80 : 200), 1.0));
+            p.setBrush(withAlpha(colours[band], band == 0 ? 0 : 40));
             p.drawRoundedRect(box, h / 2.0, h / 2.0);
-            p.setPen(states[band].colour);
-            p.drawText(box, Qt::AlignCenter, QString::fromLatin1(states[band].text));
+            p.setPen(colours[band]);
+            p.drawText(box, Qt::AlignCenter, texts[band]);
         }
         return strip;
     }
@@ -276,25 +214,14 @@ public:
     }
 
     QImage glyphSheet(const TrackDesign& track) const override {
-        const int cw = track.cell.width();
-        const int ch = track.cell.height();
-        QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
-        QPainter p(&sheet);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(skinFont(true, true, ch - 1));
-        p.setPen(kDisplayText);
-        for (int n = 0; n < 96; ++n) {
-            QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
-            if (n == 95) {
-                p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
-            } else {
-                p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
-            }
-        }
-        return sheet;
+        return characterSheet(track, track.cell.height() - 1);
     }
 
 private:
+    static qreal beadRadius(const SliderDesign& s) {
+        return std::min(s.thumb.width(), s.thumb.height()) / 2.0 - 0.5;
+    }
+
     void paintOrb(QPainter& p) const {
         const QPointF c(80, 85);
         QRadialGradient bevel(c, 60);
@@ -323,19 +250,13 @@ private:
 
     void paintScreen(QPainter& p, const QRect& screen) const {
         const QRectF box = QRectF(screen).adjusted(0.5, 0.5, -0.5, -0.5);
-        QLinearGradient bezel(box.topLeft(), box.bottomLeft());
-        bezel.setColorAt(0.0, QColor(0x5A, 0x68, 0x78));
-        bezel.setColorAt(1.0, QColor(0xFF, 0xFF, 0xFF));
+        const QLinearGradient bezel = verticalGradient(
+            box, {{0.0, QColor(0x5A, 0x68, 0x78)}, {1.0, QColor(0xFF, 0xFF, 0xFF)}});
         p.setPen(QPen(QBrush(bezel), 1.5));
         p.setBrush(kScreen);
         p.drawRoundedRect(box, 7, 7);
     }
 };
-
-const AquaLook& aquaLook() {
-    static const AquaLook look;
-    return look;
-}
 
 ViewDesign mainView() {
     ViewDesign v;
@@ -422,7 +343,8 @@ SkinDesign MakeXpAqua() {
     d.version = QStringLiteral("1.0");
     d.description = {QStringLiteral("Polished aluminium with glassy aqua buttons."),
                      QStringLiteral("A compact strip as the alternate view.")};
-    d.look = &aquaLook();
+    static const AquaLook look;
+    d.look = &look;
     d.main = mainView();
     d.alternate = compactView();
     return d;

@@ -45,13 +45,12 @@ quint32 grain(quint32 x, quint32 y) {
 class EmberLook : public SkinLook {
 public:
     QColor outsideColour() const override { return kEdge; }
+    QColor displayColour() const override { return kAmber; }
 
     void paintFace(QPainter& p, const ViewDesign& view) const override {
         const QRectF all(QPointF(0, 0), QSizeF(view.face));
-        QLinearGradient metal(all.topLeft(), all.bottomLeft());
-        metal.setColorAt(0.0, QColor(0x3A, 0x3C, 0x41));
-        metal.setColorAt(1.0, QColor(0x17, 0x18, 0x1B));
-        p.fillPath(view.outline, metal);
+        p.fillPath(view.outline, verticalGradient(all, {{0.0, QColor(0x3A, 0x3C, 0x41)},
+                                                        {1.0, QColor(0x17, 0x18, 0x1B)}}));
         // Brushed grain, streaks along the face.
         p.save();
         p.setClipPath(view.outline);
@@ -102,10 +101,7 @@ public:
         const QRectF box = rect.adjusted(1, 1, -1, -1);
         const QPainterPath key = chamferedPath(box, std::min(box.height(), box.width()) * 0.22);
         p.fillPath(key.translated(0, 1), QColor(0, 0, 0, 120));
-        QLinearGradient face(box.topLeft(), box.bottomLeft());
-        face.setColorAt(0.0, c.top);
-        face.setColorAt(1.0, c.bottom);
-        p.fillPath(key, face);
+        p.fillPath(key, verticalGradient(box, {{0.0, c.top}, {1.0, c.bottom}}));
         if (!pressed) {
             p.setPen(QPen(QColor(255, 255, 255, 60), 1));
             p.drawLine(QPointF(box.left() + 3, box.top() + 1.5),
@@ -121,17 +117,13 @@ public:
         p.setBrush(Qt::NoBrush);
         p.drawPath(key);
         const qreal s = std::min(box.width(), box.height()) * 0.62;
-        QRectF glyphBox(box.center().x() - s / 2, box.center().y() - s / 2 + (pressed ? 1 : 0), s,
-                        s);
+        const QRectF glyphBox = centredSquare(box, s).translated(0, pressed ? 1 : 0);
         drawGlyph(p, glyph, glyphBox, c.glyph);
     }
 
-    QImage sliderStrip(const SliderDesign& s, const QImage& backdrop) const override {
+    QPainterPath paintTrack(QPainter& p, const SliderDesign& s) const override {
         const int w = s.rect.width();
         const int h = s.rect.height();
-        QImage strip = newImage(w, 2 * h, Qt::white);
-        QPainter p(&strip);
-        p.drawImage(0, 0, backdrop);
         const QRect slot = s.vertical ? QRect(w / 2 - 3, 0, 6, h) : QRect(0, h / 2 - 3, w, 6);
         p.fillRect(slot, QColor(0x05, 0x05, 0x06));
         p.setPen(QColor(0x66, 0x68, 0x6E));
@@ -146,76 +138,33 @@ public:
         }
         const QRect fill = slot.adjusted(1, 1, -1, -1);
         p.fillRect(fill, QColor(0x30, 0x18, 0x08));
-        p.translate(0, h);
-        p.fillRect(fill, Qt::black);
-        return strip;
+        QPainterPath channel;
+        channel.addRect(fill);
+        return channel;
     }
 
-    QImage thumbStrip(const SliderDesign& s) const override {
+    void paintThumb(QPainter& p, const SliderDesign& s, ButtonState state) const override {
         const int w = s.thumb.width();
         const int h = s.thumb.height();
-        QImage strip = newImage(w, 4 * h, Qt::white);
-        QPainter p(&strip);
-        p.setRenderHint(QPainter::Antialiasing);
-        const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover,
-                                       ButtonState::Pressed};
-        for (int band = 0; band < 3; ++band) {
-            p.save();
-            p.translate(0, band * h);
-            const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
-            const KeyColours c = keyFor(states[band]);
-            QLinearGradient face(box.topLeft(), box.bottomLeft());
-            face.setColorAt(0, c.top);
-            face.setColorAt(1, c.bottom);
-            p.fillRect(QRectF(0, 0, w, h), kEdge);
-            p.setPen(QPen(c.rim, 1));
-            p.setBrush(face);
-            p.drawRect(box);
-            // The grip line that lights up.
-            if (s.vertical) {
-                p.fillRect(QRectF(2, h / 2.0 - 1, w - 4, 2), c.glyph);
-            } else {
-                p.fillRect(QRectF(w / 2.0 - 1, 2, 2, h - 4), c.glyph);
-            }
-            p.restore();
+        const QRectF box(0.5, 0.5, w - 1.0, h - 1.0);
+        const KeyColours c = keyFor(state);
+        p.setPen(QPen(c.rim, 1));
+        p.setBrush(verticalGradient(box, {{0.0, c.top}, {1.0, c.bottom}}));
+        p.drawRect(box);
+        // The grip line that lights up.
+        if (s.vertical) {
+            p.fillRect(QRectF(2, h / 2.0 - 1, w - 4, 2), c.glyph);
+        } else {
+            p.fillRect(QRectF(w / 2.0 - 1, 2, 2, h - 4), c.glyph);
         }
-        p.fillRect(QRect(0, 3 * h, w, h), Qt::black);
-        return strip;
     }
 
-    QImage timeStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
-        QPainter p(&strip);
-        for (int cell = 0; cell < 11; ++cell) {
-            drawSegmentDigit(p,
-                             QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
-                             cell < 10 ? cell : -1, kAmber, mix(bg, kAmber, 0.07));
-        }
-        return strip;
-    }
-
-    QImage sepStrip(const TimeDesign& t, QColor bg) const override {
-        QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
-        QPainter p(&strip);
-        drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), kAmber);
-        return strip;
+    void paintThumbMask(QPainter& p, const SliderDesign& s) const override {
+        p.fillRect(QRect(QPoint(0, 0), s.thumb), Qt::black);
     }
 
     QImage lampStrip(const LampDesign& lamp, QColor bg) const override {
-        const char* texts[3];
-        if (lamp.keyword == SkinTag) {
-            texts[0] = "---";
-            texts[1] = "DIC";
-            texts[2] = "TAG";
-        } else if (lamp.keyword == SkinPm) {
-            texts[0] = "STOP";
-            texts[1] = "PLAY";
-            texts[2] = "PAUSE";
-        } else {
-            texts[0] = "---";
-            texts[1] = "VID";
-            texts[2] = "AUD";
-        }
+        const auto texts = lampTexts(lamp.keyword, QStringLiteral("---"));
         const int w = lamp.rect.width();
         const int h = lamp.rect.height();
         QImage strip = newImage(w, 3 * h, bg);
@@ -231,7 +180,7 @@ public:
                 p.fillRect(QRectF(1, band * h + h / 2.0 - 1.5, 3, 3), colour);
             }
             p.setPen(colour);
-            p.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignCenter, QString::fromLatin1(texts[band]));
+            p.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignCenter, texts[band]);
         }
         return strip;
     }
@@ -265,22 +214,7 @@ public:
 
     QImage glyphSheet(const TrackDesign& track) const override {
         // Crisp amber characters behind a fine dot screen, like a matrix display.
-        const int cw = track.cell.width();
-        const int ch = track.cell.height();
-        QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
-        QPainter p(&sheet);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(skinFont(true, true, ch - 2));
-        p.setPen(kAmber);
-        for (int n = 0; n < 96; ++n) {
-            const QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
-            if (n == 95) {
-                p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
-            } else {
-                p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
-            }
-        }
-        p.end();
+        QImage sheet = characterSheet(track, track.cell.height() - 2);
         for (int y = 0; y < sheet.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
             for (int x = 0; x < sheet.width(); ++x) {
@@ -293,11 +227,6 @@ public:
         return sheet;
     }
 };
-
-const EmberLook& emberLook() {
-    static const EmberLook look;
-    return look;
-}
 
 ViewDesign emberView() {
     ViewDesign v;
@@ -355,7 +284,8 @@ SkinDesign MakeEmber() {
     d.version = QStringLiteral("1.0");
     d.description = {
         QStringLiteral("Dark graphite, amber dot-matrix and a vertical volume fader.")};
-    d.look = &emberLook();
+    static const EmberLook look;
+    d.look = &look;
     d.main = emberView();
     d.packed = true;
     return d;

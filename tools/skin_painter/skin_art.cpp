@@ -4,6 +4,10 @@
 #include <QPolygonF>
 #include <cmath>
 
+QRectF centredSquare(const QRectF& box, qreal side) {
+    return QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+}
+
 QPainterPath roundedPath(const QRectF& rect, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
@@ -20,6 +24,12 @@ QPainterPath chamferedPath(const QRectF& r, qreal cut) {
     path.addPolygon(polygon);
     path.closeSubpath();
     return path;
+}
+
+QLinearGradient verticalGradient(const QRectF& box, const QGradientStops& stops) {
+    QLinearGradient gradient(box.topLeft(), box.bottomLeft());
+    gradient.setStops(stops);
+    return gradient;
 }
 
 QColor mix(const QColor& a, const QColor& b, qreal t) {
@@ -98,7 +108,7 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
     const qreal w = box.width();
     const qreal h = box.height();
     const qreal s = std::min(w, h);
-    const QRectF sq(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
+    const QRectF sq = centredSquare(box, s);
     const qreal stroke = std::max<qreal>(1.4, s * 0.14);
     QPen pen(colour, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     auto sub = [&](qreal x, qreal y, qreal ww, qreal hh) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -46,13 +47,18 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
 // drawn in off so that the display looks like a real one.
 void drawSegmentDigit(QPainter& painter, const QRectF& cell, int digit, const QColor& on,
                       const QColor& off);
-// The colon of a time display in a cell, with unlit look when lit is false.
+// The colon of a time display in a cell.
 void drawSegmentColon(QPainter& painter, const QRectF& cell, const QColor& colour);
 
+// The square of the given side centred in box.
+QRectF centredSquare(const QRectF& box, qreal side);
 // A rounded rectangle of radius r.
 QPainterPath roundedPath(const QRectF& rect, qreal radius);
 // A rectangle with its corners cut at 45 degrees.
 QPainterPath chamferedPath(const QRectF& rect, qreal cut);
+
+// A gradient from the top of box to its bottom, through the stops.
+QLinearGradient verticalGradient(const QRectF& box, const QGradientStops& stops);
 
 // Colour helpers.
 QColor mix(const QColor& a, const QColor& b, qreal t);

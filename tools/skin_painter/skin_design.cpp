@@ -175,6 +175,90 @@ void renderView(const SkinLook& look, const ViewDesign& view,
 
 }  // namespace
 
+QImage SkinLook::sliderStrip(const SliderDesign& slider, const QImage& backdrop) const {
+    const int h = slider.rect.height();
+    QImage strip = newImage(slider.rect.width(), 2 * h, Qt::white);
+    QPainter p(&strip);
+    p.drawImage(0, 0, backdrop);
+    p.save();
+    const QPainterPath channel = paintTrack(p, slider);
+    p.restore();
+    // Hard edges, so that the colour stays inside the track.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(0, h);
+    p.fillPath(channel, Qt::black);
+    return strip;
+}
+
+QImage SkinLook::thumbStrip(const SliderDesign& slider) const {
+    const int w = slider.thumb.width();
+    const int h = slider.thumb.height();
+    QImage strip = newImage(w, 4 * h, Qt::white);
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    const ButtonState states[3] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed};
+    for (int band = 0; band < 3; ++band) {
+        p.save();
+        p.translate(0, band * h);
+        p.fillRect(QRectF(0, 0, w, h), outsideColour());
+        paintThumb(p, slider, states[band]);
+        p.restore();
+    }
+    // The mask band: pure white, then the thumb in black.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(0, 3 * h);
+    p.fillRect(QRectF(0, 0, w, h), Qt::white);
+    paintThumbMask(p, slider);
+    return strip;
+}
+
+QImage SkinLook::timeStrip(const TimeDesign& t, QColor bg) const {
+    const QColor lit = displayColour();
+    QImage strip = newImage(11 * t.digit.width(), t.digit.height(), bg);
+    QPainter p(&strip);
+    for (int cell = 0; cell < 11; ++cell) {
+        drawSegmentDigit(p, QRectF(cell * t.digit.width(), 0, t.digit.width(), t.digit.height()),
+                         cell < 10 ? cell : -1, lit, mix(bg, lit, 0.07));
+    }
+    return strip;
+}
+
+QImage SkinLook::sepStrip(const TimeDesign& t, QColor bg) const {
+    QImage strip = newImage(2 * t.sepWidth, t.digit.height(), bg);
+    QPainter p(&strip);
+    drawSegmentColon(p, QRectF(0, 0, t.sepWidth, t.digit.height()), displayColour());
+    return strip;
+}
+
+std::array<QString, 3> SkinLook::lampTexts(SkinKeyword keyword, const QString& idle) {
+    if (keyword == SkinTag) {
+        return {idle, QStringLiteral("DIC"), QStringLiteral("TAG")};
+    }
+    if (keyword == SkinPm) {
+        return {QStringLiteral("STOP"), QStringLiteral("PLAY"), QStringLiteral("PAUSE")};
+    }
+    return {idle, QStringLiteral("VID"), QStringLiteral("AUD")};
+}
+
+QImage SkinLook::characterSheet(const TrackDesign& track, qreal pixelSize) const {
+    const int cw = track.cell.width();
+    const int ch = track.cell.height();
+    QImage sheet = newImage(32 * cw, 3 * ch, Qt::black);
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(skinFont(true, true, pixelSize));
+    p.setPen(displayColour());
+    for (int n = 0; n < 96; ++n) {
+        const QRectF cell((n % 32) * cw, (n / 32) * ch, cw, ch);
+        if (n == 95) {
+            p.drawRect(cell.adjusted(1.5, 2.5, -1.5, -2.5));
+        } else {
+            p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
+        }
+    }
+    return sheet;
+}
+
 QImage RenderPanel(const SkinLook& look, const ViewDesign& view) {
     const int w = view.face.width();
     const int h = view.face.height();

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <map>
 #include <optional>
 #include <vector>
@@ -75,23 +76,43 @@ class SkinLook {
 public:
     virtual ~SkinLook() = default;
     virtual QColor outsideColour() const = 0;
+    // What the displays light up in: the time digits and the track's glyphs.
+    virtual QColor displayColour() const = 0;
     virtual void paintFace(QPainter& painter, const ViewDesign& view) const = 0;
     virtual void paintButton(QPainter& painter, const QRectF& rect, Glyph glyph,
                              ButtonState state) const = 0;
-    // Two bands: the track image, then the colour mask (not pure white where the
-    // track colour goes).
-    virtual QImage sliderStrip(const SliderDesign& slider, const QImage& backdrop) const = 0;
+    // Two bands: the track image over the backdrop, then the colour mask (not
+    // pure white where the track colour goes).
+    QImage sliderStrip(const SliderDesign& slider, const QImage& backdrop) const;
+    // Paints the track over its backdrop and gives where the track colour goes.
+    virtual QPainterPath paintTrack(QPainter& painter, const SliderDesign& slider) const = 0;
     // Four bands: normal, under the mouse, pressed, mask (pure white outside).
-    virtual QImage thumbStrip(const SliderDesign& slider) const = 0;
-    // Eleven cells: digits 0-9 and a blank one.
-    virtual QImage timeStrip(const TimeDesign& time, QColor background) const = 0;
-    // Two cells: the time separator and the number separator.
-    virtual QImage sepStrip(const TimeDesign& time, QColor background) const = 0;
+    // Each state is painted over the outside colour.
+    QImage thumbStrip(const SliderDesign& slider) const;
+    // The thumb in one state, at the origin.
+    virtual void paintThumb(QPainter& painter, const SliderDesign& slider,
+                            ButtonState state) const = 0;
+    // The thumb's shape in black on the white mask band, with hard edges.
+    virtual void paintThumbMask(QPainter& painter, const SliderDesign& slider) const = 0;
+    // Eleven cells: digits 0-9 and a blank one. Seven-segment digits in the
+    // display colour unless a look draws its own.
+    virtual QImage timeStrip(const TimeDesign& time, QColor background) const;
+    // Two cells: the time separator and the number separator. By default a
+    // colon and a blank cell.
+    virtual QImage sepStrip(const TimeDesign& time, QColor background) const;
     // Three bands, states 0, 1, 2.
     virtual QImage lampStrip(const LampDesign& lamp, QColor background) const = 0;
     virtual QImage animStrip(const AnimDesign& anim, QColor background) const = 0;
     // 32 x 3 cells for the characters 32-126; cell 95 stands for any other.
     virtual QImage glyphSheet(const TrackDesign& track) const = 0;
+
+protected:
+    // What a lamp reads in states 0, 1 and 2; idle is the look's way of
+    // showing that there is nothing to say.
+    static std::array<QString, 3> lampTexts(SkinKeyword keyword, const QString& idle);
+    // A glyph sheet of plain characters in the display colour, in the bold mono
+    // font at pixelSize, the catch-all cell drawn as a box.
+    QImage characterSheet(const TrackDesign& track, qreal pixelSize) const;
 };
 
 struct SkinDesign {
