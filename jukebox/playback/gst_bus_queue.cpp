@@ -78,6 +78,17 @@ void GstBusQueue::clear() {
     }
 }
 
+void GstBusQueue::dropEndOfStream() {
+    std::lock_guard lock(mutex_);
+    std::erase_if(messages_, [](GstMessage* message) {
+        if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_EOS) {
+            return false;
+        }
+        gst_message_unref(message);
+        return true;
+    });
+}
+
 bool GstBusQueue::waitForError(int timeoutMs) {
     std::unique_lock lock(mutex_);
     return errorArrived_.wait_for(lock, std::chrono::milliseconds(timeoutMs),

@@ -31,6 +31,9 @@ public:
     std::deque<GstMessage*> take();
     // Drops the kept messages.
     void clear();
+    // Drops the end-of-stream messages still waiting: after a flushing seek they
+    // speak of the stream as it was before it.
+    void dropEndOfStream();
 
     // Whether an error message came since attach, or waiting up to timeoutMs for one.
     bool errorSeen() const { return errorSeen_; }

@@ -396,8 +396,13 @@ GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
                           GST_CLOCK_TIME_NONE)) {
         return fail(kGraphFail, QStringLiteral("The graph cannot seek"));
     }
+    // A flushing seek makes the pipeline preroll again. Waiting for that keeps a
+    // seek synchronous, and an end of stream posted before it must not latch the
+    // old end again: the position read right after a seek is the new one.
+    GraphResult settled = waitSettled(kSettleTimeoutMs);
+    bus_.dropEndOfStream();
     endLatched_ = false;
-    return kGraphOk;
+    return settled;
 }
 
 GraphResult GstMediaGraph::SetPositions(GraphTime current) {

@@ -175,10 +175,13 @@ TEST_F(GstPlaybackTest, AtTheEndThePositionEqualsTheDuration) {
         ASSERT_TRUE(engine.OpenMedia(media.*clip.path)) << clip.name;
         EXPECT_TRUE(playsToTheEnd()) << clip.name << ": position " << engine.GetPositionMs()
                                      << ", duration " << engine.GetDurationMs();
-        // It stays there until the next seek.
+        // It stays there until the next seek; playing on from the new position,
+        // the clock may already have moved a little past it.
         EXPECT_EQ(engine.GetPositionMs(), engine.GetDurationMs()) << clip.name;
         engine.SeekTo(100);
-        EXPECT_EQ(engine.GetPositionMs(), 100) << clip.name;
+        int position = engine.GetPositionMs();
+        EXPECT_GE(position, 100) << clip.name;
+        EXPECT_LT(position, 600) << clip.name;
     }
     EXPECT_NEAR(engine.GetDurationMs(), media.videoMs, media.videoMs / 100);
     EXPECT_TRUE(ui.messages.isEmpty());
