@@ -20,27 +20,13 @@ QString objectName(GstObject* object) {
     return text;
 }
 
+// An element with at least one input. The pad lists change under the object
+// lock, so the count is read under it too.
 bool hasSinkPad(GstElement* element) {
-    GstIterator* it = gst_element_iterate_sink_pads(element);
-    GValue item = G_VALUE_INIT;
-    bool found = false;
-    for (bool done = false; !done && !found;) {
-        switch (gst_iterator_next(it, &item)) {
-            case GST_ITERATOR_OK:
-                found = true;
-                g_value_reset(&item);
-                break;
-            case GST_ITERATOR_RESYNC:
-                gst_iterator_resync(it);
-                break;
-            default:
-                done = true;
-                break;
-        }
-    }
-    g_value_unset(&item);
-    gst_iterator_free(it);
-    return found;
+    GST_OBJECT_LOCK(element);
+    bool has = element->numsinkpads > 0;
+    GST_OBJECT_UNLOCK(element);
+    return has;
 }
 
 void releaseAll(std::vector<Listed>& listed) {

@@ -10,13 +10,9 @@
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-#include "jukebox/options/extension_lists.h"
-#include "jukebox/playback/gst_media_graph.h"
-#include "jukebox/playback/media_engine.h"
+#include "tests/jukebox/playback/gst_engine_rig.h"
 #include "tests/jukebox/playback/process_use.h"
-#include "tests/jukebox/playback/recording_engine_window.h"
 #include "tests/jukebox/playback/test_media.h"
-#include "tests/support/recording_ui_service.h"
 
 namespace {
 
@@ -35,16 +31,8 @@ long memoryInUseKb(const ProcessUse& use) {
 
 TEST(GstOpenManyTest, TwoHundredOpensLeaveNoGrowth) {
     const TestMedia& media = testMedia();
-    GstMediaGraph graph;
-    RecordingEngineWindow window;
-    RecordingUiService ui;
-    ExtensionLists lists{ui,
-                         {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg")},
-                         {QStringLiteral("webm")}};
-    MediaEngine engine{graph, window, ui, [&lists](const QString& extension) {
-                           return lists.ClassifyExtension(extension);
-                       }};
-    window.setEngine(&engine);
+    GstEngineRig rig;
+    MediaEngine& engine = rig.engine;
     const QString files[] = {media.wav, media.mp3Xing, media.mp3Plain, media.ogg, media.video};
     constexpr int kOpens = 200;
 
@@ -78,7 +66,7 @@ TEST(GstOpenManyTest, TwoHundredOpensLeaveNoGrowth) {
     EXPECT_LE(after.threads, before.threads + 1);
     EXPECT_LE(after.fds, before.fds);
     EXPECT_LE(memoryAfter - memoryBefore, kMemoryToleranceKb);
-    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
 }
 
 }  // namespace

@@ -9,24 +9,18 @@
 #include <QUrl>
 #include <cmath>
 
-#include "jukebox/options/extension_lists.h"
 #include "jukebox/playback/gst_filter_inspector.h"
 #include "jukebox/playback/gst_media_graph.h"
-#include "jukebox/playback/media_engine.h"
+#include "tests/jukebox/playback/gst_engine_rig.h"
 #include "tests/jukebox/playback/process_use.h"
-#include "tests/jukebox/playback/recording_engine_window.h"
 #include "tests/jukebox/playback/test_media.h"
-#include "tests/support/recording_ui_service.h"
 
 namespace {
 
 constexpr int kWaitMs = 10000;
 
-class GstPlaybackTest : public testing::Test {
+class GstPlaybackTest : public testing::Test, protected GstEngineRig {
 protected:
-    GstPlaybackTest() { window.setEngine(&engine); }
-    ~GstPlaybackTest() override { engine.ReleaseGraph(); }
-
     static void SetUpTestSuite() { testMedia(); }
 
     GstState pipelineState() {
@@ -48,15 +42,6 @@ protected:
     }
 
     const TestMedia& media = testMedia();
-    GstMediaGraph graph;
-    RecordingEngineWindow window;
-    RecordingUiService ui;
-    ExtensionLists lists{ui,
-                         {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg")},
-                         {QStringLiteral("webm")}};
-    MediaEngine engine{graph, window, ui, [this](const QString& extension) {
-                           return lists.ClassifyExtension(extension);
-                       }};
 };
 
 struct Clip {
