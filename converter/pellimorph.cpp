@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "taglib/local_path.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -58,7 +59,7 @@ int runPellimorph(const std::vector<std::string>& args, std::ostream& out) {
     TagRecord record;
     record.accessMode = kReadWrite;
     record.selectCodePage = false;  // a marker in the genre byte must not win
-    if (!record.open(utf8ToUtf16(path))) {
+    if (!record.open(LocalPathToUtf16(path))) {
         out << "Cannot open " << path << ", check file name\n\n";
         return 1;
     }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "taglib/genre_table.h"
+#include "taglib/local_path.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ bool TagRecord::open(std::u16string_view path) {
     if (!endsInMp3(path)) {
         return false;
     }
-    std::string localPath = utf16ToUtf8(path);
+    std::string localPath = Utf16ToLocalPath(path);
     // Non-blocking so that a FIFO named *.mp3 cannot hang the open; only regular
     // files are kept.
     int flags = (accessMode == kReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;

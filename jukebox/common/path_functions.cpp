@@ -1,6 +1,9 @@
 #include "jukebox/common/path_functions.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
+#include <QUrl>
+
+#include "taglib/local_path.h"
 
 namespace {
 qsizetype lastSeparator(const QString& path) {
@@ -25,9 +28,28 @@ bool IsHttpAddress(const QString& path) {
 }
 
 bool FileExists(const QString& path) {
-    return !FileNamePart(path).isEmpty() && QFileInfo::exists(path);
+    struct stat info {};
+    return !FileNamePart(path).isEmpty() && ::stat(LocalPathBytes(path).constData(), &info) == 0;
 }
 
 QString JoinPath(const QString& folder, const QString& name) {
     return folder + u'/' + name;
+}
+
+QByteArray LocalPathBytes(const QString& path) {
+    return QByteArray::fromStdString(Utf16ToLocalPath(path.toStdU16String()));
+}
+
+QString PathFromLocalBytes(const QByteArray& bytes) {
+    return QString::fromStdU16String(
+        LocalPathToUtf16(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))));
+}
+
+QString LocalPathOfUrl(const QUrl& url) {
+    if (!url.isLocalFile()) {
+        return {};
+    }
+    // toLocalFile() would turn bytes that are not UTF-8 into U+FFFD.
+    QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
+    return PathFromLocalBytes(QByteArray::fromPercentEncoding(encoded));
 }

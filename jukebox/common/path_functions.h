@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+class QUrl;
 
 // Path helpers on text. Both "\" and "/" count as separators, so paths typed or
 // stored in either form work; the system itself joins paths with "/".
@@ -18,3 +21,11 @@ bool FileExists(const QString& path);
 // folder + "/" + name, as folder walks join them (a trailing separator is kept,
 // so "a/" gives "a//name").
 QString JoinPath(const QString& folder, const QString& name);
+
+// Paths are bytes on Linux. These convert without loss between a path's bytes
+// and its text (bytes that are not UTF-8 travel as U+DC80..U+DCFF), so a file
+// with a name in GBK or Big5 bytes is found again; never use a lossy decode.
+QByteArray LocalPathBytes(const QString& path);
+QString PathFromLocalBytes(const QByteArray& bytes);
+// The local path of a dropped file's URL, byte for byte; empty for other URLs.
+QString LocalPathOfUrl(const QUrl& url);

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QUrl>
+#include <fstream>
 
 #include "jukebox/common/path_functions.h"
 #include "tests/support/temp_dir.h"
@@ -40,6 +42,23 @@ TEST(PathFunctions, FileExistsForFilesAndFolders) {
     EXPECT_FALSE(FileExists(folder + QStringLiteral("/other.mp3")));
     EXPECT_FALSE(FileExists(folder + QStringLiteral("/")));
     EXPECT_FALSE(FileExists(QString()));
+}
+
+// A file whose name is GBK bytes is found through the text the folder walks make
+// of its name, and a dropped URL of it gives the same text.
+TEST(PathFunctions, NamesThatAreNotUtf8AreFoundAgain) {
+    TempDir dir;
+    const QByteArray bytes =
+        QByteArray::fromStdString(dir.path().string()) + "/\xD4\xC2\xC1\xC1.mp3";
+    std::ofstream(bytes.toStdString()) << "x";
+    QString path = PathFromLocalBytes(bytes);
+    EXPECT_EQ(LocalPathBytes(path), bytes);
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(QString::fromLocal8Bit(bytes)));  // the lossy decode misses it
+
+    QUrl url(QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/")));
+    EXPECT_EQ(LocalPathOfUrl(url), path);
+    EXPECT_EQ(LocalPathOfUrl(QUrl(QStringLiteral("http://radio/x.mp3"))), QString());
 }
 
 }  // namespace
