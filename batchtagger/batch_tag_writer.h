@@ -26,7 +26,8 @@ using FieldTicks = std::array<bool, kTagFieldCount>;
 
 // Reads, writes and removes the ID3v1 blocks of single files for the batch editor,
 // over one tag record kept for all its work. The code page of the text follows the
-// editor's code-page list and is used for reading as well as writing.
+// editor's code-page list (or the marker of the file shown) and is used for reading
+// as well as writing.
 class BatchTagWriter {
 public:
     static constexpr int kTextLimit = TagRecord::kTextWidth;
