@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <QByteArray>
-#include <QFile>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -18,7 +17,7 @@ using FolderId = std::pair<quint64, quint64>;
 // folder above does not make the walk endless.
 bool folderId(const QString& path, FolderId& id) {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    if (::stat(LocalPathBytes(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         return false;
     }
     id = {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
@@ -65,10 +64,12 @@ int BatchFileList::addOne(const QString& path, std::set<FolderId>& visited, bool
 
 int BatchFileList::addFolder(const QString& folder, std::set<FolderId>& visited) {
     std::error_code error;
-    std::filesystem::directory_iterator it(QFile::encodeName(folder).toStdString(), error);
+    // Entry names are bytes and stay so: old disks carry names in GBK or Big5.
+    std::filesystem::directory_iterator it(LocalPathBytes(folder).toStdString(), error);
     int added = 0;
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        QString name = QFile::decodeName(it->path().filename().c_str());
+        QString name =
+            PathFromLocalBytes(QByteArray::fromStdString(it->path().filename().native()));
         // The listing tells plain files from the rest without asking again.
         std::error_code typeError;
         bool plainFile = it->is_regular_file(typeError);

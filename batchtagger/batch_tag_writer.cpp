@@ -57,11 +57,26 @@ int BatchTagWriter::codePageForItem(int item) {
     }
 }
 
-bool BatchTagWriter::readFile(const QString& path, TagFields& fields) {
+int BatchTagWriter::itemForCodePage(int codePage) {
+    for (int item = 1; item < codePageItems().size(); ++item) {
+        if (codePageForItem(item) == codePage) {
+            return item;
+        }
+    }
+    return 0;
+}
+
+bool BatchTagWriter::readFile(const QString& path, TagFields& fields, Marker marker) {
     if (!record_.open(path.toStdU16String())) {
         return false;
     }
+    // The record's own choice by marker, with the current code page for a file
+    // that has none (252 and 253 name no code page either).
+    record_.selectCodePage = marker == Marker::Follow;
+    record_.autoTranslate = true;
+    record_.defaultCodePage = record_.codePage;
     record_.read();
+    record_.selectCodePage = false;
     record_.close();
     fields.title = fromRecord(record_.title);
     fields.artist = fromRecord(record_.artist);
@@ -74,32 +89,52 @@ bool BatchTagWriter::readFile(const QString& path, TagFields& fields) {
 
 bool BatchTagWriter::writeFile(const QString& path, const TagFields& fields,
                                const FieldTicks& ticks) {
+    unsigned chosen = fieldsToWrite(fields, ticks);
+    if (chosen == 0) {
+        return true;
+    }
     if (!record_.open(path.toStdU16String())) {
         return false;
     }
-    record_.read();
-    auto ticked = [&ticks](TagField field) { return ticks[static_cast<size_t>(field)]; };
-    if (ticked(TagField::Title)) {
-        record_.title = toRecord(fields.title, kTextLimit);
-    }
-    if (ticked(TagField::Artist)) {
-        record_.artist = toRecord(fields.artist, kTextLimit);
-    }
-    if (ticked(TagField::Album)) {
-        record_.album = toRecord(fields.album, kTextLimit);
-    }
-    if (ticked(TagField::Year)) {
-        record_.year = toRecord(fields.year, kYearLimit);
-    }
-    if (ticked(TagField::Comment)) {
-        record_.comment = toRecord(fields.comment, kTextLimit);
-    }
-    if (ticked(TagField::Genre) && fields.genreItem >= 0 && fields.genreItem < kGenreItemCount) {
-        record_.genreIndex = static_cast<uint16_t>(fields.genreItem);
-    }
-    bool written = record_.write();
+    putFields(fields, chosen);
+    bool written = record_.writeFields(chosen);
     bool closed = record_.close();
     return written && closed;
+}
+
+unsigned BatchTagWriter::fieldsToWrite(const TagFields& fields, const FieldTicks& ticks) {
+    static constexpr std::array<unsigned, kTagFieldCount> kBits = {
+        TagRecord::kTitleField, TagRecord::kArtistField,  TagRecord::kAlbumField,
+        TagRecord::kYearField,  TagRecord::kCommentField, TagRecord::kGenreField};
+    unsigned chosen = 0;
+    for (size_t field = 0; field < ticks.size(); ++field) {
+        chosen |= ticks[field] ? kBits[field] : 0u;
+    }
+    if (fields.genreItem < 0 || fields.genreItem >= kGenreItemCount) {
+        chosen &= ~unsigned{TagRecord::kGenreField};
+    }
+    return chosen;
+}
+
+void BatchTagWriter::putFields(const TagFields& fields, unsigned chosen) {
+    if (chosen & TagRecord::kTitleField) {
+        record_.title = toRecord(fields.title, kTextLimit);
+    }
+    if (chosen & TagRecord::kArtistField) {
+        record_.artist = toRecord(fields.artist, kTextLimit);
+    }
+    if (chosen & TagRecord::kAlbumField) {
+        record_.album = toRecord(fields.album, kTextLimit);
+    }
+    if (chosen & TagRecord::kYearField) {
+        record_.year = toRecord(fields.year, kYearLimit);
+    }
+    if (chosen & TagRecord::kCommentField) {
+        record_.comment = toRecord(fields.comment, kTextLimit);
+    }
+    if (chosen & TagRecord::kGenreField) {
+        record_.genreIndex = static_cast<uint16_t>(fields.genreItem);
+    }
 }
 
 bool BatchTagWriter::removeTagFrom(const QString& path) {

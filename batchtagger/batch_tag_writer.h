@@ -26,7 +26,8 @@ using FieldTicks = std::array<bool, kTagFieldCount>;
 
 // Reads, writes and removes the ID3v1 blocks of single files for the batch editor,
 // over one tag record kept for all its work. The code page of the text follows the
-// editor's code-page list and is used for reading as well as writing.
+// editor's code-page list (or the marker of the file shown) and is used for reading
+// as well as writing.
 class BatchTagWriter {
 public:
     static constexpr int kTextLimit = TagRecord::kTextWidth;
@@ -42,17 +43,27 @@ public:
     // an item; item 0 and no selection (-1) mean UTF-8.
     static QStringList codePageItems();
     static int codePageForItem(int item);
+    // The item of a code page; 0 (UTF8) for one the list does not hold.
+    static int itemForCodePage(int codePage);
     void setCodePageItem(int item) { record_.codePage = codePageForItem(item); }
     int codePage() const { return record_.codePage; }
 
-    // The block of one file in the current code page. A file without a block gives
-    // empty texts and genre item 0; false (fields untouched) when the file cannot be
-    // opened for reading and writing.
-    bool readFile(const QString& path, TagFields& fields);
-    // Writes the ticked fields into a file's block; the others keep what the file
-    // had. A ticked genre without a selected item keeps the file's genre too, since
-    // writing "no genre" would store a genre nobody chose. False when the file
-    // cannot be opened, written or closed.
+    // How a read chooses the code page of a file's text.
+    enum class Marker {
+        Follow,  // a code-page marker in the genre byte chooses it, and it becomes current
+        Ignore,  // the current code page, whatever the file says
+    };
+    // The block of one file. A file without a marker (or with Marker::Ignore) is
+    // read in the current code page. A file without a block gives empty texts and
+    // genre item 0; false (fields untouched) when the file cannot be opened for
+    // reading and writing.
+    bool readFile(const QString& path, TagFields& fields, Marker marker = Marker::Follow);
+    // Writes the ticked fields into a file's block in the current code page; the
+    // bytes of the other fields stay exactly as they were, so text in another code
+    // page is never lost. A ticked genre without a selected item keeps the file's
+    // genre too, since writing "no genre" would store a genre nobody chose. With
+    // nothing to write the file is not touched (true). False when the file cannot
+    // be opened, written or closed.
     bool writeFile(const QString& path, const TagFields& fields, const FieldTicks& ticks);
     // Cuts the block off a file; true also when it had none.
     bool removeTagFrom(const QString& path);
@@ -61,5 +72,10 @@ public:
     static FieldTicks toggledTicks(const FieldTicks& ticks);
 
 private:
+    // The fields a write changes, as TagRecord::Field bits.
+    static unsigned fieldsToWrite(const TagFields& fields, const FieldTicks& ticks);
+    // Puts the values of the chosen fields into the record.
+    void putFields(const TagFields& fields, unsigned chosen);
+
     TagRecord record_;
 };

@@ -15,10 +15,12 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <algorithm>
 
 #include "batchtagger/program_icon.h"
+#include "jukebox/common/path_functions.h"
 
 namespace {
 
@@ -48,8 +50,9 @@ QStringList localPaths(const QMimeData* data) {
         return paths;
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            paths.append(url.toLocalFile());
+        QString path = LocalPathOfUrl(url);
+        if (!path.isEmpty()) {
+            paths.append(path);
         }
     }
     return paths;
@@ -153,6 +156,7 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
             genreList_->addItems(BatchTagWriter::genreItems());
             genreList_->setMaxVisibleItems(16);
             genreList_->setCurrentIndex(-1);
+            connect(genreList_, &QComboBox::activated, this, [this] { fieldsEdited_ = true; });
             input = genreList_;
         } else {
             auto* edit = new QLineEdit(this);
@@ -160,6 +164,7 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
             edit->setMaxLength(isYear ? BatchTagWriter::kYearLimit : BatchTagWriter::kTextLimit);
             // Drops anywhere on the window are files for the list, not text.
             edit->setAcceptDrops(false);
+            connect(edit, &QLineEdit::textEdited, this, [this] { fieldsEdited_ = true; });
             edits_[static_cast<size_t>(field)] = edit;
             input = edit;
         }
@@ -197,7 +202,7 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
     connect(removeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Remove); });
     connect(selAllButton_, &QPushButton::clicked, this, &CMarlowispDlg::toggleTicks);
     connect(codePageList_, &QComboBox::currentIndexChanged, this,
-            [this](int item) { writer_.setCodePageItem(item); });
+            &CMarlowispDlg::onCodePageChanged);
     connect(exitButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     // Write, Remove, Sel All and the code page from the top; Exit level with the
@@ -300,9 +305,22 @@ void CMarlowispDlg::refreshList() {
 }
 
 void CMarlowispDlg::onSelectionChanged() {
-    if (changingSelection_) {
-        return;
+    if (!changingSelection_) {
+        showSelectedFile(BatchTagWriter::Marker::Follow);
     }
+}
+
+void CMarlowispDlg::onCodePageChanged(int item) {
+    writer_.setCodePageItem(item);
+    // The tag is shown again in the chosen code page, which is why a user picks
+    // another one while looking at a file; but what the user typed since the tag
+    // was shown is theirs to write, and a redraw would throw it away.
+    if (!fieldsEdited_ && selectedRows().size() == 1) {
+        showSelectedFile(BatchTagWriter::Marker::Ignore);
+    }
+}
+
+void CMarlowispDlg::showSelectedFile(BatchTagWriter::Marker marker) {
     QList<int> rows = selectedRows();
     if (rows.size() != 1) {
         showFields(TagFields{});
@@ -310,8 +328,11 @@ void CMarlowispDlg::onSelectionChanged() {
     }
     QString path = fileList_->item(rows.constFirst())->text();
     TagFields fields;
-    if (writer_.readFile(path, fields)) {
+    if (writer_.readFile(path, fields, marker)) {
         showFields(fields);
+        // A marker chose the code page: the list shows it, and writes use it.
+        QSignalBlocker quiet(codePageList_);
+        codePageList_->setCurrentIndex(BatchTagWriter::itemForCodePage(writer_.codePage()));
     } else {
         // The fields keep what they showed; say why they do not change.
         showStatus(QStringLiteral("Cannot open ") + path);
@@ -333,12 +354,14 @@ void CMarlowispDlg::deleteSelectedItems() {
     }
     int next = files_.removeRows(rows);
     refreshList();
+    changingSelection_ = true;
     if (next >= 0) {
-        // Like the list's own programmatic selection: the fields are not reloaded.
-        changingSelection_ = true;
         fileList_->setCurrentRow(next, QItemSelectionModel::ClearAndSelect);
-        changingSelection_ = false;
     }
+    changingSelection_ = false;
+    // The fields must show the file now selected (or nothing): left showing the
+    // removed file, a Write would copy its tag into the next one.
+    showSelectedFile(BatchTagWriter::Marker::Follow);
 }
 
 void CMarlowispDlg::runBatch(Batch batch) {
@@ -394,6 +417,7 @@ void CMarlowispDlg::toggleTicks() {
 }
 
 void CMarlowispDlg::showFields(const TagFields& fields) {
+    fieldsEdited_ = false;
     edits_[static_cast<size_t>(TagField::Title)]->setText(fields.title);
     edits_[static_cast<size_t>(TagField::Artist)]->setText(fields.artist);
     edits_[static_cast<size_t>(TagField::Album)]->setText(fields.album);

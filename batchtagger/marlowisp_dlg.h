@@ -49,6 +49,9 @@ private:
     void buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder);
     void buildSystemMenu();
     void onSelectionChanged();
+    void onCodePageChanged(int item);
+    // Shows the tag of the one selected file; empty fields when not exactly one is.
+    void showSelectedFile(BatchTagWriter::Marker marker);
     void onDoubleClicked();
     void deleteSelectedItems();
     void runBatch(Batch batch);
@@ -67,6 +70,8 @@ private:
     BatchFileList files_;
     BatchTagWriter writer_;
     bool changingSelection_ = false;
+    // The user has typed or chosen in the fields since they were last filled.
+    bool fieldsEdited_ = false;
 
     QListWidget* fileList_ = nullptr;
     std::array<QLineEdit*, 5> edits_{};

@@ -216,19 +216,68 @@ bool TagRecord::read() {
 }
 
 bool TagRecord::write() {
+    return writeFields(kAllFields);
+}
+
+bool TagRecord::writeFields(unsigned fields) {
     if (accessMode == kReadOnly || !isOpen) {
         return false;
     }
+    if ((fields & kAllFields) == 0) {
+        return true;  // nothing to change: the file, its time included, stays as it was
+    }
     uint8_t old[kBlockSize] = {};
     bool replacing = readLastBlock(old) && hasTagMarker(old);
-
     uint8_t block[kBlockSize] = {};
-    encodeField(block + kTitleOffset, title, kTextWidth);
-    encodeField(block + kArtistOffset, artist, kTextWidth);
-    encodeField(block + kAlbumOffset, album, kTextWidth);
-    encodeField(block + kYearOffset, year, kYearWidth);
+    if (replacing) {
+        std::memcpy(block, old, kBlockSize);
+    } else {
+        emptyBlock(block);
+    }
+    encodeFields(block, fields, old, replacing);
+    return putBlock(block, old, replacing);
+}
+
+void TagRecord::emptyBlock(uint8_t* block) const {
+    std::memset(block, 0, kBlockSize);
+    block[0] = 'T';
+    block[1] = 'A';
+    block[2] = 'G';
+    for (int offset : {kTitleOffset, kArtistOffset, kAlbumOffset, kCommentOffset}) {
+        encodeField(block + offset, u"", kTextWidth);
+    }
+    encodeField(block + kYearOffset, u"", kYearWidth);
+}
+
+void TagRecord::encodeFields(uint8_t* block, unsigned fields, const uint8_t* old,
+                             bool hadBlock) const {
+    if (fields & kTitleField) {
+        encodeField(block + kTitleOffset, title, kTextWidth);
+    }
+    if (fields & kArtistField) {
+        encodeField(block + kArtistOffset, artist, kTextWidth);
+    }
+    if (fields & kAlbumField) {
+        encodeField(block + kAlbumOffset, album, kTextWidth);
+    }
+    if (fields & kYearField) {
+        encodeField(block + kYearOffset, year, kYearWidth);
+    }
+    if (fields & kCommentField) {
+        encodeComment(block, old, hadBlock);
+    }
+    if (fields & kGenreField) {
+        int genre = genreIndex & 0xFF;
+        if (genre > 147) {
+            genre = (genre + 100) & 0xFF;
+        }
+        block[kGenreOffset] = static_cast<uint8_t>(genre);
+    }
+}
+
+void TagRecord::encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const {
     // Keep an ID3v1.1 track number when the new comment leaves room for it.
-    bool oldHasTrack = replacing && old[kTrackZeroOffset] == 0 && old[kTrackOffset] != 0;
+    bool oldHasTrack = hadBlock && old[kTrackZeroOffset] == 0 && old[kTrackOffset] != 0;
     if (oldHasTrack &&
         encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack) {
         encodeField(block + kCommentOffset, comment, kCommentWidthWithTrack);
@@ -237,15 +286,9 @@ bool TagRecord::write() {
     } else {
         encodeField(block + kCommentOffset, comment, kTextWidth);
     }
-    int genre = genreIndex & 0xFF;
-    if (genre > 147) {
-        genre = (genre + 100) & 0xFF;
-    }
-    block[kGenreOffset] = static_cast<uint8_t>(genre);
-    block[0] = 'T';
-    block[1] = 'A';
-    block[2] = 'G';
+}
 
+bool TagRecord::putBlock(const uint8_t* block, const uint8_t* old, bool replacing) {
     int64_t length = fileLength();
     if (length < 0) {
         return false;

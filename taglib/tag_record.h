@@ -46,6 +46,17 @@ public:
     static constexpr uint16_t kGenreNeverRead = 65535;
     static constexpr int kReadOnly = 1;
 
+    // The fields of a block, as bits of a set for writeFields.
+    enum Field : unsigned {
+        kTitleField = 1u << 0,
+        kArtistField = 1u << 1,
+        kAlbumField = 1u << 2,
+        kYearField = 1u << 3,
+        kCommentField = 1u << 4,
+        kGenreField = 1u << 5,
+        kAllFields = (1u << 6) - 1,
+    };
+
     explicit TagRecord(const CodePageConverter& converter = IcuCodePageConverter::instance());
     ~TagRecord();
     TagRecord(const TagRecord&) = delete;
@@ -85,6 +96,11 @@ public:
     bool read();
     // Writes the block over the old one, or appends it when there is none.
     bool write();
+    // Writes a block in which only the fields in the set (Field bits) come from the
+    // record; the others keep the bytes of the file's block, or of an empty block
+    // with genre 0 when the file has none. Text that the code page cannot hold is
+    // thus never re-encoded unasked. An empty set writes nothing and is true.
+    bool writeFields(unsigned fields);
     // Cuts the block off the file; true also when there was none.
     bool removeTag();
     bool readMpegFacts();
@@ -107,6 +123,15 @@ private:
     // Reads the last block of the file into block; false when the file is shorter
     // than a block or the read fails.
     bool readLastBlock(uint8_t* block) const;
+    // A block of empty texts with genre 0, as a file without a block starts from.
+    void emptyBlock(uint8_t* block) const;
+    // Encodes the fields of the set into block; old is the file's block when
+    // hadBlock, for the ID3v1.1 track number.
+    void encodeFields(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
+    void encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const;
+    // Puts block at the end of the file, over the old one when replacing; a write
+    // cut short puts the file back as it was.
+    bool putBlock(const uint8_t* block, const uint8_t* old, bool replacing);
     // The code page a read uses for a block whose genre byte is g.
     int codePageForGenreByte(int g) const;
     // The longest run of whole characters of text that fits width bytes.

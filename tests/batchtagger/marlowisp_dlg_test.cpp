@@ -1,7 +1,5 @@
 // Marlowisp's dialog driven as a user would, offscreen: drops, clicks, keys and
 // typing, with the files' bytes checked afterwards.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,114 +8,15 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
-#include <memory>
 
-#include "batchtagger/marlowisp_dlg.h"
 #include "taglib/code_page_converter.h"
-#include "tests/support/temp_dir.h"
-#include "tests/taglib/id3v1_fixtures.h"
+#include "tests/batchtagger/marlowisp_dlg_fixture.h"
 
 namespace {
 
-constexpr int kTitle = 3, kArtist = 33, kAlbum = 63, kYear = 93, kComment = 97, kGenre = 127;
-
-std::string padded(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-QString qpath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-class MarlowispDlgTest : public testing::Test {
-protected:
-    void SetUp() override {
-        dialog = std::make_unique<CMarlowispDlg>();
-        dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        list = child<QListWidget>("fileList");
-    }
-
-    template <typename T>
-    T* child(const char* name) const {
-        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* edit(const char* stem) const {
-        return child<QLineEdit>((std::string(stem) + "Edit").c_str());
-    }
-    QCheckBox* change(const char* stem) const {
-        return child<QCheckBox>((std::string(stem) + "Change").c_str());
-    }
-    void click(const char* button) const {
-        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
-    }
-    QString status() const { return child<QLineEdit>("statusLine")->text(); }
-
-    // An MP3 file with an optional block; returns its path.
-    std::filesystem::path makeMp3(const std::string& name, const RawBlock* block = nullptr) {
-        std::filesystem::path path = dir / name;
-        std::filesystem::create_directories(path.parent_path());
-        writeFileBytes(path, audioBody() + (block ? block->bytes() : std::string()));
-        return path;
-    }
-
-    // Drags paths from a file manager and lets them go over the file list.
-    void drop(const QList<std::filesystem::path>& paths, QWidget* target = nullptr) {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const auto& path : paths) {
-            urls.append(QUrl::fromLocalFile(qpath(path)));
-        }
-        data.setUrls(urls);
-        QWidget* over = target ? target : list->viewport();
-        QPoint pos = over->rect().center();
-        // A file manager offers to copy or move, and Shift asks for a move; the
-        // list only ever copies, so the files are never taken away.
-        Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(pos, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(over, &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-        QDropEvent dropped(QPointF(pos), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(over, &dropped);
-        ASSERT_TRUE(dropped.isAccepted());
-        EXPECT_EQ(dropped.dropAction(), Qt::CopyAction);
-    }
-
-    QStringList listed() const {
-        QStringList items;
-        for (int row = 0; row < list->count(); ++row) {
-            items.append(list->item(row)->text());
-        }
-        return items;
-    }
-    QList<int> selectedRows() const {
-        QList<int> rows;
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->item(row)->isSelected()) {
-                rows.append(row);
-            }
-        }
-        return rows;
-    }
-    void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QListWidgetItem* item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualItemRect(item).center());
-    }
-
-    TempDir dir;
-    std::unique_ptr<CMarlowispDlg> dialog;
-    QListWidget* list = nullptr;
-};
+constexpr int kTitle = 3, kArtist = 33, kYear = 93;
 
 TEST_F(MarlowispDlgTest, StartsWithItsCaptionsListsAndLimits) {
     EXPECT_EQ(dialog->windowTitle(), u"Marlowisp");

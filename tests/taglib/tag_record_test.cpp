@@ -357,6 +357,61 @@ TEST_F(TagRecordTest, AnId3v11TrackNumberSurvivesARewriteWhenTheCommentLeavesRoo
     EXPECT_EQ(blockField(readFileBytes(path), 97, 30), padded(std::string(29, 'd'), 30));
 }
 
+TEST_F(TagRecordTest, WriteFieldsEncodesOnlyTheChosenFields) {
+    // Latin-1 and Shift-JIS bytes that UTF-8 cannot decode, a zero-padded album and
+    // an ID3v1.1 track number.
+    RawBlock block{"Caf\xE9 Noir", "\x82\xB3\x82\xAD", "", "1999", "", 17};
+    std::string blockBytes = block.bytes();
+    blockBytes.replace(63, 30, std::string("Alb") + std::string(27, '\0'));
+    blockBytes.replace(97, 30, padded("Short", 28) + std::string(1, '\0') + "\x07");
+    std::string expected = audioBody() + blockBytes;
+    auto path = makeFile("p.mp3", expected);
+    TagRecord record;
+    record.accessMode = 2;
+    auto writeOnly = [&](unsigned fields, auto change) {
+        ASSERT_TRUE(readWith(path, record, CodePage::Utf8));
+        change();
+        EXPECT_TRUE(record.writeFields(fields));
+        record.close();
+    };
+    auto put = [&](size_t offset, const std::string& bytes) {
+        expected.replace(expected.size() - 128 + offset, bytes.size(), bytes);
+    };
+
+    writeOnly(TagRecord::kYearField, [&] { record.year = u"2001"; });
+    put(93, "2001");
+    EXPECT_EQ(readFileBytes(path), expected);
+    writeOnly(TagRecord::kGenreField, [&] { record.genreIndex = 148; });
+    put(127, "\xF8");
+    EXPECT_EQ(readFileBytes(path), expected);
+    // A written comment keeps the track number as a whole write does.
+    writeOnly(TagRecord::kCommentField | TagRecord::kTitleField, [&] {
+        record.comment = u"Long";
+        record.title = u"Neu";
+    });
+    put(97, padded("Long", 28));
+    put(3, padded("Neu", 30));
+    EXPECT_EQ(readFileBytes(path), expected);
+    writeOnly(0, [&] { record.artist = u"Nobody"; });
+    EXPECT_EQ(readFileBytes(path), expected);
+
+    // A file without a block starts from an empty one with genre 0.
+    auto bare = makeFile("bare.mp3", audioBody());
+    ASSERT_TRUE(record.open(native(bare)));
+    record.artist = u"Me";
+    record.genreIndex = 5;
+    EXPECT_TRUE(record.writeFields(TagRecord::kArtistField));
+    record.close();
+    std::string empty30 = std::string(1, '\0') + std::string(29, ' ');
+    EXPECT_EQ(readFileBytes(bare), audioBody() + "TAG" + empty30 + padded("Me", 30) + empty30 +
+                                       std::string(1, '\0') + "   " + empty30 +
+                                       std::string(1, '\0'));
+
+    TagRecord readOnly;
+    ASSERT_TRUE(readOnly.open(native(bare)));
+    EXPECT_FALSE(readOnly.writeFields(TagRecord::kTitleField));
+}
+
 TEST_F(TagRecordTest, AZeroTrackByteIsNotATrackNumber) {
     RawBlock block{"Song", "", "", "", "", 0};
     std::string blockBytes = block.bytes('\0');
