@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class MediaEngine;
+class TracklistStore;
+class TransportView;
+
+// The jukebox's transport: the modes (stopped, playing, paused), loop and random,
+// opening the current track, the position poll and the end of a track, seek
+// accumulation, volume, balance and speed steps, and the boss key. It drives the
+// media engine and the tracklist's play order and shows its state through a
+// TransportView; it owns no widget. The main window hands it every transport
+// command and key.
+class Transport : public QObject {
+    Q_OBJECT
+public:
+    enum class Mode { Stopped, Playing, Paused };
+    // What the user is dragging on the face: the poll leaves the controls alone.
+    enum class Drag { None, Position, Volume, Balance };
+
+    static constexpr int kSeekButtonDelayMs = 200;
+    static constexpr int kSeekKeyDelayMs = 100;
+    static constexpr int kTimeModeBackMs = 1000;
+    static constexpr double kMinSpeed = 0.25;
+    static constexpr double kMaxSpeed = 2.0;
+    static constexpr double kSpeedStep = 0.25;
+
+    Transport(MediaEngine& engine, TracklistStore& tracklist, TransportView& view,
+              QObject* parent = nullptr);
+
+    // Carries out a transport command (play, pause, stop, home, skip, loop, random,
+    // the volume, balance and seek steps, by button or menu id). False for an id
+    // that is not the transport's, which the window then handles itself.
+    bool OnCommand(int id);
+
+    // Opens EntryAt(-1) and applies the mode to it; false when the list is empty or
+    // the engine refuses the file.
+    bool OpenCurrentTrack();
+    // The 500 ms poll: position to the slider and time display; the end of a track
+    // while playing skips.
+    void PollPosition();
+
+    // s seconds from the seek buttons (delay kSeekButtonDelayMs) or the arrow keys
+    // (kSeekKeyDelayMs); steps accumulate and are committed once, delay after the
+    // last one.
+    void SeekStep(int seconds, int commitDelayMs);
+    bool seekPending() const { return seekPending_; }
+    // X and Z: speed -/+ kSpeedStep within kMinSpeed..kMaxSpeed.
+    void ChangeSpeed(double delta);
+    double speed() const { return speed_; }
+    // B: hide (pausing what plays) or come back.
+    void BossKey();
+    bool bossHidden() const { return bossHidden_; }
+
+    // Drags on the face.
+    void setDrag(Drag drag) { drag_ = drag; }
+    // A volume or balance drag set the engine: the time display shows the number
+    // for a second.
+    void showNumberForAWhile(int value);
+
+    Mode mode() const { return mode_; }
+    bool loop() const { return loop_; }
+    bool random() const { return random_; }
+    // From the settings at start ("OptionRandom").
+    void setRandom(bool on);
+
+private:
+    // ... the implementation's own.
+    MediaEngine& engine_;
+    TracklistStore& tracklist_;
+    TransportView& view_;
+    Mode mode_ = Mode::Stopped;
+    bool loop_ = false;
+    bool random_ = false;
+    bool seekPending_ = false;
+    int seekTarget_ = 0;
+    double speed_ = 1.0;
+    bool bossHidden_ = false;
+    Drag drag_ = Drag::None;
+    QTimer seekTimer_;      // 3236
+    QTimer timeModeTimer_;  // 3208
+};
