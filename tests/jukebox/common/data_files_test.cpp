@@ -132,17 +132,19 @@ TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
     fs::permissions(dir / "locked/kept.trk", fs::perms(0644));
     fs::permissions(dir / "locked", fs::perms(0555));
     const std::string probe = (dir / "locked/probe").string();
-    bool saved = RunUnprivileged([&] {
+    std::string found = RunUnprivileged([&] {
         // Without this the test would prove nothing: no new file can be made here.
-        if (::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666) >= 0) {
-            return false;
-        }
-        return WriteUtf16Lines(path("locked/list.trk"), {QStringLiteral("new")}) &&
-               !WriteUtf16Lines(path("locked/kept.trk"), {QStringLiteral("lost")}) &&
-               !WriteUtf16Lines(path("locked/absent.trk"), {QStringLiteral("x")});
+        bool refused = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666) < 0;
+        bool saved = WriteUtf16Lines(path("locked/list.trk"), {QStringLiteral("new")});
+        bool kept = !WriteUtf16Lines(path("locked/kept.trk"), {QStringLiteral("lost")});
+        bool absent = !WriteUtf16Lines(path("locked/absent.trk"), {QStringLiteral("x")});
+        return std::string(refused ? "no new file" : "a new file") +
+               (saved ? ", saved in place" : ", not saved") +
+               (kept ? ", read-only file kept" : ", read-only file written") +
+               (absent ? ", nothing created" : ", a file created");
     });
     fs::permissions(dir / "locked", fs::perms(0755));
-    EXPECT_TRUE(saved);
+    EXPECT_EQ(found, "no new file, saved in place, read-only file kept, nothing created");
     EXPECT_EQ(readFileBytes(dir / "locked/list.trk"),
               "\xFF\xFE" + std::string("n\0e\0w\0\r\0\n\0", 10));
     EXPECT_EQ(readFileBytes(dir / "locked/kept.trk"), "kept");
