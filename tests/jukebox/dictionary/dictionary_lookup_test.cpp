@@ -68,6 +68,10 @@ TEST_F(DictionaryLookupTest, FillsTheEntryFromTheRowWithTheExactName) {
         EXPECT_EQ(copy, untouched);
     }
     EXPECT_EQ(found(QStringLiteral("/v/Song.avi")), QStringLiteral("The Song"));
+    TrackEntry notFound;  // a match leaves playable as it was, 0 too
+    notFound.path = QStringLiteral("/gone/Song.avi");
+    ASSERT_TRUE(store.FindInDictionary(notFound));
+    EXPECT_EQ(notFound.playable, 0);
     TrackEntry address;
     address.path = QStringLiteral("http://radio.example/stream");
     ASSERT_TRUE(store.FindInDictionary(address));

@@ -44,10 +44,12 @@ TEST_F(HostilePathTest, NamesThatAreNotUtf8AreFoundReadAndSavedExactly) {
     block.title = "Moon";
     writeFile("\xB8\xE8/\xD4\xC2\xC1\xC1.mp3", audioBody(600) + block.bytes('\0'));
     writeFile("\xB8\xE8/\xC1\xD0.avi");
+    writeFile("\xB8\xE8/\xE6\xAD\x8C.wav");  // UTF-8 beside them
     const QString song = bytePath("\xB8\xE8/\xD4\xC2\xC1\xC1.mp3");
     const QString clip = bytePath("\xB8\xE8/\xC1\xD0.avi");
+    const QString utf8 = bytePath("\xB8\xE8/") + QString::fromUtf16(u"\u6B4C.wav");
     store.AddDroppedFiles({bytePath("\xB8\xE8")});
-    QStringList expected{song, clip};
+    QStringList expected{song, clip, utf8};
     expected.sort();
     ASSERT_EQ(sortedPaths(), expected);
     TrackEntry entry = store.EntryAt(static_cast<int>(storePaths().indexOf(song)));
@@ -58,7 +60,7 @@ TEST_F(HostilePathTest, NamesThatAreNotUtf8AreFoundReadAndSavedExactly) {
 
     store.AddDroppedFiles({song});
     EXPECT_FALSE(store.AddPath(clip));  // a duplicate
-    EXPECT_EQ(store.EntryCount(), 2);
+    EXPECT_EQ(store.EntryCount(), 3);
 
     store.setTracklistPath(bytePath("\xC1\xD0\xB1\xED.trk"));
     ASSERT_TRUE(store.SaveTracklist());
