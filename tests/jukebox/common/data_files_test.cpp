@@ -106,6 +106,22 @@ TEST_F(Utf16FileTest, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(WriteUtf16Lines(path("no/such/folder.dic"), {QStringLiteral("new")}));
 }
 
+// A save through a symbolic link replaces the file it points to and keeps the
+// link and the file's permissions.
+TEST_F(Utf16FileTest, SavingThroughALinkWritesItsTarget) {
+    fs::create_directory(dir / "real");
+    writeFileBytes(dir / "real/list.trk", "old");
+    fs::permissions(dir / "real/list.trk", fs::perms(0640));
+    fs::create_symlink(dir / "real/list.trk", dir / "link.trk");
+    ASSERT_TRUE(WriteUtf16Lines(path("link.trk"), {QStringLiteral("a")}));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.trk"));
+    EXPECT_EQ(readFileBytes(dir / "real/list.trk"), std::string("\xFF\xFE"
+                                                                "a\0\r\0\n\0",
+                                                                8));
+    EXPECT_EQ(fs::status(dir / "real/list.trk").permissions(), fs::perms(0640));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 1);
+}
+
 // A file named in GBK bytes is written and read under exactly those bytes.
 TEST_F(Utf16FileTest, FileNamesThatAreNotUtf8AreKept) {
     const QByteArray bytes =
