@@ -323,10 +323,12 @@ bool TagRecord::removeTag() {
 }
 
 bool TagRecord::readMpegFacts() {
+    // Every fact is cleared, so that none is left over from the file read before.
     versionBits = 0;
     layerBits = 0;
     bitrateKbps = 0;
     isXing = false;
+    durationMs = 0;
     if (!isOpen) {
         return false;
     }
@@ -378,8 +380,9 @@ bool TagRecord::readMpegFacts() {
         // Every frame counts 26.1 ms, whatever its sample rate.
         int64_t duration = int64_t{frames} * 261 / 10;
         durationMs = static_cast<int32_t>(std::min<int64_t>(duration, INT32_MAX));
-        // Bits per millisecond are kbit/s; an empty Xing count gives no rate.
-        bitrateKbps = durationMs > 0 ? static_cast<int32_t>(fileLength() * 8 / durationMs) : 0;
+        // Bits per millisecond are kbit/s; an empty Xing count gives no rate. A short
+        // count in a file of some GiB gives more than 32 bits hold.
+        bitrateKbps = durationMs > 0 ? fileLength() * 8 / durationMs : 0;
     } else {
         bitrateKbps = bitrateFromTable(versionBits, layerBits, bitrateIndex);
     }

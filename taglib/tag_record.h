@@ -83,7 +83,7 @@ public:
     // MPEG facts.
     uint8_t versionBits = 0;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
     uint8_t layerBits = 0;    // 3 Layer I, 2 Layer II, 1 Layer III
-    int32_t bitrateKbps = 0;
+    int64_t bitrateKbps = 0;  // 64 bits: a Xing file of some GiB may claim very few frames
     bool isXing = false;
     int32_t durationMs = 0;  // valid only when isXing is set
 

@@ -4,16 +4,17 @@ QStringList ReadLinePieces(QStringView text, qsizetype maxUnits) {
     QStringList pieces;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype limit = std::min(text.size(), start + maxUnits);
-        qsizetype lineFeed = text.indexOf(u'\n', start);
-        qsizetype end = (lineFeed >= 0 && lineFeed < limit) ? lineFeed + 1 : limit;
-        QStringView piece = text.mid(start, end - start);
-        start = end;
-        qsizetype cut = piece.lastIndexOf(u'\n');
-        if (cut >= 0) {
-            piece = piece.left(cut);
+        // Only the next piece is searched for its line feed: text without line
+        // feeds would otherwise be searched to its end once for every piece.
+        QStringView piece = text.mid(start, std::min(maxUnits, text.size() - start));
+        qsizetype lineFeed = piece.indexOf(u'\n');
+        start += lineFeed >= 0 ? lineFeed + 1 : piece.size();
+        // A piece holds at most one line feed, its last unit: cut there, then at
+        // the last carriage return.
+        if (lineFeed >= 0) {
+            piece = piece.left(lineFeed);
         }
-        cut = piece.lastIndexOf(u'\r');
+        qsizetype cut = piece.lastIndexOf(u'\r');
         if (cut >= 0) {
             piece = piece.left(cut);
         }

@@ -1,8 +1,5 @@
 #include "jukebox/common/utf16_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include <cstring>
 
 namespace {
@@ -11,11 +8,10 @@ constexpr char16_t kByteOrderMark = 0xFEFF;
 
 Utf16FileStatus ReadUtf16File(const QString& path, QString& text) {
     text.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (ReadFileWhole(path, bytes) != WholeFileRead::Ok) {
         return Utf16FileStatus::CannotOpen;
     }
-    QByteArray bytes = file.readAll();
     if (bytes.isEmpty()) {
         return Utf16FileStatus::Empty;
     }
@@ -48,16 +44,4 @@ bool WriteUtf16Lines(const QString& path, const QStringList& lines) {
         }
     }
     return SaveFileWhole(path, bytes);
-}
-
-bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "jukebox/common/whole_file.h"
+
 // The UTF-16 text files the jukebox writes itself (tracklists, the dictionary):
 // little-endian, beginning with the byte-order mark, every line ended by CR LF.
 
@@ -15,11 +17,5 @@ enum class Utf16FileStatus {
 
 Utf16FileStatus ReadUtf16File(const QString& path, QString& text);
 
-// Writes bytes to path whole or not at all: on failure the old file stays as it
-// was. (A buffered QSaveFile misses a short write when the disk fills and commits
-// a cut file, so the writes go to the file unbuffered and are checked.)
-bool SaveFileWhole(const QString& path, const QByteArray& bytes);
-
-// Writes the mark and each line followed by CR LF, whole or not at all: on
-// failure the old file stays as it was.
+// Writes the mark and each line followed by CR LF, with SaveFileWhole.
 bool WriteUtf16Lines(const QString& path, const QStringList& lines);

@@ -1,11 +1,12 @@
 #include "jukebox/dictionary/dictionary_store.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QSet>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -35,16 +36,36 @@ private:
 };
 
 // The names in a folder, in the order the file system gives them; hidden ones too.
-// Events go on being dispatched while a very large folder is listed.
+// Names are bytes: they are decoded without loss, so that a name in GBK or Big5
+// bytes is kept as it is. Events go on being dispatched while a very large folder
+// is listed.
 QStringList listFolder(const QString& folder, UiService& ui) {
     QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.append(it.fileName());
+    DIR* listing = ::opendir(LocalPathBytes(folder).constData());
+    if (listing == nullptr) {
+        return names;
+    }
+    while (dirent* item = ::readdir(listing)) {
+        QByteArray name(item->d_name);
+        if (name != "." && name != "..") {
+            names.append(PathFromLocalBytes(name));
+        }
         ui.dispatchEventsIfDue();
     }
+    ::closedir(listing);
     return names;
+}
+
+// A text cut to what one line of the file holds; never half a surrogate pair.
+QString cutToLine(QString text) {
+    if (text.size() > DictionaryStore::kMaxTextUnits) {
+        qsizetype cut = DictionaryStore::kMaxTextUnits;
+        if (text.at(cut - 1).isHighSurrogate() && text.at(cut).isLowSurrogate()) {
+            --cut;
+        }
+        text.truncate(cut);
+    }
+    return text;
 }
 
 }  // namespace
@@ -61,15 +82,7 @@ QString DictionaryStore::filePath() const {
 QString DictionaryStore::storableText(const QString& text) {
     QString result = text;
     result.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (result.size() > kMaxTextUnits) {
-        qsizetype cut = kMaxTextUnits;
-        // Never keep half of a surrogate pair.
-        if (result.at(cut - 1).isHighSurrogate() && result.at(cut).isLowSurrogate()) {
-            --cut;
-        }
-        result.truncate(cut);
-    }
-    return result;
+    return cutToLine(std::move(result));
 }
 
 void DictionaryStore::resetRows(QList<DictionaryEntry> rows) {
@@ -114,9 +127,10 @@ bool DictionaryStore::LoadDictionary() {
     for (qsizetype first = 0; first < lines.size(); first += kLinesPerRow) {
         DictionaryEntry entry;
         // A file that ends inside a row still gives that row; its missing texts
-        // stay empty.
+        // stay empty. A piece of 258 or 259 units would be written back as two
+        // lines and shift the rows after it: it is cut as an edit would cut it.
         for (qsizetype i = 0; i < kLinesPerRow && first + i < lines.size(); ++i) {
-            entry.text(kFileOrder[i]) = std::move(lines[first + i]);
+            entry.text(kFileOrder[i]) = cutToLine(std::move(lines[first + i]));
         }
         rows.append(std::move(entry));
     }
@@ -128,12 +142,14 @@ bool DictionaryStore::createEmptyFile() {
     // Only a file that is not there is created: an existing one that could not be
     // read is not overwritten. It gets the mark at once, so that the next start
     // reads it as an empty dictionary.
-    QFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    const QByteArray path = LocalPathBytes(filePath());
+    int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return false;
     }
-    if (file.write("\xFF\xFE", 2) != 2 || !file.flush()) {
-        file.remove();
+    bool written = ::write(fd, "\xFF\xFE", 2) == 2;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(path.constData());
         return false;
     }
     return true;
@@ -174,7 +190,7 @@ int DictionaryStore::AddToDictionary(const QString& path) {
         qsizetype next = 0;
     };
     std::vector<Level> stack;
-    QSet<QString> visitedFolders;
+    std::set<std::pair<dev_t, ino_t>> visitedFolders;
     int added = 0;
 
     auto visit = [&](const QString& item) {
@@ -182,19 +198,14 @@ int DictionaryStore::AddToDictionary(const QString& path) {
         if (name == u"." || name == u"..") {
             return;
         }
-        QFileInfo info(item);
-        if (!info.isDir()) {
+        struct stat info {};
+        if (::stat(LocalPathBytes(item).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
             added += addFile(name) ? 1 : 0;
             return;
         }
-        QString real = info.canonicalFilePath();
-        if (real.isEmpty()) {
-            real = item;
-        }
-        if (visitedFolders.contains(real)) {
+        if (!visitedFolders.insert({info.st_dev, info.st_ino}).second) {
             return;
         }
-        visitedFolders.insert(real);
         stack.push_back(Level{item, listFolder(item, ui_)});
     };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 // Where an entry's texts came from.
 enum MappingKind { MappingNone = 0, MappingDictionary = 1, MappingTag = 2 };
@@ -26,7 +27,7 @@ struct TrackEntry {
     int mediaKind = 0;  // MediaClass of the extension: 1 video, 2 audio, 0 neither
     bool isXing = false;
     int durationMs = 0;
-    int bitrateKbps = 0;
+    int64_t bitrateKbps = 0;  // as the tag record gives it
 
     friend bool operator==(const TrackEntry&, const TrackEntry&) = default;
 };

@@ -2,9 +2,8 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 
 #include "jukebox/common/path_functions.h"
@@ -48,6 +47,20 @@ PathKind kindOf(const QByteArray& localPath) {
     }
     // A link whose target is gone is still a name in its folder: a file.
     return ::lstat(localPath.constData(), &info) == 0 ? PathKind::File : PathKind::Missing;
+}
+
+PathKind kindOf(const QString& path) {
+    return kindOf(LocalPathBytes(path));
+}
+
+// A tracklist line cannot hold a line break: a path with one would come back from
+// the saved file as other paths.
+bool hasLineBreak(QStringView path) {
+    return path.contains(u'\n') || path.contains(u'\r');
+}
+
+bool hasLineBreak(const char* name) {
+    return std::strpbrk(name, "\r\n") != nullptr;
 }
 
 }  // namespace
@@ -134,7 +147,7 @@ bool TracklistStore::LoadTracklist() {
             ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
             // Created with its mark, so the next start reads it as an empty list. An
             // existing file that cannot be read is never overwritten.
-            if (QFileInfo::exists(tracklistPath_) || !WriteUtf16Lines(tracklistPath_, {})) {
+            if (FileExists(tracklistPath_) || !WriteUtf16Lines(tracklistPath_, {})) {
                 ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
                 SetBusy(false);
                 return false;
@@ -189,7 +202,12 @@ bool TracklistStore::AddPath(const QString& path) {
     if (fileName == u"." || fileName == u"..") {
         return false;
     }
-    switch (kindOf(QFile::encodeName(path))) {
+    if (hasLineBreak(path)) {
+        // Passed over like a file that is not media.
+        observer_->showDetails();
+        return true;
+    }
+    switch (kindOf(path)) {
         case PathKind::Missing:
             // Addresses and missing files join without further tests.
             appendWithLine(BuildEntry(path));
@@ -217,8 +235,7 @@ bool TracklistStore::ScanFolder(const QString& folder) {
     if (abortRequested_) {
         return false;
     }
-    QByteArray localFolder = QFile::encodeName(folder);
-    DIR* listing = ::opendir(localFolder.constData());
+    DIR* listing = ::opendir(LocalPathBytes(folder).constData());
     if (listing == nullptr) {
         return false;
     }
@@ -235,7 +252,9 @@ bool TracklistStore::ScanFolder(const QString& folder) {
                 if (abortRequested_) {
                     break;
                 }
-                AddPath(JoinPath(folder, QFile::decodeName(item->d_name)));
+                if (!hasLineBreak(item->d_name)) {
+                    AddPath(JoinPath(folder, PathFromLocalBytes(QByteArray(item->d_name))));
+                }
             }
             walkStack_.pop_back();
             listed = true;
@@ -258,7 +277,8 @@ void TracklistStore::AddDroppedFiles(const QStringList& names) {
         }
         ui_.dispatchEventsIfDue();
         // A name that cannot be read counts as a folder, whose listing then fails.
-        if (kindOf(QFile::encodeName(name)) == PathKind::File) {
+        // One with a line break is refused like any file that is not media.
+        if (kindOf(name) == PathKind::File || hasLineBreak(name)) {
             AddPath(name);
         } else {
             ScanFolder(name);

@@ -125,6 +125,23 @@ TEST_F(MpegFactsTest, XingHeaderGivesDurationAndAverageRate) {
     EXPECT_EQ(record.bitrateKbps, 128);
 }
 
+// One record reads file after file: no fact of one file stays for the next.
+TEST_F(MpegFactsTest, EveryReadStartsFromNoFacts) {
+    std::string xing = xingFrame("Xing", 1000);
+    xing.resize(1000000, '\0');
+    factsOf(xing);
+    ASSERT_EQ(record.durationMs, 26100);
+    factsOf(header(0xFB, 0x90) + std::string(60, '\0'));
+    EXPECT_FALSE(record.isXing);
+    EXPECT_EQ(record.durationMs, 0);
+    EXPECT_EQ(record.bitrateKbps, 128);
+    factsOf(xing);
+    factsOf(std::string(100, '\0'));  // no header at all
+    EXPECT_EQ(record.durationMs, 0);
+    EXPECT_EQ(record.bitrateKbps, 0);
+    EXPECT_EQ(record.layerBits, 0);
+}
+
 TEST_F(MpegFactsTest, XingHeaderWithNoFramesHasNoRate) {
     factsOf(xingFrame("Xing", 0) + std::string(100, '\0'));
     EXPECT_TRUE(record.isXing);
@@ -132,7 +149,7 @@ TEST_F(MpegFactsTest, XingHeaderWithNoFramesHasNoRate) {
     EXPECT_EQ(record.bitrateKbps, 0);
 }
 
-TEST_F(MpegFactsTest, AverageRateOfFilesLargerThan256MiBDoesNotOverflow) {
+TEST_F(MpegFactsTest, AverageRateOfLargeFilesDoesNotOverflow) {
     // A sparse file of 1 GiB: 2^33 bits over 100,000 frames (2,610,000 ms).
     std::filesystem::path path = dir / "big.mp3";
     writeFileBytes(path, xingFrame("Xing", 100000));
@@ -141,6 +158,15 @@ TEST_F(MpegFactsTest, AverageRateOfFilesLargerThan256MiBDoesNotOverflow) {
     record.readMpegFacts();
     EXPECT_EQ(record.durationMs, 2610000);
     EXPECT_EQ(record.bitrateKbps, static_cast<int32_t>((8ull << 30) / 2610000));
+
+    // A sparse 7 GiB file whose Xing header counts one frame (26 ms): the rate
+    // needs more than 32 bits.
+    writeFileBytes(path, xingFrame("Xing", 1));
+    std::filesystem::resize_file(path, 7ull << 30);
+    ASSERT_TRUE(record.open(u16(path.string())));
+    record.readMpegFacts();
+    EXPECT_EQ(record.durationMs, 26);
+    EXPECT_EQ(record.bitrateKbps, static_cast<int64_t>((56ull << 30) / 26));
 }
 
 }  // namespace

@@ -1,11 +1,17 @@
 // The line reader and the UTF-16 file format shared by the data files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <QFile>
+#include <filesystem>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "tests/jukebox/common/unprivileged.h"
 #include "tests/support/temp_dir.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -17,8 +23,9 @@ TEST(ReadLinePieces, CutsAtTheLastLineFeedAndCarriageReturn) {
     EXPECT_EQ(ReadLinePieces(u"a\r\nb\r\n"), QStringList({qs(u"a"), qs(u"b")}));
     EXPECT_EQ(ReadLinePieces(u"a\nb"), QStringList({qs(u"a"), qs(u"b")}));
     EXPECT_EQ(ReadLinePieces(u"a\r\n\r\nb"), QStringList({qs(u"a"), qs(u""), qs(u"b")}));
-    // A stray carriage return inside a line cuts it there.
+    // A stray carriage return inside a line cuts it there; of several, the last.
     EXPECT_EQ(ReadLinePieces(u"ab\rcd\n"), QStringList({qs(u"ab")}));
+    EXPECT_EQ(ReadLinePieces(u"a\rb\rc\r\nd\re\n"), QStringList({qs(u"a\rb\rc"), qs(u"d")}));
     EXPECT_TRUE(ReadLinePieces(u"").isEmpty());
 }
 
@@ -34,6 +41,21 @@ TEST(ReadLinePieces, ReadsLongLinesInPieces) {
     pieces = ReadLinePieces(QString(QString(259, u'y') + QStringLiteral("\r\n")));
     ASSERT_EQ(pieces.size(), 2);
     EXPECT_EQ(pieces[1], QString());
+}
+
+// Lines ended by CR alone are read 259 units at a time, each piece cut at its last
+// carriage return; a line feed further on changes none of the pieces before it.
+TEST(ReadLinePieces, CrOnlyTextGivesTheSamePiecesAsEver) {
+    QString text = QStringLiteral("x\r").repeated(300);
+    const QStringList expected = {QStringLiteral("x\r").repeated(128) + u'x',  // units 0..256
+                                  QStringLiteral("\rx").repeated(129),         // 259..516
+                                  QStringLiteral("x\r").repeated(40) + u'x'};  // 518..598
+    EXPECT_EQ(ReadLinePieces(text), expected);
+    EXPECT_EQ(ReadLinePieces(QString(text + QStringLiteral("tail\n"))), expected);
+    EXPECT_EQ(ReadLinePieces(QString(text + QStringLiteral("tail\r\nnext"))),
+              QStringList({expected[0], expected[1],
+                           QStringLiteral("x\r").repeated(41) + QStringLiteral("tail"),
+                           QStringLiteral("next")}));
 }
 
 class Utf16FileTest : public testing::Test {
@@ -82,6 +104,67 @@ TEST_F(Utf16FileTest, AFailedWriteKeepsTheOldFile) {
     }
     EXPECT_EQ(readFileBytes(dir / "keep.dic"), before);
     EXPECT_FALSE(WriteUtf16Lines(path("no/such/folder.dic"), {QStringLiteral("new")}));
+}
+
+// A save through a symbolic link replaces the file it points to and keeps the
+// link and the file's permissions.
+TEST_F(Utf16FileTest, SavingThroughALinkWritesItsTarget) {
+    fs::create_directory(dir / "real");
+    writeFileBytes(dir / "real/list.trk", "old");
+    fs::permissions(dir / "real/list.trk", fs::perms(0640));
+    fs::create_symlink(dir / "real/list.trk", dir / "link.trk");
+    ASSERT_TRUE(WriteUtf16Lines(path("link.trk"), {QStringLiteral("a")}));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.trk"));
+    EXPECT_EQ(readFileBytes(dir / "real/list.trk"), std::string("\xFF\xFE"
+                                                                "a\0\r\0\n\0",
+                                                                8));
+    EXPECT_EQ(fs::status(dir / "real/list.trk").permissions(), fs::perms(0640));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 1);
+}
+
+// A file named in GBK bytes is written and read under exactly those bytes.
+TEST_F(Utf16FileTest, FileNamesThatAreNotUtf8AreKept) {
+    const QByteArray bytes =
+        QByteArray::fromStdString(dir.path().string()) + "/\xC1\xD0\xB1\xED.trk";
+    const QString file = PathFromLocalBytes(bytes);
+    ASSERT_TRUE(WriteUtf16Lines(file, {QStringLiteral("a")}));
+    EXPECT_EQ(readFileBytes(bytes.toStdString()), std::string("\xFF\xFE"
+                                                              "a\0\r\0\n\0",
+                                                              8));
+    QString text;
+    EXPECT_EQ(ReadUtf16File(file, text), Utf16FileStatus::Ok);
+    EXPECT_EQ(text, QStringLiteral("a\r\n"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// A file the user may write in a folder where they may create nothing is written
+// in place; where the file may not be written either, it stays as it was.
+TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
+    fs::create_directory(dir / "locked");
+    writeFileBytes(dir / "locked/list.trk", "old");
+    writeFileBytes(dir / "locked/kept.trk", "kept");
+    fs::permissions(dir.path(), fs::perms(0755));
+    fs::permissions(dir / "locked/list.trk", fs::perms(0666));
+    fs::permissions(dir / "locked/kept.trk", fs::perms(0644));
+    fs::permissions(dir / "locked", fs::perms(0555));
+    const std::string probe = (dir / "locked/probe").string();
+    std::string found = RunUnprivileged([&] {
+        // Without this the test would prove nothing: no new file can be made here.
+        bool refused = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666) < 0;
+        bool saved = WriteUtf16Lines(path("locked/list.trk"), {QStringLiteral("new")});
+        bool kept = !WriteUtf16Lines(path("locked/kept.trk"), {QStringLiteral("lost")});
+        bool absent = !WriteUtf16Lines(path("locked/absent.trk"), {QStringLiteral("x")});
+        return std::string(refused ? "no new file" : "a new file") +
+               (saved ? ", saved in place" : ", not saved") +
+               (kept ? ", read-only file kept" : ", read-only file written") +
+               (absent ? ", nothing created" : ", a file created");
+    });
+    fs::permissions(dir / "locked", fs::perms(0755));
+    EXPECT_EQ(found, "no new file, saved in place, read-only file kept, nothing created");
+    EXPECT_EQ(readFileBytes(dir / "locked/list.trk"),
+              "\xFF\xFE" + std::string("n\0e\0w\0\r\0\n\0", 10));
+    EXPECT_EQ(readFileBytes(dir / "locked/kept.trk"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "jukebox/common/path_functions.h"
+
 #include "tests/jukebox/dictionary/dictionary_fixture.h"
 
 namespace fs = std::filesystem;
@@ -94,6 +96,28 @@ TEST_F(DictionaryFolderTest, AFolderAddsEveryMediaFileBelowItOnce) {
     EXPECT_GE(ui.dispatchCount, 1);
     // A trailing separator names the same folder; everything is known by now.
     EXPECT_EQ(store.AddToDictionary(pathIn("drop/")), 0);
+}
+
+// Names in GBK bytes, of files and of a folder, are added as their bytes decode:
+// two names that a lossy decode would make alike stay two, the folder is walked,
+// and a track found by the tracklist's walk finds its row.
+TEST_F(DictionaryFolderTest, NamesThatAreNotUtf8AreAddedAsTheirBytes) {
+    touch("drop/\xD4\xC2.avi");
+    touch("drop/\xC1\xC1.avi");
+    touch("drop/\xB8\xE8/\xC1\xD0.wav");
+    auto text = [this](const std::string& name) {
+        return PathFromLocalBytes(QByteArray::fromStdString((dir / name).string()));
+    };
+    EXPECT_EQ(store.AddToDictionary(text("drop")), 3);
+    QStringList expected{FileNamePart(text("drop/\xD4\xC2.avi")),
+                         FileNamePart(text("drop/\xC1\xC1.avi")),
+                         FileNamePart(text("drop/\xB8\xE8/\xC1\xD0.wav"))};
+    expected.sort();
+    EXPECT_EQ(sortedNames(), expected);
+    TrackEntry entry;
+    entry.path = text("drop/\xB8\xE8/\xC1\xD0.wav");
+    EXPECT_TRUE(store.FindInDictionary(entry));
+    EXPECT_EQ(entry.mediaKind, MediaAudio);
 }
 
 TEST_F(DictionaryFolderTest, SymbolicLinkLoopsEndTheWalk) {

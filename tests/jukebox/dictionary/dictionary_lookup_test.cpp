@@ -1,6 +1,8 @@
 // FindInDictionary and the row edits that must keep its index in step.
 #include <QRandomGenerator>
 
+#include "jukebox/common/path_functions.h"
+
 #include "jukebox/dictionary/dictionary_listener.h"
 #include "tests/jukebox/dictionary/dictionary_fixture.h"
 
@@ -66,6 +68,10 @@ TEST_F(DictionaryLookupTest, FillsTheEntryFromTheRowWithTheExactName) {
         EXPECT_EQ(copy, untouched);
     }
     EXPECT_EQ(found(QStringLiteral("/v/Song.avi")), QStringLiteral("The Song"));
+    TrackEntry notFound;  // a match leaves playable as it was, 0 too
+    notFound.path = QStringLiteral("/gone/Song.avi");
+    ASSERT_TRUE(store.FindInDictionary(notFound));
+    EXPECT_EQ(notFound.playable, 0);
     TrackEntry address;
     address.path = QStringLiteral("http://radio.example/stream");
     ASSERT_TRUE(store.FindInDictionary(address));
@@ -95,9 +101,17 @@ TEST_F(DictionaryLookupTest, TheFirstRowWinsAfterRenamesAndDeletes) {
 }
 
 // Random renames and deletes over few names, checked against plain scans of the rows.
+// Among them the texts of file names in Latin-1 bytes: as bytes that are not UTF-8
+// their letters have no case to ignore.
 TEST_F(DictionaryLookupTest, IndexesAgreeWithScansOfTheRows) {
-    const QStringList names{QStringLiteral("a.avi"), QStringLiteral("A.avi"),
-                            QStringLiteral("b.mp3"), qs(u"\u00C4.wav"), qs(u"\u00E4.wav")};
+    const QStringList names{QStringLiteral("a.avi"),
+                            QStringLiteral("A.avi"),
+                            QStringLiteral("b.mp3"),
+                            qs(u"\u00C4.wav"),
+                            qs(u"\u00E4.wav"),
+                            PathFromLocalBytes("\xC4.wav"),
+                            PathFromLocalBytes("\xE4.wav")};
+    ASSERT_FALSE(names[5].compare(names[6], Qt::CaseInsensitive) == 0);
     QStringList start;
     for (int i = 0; i < 40; ++i) {
         start << names[i % names.size()];

@@ -22,19 +22,24 @@ TEST_F(ExtensionListsTest, ClassifiesIgnoringCaseVideoFirst) {
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("mkv")), MediaNone);
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral(".mkv")), MediaVideo);
     EXPECT_EQ(lists.ClassifyExtension(QString()), MediaNone);
-    EXPECT_TRUE(IsStreamExtension(QStringLiteral("ASF")));
-    EXPECT_TRUE(IsStreamExtension(QStringLiteral("asx")));
+    for (const char* stream : {"asf", "ASF", "asx", "ASX", "aSx"}) {
+        EXPECT_TRUE(IsStreamExtension(QString::fromLatin1(stream))) << stream;
+    }
     EXPECT_FALSE(IsStreamExtension(QStringLiteral("asfx")));
 }
 
 TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) {
-    writeFileBytes(dir / "audio.flt", "mp3\r\n\r\nwav\r\n\xE9xt\nlast");
+    writeFileBytes(dir / "audio.flt", "mp3\r\n\r\nwav\r\n\xE9xt\n  ogg \r\nlast");
     writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\n");
     ExtensionLists lists(ui, folder());
     EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_EQ(lists.audioExtensions(),
-              QStringList({QStringLiteral("mp3"), QStringLiteral("wav"),
-                           QString::fromUtf16(u"\u00E9xt"), QStringLiteral("last")}));
+    EXPECT_EQ(
+        lists.audioExtensions(),
+        QStringList({QStringLiteral("mp3"), QStringLiteral("wav"), QString::fromUtf16(u"\u00E9xt"),
+                     QStringLiteral("  ogg "), QStringLiteral("last")}));
+    // Lines are not trimmed: "  ogg " is not "ogg".
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("ogg")), MediaNone);
+    EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("  OGG ")), MediaAudio);
     EXPECT_EQ(lists.videoExtensions(), QStringList({QString(259, u'v'), QString(41, u'v')}));
 }
 
@@ -61,9 +66,12 @@ TEST_F(ExtensionListsTest, SavesCrLfLinesWholeOrNotAtAll) {
     writeFileBytes(dir / "audio.flt", "wav\r\n");
     writeFileBytes(dir / "video.flt", "avi\r\n");
     ExtensionLists lists(ui, folder());
+    // Characters up to U+00FF are one byte each; others have none and become "?".
     ASSERT_TRUE(lists.replaceAndSave(
-        {QStringLiteral("aac"), QStringLiteral("ogg"), QString::fromUtf16(u"\u4E2D")}, {}));
-    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n");
+        {QStringLiteral("aac"), QStringLiteral("ogg"), QString::fromUtf16(u"\u4E2D"),
+         QString::fromUtf16(u"\u0080\u00E9\u00FF\u0100")},
+        {}));
+    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n\x80\xE9\xFF?\r\n");
     EXPECT_EQ(readFileBytes(dir / "video.flt"), "");
     {
         FileSizeLimit limit(4);
@@ -72,7 +80,7 @@ TEST_F(ExtensionListsTest, SavesCrLfLinesWholeOrNotAtAll) {
     }
     EXPECT_EQ(ui.messages, QStringList({QStringLiteral("Cannot open audio.flt"),
                                         QStringLiteral("Cannot open video.flt")}));
-    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n");
+    EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nogg\r\n?\r\n\x80\xE9\xFF?\r\n");
     EXPECT_EQ(lists.audioExtensions().size(), 2);  // memory keeps the new lists
 }
 

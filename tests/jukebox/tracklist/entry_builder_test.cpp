@@ -38,6 +38,21 @@ TEST_F(EntryBuilderTest, Mp3WithoutTagKeepsItsFileName) {
     EXPECT_TRUE(dictionary.asked.isEmpty());
 }
 
+// Each entry takes the MPEG facts of its own file, the Xing flag among them.
+TEST_F(EntryBuilderTest, MpegFactsOfEachFileAreCopied) {
+    std::string xing = audioBody(1000000);
+    xing.replace(36, 4, "Xing");
+    xing.replace(44, 4, std::string("\0\0\x03\xE8", 4));  // 1000 frames
+    TrackEntry first = store.BuildEntry(writeFile("xing.mp3", xing));
+    EXPECT_TRUE(first.isXing);
+    EXPECT_EQ(first.durationMs, 26100);
+    EXPECT_EQ(first.bitrateKbps, 306);
+    TrackEntry second = store.BuildEntry(writeMp3("plain.mp3"));
+    EXPECT_FALSE(second.isXing);
+    EXPECT_EQ(second.durationMs, 0);
+    EXPECT_EQ(second.bitrateKbps, 128);
+}
+
 TEST_F(EntryBuilderTest, TagTextsAndTheirFoundFlags) {
     RawBlock block;
     block.title = "Title";
@@ -111,14 +126,14 @@ TEST_F(EntryBuilderTest, StreamsAskTheDictionaryAndArePlayable) {
     // Neither exists on disk: streams are not looked for, and are worth a try.
     for (const QString& stream :
          {QStringLiteral("http://radio.example/live.asx"), path("missing/live.asx"),
-          QStringLiteral("HTTP://radio.example/stream"), path("clip.ASF")}) {
+          QStringLiteral("HTTP://radio.example/stream"), path("clip.ASF"), path("RADIO.ASX")}) {
         TrackEntry entry = store.BuildEntry(stream);
         EXPECT_EQ(entry.playable, 1) << stream.toStdString();
         EXPECT_TRUE(entry.artist.isEmpty()) << "no N/A for streams";
     }
     EXPECT_EQ(store.BuildEntry(QStringLiteral("http://radio.example/live.asx")).name,
               QStringLiteral("Radio"));
-    EXPECT_EQ(dictionary.asked.size(), 5);
+    EXPECT_EQ(dictionary.asked.size(), 6);
     // An http address ending in mp3 is not opened as a tag file either.
     EXPECT_EQ(store.BuildEntry(QStringLiteral("http://host/x.mp3")).mappingKind, MappingNone);
     EXPECT_EQ(dictionary.asked.last(), QStringLiteral("x.mp3"));

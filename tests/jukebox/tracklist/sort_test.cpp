@@ -117,6 +117,9 @@ TEST(EntrySorter, FoldsOnlyAToZ) {
         {u"_", u"a", -1},
         {u"[", u"a", -1},  // "[" lies between "Z" and "a": folding puts letters above it
         {u"", u"", 0},
+        // Bytes of names that are not UTF-8 (U+DC80 + byte) are units like any other.
+        {u"\xDCC4.mp3", u"\xDCE4.mp3", -1},
+        {u"\xDCC1", u"z", 1},
     };
     for (const Case& c : cases) {
         int result = EntrySorter::CompareFolded(c.a, c.b);

@@ -22,14 +22,17 @@ TEST_F(TracklistFileTest, SavesTheMarkThenEveryPathWithCrLf) {
 TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
     QString longLine = path("") + QString(300 - path("").size(), u'x');
     std::string bytes =
-        "\xFF\xFE" + utf16Bytes(QStringLiteral("\r\n"             // empty
-                                               "; a comment\r\n"  // skipped
-                                               "   \r\n") +       // kept
-                                longLine +
-                                QStringLiteral("\r\n") + path("last.mp3"));  // no CR LF at the end
+        "\xFF\xFE" +
+        utf16Bytes(QStringLiteral("\r\n"                 // empty
+                                  "; a comment\r\n"      // skipped
+                                  "   \r\n"              // kept
+                                  " ;not a comment\r\n"  // only a first ";" counts
+                                  "x;y\r\n") +
+                   longLine + QStringLiteral("\r\n") + path("last.mp3"));  // no CR LF at the end
     writeFile("default.trk", bytes);
     ASSERT_TRUE(store.LoadTracklist());
-    EXPECT_EQ(storePaths(), QStringList({QStringLiteral("   "), longLine.left(259),
+    EXPECT_EQ(storePaths(), QStringList({QStringLiteral("   "), QStringLiteral(" ;not a comment"),
+                                         QStringLiteral("x;y"), longLine.left(259),
                                          longLine.mid(259), path("last.mp3")}));
     EXPECT_EQ(longLine.mid(259).size(), 41);
     EXPECT_EQ(store.EntryAt(0).artist, QStringLiteral("N/A"));  // missing files join
@@ -42,7 +45,7 @@ TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
         observer.events.mid(observer.events.size() - 4),
         QStringList({QStringLiteral("bits -2"), QStringLiteral("popup 2"),
                      QStringLiteral("title Tracklist - default.trk"), QStringLiteral("busy 0")}));
-    EXPECT_EQ(observer.lines.size(), 4);
+    EXPECT_EQ(observer.lines.size(), 6);
     EXPECT_EQ(observer.lines[0], QStringLiteral("N/A -    "));
 }
 

@@ -1,0 +1,126 @@
+#include "jukebox/common/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "jukebox/common/path_functions.h"
+
+namespace {
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Writes, flushes to the disk and closes, checking every step: a full disk or a
+// quota may only show at the flush or the close.
+bool writeFlushClose(int fd, const QByteArray& bytes) {
+    bool written = writeAll(fd, bytes) && (::fsync(fd) == 0 || errno == EINVAL);
+    return ::close(fd) == 0 && written;
+}
+
+// The file a save replaces: the target of a symbolic link, else the path itself.
+QByteArray replacedFile(const QByteArray& path) {
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.constData(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    QByteArray resolved(real);
+    std::free(real);
+    return resolved;
+}
+
+// A new, empty file in the folder of target, with a short name of its own so
+// that a target name near the length limit still leaves room. -1 and errno set
+// when none can be made.
+int createBeside(const QByteArray& target, QByteArray& name) {
+    qsizetype slash = target.lastIndexOf('/');
+    QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + ".velorine-" +
+               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
+    int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    return fd >= 0 && writeFlushClose(fd, bytes);
+}
+
+}  // namespace
+
+WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    // Non-blocking, so that a FIFO cannot hang the open; only regular files are read.
+    int fd = ::open(LocalPathBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return WholeFileRead::CannotOpen;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        bytes.reserve(static_cast<qsizetype>(info.st_size));
+        char buffer[65536];
+        for (;;) {
+            ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            bytes.append(buffer, n);
+        }
+    }
+    ::close(fd);
+    if (!ok) {
+        bytes.clear();
+        return WholeFileRead::CannotOpen;
+    }
+    return WholeFileRead::Ok;
+}
+
+bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = replacedFile(LocalPathBytes(path));
+    QByteArray temporary;
+    int fd = createBeside(target, temporary);
+    if (fd < 0) {
+        // Only a folder that refuses new files falls back; on a full disk the old
+        // file is better kept than truncated.
+        return (errno == EACCES || errno == EPERM) && saveInPlace(target, bytes);
+    }
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);  // the new file keeps the old one's permissions
+    }
+    if (!writeFlushClose(fd, bytes) || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file reads and writes by path, byte for byte (the path's bytes come from
+// LocalPathBytes, so names that are not UTF-8 work).
+
+enum class WholeFileRead {
+    Ok,
+    CannotOpen,  // missing, unreadable, or not a regular file (a folder, a FIFO)
+};
+
+WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
+
+// Writes bytes to path whole or not at all: they go to a new file beside it,
+// which then takes the old one's place, so on failure the old file stays as it
+// was. Where the folder allows no new file (its permissions or attributes refuse
+// it) but the file itself may be written, the file is written in place instead:
+// truncated, written, flushed and checked. A symbolic link is followed, so the file
+// it points to is replaced, not the link.
+bool SaveFileWhole(const QString& path, const QByteArray& bytes);
