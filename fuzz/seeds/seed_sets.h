@@ -1,0 +1,9 @@
+#pragma once
+
+class SeedWriter;
+
+// The seeds and dictionary tokens of each fuzzer, made from code.
+void AddTagSeeds(SeedWriter& out);
+void AddDataFileSeeds(SeedWriter& out);  // tracklist, dictionary, extension lists
+void AddSkinSeeds(SeedWriter& out);      // spec.txt, skin folder, skin archives
+void AddPictureSeeds(SeedWriter& out);   // BMP, JPEG, PNG
