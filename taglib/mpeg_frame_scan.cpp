@@ -34,6 +34,10 @@ constexpr int kSampleRates[3] = {44100, 48000, 32000};  // MPEG-1; MPEG-2 half, 
 constexpr int64_t kFirstFrameSearch = 64 * 1024;
 constexpr int kFirstRunConfirmations = 3;
 constexpr int kResyncConfirmations = 1;
+// Damaged data is passed over while there is no more of it than of frames, or this
+// much: frames in passing, as in a video file, soon end the walk instead of
+// sending it through gigabytes.
+constexpr int64_t kJunkAllowance = 256 * 1024;
 
 // A window reload keeps this much before the byte asked for: the walk looks back
 // from a frame it is testing by at most a few frame lengths (a frame is at most
@@ -199,16 +203,18 @@ int64_t MpegFrameScan::findFirstRun(int64_t from) {
     return -1;
 }
 
-// The next frame at or after from, confirmed by the frame after it; -1 when none.
-int64_t MpegFrameScan::resync(int64_t from) {
+// The next frame at or after from and before limit, confirmed by the frame after
+// it; -1 when there is none.
+int64_t MpegFrameScan::resync(int64_t from, int64_t limit) {
     int64_t position = from;
-    while (position <= end_ - 4) {
+    const int64_t last = std::min(end_ - 4, limit - 1);
+    while (position <= last) {
         const uint8_t* b = bytesAt(position, 1);
         if (b == nullptr) {
             return -1;
         }
         // Jump to the next 0xFF within what the window holds.
-        const int64_t held = std::min(windowStart_ + windowFill_, end_) - position;
+        const int64_t held = std::min(windowStart_ + windowFill_, last + 1) - position;
         const void* sync = std::memchr(b, 0xFF, static_cast<size_t>(held));
         if (sync == nullptr) {
             position += held;
@@ -250,6 +256,7 @@ bool MpegFrameScan::walk(MpegStreamLength& length) {
     }
     int64_t position = first;
     int64_t frameBytes = 0;
+    int64_t junkBytes = 0;
     if (carriesNoAudio(first, first_)) {
         position += first_.length;
         frameBytes += first_.length;
@@ -264,10 +271,16 @@ bool MpegFrameScan::walk(MpegStreamLength& length) {
             position += header.length;
             continue;
         }
-        position = resync(position + 1);
-        if (position < 0) {
-            break;
+        const int64_t allowed = std::max(frameBytes, kJunkAllowance) - junkBytes;
+        const int64_t next = resync(position + 1, position + 1 + allowed);
+        if (next < 0) {
+            if (end_ - position > allowed) {
+                return false;  // more junk than that: frames in passing
+            }
+            break;  // junk at the end, such as another kind of tag
         }
+        junkBytes += next - position;
+        position = next;
     }
     // Frames in passing (MPEG audio inside some other container) do not make its length.
     if (found.frames == 0 || frameBytes * 2 < end_ - first) {

@@ -18,8 +18,10 @@ struct MpegStreamLength {
 //
 // Only the headers are read, through a window that moves forward over the file,
 // so a 10 MB file costs a few milliseconds. Damaged data between frames is
-// skipped (the walk picks up at the next header that the one after it confirms);
-// every step moves forward and no read leaves the file, so any bytes end the walk.
+// skipped (the walk picks up at the next header that the one after it confirms),
+// but not more of it than of frames: a video file with MP3 frames in passing is
+// given up early. Every step moves forward and no read leaves the file, so any
+// bytes end the walk.
 class MpegFrameScan {
 public:
     // Walks the file at localPath (its bytes). False when it cannot be read, is
@@ -59,7 +61,7 @@ private:
     int64_t audioEnd();
     int64_t findFirstRun(int64_t from);
     bool confirmedAt(int64_t offset, int framesAfter);
-    int64_t resync(int64_t from);
+    int64_t resync(int64_t from, int64_t limit);
     bool carriesNoAudio(int64_t offset, const Header& header);
 
     int fd_;
