@@ -3,12 +3,12 @@
 #include <gst/gst.h>
 #include <gst/video/video.h>
 
-#include <QFile>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 
 #include "jukebox/playback/gst_filter_inspector.h"
+#include "jukebox/playback/gst_media_source.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ bool GstMediaGraph::buildPipeline() {
     bus_.attach(pipeline_);
     streamError_ = kGraphOk;
     rate_ = 1.0;
-    endLatched_ = false;
+    time_.forget();
     return true;
 }
 
@@ -112,7 +112,7 @@ void GstMediaGraph::teardownPipeline() {
     panorama_ = nullptr;
     output_.reset();
     events_.clear();
-    endLatched_ = false;
+    time_.forget();
 }
 
 GraphResult GstMediaGraph::CreateGraph() {
@@ -141,19 +141,13 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
-    // Addresses ("http://...", "file://...") are played as they are, paths as files.
-    GError* failure = nullptr;
-    const QByteArray address = path.toUtf8();
-    gchar* uri = gst_uri_is_valid(address.constData())
-                     ? g_strdup(address.constData())
-                     : gst_filename_to_uri(QFile::encodeName(path).constData(), &failure);
-    if (uri == nullptr) {
-        QString text = failure != nullptr ? QString::fromUtf8(failure->message) : QString();
-        g_clear_error(&failure);
-        return fail(kGraphInvalidArg, text);
+    GstMediaSource source;
+    QString error;
+    GraphResult resolved = ResolveGstMediaSource(path, source, error);
+    if (GraphFailed(resolved)) {
+        return fail(resolved, error);
     }
-    g_object_set(pipeline_, "uri", uri, nullptr);
-    g_free(uri);
+    g_object_set(pipeline_, "uri", source.uri.constData(), nullptr);
     GraphResult hr = changeState(GST_STATE_PAUSED);
     if (GraphSucceeded(hr)) {
         hr = waitSettled(kSettleTimeoutMs);
@@ -163,7 +157,9 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
         // What is left is an empty graph, as after CreateGraph, with no thread running.
         teardownPipeline();
         buildPipeline();
+        return hr;
     }
+    time_.cued(pipeline_, source.localFile);
     return hr;
 }
 
@@ -244,21 +240,10 @@ void GstMediaGraph::handleMessage(GstMessage* message) {
             events_.push_back({kEventErrorAbort, code, 0});
             break;
         }
-        case GST_MESSAGE_EOS: {
-            gint64 position = -1;
-            gint64 duration = -1;
-            if (pipeline_ != nullptr) {
-                gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position);
-                gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &duration);
-            }
-            gint64 end = std::max(position, duration);
-            if (end >= 0) {
-                endLatched_ = true;
-                endPosition_ = end / 100;
-            }
+        case GST_MESSAGE_EOS:
+            time_.endOfStream();
             events_.push_back({kEventComplete, 0, 0});
             break;
-        }
         case GST_MESSAGE_DURATION_CHANGED:
             events_.push_back({kEventLengthChanged, 0, 0});
             break;
@@ -296,17 +281,23 @@ GraphResult GstMediaGraph::FreeEventParams(const GraphEvent&) {
 }
 
 GraphResult GstMediaGraph::Run() {
-    return changeState(GST_STATE_PLAYING);
+    GraphResult hr = changeState(GST_STATE_PLAYING);
+    if (GraphSucceeded(hr)) {
+        time_.started(rate_);
+    }
+    return hr;
 }
 
 GraphResult GstMediaGraph::Pause() {
-    return changeState(GST_STATE_PAUSED);
+    GraphResult hr = changeState(GST_STATE_PAUSED);
+    time_.paused();
+    return hr;
 }
 
 GraphResult GstMediaGraph::Stop() {
     // In READY the position could not be read, so a stopped graph is a paused one
     // at the start.
-    GraphResult hr = changeState(GST_STATE_PAUSED);
+    GraphResult hr = Pause();
     if (GraphSucceeded(hr)) {
         hr = seek(rate_, 0);
     }
@@ -329,42 +320,8 @@ GraphResult GstMediaGraph::GetDuration(GraphTime& duration) {
         return noGraph();
     }
     processMessages();
-    if (endLatched_) {
-        duration = endPosition_;
-        return kGraphOk;
-    }
-    gint64 value = -1;
-    if ((!gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &value) || value < 0) &&
-        !estimateDuration(value)) {
-        return fail(kGraphFail, QStringLiteral("The duration is not known"));
-    }
-    duration = value / 100;
-    return kGraphOk;
-}
-
-// An MP3 without a Xing header tells its length only once most of it has played;
-// until then the length is estimated from the size and the bitrate.
-bool GstMediaGraph::estimateDuration(int64_t& duration) {
-    gint64 bytes = -1;
-    if (!gst_element_query_duration(pipeline_, GST_FORMAT_BYTES, &bytes) || bytes <= 0) {
-        return false;
-    }
-    GstTagList* tags = nullptr;
-    g_signal_emit_by_name(pipeline_, "get-audio-tags", 0, &tags);
-    if (tags == nullptr) {
-        return false;
-    }
-    guint bitrate = 0;
-    if (!gst_tag_list_get_uint(tags, GST_TAG_BITRATE, &bitrate) || bitrate == 0) {
-        gst_tag_list_get_uint(tags, GST_TAG_NOMINAL_BITRATE, &bitrate);
-    }
-    gst_tag_list_unref(tags);
-    if (bitrate == 0) {
-        return false;
-    }
-    duration = static_cast<int64_t>(
-        gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, bitrate));
-    return true;
+    return time_.duration(duration) ? kGraphOk
+                                    : fail(kGraphFail, QStringLiteral("The duration is not known"));
 }
 
 GraphResult GstMediaGraph::GetCurrentPosition(GraphTime& position) {
@@ -372,16 +329,8 @@ GraphResult GstMediaGraph::GetCurrentPosition(GraphTime& position) {
         return noGraph();
     }
     processMessages();
-    if (endLatched_) {
-        position = endPosition_;
-        return kGraphOk;
-    }
-    gint64 value = -1;
-    if (!gst_element_query_position(pipeline_, GST_FORMAT_TIME, &value) || value < 0) {
-        return fail(kGraphFail, QStringLiteral("The position is not known"));
-    }
-    position = value / 100;
-    return kGraphOk;
+    return time_.position(position) ? kGraphOk
+                                    : fail(kGraphFail, QStringLiteral("The position is not known"));
 }
 
 GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
@@ -394,15 +343,39 @@ GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
     if (!gst_element_seek(pipeline_, rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
                           static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE,
                           GST_CLOCK_TIME_NONE)) {
-        return fail(kGraphFail, QStringLiteral("The graph cannot seek"));
+        return time_.ownClock() ? seekIgnored(position)
+                                : fail(kGraphFail, QStringLiteral("The graph cannot seek"));
     }
     // A flushing seek makes the pipeline preroll again. Waiting for that keeps a
     // seek synchronous, and an end of stream posted before it must not latch the
     // old end again: the position read right after a seek is the new one.
     GraphResult settled = waitSettled(kSettleTimeoutMs);
     bus_.dropEndOfStream();
-    endLatched_ = false;
+    time_.moved(position, rate);
     return settled;
+}
+
+// A pipeline that cannot place its file cannot seek in it either. Our own clock
+// takes the target, so that position and end stay consistent, and a seek to the
+// start starts the stream over. kGraphFalse: the seek itself did not happen.
+GraphResult GstMediaGraph::seekIgnored(GraphTime position) {
+    if (position == 0) {
+        restartStream();
+    }
+    bus_.dropEndOfStream();
+    time_.moved(position, rate_);
+    return kGraphFalse;
+}
+
+void GstMediaGraph::restartStream() {
+    GstState state = GST_STATE_PAUSED;
+    GstState pending = GST_STATE_VOID_PENDING;
+    gst_element_get_state(pipeline_, &state, &pending, 0);
+    const GstState target = pending != GST_STATE_VOID_PENDING ? pending : state;
+    gst_element_set_state(pipeline_, GST_STATE_READY);
+    if (GraphSucceeded(changeState(target))) {
+        waitSettled(kSettleTimeoutMs);
+    }
 }
 
 GraphResult GstMediaGraph::SetPositions(GraphTime current) {
@@ -413,8 +386,8 @@ GraphResult GstMediaGraph::SetPositions(GraphTime current) {
 }
 
 GraphResult GstMediaGraph::SetRate(double rate) {
-    if (!(rate > 0.0)) {
-        return fail(kGraphInvalidArg, QStringLiteral("The rate must be above 0"));
+    if (!(rate > 0.0) || !std::isfinite(rate)) {
+        return fail(kGraphInvalidArg, QStringLiteral("The rate must be a number above 0"));
     }
     GraphTime position = 0;
     GraphResult hr = GetCurrentPosition(position);
@@ -422,6 +395,9 @@ GraphResult GstMediaGraph::SetRate(double rate) {
         return hr;
     }
     hr = seek(rate, position);
+    if (hr == kGraphFalse) {
+        return fail(kGraphFail, QStringLiteral("The graph cannot change the rate of this file"));
+    }
     if (GraphSucceeded(hr)) {
         rate_ = rate;
     }

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "jukebox/playback/gst_bus_queue.h"
+#include "jukebox/playback/gst_stream_time.h"
 #include "jukebox/playback/gst_video_output.h"
 #include "jukebox/playback/media_graph.h"
 
@@ -79,7 +80,8 @@ private:
     GraphResult waitSettled(int timeoutMs);
     GraphResult stateChangeFailure();
     GraphResult seek(double rate, GraphTime position);
-    bool estimateDuration(int64_t& duration);  // in nanoseconds
+    GraphResult seekIgnored(GraphTime position);
+    void restartStream();
     // Handles the messages the streaming threads queued, on the caller's thread.
     void processMessages();
     void handleMessage(GstMessage* message);
@@ -89,10 +91,7 @@ private:
     GstElement* pipeline_ = nullptr;
     GstElement* panorama_ = nullptr;
     double rate_ = 1.0;
-    // At the end of the stream the position is held at max(position, duration) until
-    // the next seek, stop or file, so that callers see both equal.
-    bool endLatched_ = false;
-    GraphTime endPosition_ = 0;
+    GstStreamTime time_;
     GraphResult streamError_ = kGraphOk;  // the first error the pipeline posted
     QHash<GraphResult, QString> errorTexts_;
     std::deque<GraphEvent> events_;

@@ -222,9 +222,14 @@ void MediaEngine::SeekTo(int ms) {
     if (!hasGraph_) {
         return;
     }
-    const GraphTime target = static_cast<GraphTime>(ms) * kGraphUnitsPerMs;
+    GraphTime target = static_cast<GraphTime>(ms) * kGraphUnitsPerMs;
+    // Beyond the end the graph would take the target as the position, and the end
+    // of the track would then be reported there.
+    if (duration_ > 0 && target > duration_) {
+        target = duration_;
+    }
     if (query(GraphInterface::Seeking) && GraphSucceeded(graph_.SetPositions(target))) {
-        lastPositionMs_ = ms;
+        lastPositionMs_ = toMs(target);
     }
     // A paused or stopped graph shows the picture at the new position.
     if ((engineState_ == Stopped || engineState_ == Paused) && query(GraphInterface::Control)) {
@@ -233,13 +238,12 @@ void MediaEngine::SeekTo(int ms) {
     }
 }
 
-void MediaEngine::SetRate(double rate) {
-    if (!hasGraph_) {
-        return;
+bool MediaEngine::SetRate(double rate) {
+    // An absurd rate would be kept by the graph for every later seek.
+    if (!hasGraph_ || !std::isfinite(rate) || rate <= 0.0 || rate > kMaxRate) {
+        return false;
     }
-    if (query(GraphInterface::Seeking)) {
-        graph_.SetRate(rate);
-    }
+    return query(GraphInterface::Seeking) && GraphSucceeded(graph_.SetRate(rate));
 }
 
 int MediaEngine::GetPositionMs() {
@@ -281,8 +285,13 @@ void MediaEngine::OnGraphEvent() {
             window_.fullScreenLost();
         } else if (event.code == kEventLengthChanged || event.code == kEventComplete) {
             // Some files tell their true length only while they play; the end-of-track
-            // poll compares the position with this value.
+            // poll compares the position with this value, and the position slider
+            // takes its range from it.
+            const GraphTime before = duration_;
             readDuration(false);
+            if (duration_ != before) {
+                window_.durationChanged(GetDurationMs());
+            }
         }
         graph_.FreeEventParams(event);
     }

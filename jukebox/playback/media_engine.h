@@ -39,8 +39,11 @@ public:
     void Pause();
     void Stop();
     void Rewind();
+    // A target beyond the known duration seeks to the end.
     void SeekTo(int ms);
-    void SetRate(double rate);
+    // False, with the rate left as it was, for a rate that is not finite, not above
+    // 0 or above kMaxRate, without a graph, or when the graph refuses it.
+    bool SetRate(double rate);
 
     // 0 without a graph; the last position read when the graph cannot say.
     int GetPositionMs();
@@ -79,6 +82,8 @@ public:
 
     // The failure message's longest platform text.
     static constexpr int kMaxErrorText = 160;
+    // The fastest rate offered; beyond it the graph cannot keep up anyway.
+    static constexpr double kMaxRate = 16.0;
 
 private:
     bool CreateGraph();

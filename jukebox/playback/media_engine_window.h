@@ -25,4 +25,7 @@ public:
 
     // A new graph was opened: the filters dialog lists its filters again.
     virtual void refreshFilters() = 0;
+    // The duration of the open file became known better while it played (the
+    // position slider takes its range from it).
+    virtual void durationChanged(int durationMs) = 0;
 };

@@ -18,7 +18,8 @@ struct GstEngineRig {
     RecordingEngineWindow window;
     RecordingUiService ui;
     ExtensionLists lists{ui,
-                         {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg")},
+                         {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg"),
+                          QStringLiteral("flac")},
                          {QStringLiteral("webm")}};
     MediaEngine engine{graph, window, ui, [this](const QString& extension) {
                            return lists.ClassifyExtension(extension);

@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <cmath>
+#include <filesystem>
+#include <limits>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/playback/gst_filter_inspector.h"
 #include "jukebox/playback/gst_media_graph.h"
 #include "tests/jukebox/playback/gst_engine_rig.h"
@@ -52,9 +55,13 @@ struct Clip {
 
 const Clip kClips[] = {
     {"wav", &TestMedia::wav, &TestMedia::wavMs},
+    {"8-bit wav of odd size", &TestMedia::wav8Odd, &TestMedia::wav8OddMs},
     {"mp3 with Xing header", &TestMedia::mp3Xing, &TestMedia::mp3XingMs},
     {"mp3 without header", &TestMedia::mp3Plain, &TestMedia::mp3PlainMs},
+    {"vbr mp3 without header, quiet at first", &TestMedia::mp3VbrQuietStart,
+     &TestMedia::mp3VbrQuietStartMs},
     {"ogg", &TestMedia::ogg, &TestMedia::oggMs},
+    {"flac", &TestMedia::flac, &TestMedia::flacMs},
 };
 
 TEST_F(GstPlaybackTest, OpenCuesPausedWithTheRightDuration) {
@@ -79,6 +86,15 @@ TEST_F(GstPlaybackTest, OpensNamesBeyondAsciiAndAddresses) {
     ASSERT_TRUE(engine.OpenMedia(unicodePath)) << ui.messages.join(u'|').toStdString();
     EXPECT_NEAR(engine.GetDurationMs(), media.wavMs, media.wavMs / 100);
     ASSERT_TRUE(engine.OpenMedia(QUrl::fromLocalFile(unicodePath).toString()));
+    EXPECT_NEAR(engine.GetDurationMs(), media.wavMs, media.wavMs / 100);
+
+    // A name in GBK bytes (the moon, again), which is no UTF-8.
+    const QByteArray gbkPath =
+        LocalPathBytes(QFileInfo(media.wav).path()) + "/\xD4\xC2\xC1\xC1.wav";
+    std::filesystem::copy_file(media.wav.toStdString(), gbkPath.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(engine.OpenMedia(PathFromLocalBytes(gbkPath)))
+        << ui.messages.join(u'|').toStdString();
     EXPECT_NEAR(engine.GetDurationMs(), media.wavMs, media.wavMs / 100);
     EXPECT_TRUE(ui.messages.isEmpty());
 }
@@ -113,19 +129,28 @@ TEST_F(GstPlaybackTest, RunPauseAndStop) {
 TEST_F(GstPlaybackTest, PositionAdvancesWithTheRate) {
     ASSERT_TRUE(engine.OpenMedia(media.ogg));
     engine.Run();
-    for (double rate : {1.0, 2.0}) {
-        engine.SetRate(rate);
-        // Let the rate change settle, then measure over 250 ms of wall time.
+    // Lets a rate change settle, then measures over 250 ms of wall time.
+    auto measuredRate = [&] {
         const int settled = engine.GetPositionMs() + 30;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.GetPositionMs() >= settled; }, kWaitMs));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return engine.GetPositionMs() >= settled; }, kWaitMs));
         QElapsedTimer clock;
         clock.start();
         const int start = engine.GetPositionMs();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return clock.elapsed() >= 250; }, kWaitMs));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clock.elapsed() >= 250; }, kWaitMs));
         const double advanced = engine.GetPositionMs() - start;
-        const double measured = advanced / static_cast<double>(clock.elapsed());
-        EXPECT_NEAR(measured, rate, 0.25 * rate) << "rate " << rate;
+        return advanced / static_cast<double>(clock.elapsed());
+    };
+    for (double rate : {1.0, 2.0}) {
+        EXPECT_TRUE(engine.SetRate(rate));
+        EXPECT_NEAR(measuredRate(), rate, 0.25 * rate) << "rate " << rate;
     }
+    // Rates that are not finite or absurd are refused; the rate stays, also for
+    // the seeks after them.
+    EXPECT_FALSE(engine.SetRate(std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(engine.SetRate(1e300));
+    engine.SeekTo(100);
+    EXPECT_NEAR(measuredRate(), 2.0, 0.5);
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 TEST_F(GstPlaybackTest, SeekWhilePausedOrStoppedLandsExactly) {
@@ -153,7 +178,9 @@ TEST_F(GstPlaybackTest, AtTheEndThePositionEqualsTheDuration) {
         {"mp3 with Xing header", &TestMedia::mp3Xing},
         {"mp3 without header", &TestMedia::mp3Plain},
         {"vbr mp3 without header", &TestMedia::mp3VbrPlain},
+        {"8-bit wav of odd size", &TestMedia::wav8Odd},
         {"ogg", &TestMedia::ogg},
+        {"flac", &TestMedia::flac},
         {"webm", &TestMedia::video},
     };
     for (const EndClip& clip : clips) {

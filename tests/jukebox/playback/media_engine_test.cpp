@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <limits>
 
 #include "jukebox/options/extension_lists.h"
 #include "tests/jukebox/playback/fake_media_graph.h"
@@ -266,14 +267,62 @@ TEST_F(MediaEngineTest, TimeCrossesInMillisecondsTruncatedTowardZero) {
         graph.position = c.position;
         EXPECT_EQ(engine.GetPositionMs(), c.ms) << c.position;
     }
+    graph.duration = 21474836479999;  // known better while playing
+    graph.events = {{kEventLengthChanged, 0, 0}};
+    engine.OnGraphEvent();
     graph.calls.clear();
     engine.SeekTo(2147483647);  // 64-bit: no overflow on the way
     EXPECT_EQ(graph.operations().value(0), QStringLiteral("SetPositions(21474836470000)"));
+    graph.duration = 99999999;
+    graph.events = {{kEventLengthChanged, 0, 0}};
+    engine.OnGraphEvent();
     // The duration is read once, at the open, and outlives the graph.
     graph.duration = 5;
     engine.ReleaseGraph();
     EXPECT_EQ(engine.GetDurationMs(), 9999);
     EXPECT_EQ(engine.GetPositionMs(), 0);
+}
+
+TEST_F(MediaEngineTest, SeeksBeyondTheKnownDurationGoToTheEnd) {
+    graph.duration = 25000000;
+    openQuietly(kAudio);
+    for (int target : {7500, 2500, 2147483647}) {
+        graph.calls.clear();
+        engine.SeekTo(target);
+        EXPECT_EQ(graph.operations().value(0), QStringLiteral("SetPositions(25000000)")) << target;
+        graph.script(QStringLiteral("GetCurrentPosition"), {kGraphFail});
+        EXPECT_EQ(engine.GetPositionMs(), 2500) << target;
+    }
+    graph.calls.clear();
+    engine.SeekTo(2499);
+    EXPECT_EQ(graph.operations().value(0), QStringLiteral("SetPositions(24990000)"));
+    // A duration the graph could not give leaves the target alone.
+    graph.script(QStringLiteral("GetDuration"), {kGraphFail});
+    openQuietly(kAudio);
+    engine.SeekTo(7500);
+    EXPECT_EQ(graph.operations().value(0), QStringLiteral("SetPositions(75000000)"));
+}
+
+TEST_F(MediaEngineTest, RatesThatAreNotFiniteOrBeyondSixteenAreRefused) {
+    EXPECT_FALSE(engine.SetRate(1.0));  // no graph
+    openQuietly(kAudio);
+    const double refused[] = {std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN(),
+                              1e300,
+                              16.0001,
+                              0.0,
+                              -1.0};
+    for (double rate : refused) {
+        EXPECT_FALSE(engine.SetRate(rate)) << rate;
+    }
+    EXPECT_TRUE(graph.calls.isEmpty()) << graph.calls.join(u' ').toStdString();
+    EXPECT_TRUE(engine.SetRate(16.0));
+    EXPECT_TRUE(engine.SetRate(0.25));
+    graph.script(QStringLiteral("SetRate"), {kGraphFail});
+    EXPECT_FALSE(engine.SetRate(2.0));
+    EXPECT_EQ(graph.operations(), list({"SetRate(16)", "SetRate(0.25)", "SetRate(2)"}));
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 TEST_F(MediaEngineTest, PositionTheGraphCannotGiveIsTheLastOneKnown) {
@@ -447,7 +496,7 @@ TEST_F(MediaEngineTest, GraphEventsAreAllTakenAndFullScreenLostReturnsToWindowed
     QCoreApplication::postEvent(&window, new QEvent(kGraphEventType));
     QCoreApplication::sendPostedEvents(&window);
     EXPECT_EQ(window.graphNotices, 1);
-    EXPECT_EQ(window.calls, list({"fullScreenLost"}));
+    EXPECT_EQ(window.calls, list({"fullScreenLost", "durationChanged(2048)"}));
     EXPECT_EQ(
         graph.operations(),
         list({"GetEvent", "FreeEventParams(17)", "GetEvent", "FreeEventParams(18)", "GetEvent",
@@ -455,11 +504,17 @@ TEST_F(MediaEngineTest, GraphEventsAreAllTakenAndFullScreenLostReturnsToWindowed
     EXPECT_EQ(engine.GetDurationMs(), 2048);
     EXPECT_TRUE(ui.messages.isEmpty());
 
-    // The end of the stream re-reads the duration too; a failed read keeps it.
-    graph.events = {{kEventComplete, 0, 0}};
+    // The end of the stream re-reads the duration too; a failed read keeps it, and
+    // the window hears only of a duration that changed.
+    window.calls.clear();
+    graph.events = {{kEventComplete, 0, 0}, {kEventLengthChanged, 0, 0}};
     graph.script(QStringLiteral("GetDuration"), {kGraphFail});
     engine.OnGraphEvent();
     EXPECT_EQ(engine.GetDurationMs(), 2048);
+    graph.duration = 20512345;
+    graph.events = {{kEventComplete, 0, 0}};
+    engine.OnGraphEvent();
+    EXPECT_EQ(window.calls, list({"durationChanged(2051)"}));
 
     engine.ReleaseGraph();
     graph.calls.clear();

@@ -9,6 +9,10 @@ void RecordingEngineWindow::videoOutputBound(bool firstOpen) {
                            : QStringLiteral("videoOutputBound"));
 }
 
+void RecordingEngineWindow::durationChanged(int durationMs) {
+    calls.append(QStringLiteral("durationChanged(%1)").arg(durationMs));
+}
+
 void RecordingEngineWindow::presentFrame(const QImage& frame) {
     ++frameCount;
     lastFrame = frame;

@@ -24,6 +24,7 @@ public:
     void videoOutputBound(bool firstOpen) override;
     void fullScreenLost() override { calls.append(QStringLiteral("fullScreenLost")); }
     void refreshFilters() override { calls.append(QStringLiteral("refreshFilters")); }
+    void durationChanged(int durationMs) override;
 
     void presentFrame(const QImage& frame) override;
     void placeOutput(const QRect& rect) override { outputRect = rect; }

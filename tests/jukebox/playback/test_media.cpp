@@ -23,27 +23,52 @@ void appendLe(std::string& out, uint32_t value, int bytes) {
     }
 }
 
-// 16-bit stereo PCM: a 440 Hz tone on the left, 660 Hz on the right.
-std::string wavBytes(int samples) {
-    const uint32_t dataSize = static_cast<uint32_t>(samples) * 4;
+std::string wavHeader(int channels, int rate, int bits, uint32_t dataSize) {
+    const int blockAlign = channels * bits / 8;
     std::string out = "RIFF";
-    appendLe(out, 36 + dataSize, 4);
+    appendLe(out, 36 + dataSize + (dataSize & 1), 4);  // with the pad byte
     out += "WAVEfmt ";
     appendLe(out, 16, 4);
     appendLe(out, 1, 2);  // PCM
-    appendLe(out, 2, 2);
-    appendLe(out, kRate, 4);
-    appendLe(out, kRate * 4, 4);
-    appendLe(out, 4, 2);
-    appendLe(out, 16, 2);
+    appendLe(out, channels, 2);
+    appendLe(out, rate, 4);
+    appendLe(out, rate * blockAlign, 4);
+    appendLe(out, blockAlign, 2);
+    appendLe(out, bits, 2);
     out += "data";
     appendLe(out, dataSize, 4);
+    return out;
+}
+
+// 16-bit stereo PCM: a 440 Hz tone on the left, 660 Hz on the right.
+std::string wavBytes(int samples) {
+    std::string out = wavHeader(2, kRate, 16, static_cast<uint32_t>(samples) * 4);
     for (int i = 0; i < samples; ++i) {
         double t = static_cast<double>(i) / kRate;
         auto left = static_cast<int16_t>(8000 * std::sin(2 * M_PI * 440 * t));
         auto right = static_cast<int16_t>(8000 * std::sin(2 * M_PI * 660 * t));
         appendLe(out, static_cast<uint16_t>(left), 2);
         appendLe(out, static_cast<uint16_t>(right), 2);
+    }
+    return out;
+}
+
+// Mono PCM of 8 or 24 bits at 22.05 kHz; an odd number of samples gives an odd data
+// size, which a valid file follows with a pad byte.
+std::string monoWavBytes(int bits, int samples) {
+    const int bytesPerSample = bits / 8;
+    const auto dataSize = static_cast<uint32_t>(samples * bytesPerSample);
+    std::string out = wavHeader(1, kRate / 2, bits, dataSize);
+    for (int i = 0; i < samples; ++i) {
+        const double wave = std::sin(2 * M_PI * 440 * i / (kRate / 2.0));
+        if (bits == 8) {
+            out.push_back(static_cast<char>(128 + static_cast<int>(100 * wave)));
+        } else {
+            appendLe(out, static_cast<uint32_t>(static_cast<int32_t>(4000000 * wave)), 3);
+        }
+    }
+    if (dataSize & 1) {
+        out.push_back('\0');
     }
     return out;
 }
@@ -78,8 +103,18 @@ std::string audioSource() {
            " ! audio/x-raw,rate=44100,channels=2 ! ";
 }
 
-QString encode(const std::filesystem::path& path, const std::string& chain) {
-    std::string description = chain + " ! filesink location=\"" + path.string() + "\"";
+// Branches into a concat element named parts: 0.9 s of silence, then 1.6 s of noise.
+std::string quietThenLoud() {
+    const std::string format =
+        " samplesperbuffer=1024 ! audio/x-raw,rate=44100,channels=2 ! parts. ";
+    return " audiotestsrc wave=silence num-buffers=40" + format +
+           "audiotestsrc wave=white-noise num-buffers=68" + format;
+}
+
+// Runs chain into a file at path; branches are further chains that feed it.
+QString encode(const std::filesystem::path& path, const std::string& chain,
+               const std::string& branches = std::string()) {
+    std::string description = chain + " ! filesink location=\"" + path.string() + "\" " + branches;
     return runPipeline(description) ? QString::fromStdString(path.string()) : QString();
 }
 
@@ -89,6 +124,13 @@ TestMedia makeMedia(const TempDir& dir) {
     media.wav = QString::fromStdString((dir / "tone.wav").string());
     media.wavMs = kSamples * 1000.0 / kRate;
 
+    constexpr int kOddSamples = 22051;  // a second at 22.05 kHz, and one more
+    writeFileBytes(dir / "odd8.wav", monoWavBytes(8, kOddSamples));
+    media.wav8Odd = QString::fromStdString((dir / "odd8.wav").string());
+    writeFileBytes(dir / "odd24.wav", monoWavBytes(24, kOddSamples));
+    media.wav24Odd = QString::fromStdString((dir / "odd24.wav").string());
+    media.wav8OddMs = media.wav24OddMs = kOddSamples * 1000.0 / (kRate / 2);
+
     media.mp3Xing = encode(dir / "xing.mp3", audioSource() + "lamemp3enc ! xingmux");
     media.mp3Plain =
         encode(dir / "plain.mp3", audioSource() + "lamemp3enc target=bitrate cbr=true bitrate=128");
@@ -96,9 +138,15 @@ TestMedia makeMedia(const TempDir& dir) {
     media.mp3XingMs = mp3LengthMs(media.mp3Xing);
     media.mp3PlainMs = mp3LengthMs(media.mp3Plain);
     media.mp3VbrPlainMs = mp3LengthMs(media.mp3VbrPlain);
+    media.mp3VbrQuietStart =
+        encode(dir / "quiet-start.mp3", "concat name=parts ! audioconvert ! lamemp3enc quality=0",
+               quietThenLoud());
+    media.mp3VbrQuietStartMs = mp3LengthMs(media.mp3VbrQuietStart);
 
     media.ogg = encode(dir / "tone.ogg", audioSource() + "vorbisenc ! oggmux");
     media.oggMs = kSamples * 1000.0 / kRate;
+    media.flac = encode(dir / "tone.flac", audioSource() + "flacenc");
+    media.flacMs = kSamples * 1000.0 / kRate;
 
     media.video = encode(dir / "red.webm",
                          "videotestsrc pattern=red num-buffers=30 ! "
@@ -136,17 +184,11 @@ double mp3LengthMs(const QString& path) {
             continue;
         }
         const qsizetype length = 144000 * bitrate / kRate + padding;
+        // A Xing or Info frame describes the file and is not played.
         const QByteArray tag = bytes.mid(pos + 36, 4);
-        if (tag == "Xing" || tag == "Info") {
-            // The header's own count of the frames is the length the file claims.
-            const QByteArray count = bytes.mid(pos + 44, 4);
-            if (count.size() == 4) {
-                frames = (long{at(pos + 44)} << 24) | (long{at(pos + 45)} << 16) |
-                         (long{at(pos + 46)} << 8) | long{at(pos + 47)};
-                break;
-            }
+        if (tag != "Xing" && tag != "Info") {
+            ++frames;
         }
-        ++frames;
         pos += length;
     }
     return frames * 1152 * 1000.0 / kRate;

@@ -2,24 +2,34 @@
 
 #include <QString>
 
-// Media files the playback tests play, made once per test program: a WAV written
-// byte by byte, MP3s and an Ogg Vorbis made with GStreamer's encoders, a small VP8
-// video of a known size and colour, and a text file named like an MP3.
+// Media files the playback tests play, made once per test program: WAVs written
+// byte by byte, MP3s, an Ogg Vorbis and a FLAC made with GStreamer's encoders, a
+// small VP8 video of a known size and colour, and a text file named like an MP3.
 struct TestMedia {
     QString wav;
+    QString wav8Odd;      // 8-bit mono with an odd data size and its pad byte
+    QString wav24Odd;     // the same in 24 bits
     QString mp3Xing;      // VBR with a Xing header
     QString mp3Plain;     // CBR without any header
     QString mp3VbrPlain;  // VBR without a header: its length is learnt while playing
+    // VBR without a header, quiet at first and loud after: its first frames are
+    // small, so their bit rate says little of the whole file.
+    QString mp3VbrQuietStart;
     QString ogg;
+    QString flac;
     QString video;
     QString notMedia;
 
     // The true lengths in milliseconds (for the MP3s counted from their frames).
     double wavMs = 0;
+    double wav8OddMs = 0;
+    double wav24OddMs = 0;
     double mp3XingMs = 0;
     double mp3PlainMs = 0;
     double mp3VbrPlainMs = 0;
+    double mp3VbrQuietStartMs = 0;
     double oggMs = 0;
+    double flacMs = 0;
     double videoMs = 0;
 
     static constexpr int kVideoWidth = 320;
@@ -29,6 +39,7 @@ struct TestMedia {
 // Makes the files on the first call; an empty path means a file could not be made.
 const TestMedia& testMedia();
 
-// The length of an MPEG-1 Layer III file from its frames, or from the frame count of its
-// Xing or Info header when it has one.
+// The playing length of an MPEG-1 Layer III file at 44.1 kHz from its frames. A Xing
+// or Info frame is not counted: decoders drop it (and the count in the header that
+// GStreamer's xingmux writes includes it).
 double mp3LengthMs(const QString& path);
