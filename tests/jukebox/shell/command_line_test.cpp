@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <vector>
 
 #include "jukebox/common/path_functions.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -31,6 +35,17 @@ TEST(CommandLineTest, TheFileIsTheFirstArgumentThatIsNoOption) {
 TEST(CommandLineTest, BytesThatAreNoUtf8ComeThroughUnchanged) {
     const CommandLine line = parse({"caf\xe9 \xc4\xe3.mp3"}, "/home/\xb0\xa1");
     EXPECT_EQ(LocalPathBytes(line.file), QByteArray("/home/\xb0\xa1/caf\xe9 \xc4\xe3.mp3"));
+}
+
+TEST(CommandLineTest, TheCurrentFolderKeepsItsBytes) {
+    TempDir temp;
+    const std::filesystem::path folder = temp / "caf\xe9";
+    std::filesystem::create_directory(folder);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const QString current = CurrentFolder();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(LocalPathBytes(current), QByteArray::fromStdString(folder.string()));
 }
 
 }  // namespace
