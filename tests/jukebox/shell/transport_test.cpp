@@ -331,10 +331,4 @@ TEST_F(TransportTest, TheBossKeyPausesWhatPlayedAndBringsItBack) {
     EXPECT_FALSE(view.videoVisible);
 }
 
-TEST_F(TransportTest, ALongerDurationLearntWhilePlayingReachesTheControls) {
-    transport.DurationChanged(125500);
-    EXPECT_EQ(view.sliderRange.value(ControlId::Position), 125500);
-    EXPECT_EQ(view.totalSeconds, 125);
-}
-
 }  // namespace
