@@ -6,6 +6,7 @@
 class MediaEngine;
 class TracklistStore;
 class TransportView;
+struct KeyAction;
 
 // The jukebox's transport: the modes (stopped, playing, paused), loop and random,
 // opening the current track, the position poll and the end of a track, seek
@@ -34,6 +35,10 @@ public:
     // the volume, balance and seek steps, by button or menu id). False for an id
     // that is not the transport's, which the window then handles itself.
     bool OnCommand(int id);
+    // Carries out what a key maps to when it is the transport's (its commands, the
+    // seek and speed steps, the boss key); false for the rest, which the window
+    // handles itself.
+    bool OnKeyAction(const KeyAction& action);
 
     // Opens EntryAt(-1) and applies the mode to it; false when the list is empty or
     // the engine refuses the file.
@@ -41,12 +46,17 @@ public:
     // The 500 ms poll: position to the slider and time display; the end of a track
     // while playing skips.
     void PollPosition();
+    // The engine learnt the open file's duration better while it played.
+    void DurationChanged(int ms);
 
     // s seconds from the seek buttons (delay kSeekButtonDelayMs) or the arrow keys
     // (kSeekKeyDelayMs); steps accumulate and are committed once, delay after the
     // last one.
     void SeekStep(int seconds, int commitDelayMs);
     bool seekPending() const { return seekPending_; }
+    int seekTarget() const { return seekTarget_; }
+    // Timer 3236: the pending seek goes to the engine now.
+    void CommitSeek();
     // X and Z: speed -/+ kSpeedStep within kMinSpeed..kMaxSpeed.
     void ChangeSpeed(double delta);
     double speed() const { return speed_; }
@@ -59,15 +69,33 @@ public:
     // A volume or balance drag set the engine: the time display shows the number
     // for a second.
     void showNumberForAWhile(int value);
+    // Timer 3208: the time display shows time again.
+    void TimeModeBack();
+    bool showingNumber() const { return timeModeTimer_.isActive(); }
 
     Mode mode() const { return mode_; }
     bool loop() const { return loop_; }
     bool random() const { return random_; }
     // From the settings at start ("OptionRandom").
     void setRandom(bool on);
+    // Shows the mode, loop and random on freshly built controls.
+    void ShowState();
 
 private:
-    // ... the implementation's own.
+    void Play();
+    void PauseResume();
+    void Stop();
+    void Home();
+    void Skip();
+    void ToggleLoop();
+    void ToggleRandom();
+    void VolumeStep(int step);
+    void BalanceStep(int step);
+    // The play, pause and stop buttons, the lamp and the animation for mode.
+    void showMode(Mode mode);
+    // The engine follows the mode after a new file was opened.
+    void applyModeToEngine();
+
     MediaEngine& engine_;
     TracklistStore& tracklist_;
     TransportView& view_;
@@ -78,6 +106,8 @@ private:
     int seekTarget_ = 0;
     double speed_ = 1.0;
     bool bossHidden_ = false;
+    Mode bossSavedMode_ = Mode::Stopped;
+    bool bossSavedVideo_ = false;
     Drag drag_ = Drag::None;
     QTimer seekTimer_;      // 3236
     QTimer timeModeTimer_;  // 3208

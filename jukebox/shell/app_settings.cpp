@@ -1,0 +1,140 @@
+#include "jukebox/shell/app_settings.h"
+
+#include <QLatin1StringView>
+#include <QSettings>
+
+#include "taglib/tag_record.h"
+
+namespace {
+
+// The settings file of this user: ~/.config/Quillamo/velorine.conf on Linux.
+class SettingsGroup {
+public:
+    SettingsGroup() : settings_(QStringLiteral("Quillamo"), QStringLiteral("velorine")) {
+        settings_.beginGroup(QStringLiteral("Settings"));
+    }
+
+    // A number that is absent or not a number gives fallback. Numbers come back
+    // as text in a new process, so they are always converted with toInt().
+    int number(const char* key, int fallback) const {
+        const QVariant value = settings_.value(QLatin1StringView(key));
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        return value.isValid() && ok ? n : fallback;
+    }
+    bool flag(const char* key, bool fallback) const { return number(key, fallback ? 1 : 0) != 0; }
+    QString text(const char* key, const QString& fallback) const {
+        const QVariant value = settings_.value(QLatin1StringView(key));
+        return value.isValid() ? value.toString() : fallback;
+    }
+    QPoint point(const char* x, const char* y, QPoint fallback) const {
+        return {number(x, fallback.x()), number(y, fallback.y())};
+    }
+    QSize size(const char* width, const char* height, QSize fallback) const {
+        return {number(width, fallback.width()), number(height, fallback.height())};
+    }
+
+    void setNumber(const char* key, int value) {
+        settings_.setValue(QLatin1StringView(key), value);
+    }
+    void setFlag(const char* key, bool value) { setNumber(key, value ? 1 : 0); }
+    void setText(const char* key, const QString& value) {
+        settings_.setValue(QLatin1StringView(key), value);
+    }
+    void setPoint(const char* x, const char* y, QPoint value) {
+        setNumber(x, value.x());
+        setNumber(y, value.y());
+    }
+    void setSize(const char* width, const char* height, QSize value) {
+        setNumber(width, value.width());
+        setNumber(height, value.height());
+    }
+
+private:
+    QSettings settings_;
+};
+
+void loadWindows(const SettingsGroup& in, const AppSettings& defaults, AppSettings& out) {
+    out.mainPos = in.point("MainX", "MainY", defaults.mainPos);
+    out.playPos = in.point("PlayX", "PlayY", defaults.playPos);
+    out.coverPos = in.point("CoverX", "CoverY", defaults.coverPos);
+    out.coverSize = in.size("CoversizeX", "CoversizeY", defaults.coverSize);
+    out.dictPos = in.point("DictX", "DictY", defaults.dictPos);
+    out.dictSize = in.size("DictsizeX", "DictsizeY", defaults.dictSize);
+    out.tlistPos = in.point("TlistX", "TlistY", defaults.tlistPos);
+    out.tlistSize = in.size("TlistsizeX", "TlistsizeY", defaults.tlistSize);
+    out.optionPos = in.point("OptionX", "OptionY", defaults.optionPos);
+}
+
+void loadTagPage(const SettingsGroup& in, const TagPageSettings& defaults, TagPageSettings& out) {
+    using T = TagPageSettings;
+    out.useMarlow = in.flag(T::kMarlowKey, defaults.useMarlow);
+    out.useWinampGenres = in.flag(T::kWinampGenresKey, defaults.useWinampGenres);
+    out.useAutoTranslate = in.flag(T::kAutoTranslateKey, defaults.useAutoTranslate);
+    out.primaryFormat = in.text(T::kPrimaryFormatKey, defaults.primaryFormat);
+    out.alternateFormat = in.text(T::kAlternateFormatKey, defaults.alternateFormat);
+    out.listFormat = in.text(T::kListFormatKey, defaults.listFormat);
+}
+
+void loadGeneral(const SettingsGroup& in, const GeneralSettings& defaults, GeneralSettings& out) {
+    using G = GeneralSettings;
+    out.scrollText = in.flag(G::kScrollTextKey, defaults.scrollText);
+    out.codePage = in.number(G::kCodePageKey, defaults.codePage);
+    out.autoplay = in.flag(G::kAutoplayKey, defaults.autoplay);
+    out.popupDelay = in.number(G::kPopupDelayKey, defaults.popupDelay);
+    out.alwaysOnTop = false;
+}
+
+}  // namespace
+
+void AppSettings::applyTagOptions(TagRecord& record) const {
+    tagPage.applyTo(record);
+    record.defaultCodePage = general.codePage;
+    record.selectCodePage = true;
+}
+
+void LoadAppSettings(AppSettings& settings) {
+    const AppSettings defaults;
+    const SettingsGroup in;
+    settings.random = in.flag("OptionRandom", defaults.random);
+    settings.trackfile = in.text("Trackfile", defaults.trackfile);
+    settings.volume = in.number("Volume", defaults.volume);
+    settings.balance = in.number("Balance", defaults.balance);
+    loadWindows(in, defaults, settings);
+    settings.skinName = in.text("Skinname", defaults.skinName);
+    loadTagPage(in, defaults.tagPage, settings.tagPage);
+    loadGeneral(in, defaults.general, settings.general);
+    settings.loaded = true;
+}
+
+// In the order of the settings table, each value from its owner.
+void SaveAppSettings(const AppSettings& settings) {
+    SettingsGroup out;
+    out.setFlag("OptionRandom", settings.random);
+    out.setNumber(GeneralSettings::kDisplayModeKey, settings.general.displayMode);
+    out.setText("Trackfile", settings.trackfile);
+    out.setNumber("Volume", settings.volume);
+    out.setNumber("Balance", settings.balance);
+    out.setPoint("MainX", "MainY", settings.mainPos);
+    out.setPoint("PlayX", "PlayY", settings.playPos);
+    out.setPoint("CoverX", "CoverY", settings.coverPos);
+    out.setSize("CoversizeX", "CoversizeY", settings.coverSize);
+    out.setPoint("DictX", "DictY", settings.dictPos);
+    out.setSize("DictsizeX", "DictsizeY", settings.dictSize);
+    out.setPoint("TlistX", "TlistY", settings.tlistPos);
+    out.setSize("TlistsizeX", "TlistsizeY", settings.tlistSize);
+    out.setPoint("OptionX", "OptionY", settings.optionPos);
+    out.setText("Skinname", settings.skinName);
+    const TagPageSettings& tag = settings.tagPage;
+    out.setFlag(TagPageSettings::kMarlowKey, tag.useMarlow);
+    out.setFlag(TagPageSettings::kWinampGenresKey, tag.useWinampGenres);
+    out.setFlag(TagPageSettings::kAutoTranslateKey, tag.useAutoTranslate);
+    out.setText(TagPageSettings::kPrimaryFormatKey, tag.primaryFormat);
+    out.setText(TagPageSettings::kAlternateFormatKey, tag.alternateFormat);
+    out.setText(TagPageSettings::kListFormatKey, tag.listFormat);
+    const GeneralSettings& general = settings.general;
+    out.setFlag(GeneralSettings::kScrollTextKey, general.scrollText);
+    out.setNumber(GeneralSettings::kCodePageKey, general.codePage);
+    out.setFlag(GeneralSettings::kAutoplayKey, general.autoplay);
+    out.setNumber(GeneralSettings::kPopupDelayKey, general.popupDelay);
+}

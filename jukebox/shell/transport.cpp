@@ -1,0 +1,333 @@
+#include "jukebox/shell/transport.h"
+
+#include <algorithm>
+
+#include "jukebox/playback/media_engine.h"
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/key_map.h"
+#include "jukebox/shell/transport_view.h"
+#include "jukebox/tracklist/tracklist_store.h"
+
+namespace {
+
+// The time display's modes.
+constexpr int kShowTime = 1;
+constexpr int kShowNumber = 2;
+
+// Home goes to the previous track only this early in a track.
+constexpr int kHomeRewindAfterMs = 1499;
+
+QString onOff(bool on) {
+    return on ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+}  // namespace
+
+Transport::Transport(MediaEngine& engine, TracklistStore& tracklist, TransportView& view,
+                     QObject* parent)
+    : QObject(parent), engine_(engine), tracklist_(tracklist), view_(view) {
+    seekTimer_.setSingleShot(true);
+    seekTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&seekTimer_, &QTimer::timeout, this, &Transport::CommitSeek);
+    timeModeTimer_.setSingleShot(true);
+    timeModeTimer_.setInterval(kTimeModeBackMs);
+    connect(&timeModeTimer_, &QTimer::timeout, this, &Transport::TimeModeBack);
+}
+
+bool Transport::OnCommand(int id) {
+    switch (id) {
+        case ControlId::Play:
+        case CommandId::Play:
+            Play();
+            return true;
+        case ControlId::Pause:
+        case CommandId::PauseResume:
+            PauseResume();
+            return true;
+        case ControlId::Stop:
+        case CommandId::Stop:
+            Stop();
+            return true;
+        case ControlId::Home:
+        case CommandId::Home:
+            Home();
+            return true;
+        case ControlId::End:
+        case CommandId::End:
+            Skip();
+            return true;
+        case ControlId::Loop:
+            ToggleLoop();
+            return true;
+        case ControlId::Random:
+            ToggleRandom();
+            return true;
+        case ControlId::BalRight:
+        case CommandId::BalanceRight:
+            BalanceStep(1);
+            return true;
+        case ControlId::BalLeft:
+        case CommandId::BalanceLeft:
+            BalanceStep(-1);
+            return true;
+        case ControlId::VolUp:
+        case CommandId::VolumeUp:
+            VolumeStep(1);
+            return true;
+        case ControlId::VolDown:
+        case CommandId::VolumeDown:
+            VolumeStep(-1);
+            return true;
+        case ControlId::PosForward:
+            SeekStep(3, kSeekButtonDelayMs);
+            return true;
+        case ControlId::PosRewind:
+            SeekStep(-3, kSeekButtonDelayMs);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Transport::OnKeyAction(const KeyAction& action) {
+    switch (action.kind) {
+        case KeyAction::Kind::Command:
+            return OnCommand(action.command);
+        case KeyAction::Kind::Seek:
+            SeekStep(action.seekSeconds, kSeekKeyDelayMs);
+            return true;
+        case KeyAction::Kind::Speed:
+            ChangeSpeed(action.speedDelta);
+            return true;
+        case KeyAction::Kind::Boss:
+            BossKey();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Transport::showMode(Mode mode) {
+    view_.setButtonOn(ControlId::Play, mode != Mode::Stopped);
+    view_.setButtonOn(ControlId::Pause, mode == Mode::Paused);
+    view_.setButtonOn(ControlId::Stop, mode == Mode::Stopped);
+    view_.setAnimationRunning(mode == Mode::Playing);
+    view_.setLampState(ControlId::PmLamp, mode == Mode::Playing ? 1 : mode == Mode::Paused ? 2 : 0);
+}
+
+void Transport::ShowState() {
+    showMode(mode_);
+    view_.setButtonOn(ControlId::Loop, loop_);
+    view_.setButtonOn(ControlId::Random, random_);
+    view_.setTrayPlayChecked(mode_ != Mode::Stopped);
+}
+
+void Transport::Play() {
+    mode_ = Mode::Playing;
+    showMode(mode_);
+    engine_.Run();
+    view_.clearHover(ControlId::Play);
+    view_.setTrayPlayChecked(true);
+    view_.popupText(QStringLiteral("Mode: Play"));
+}
+
+void Transport::PauseResume() {
+    if (mode_ == Mode::Stopped) {
+        return;
+    }
+    if (mode_ == Mode::Playing) {
+        mode_ = Mode::Paused;
+        showMode(mode_);
+        engine_.Pause();
+        view_.popupText(QStringLiteral("Mode: Pause"));
+    } else {
+        mode_ = Mode::Playing;
+        showMode(mode_);
+        engine_.Run();
+        view_.popupText(QStringLiteral("Mode: Resume"));
+    }
+}
+
+void Transport::Stop() {
+    mode_ = Mode::Stopped;
+    showMode(mode_);
+    engine_.Stop();
+    view_.clearHover(ControlId::Stop);
+    view_.setTrayPlayChecked(false);
+    view_.popupText(QStringLiteral("Mode: Stop"));
+}
+
+void Transport::Home() {
+    if (engine_.GetPositionMs() > kHomeRewindAfterMs || random_ || loop_) {
+        engine_.Rewind();
+    } else if (tracklist_.PreviousTrack(loop_, random_)) {
+        OpenCurrentTrack();
+    }
+    view_.clearHover(ControlId::Home);
+    view_.popupText(QStringLiteral("Mode: Home"));
+}
+
+void Transport::Skip() {
+    if (loop_) {
+        Home();
+    } else if (tracklist_.NextTrack(loop_, random_)) {
+        OpenCurrentTrack();
+    }
+    view_.clearHover(ControlId::End);
+}
+
+void Transport::ToggleLoop() {
+    loop_ = !loop_;
+    view_.setButtonOn(ControlId::Loop, loop_);
+    view_.panelPopup(PanelPopup::Loop, -1.0);
+    view_.clearHover(ControlId::Loop);
+    view_.popupText(QStringLiteral("Loop: ") + onOff(loop_));
+}
+
+void Transport::ToggleRandom() {
+    random_ = !random_;
+    view_.setButtonOn(ControlId::Random, random_);
+    view_.panelPopup(PanelPopup::Random, -1.0);
+    view_.clearHover(ControlId::Random);
+    view_.popupText(QStringLiteral("Random: ") + onOff(random_));
+}
+
+void Transport::setRandom(bool on) {
+    random_ = on;
+    view_.setButtonOn(ControlId::Random, random_);
+}
+
+void Transport::VolumeStep(int step) {
+    const int volume = std::clamp(engine_.GetVolume() + step, 0, 100);
+    view_.setSliderValue(ControlId::Volume, volume);
+    engine_.SetVolume(volume);
+    showNumberForAWhile(volume);
+    view_.popupText(QStringLiteral("Volume: %1").arg(volume));
+}
+
+void Transport::BalanceStep(int step) {
+    const int balance = std::clamp(engine_.GetBalance() + step, -100, 100);
+    view_.setSliderValue(ControlId::Balance, balance);
+    engine_.SetBalance(balance);
+    showNumberForAWhile(balance);
+}
+
+void Transport::showNumberForAWhile(int value) {
+    view_.setTimeMode(kShowNumber);
+    view_.showTimeNumber(value);
+    timeModeTimer_.start();
+}
+
+void Transport::TimeModeBack() {
+    timeModeTimer_.stop();
+    view_.setTimeMode(kShowTime);
+}
+
+void Transport::SeekStep(int seconds, int commitDelayMs) {
+    if (!seekPending_) {
+        seekTarget_ = engine_.GetPositionMs() / 1000;
+        seekPending_ = true;
+    }
+    seekTarget_ = std::min(std::max(seekTarget_ + seconds, 0), engine_.GetDurationMs() / 1000);
+    seekTimer_.start(commitDelayMs);
+    view_.showTimeSeconds(seekTarget_);
+    view_.setSliderValue(ControlId::Position, seekTarget_ * 1000);
+    view_.popupText(QStringLiteral("Mode: Seek"));
+}
+
+void Transport::CommitSeek() {
+    seekTimer_.stop();
+    seekPending_ = false;
+    engine_.SeekTo(seekTarget_ * 1000);
+}
+
+void Transport::ChangeSpeed(double delta) {
+    speed_ = std::clamp(speed_ + delta, kMinSpeed, kMaxSpeed);
+    engine_.SetRate(speed_);
+    view_.panelPopup(PanelPopup::Speed, speed_);
+    view_.popupText(QString::asprintf("Speed: %1.2fX", speed_));
+}
+
+void Transport::BossKey() {
+    if (!bossHidden_) {
+        bossSavedMode_ = mode_;
+        bossSavedVideo_ = view_.videoWindowVisible();
+        if (mode_ == Mode::Playing) {
+            PauseResume();
+        }
+        view_.setVideoWindowVisible(false);
+        bossHidden_ = true;
+    } else {
+        if (bossSavedVideo_) {
+            view_.setVideoWindowVisible(true);
+        }
+        if (bossSavedMode_ == Mode::Playing) {
+            Play();
+        }
+        bossHidden_ = false;
+    }
+}
+
+void Transport::PollPosition() {
+    if (drag_ == Drag::Position || seekPending_) {
+        return;
+    }
+    const int position = engine_.GetPositionMs();
+    if (drag_ == Drag::None) {
+        view_.setSliderValue(ControlId::Position, position);
+        if (position / 1000 != view_.timeSeconds()) {
+            view_.showTimeSeconds(position / 1000);
+        }
+    }
+    // Only a track that plays can end: paused at its last frame it stays there.
+    if (position == engine_.GetDurationMs() && mode_ == Mode::Playing) {
+        Skip();
+    }
+}
+
+void Transport::DurationChanged(int ms) {
+    view_.setSliderRange(ControlId::Position, ms);
+    view_.setTimeTotalSeconds(ms / 1000);
+}
+
+void Transport::applyModeToEngine() {
+    switch (mode_) {
+        case Mode::Playing:
+            engine_.Run();
+            break;
+        case Mode::Paused:
+            engine_.Pause();
+            break;
+        case Mode::Stopped:
+            engine_.Stop();
+            break;
+    }
+}
+
+bool Transport::OpenCurrentTrack() {
+    engine_.Stop();
+    if (tracklist_.EntryCount() == 0) {
+        return false;
+    }
+    view_.setPanelBits(true, PanelBit::Opening);
+    view_.setTimeTotalSeconds(0);
+    view_.showTimeSeconds(0);
+    view_.setSliderValue(ControlId::Position, 0);
+    const TrackEntry entry = tracklist_.EntryAt(-1);
+    view_.setLampState(ControlId::TagLamp, entry.mappingKind);
+    view_.setLampState(ControlId::AvLamp, entry.mediaKind);
+    if (!engine_.OpenMedia(entry.path)) {
+        view_.setPanelBits(false, PanelBit::Text | PanelBit::Opening);
+        return false;
+    }
+    DurationChanged(engine_.GetDurationMs());
+    applyModeToEngine();
+    view_.setPanelBits(true, PanelBit::Text);
+    view_.setPanelBits(false, PanelBit::Opening);
+    view_.panelShowPrimary();
+    view_.trackOpened(entry);
+    speed_ = 1.0;
+    engine_.SetRate(speed_);
+    view_.popupText(entry.name);
+    return true;
+}
