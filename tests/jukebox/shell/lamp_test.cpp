@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "jukebox/shell/anim_lamp.h"
+#include "jukebox/shell/skin_slider.h"
 #include "jukebox/shell/status_lamp.h"
+#include "jukebox/shell/time_display.h"
 #include "jukebox/skin/skin_description.h"
 #include "tests/jukebox/shell/control_images.h"
 
@@ -41,7 +43,7 @@ TEST(AnimLamp, StepsAndWrapsWhileRunningAndKeepsItsFrameWhenStopped) {
     QWidget face;
     face.resize(40, 40);
     CAnimLamp anim(&face);
-    anim.setup(lampEntry({12, 6}, 3, 5),
+    anim.setup(lampEntry({12, 6}, 3, 30),
                StackedBands({12, 6}, {TestColour(0), TestColour(1), TestColour(2)}));
     face.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&face));
@@ -52,7 +54,7 @@ TEST(AnimLamp, StepsAndWrapsWhileRunningAndKeepsItsFrameWhenStopped) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return anim.frame() == 1; }, 5000));
     anim.setRunning(false);
     EXPECT_EQ(GrabbedPixel(anim, {6, 3}), TestColour(1));
-    QTest::qWait(60);
+    QTest::qWait(100);
     EXPECT_EQ(anim.frame(), 1);
     EXPECT_EQ(GrabbedPixel(anim, {6, 3}), TestColour(1));
 
@@ -63,6 +65,28 @@ TEST(AnimLamp, StepsAndWrapsWhileRunningAndKeepsItsFrameWhenStopped) {
     EXPECT_FALSE(anim.ticking());
     face.show();
     EXPECT_TRUE(anim.ticking());
+}
+
+// A skin that describes neither the control nor its bitmaps: the control
+// stays hidden, and setting and painting it stays safe.
+TEST(Controls, UndescribedEntriesStayHidden) {
+    QWidget face;
+    const SkinEntry none;
+    CSkinSlider slider(1038, true, &face);
+    slider.setup(none, SkinSliderBitmaps());
+    slider.setValue(-30);
+    CTimeDisplay time(&face);
+    time.setup(none, SkinView());
+    time.setSeconds(65);
+    CAnimLamp anim(&face);
+    anim.setup(none, QImage());
+    anim.setRunning(true);
+    face.show();
+    for (QWidget* control : std::initializer_list<QWidget*>{&slider, &time, &anim}) {
+        EXPECT_FALSE(control->isVisible());
+        control->grab();
+    }
+    EXPECT_FALSE(anim.ticking());
 }
 
 }  // namespace
