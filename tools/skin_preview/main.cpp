@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "jukebox/shell/slider_model.h"
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
 #include "jukebox/ui/console_ui_service.h"
@@ -16,19 +17,6 @@ namespace {
 QImage band(const QImage& strip, int index, int count) {
     int h = strip.height() / count;
     return strip.copy(0, index * h, strip.width(), h);
-}
-
-// The track colour at a thumb offset, as the sliders mix it.
-QRgb trackColour(const SkinEntry& e, int offset, int length) {
-    int half = (length + 1) / 2;
-    auto channel = [&](int shift) {
-        int a = (e.c1 >> shift) & 0xFF, b = (e.c2 >> shift) & 0xFF, c = (e.c3 >> shift) & 0xFF;
-        if (half == 0) {
-            return a;
-        }
-        return offset <= half ? a + (b - a) * offset / half : b + (c - b) * (offset - half) / half;
-    };
-    return qRgb(channel(16), channel(8), channel(0));
 }
 
 void drawSlider(QPainter& p, const SkinView& v, SkinKeyword keyword, double fraction) {
@@ -42,9 +30,13 @@ void drawSlider(QPainter& p, const SkinView& v, SkinKeyword keyword, double frac
     const bool vertical = e.orient == SkinVertical;
     const int length =
         vertical ? e.size.height() - b.thumbSize.height() : e.size.width() - b.thumbSize.width();
-    const int pixel = int(fraction * length);
-    const int offset = vertical ? length - pixel : pixel;
-    const QRgb colour = trackColour(e, offset, length);
+    // The jukebox's own slider arithmetic, over a range of 1000 (balance centred).
+    SliderModel model;
+    model.setGeometry(length, keyword == SkinBalance, vertical);
+    model.setRange(1000);
+    model.setValue(keyword == SkinBalance ? int(fraction * 2000) - 1000 : int(fraction * 1000));
+    const int offset = model.thumbOffset();
+    const QRgb colour = model.trackColour(e.c1, e.c2, e.c3);
     for (int y = 0; y < track.height(); ++y) {
         for (int x = 0; x < track.width(); ++x) {
             if ((mask.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
