@@ -239,6 +239,13 @@ TEST_F(TrackPanelTest, GlyphModeDrawsTheCellOfEachCharacterOnTheBackground) {
     }
     EXPECT_EQ(image.pixel(7 * kCell + 1, 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(39, 0), qRgb(0, 0, 0));
+
+    // A line too wide to keep as one image is drawn cell by cell instead.
+    track.artist = QString(9000, u'Z');
+    openTrack();
+    const int renders = panel->lineImage().renderCount();
+    EXPECT_EQ(shot().pixel(39, 2), cellColour('Z' - 32));
+    EXPECT_EQ(panel->lineImage().renderCount(), renders);
 }
 
 TEST_F(TrackPanelTest, AScrollTickMovesThePictureWithoutDrawingTheLineAgain) {
