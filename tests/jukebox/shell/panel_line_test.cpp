@@ -7,46 +7,35 @@
 
 namespace {
 
-const QString kTrack = QStringLiteral("Artist - Title");
-
-PanelLine choose(int popup, int bits, bool loop = false, bool random = false, double speed = 1.0) {
-    PanelLineState state;
-    state.popupKind = popup;
-    state.stateBits = bits;
-    state.loopOn = loop;
-    state.randomOn = random;
-    state.popupSpeed = speed;
-    return ChoosePanelLine(state, kTrack);
+QString line(int popup, int bits, bool loop = false, bool random = false, double speed = 1) {
+    const PanelLine chosen =
+        ChoosePanelLine(PanelLineState{popup, speed, bits, loop, random}, QStringLiteral("A - T"));
+    // Only the track text may scroll.
+    EXPECT_EQ(chosen.isTrackText, chosen.text == QStringLiteral("A - T"));
+    return chosen.text;
 }
 
-PanelLine fixed(const char* text) {
-    return {QString::fromLatin1(text), false};
-}
-
-TEST(PanelLineTest, PopUpsNameTheirStateAndHideEverythingElse) {
+TEST(PanelLineTest, PopUpsFirstThenOpeningThenTheTrackElseNoMedia) {
     const int all = PanelBit::Opening | PanelBit::Text | PanelBit::Alternate;
-    EXPECT_EQ(choose(PanelPopup::Scan, all | PanelBit::Scanning), fixed("Scan: start"));
-    EXPECT_EQ(choose(PanelPopup::Scan, all), fixed("Scan: stop"));
-    EXPECT_EQ(choose(PanelPopup::Sort, all | PanelBit::Sorting), fixed("Sort: start"));
-    EXPECT_EQ(choose(PanelPopup::Sort, PanelBit::Scanning), fixed("Sort: stop"));
-    EXPECT_EQ(choose(PanelPopup::Loop, all, true, false), fixed("Loop: on"));
-    EXPECT_EQ(choose(PanelPopup::Loop, all, false, true), fixed("Loop: off"));
-    EXPECT_EQ(choose(PanelPopup::Random, all, false, true), fixed("Random: on"));
-    EXPECT_EQ(choose(PanelPopup::Random, all, true, false), fixed("Random: off"));
-    EXPECT_EQ(choose(PanelPopup::Speed, all, false, false, 1.5), fixed("Speed: 1.50X"));
-    EXPECT_EQ(choose(PanelPopup::Speed, 0, false, false, 0.25), fixed("Speed: 0.25X"));
-    EXPECT_EQ(choose(PanelPopup::Speed, 0, false, false, 16), fixed("Speed: 16.00X"));
-}
+    EXPECT_EQ(line(PanelPopup::Scan, all | PanelBit::Scanning), QStringLiteral("Scan: start"));
+    EXPECT_EQ(line(PanelPopup::Scan, all), QStringLiteral("Scan: stop"));
+    EXPECT_EQ(line(PanelPopup::Sort, all | PanelBit::Sorting), QStringLiteral("Sort: start"));
+    EXPECT_EQ(line(PanelPopup::Sort, PanelBit::Scanning), QStringLiteral("Sort: stop"));
+    EXPECT_EQ(line(PanelPopup::Loop, all, true, false), QStringLiteral("Loop: on"));
+    EXPECT_EQ(line(PanelPopup::Loop, all, false, true), QStringLiteral("Loop: off"));
+    EXPECT_EQ(line(PanelPopup::Random, all, false, true), QStringLiteral("Random: on"));
+    EXPECT_EQ(line(PanelPopup::Random, all, true, false), QStringLiteral("Random: off"));
+    EXPECT_EQ(line(PanelPopup::Speed, all, false, false, 1.5), QStringLiteral("Speed: 1.50X"));
+    EXPECT_EQ(line(PanelPopup::Speed, 0, false, false, 16), QStringLiteral("Speed: 16.00X"));
 
-TEST(PanelLineTest, WithoutAPopUpTheBitsChoose) {
-    EXPECT_EQ(choose(0, 0), fixed("No media file opened"));
-    EXPECT_EQ(choose(0, PanelBit::Scroll | PanelBit::Scanning), fixed("No media file opened"));
-    EXPECT_EQ(choose(0, PanelBit::Opening | PanelBit::Text), fixed("Opening..."));
-    EXPECT_EQ(choose(0, PanelBit::Text), (PanelLine{kTrack, true}));
-    // The alternate display shows the text even with no track open.
-    EXPECT_EQ(choose(0, PanelBit::Alternate), (PanelLine{kTrack, true}));
-    // A kind that names no pop-up leaves the choice to the bits.
-    EXPECT_EQ(choose(1, PanelBit::Text), (PanelLine{kTrack, true}));
+    EXPECT_EQ(line(0, PanelBit::Scroll | PanelBit::Scanning),
+              QStringLiteral("No media file opened"));
+    EXPECT_EQ(line(0, PanelBit::Opening | PanelBit::Text), QStringLiteral("Opening..."));
+    EXPECT_EQ(line(0, PanelBit::Text), QStringLiteral("A - T"));
+    // The alternate display shows the text even with no track open, and a kind
+    // that names no pop-up leaves the choice to the bits.
+    EXPECT_EQ(line(0, PanelBit::Alternate), QStringLiteral("A - T"));
+    EXPECT_EQ(line(1, PanelBit::Text), QStringLiteral("A - T"));
 }
 
 }  // namespace
