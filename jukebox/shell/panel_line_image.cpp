@@ -33,7 +33,8 @@ void PanelLineImage::setLook(const PanelLook& look) {
 
 int PanelLineImage::measure(const QString& line) const {
     if (look_.glyphs) {
-        return int(line.size()) * look_.cell.width();
+        // A sheet that never loaded leaves the cell size invalid (-1).
+        return int(line.size()) * std::max(0, look_.cell.width());
     }
     return QFontMetrics(look_.font).horizontalAdvance(line);
 }

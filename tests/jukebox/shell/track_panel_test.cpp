@@ -119,6 +119,11 @@ TEST_F(TrackPanelTest, TracksOpenInThePrimaryFormatAndRightClickTogglesTheAltern
     QTest::mouseDClick(panel.get(), Qt::LeftButton);
     EXPECT_EQ(doubleClicks.count(), 1);
 
+    // Glyph mode without a sheet: only the background, and nothing to scroll.
+    panel->Setup(panelEntry(SkinGlyphs, 40, kCellHeight), SkinView{});
+    EXPECT_EQ(panel->scroll().textWidth(), 0);
+    EXPECT_EQ(shot().pixel(1, 1), qRgb(0, 0, 0));
+
     SkinEntry hidden = panelEntry(SkinGlyphs, 40, kCellHeight);
     hidden.show = SkinHidden;
     panel->Setup(hidden, view);
