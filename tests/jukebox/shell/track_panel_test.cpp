@@ -1,0 +1,263 @@
+// The track panel on the offscreen platform: which line it shows as tracks open
+// and pop-ups come and go, the primary and alternate formats, the scroll on its
+// real timers, and the pixels of glyph and font mode.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/track_panel.h"
+#include "jukebox/tracklist/tag_page_settings.h"
+
+namespace {
+
+constexpr int kCell = 4;  // glyph cells of the test sheet: 4 x 5 pixels
+constexpr int kCellHeight = 5;
+
+QRgb cellColour(int n) {
+    return qRgb(20 + n * 2, 230 - n * 2, 100 + n);
+}
+
+// A glyph sheet whose every cell is one colour of its own.
+QImage glyphSheet() {
+    QImage sheet(32 * kCell, 3 * kCellHeight, QImage::Format_RGB32);
+    for (int n = 0; n < 96; ++n) {
+        for (int y = 0; y < kCellHeight; ++y) {
+            for (int x = 0; x < kCell; ++x) {
+                sheet.setPixel((n % 32) * kCell + x, (n / 32) * kCellHeight + y, cellColour(n));
+            }
+        }
+    }
+    return sheet;
+}
+
+SkinEntry panelEntry(int fontMode, int w, int h) {
+    SkinEntry e;
+    e.show = SkinVisible;
+    e.fontMode = fontMode;
+    e.x = 3;
+    e.y = 4;
+    e.w = w;
+    e.h = h;
+    e.step = 4;
+    e.period = 10;
+    e.rect = QRect(e.x, e.y, w, h);
+    return e;
+}
+
+class TrackPanelTest : public testing::Test {
+protected:
+    TrackPanelTest() {
+        formats.primaryFormat = QStringLiteral("%a - %n");
+        formats.alternateFormat = QStringLiteral("%n (%d)");
+        track.artist = QStringLiteral("Artist");
+        track.name = QStringLiteral("Title");
+        track.date = QStringLiteral("1999");
+        view.alpha = glyphSheet();
+        view.glyphCell = QSize(kCell, kCellHeight);
+        window.resize(400, 100);
+        panel = std::make_unique<CTrackPanel>(
+            formats, [this] { return track; }, [this] { return loop; }, [this] { return random; },
+            &window);
+    }
+
+    // A glyph-mode panel 40 pixels (ten cells) wide.
+    void setupGlyphs(int period = 10) {
+        SkinEntry e = panelEntry(SkinGlyphs, 40, kCellHeight);
+        e.period = period;
+        panel->Setup(e, view);
+    }
+
+    // The open sequence of the transport: opening, then the text in the primary format.
+    void openTrack() {
+        panel->SetBits(true, PanelBit::Opening | PanelBit::Text);
+        panel->SetBits(false, PanelBit::Opening);
+        panel->ShowPrimary();
+    }
+
+    QImage shot() { return panel->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    TagPageSettings formats;
+    TrackEntry track;
+    bool loop = false;
+    bool random = false;
+    SkinView view;
+    QWidget window;
+    std::unique_ptr<CTrackPanel> panel;
+};
+
+TEST_F(TrackPanelTest, TracksOpenInThePrimaryFormatAndRightClickTogglesTheAlternate) {
+    window.show();
+    setupGlyphs();
+    EXPECT_EQ(panel->geometry(), QRect(3, 4, 40, kCellHeight));
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("No media file opened"));
+    panel->SetBits(true, PanelBit::Opening | PanelBit::Text);
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Opening..."));
+    openTrack();
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Artist - Title"));
+    QSignalSpy doubleClicks(panel.get(), &CTrackPanel::doubleClicked);
+
+    QTest::mouseClick(panel.get(), Qt::RightButton);
+    EXPECT_EQ(panel->text(), QStringLiteral("Title (1999)"));
+    EXPECT_TRUE(panel->stateBits() & PanelBit::Alternate);
+    QTest::mouseClick(panel.get(), Qt::RightButton);
+    EXPECT_EQ(panel->text(), QStringLiteral("Artist - Title"));
+    EXPECT_FALSE(panel->stateBits() & PanelBit::Alternate);
+    EXPECT_EQ(doubleClicks.count(), 0);
+
+    panel->TogglePrimaryAlternate();  // the I key
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Title (1999)"));
+    track.name = QStringLiteral("Next");
+    openTrack();
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Artist - Next"));
+    EXPECT_FALSE(panel->stateBits() & PanelBit::Alternate);
+
+    QTest::mouseDClick(panel.get(), Qt::LeftButton);
+    EXPECT_EQ(doubleClicks.count(), 1);
+
+    // Glyph mode without a sheet: only the background, and nothing to scroll.
+    panel->Setup(panelEntry(SkinGlyphs, 40, kCellHeight), SkinView{});
+    EXPECT_EQ(panel->scroll().textWidth(), 0);
+    EXPECT_EQ(shot().pixel(1, 1), qRgb(0, 0, 0));
+
+    SkinEntry hidden = panelEntry(SkinGlyphs, 40, kCellHeight);
+    hidden.show = SkinHidden;
+    panel->Setup(hidden, view);
+    EXPECT_TRUE(panel->isHidden());
+}
+
+TEST_F(TrackPanelTest, APopUpShowsForTheDelayThenTheLineComesBack) {
+    setupGlyphs();
+    openTrack();
+    panel->setPopupDelayMs(150);
+
+    loop = true;
+    QElapsedTimer clock;
+    clock.start();
+    panel->Popup(PanelPopup::Loop);
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Loop: on"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->lineShown() == panel->text(); }, 10000));
+    EXPECT_GE(clock.elapsed(), 100);
+
+    panel->Popup(PanelPopup::Speed, 1.25);
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Speed: 1.25X"));
+    panel->popupElapsed();
+    panel->Popup(PanelPopup::Speed);  // no speed given: the last one stays
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Speed: 1.25X"));
+    panel->popupElapsed();
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Artist - Title"));
+}
+
+TEST_F(TrackPanelTest, AWideTitleRestsASecondThenScrollsBackAndForthOnTheTimers) {
+    track.artist = QStringLiteral("ABCDEFG");
+    track.name = QStringLiteral("HIJKL");  // "ABCDEFG - HIJKL": 15 cells, 60 pixels
+    setupGlyphs(0);
+    EXPECT_EQ(panel->scrollInterval(), 10) << "a period of 0 would spin";
+    panel->SetBits(true, PanelBit::Scroll);
+    QElapsedTimer clock;
+    clock.start();
+    openTrack();
+    const PanelScroll& s = panel->scroll();
+    ASSERT_EQ(s.textWidth(), 60);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.offset() < 0; }, 10000));
+    EXPECT_GE(clock.elapsed(), 900) << "moved before its one-second rest";
+    // Left until the right end meets the panel's right edge (60 - 20 = 40).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.offset() == -20; }, 10000));
+    clock.restart();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.offset() > -20; }, 10000));
+    EXPECT_GE(clock.elapsed(), 900) << "left the right end before its rest";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.offset() == 0 && !s.moving(); }, 10000));
+    EXPECT_TRUE(panel->holdPending());
+    EXPECT_FALSE(panel->scrollRunning());
+
+    // A pop-up puts the text home; when it ends the text rests again before moving.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.offset() < 0; }, 10000));
+    panel->Popup(PanelPopup::Random);
+    EXPECT_EQ(s.offset(), 0);
+    panel->popupElapsed();
+    EXPECT_TRUE(panel->holdPending());
+    EXPECT_EQ(s.offset(), 0);
+
+    // Scrolling switched off mid-run: the text goes home and stays there.
+    panel->holdElapsed();
+    panel->scrollTick();
+    EXPECT_EQ(s.offset(), -4);
+    panel->SetBits(false, PanelBit::Scroll);
+    EXPECT_EQ(s.offset(), 0);
+    panel->holdElapsed();
+    for (int i = 0; i < 20; ++i) {
+        panel->scrollTick();
+    }
+    EXPECT_EQ(s.offset(), 0);
+    EXPECT_FALSE(panel->scrollRunning());
+}
+
+TEST_F(TrackPanelTest, GlyphModeDrawsTheCellOfEachCharacterOnTheBackground) {
+    // An earlier font-mode skin with a red background, then a glyph-mode skin
+    // whose line states no colours (black).
+    SkinEntry red = panelEntry(SkinFontText, 40, kCellHeight);
+    red.bg = qRgb(255, 0, 0);
+    panel->Setup(red, view);
+    shot();
+    setupGlyphs();
+
+    track.artist = QStringLiteral("A~");
+    track.name = QString::fromUtf8("\u00e9\u4e2d\x7f\x1f ");
+    formats.primaryFormat = QStringLiteral("%a%n");
+    openTrack();
+    const QImage image = shot();
+    const int cells[] = {'A' - 32, '~' - 32, 95, 95, 95, 95, 0};
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(image.pixel(i * kCell + 1, 2), cellColour(cells[i]));
+        EXPECT_EQ(image.pixel(i * kCell + 3, 4), cellColour(cells[i]));
+    }
+    EXPECT_EQ(image.pixel(7 * kCell + 1, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(39, 0), qRgb(0, 0, 0));
+
+    // A line too wide to keep as one image is drawn cell by cell instead.
+    track.artist = QString(9000, u'Z');
+    openTrack();
+    const int renders = panel->lineImage().renderCount();
+    EXPECT_EQ(shot().pixel(39, 2), cellColour('Z' - 32));
+    EXPECT_EQ(panel->lineImage().renderCount(), renders);
+}
+
+TEST_F(TrackPanelTest, AScrollTickMovesThePictureWithoutDrawingTheLineAgain) {
+    track.artist = QStringLiteral("ABCDEFG");
+    track.name = QStringLiteral("HIJKL");
+    setupGlyphs();
+    panel->SetBits(true, PanelBit::Scroll);
+    openTrack();
+    EXPECT_EQ(shot().pixel(1, 1), cellColour('A' - 32));
+    const int renders = panel->lineImage().renderCount();
+    panel->holdElapsed();
+    for (int tick = 1; tick <= 3; ++tick) {
+        panel->scrollTick();
+        // Four pixels (one cell) further left each tick.
+        EXPECT_EQ(shot().pixel(1, 1), cellColour("ABCD"[tick] - 32));
+    }
+    EXPECT_EQ(panel->lineImage().renderCount(), renders);
+}
+
+TEST_F(TrackPanelTest, FontModeDrawsTheTextInFgOnBg) {
+    SkinEntry e = panelEntry(SkinFontText, 300, 18);
+    e.bg = qRgb(0, 0, 128);
+    e.fg = qRgb(255, 255, 0);
+    panel->Setup(e, view);
+    openTrack();
+    const QImage image = shot();
+    EXPECT_EQ(image.pixel(299, 9), qRgb(0, 0, 128));
+    int fg = 0;
+    for (int x = 0; x < 40 * 18; ++x) {
+        fg += image.pixel(x % 40, x / 40) == qRgb(255, 255, 0);
+    }
+    EXPECT_GT(fg, 10);
+}
+
+}  // namespace
