@@ -70,3 +70,15 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 QString CHelpWindow::plainText() const {
     return browser_->toPlainText();
 }
+
+QPoint CHelpWindow::PlaceBeside(const QRect& owner, QSize size, const QRect& screen) {
+    constexpr int kGap = 8;
+    QRect place(QPoint(owner.right() + 1 + kGap, owner.top()), size);
+    if (!screen.contains(place)) {
+        place.moveRight(owner.left() - 1 - kGap);
+    }
+    if (!screen.contains(place)) {
+        place.moveCenter(screen.center());
+    }
+    return place.topLeft();
+}

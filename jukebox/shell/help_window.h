@@ -15,6 +15,10 @@ public:
     static QString HelpHtml();
     QString plainText() const;
 
+    // Where the window goes beside the owner's frame, within the screen: to its
+    // right, else to its left, else in the middle of the screen.
+    static QPoint PlaceBeside(const QRect& owner, QSize size, const QRect& screen);
+
 private:
     QTextBrowser* browser_;
 };

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
 #include <QToolTip>
 #include <QWindow>
 
@@ -180,6 +181,10 @@ void CVelorineWnd::ShowHelp() {
     }
     if (help_ == nullptr) {
         help_ = new CHelpWindow(this);
+        if (screen() != nullptr) {
+            help_->move(CHelpWindow::PlaceBeside(frameGeometry(), help_->size(),
+                                                 screen()->availableGeometry()));
+        }
     }
     help_->show();
     help_->raise();

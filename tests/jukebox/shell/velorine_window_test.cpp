@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -213,11 +214,40 @@ TEST_F(VelorineWindowTest, WithoutATrayMinimizingGoesToTheTaskbarAndHelpAlwaysHe
     CHelpWindow* help = wnd().helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(wnd().screen()->availableGeometry().contains(help->geometry()));
     const QString text = help->plainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Pause/resume"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Seek forward 10 s")));
     EXPECT_TRUE(text.contains(QStringLiteral("Switch view")));
     EXPECT_TRUE(text.contains(QStringLiteral("Volume control")));
+}
+
+// The tray icon's clicks: a single one skips once the double-click time has
+// passed; a double click restores the window and skips nothing.
+TEST(ShellTrayTest, ASingleClickSkipsAfterTheDoubleClickTimeAndADoubleClickRestores) {
+    ShellTray tray{QIcon()};
+    QList<int> commands;
+    QObject::connect(&tray, &ShellTray::command, [&](int id) { commands.append(id); });
+    QElapsedTimer clock;
+    clock.start();
+    tray.iconActivated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(tray.clickPending());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !commands.isEmpty(); }, kWaitMs));
+    EXPECT_GE(clock.elapsed(), QApplication::doubleClickInterval() - 20);
+    EXPECT_EQ(commands, QList<int>{ControlId::End});
+
+    commands.clear();
+    tray.iconActivated(QSystemTrayIcon::Trigger);
+    tray.iconActivated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(tray.clickPending());
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    EXPECT_EQ(commands, QList<int>{CommandId::MenuRestore});
+
+    tray.setPlayChecked(true);
+    EXPECT_TRUE(tray.playChecked());
+    const QList<QAction*> items = tray.trayMenu().actions();
+    EXPECT_TRUE(items.at(0)->isChecked());   // Play
+    EXPECT_FALSE(items.at(1)->isChecked());  // Stop
 }
 
 }  // namespace
