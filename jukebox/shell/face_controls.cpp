@@ -61,6 +61,9 @@ FaceControls::FaceControls(QWidget* face, PanelSources panel) {
     panel_ = new CTrackPanel(panel.formats, std::move(panel.currentEntry), std::move(panel.loopOn),
                              std::move(panel.randomOn), face);
     setTip(panel_, ControlId::Track);
+    // A right click there toggles the text format; it must not also open the
+    // face's system menu.
+    panel_->setContextMenuPolicy(Qt::PreventContextMenu);
     anim_ = new CAnimLamp(face);
     all_.insert(all_.end(), {time_, panel_, anim_});
 }

@@ -184,6 +184,14 @@ TEST_F(VelorineWindowTest, KeysReachTheTransportTheViewsAndThePanelAndTheBossKey
     CTrackPanel& panel = wnd().controls().panel();
     QTest::keyClick(&wnd(), Qt::Key_I);
     EXPECT_TRUE(panel.stateBits() & PanelBit::Alternate);
+    // A right click on the panel toggles it back, and opens no menu.
+    QTest::mouseClick(wnd().windowHandle(), Qt::RightButton, {}, panel.geometry().center());
+    EXPECT_FALSE(panel.stateBits() & PanelBit::Alternate);
+    EXPECT_FALSE(wnd().tray().systemMenu().isVisible());
+    QTest::mouseClick(wnd().windowHandle(), Qt::RightButton, {}, QPoint(150, 30));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return wnd().tray().systemMenu().isVisible(); }, kWaitMs));
+    wnd().tray().systemMenu().hide();
+    QTest::keyClick(&wnd(), Qt::Key_I);
     QTest::keyClick(&wnd(), Qt::Key_V);
     EXPECT_TRUE(QTest::qWaitFor([&] { return wnd().view() == 2 && !wnd().fading(); }, kWaitMs));
     EXPECT_EQ(wnd().size(), wnd().skin().alternate.face);
