@@ -152,7 +152,9 @@ void CVelorineWnd::OnCommand(int id) {
             tray_.popupSystemMenu(QCursor::pos());
             break;
         case ControlId::Ui:
-            ApplyView(targetView_ == 2 ? 1 : 2);
+            if (skin_.hasAlternate) {  // else there is nothing to switch to
+                ApplyView(targetView_ == 2 ? 1 : 2);
+            }
             break;
         case ControlId::Close:
             // Posted: the close sequence never runs inside a control's handler.
