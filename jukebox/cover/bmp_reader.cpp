@@ -4,6 +4,9 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <new>
+
+#include "jukebox/cover/regular_file.h"
 
 namespace {
 
@@ -268,11 +271,12 @@ QImage BmpReader::decode(QByteArrayView data) {
 }
 
 QImage BmpReader::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(path, file)) {
         return {};
     }
-    // Mapping spares a copy of large bitmaps; pipes and the like are read.
+    // Mapping spares a copy of large bitmaps; where a file system cannot map,
+    // the file is read.
     qint64 size = file.size();
     if (size > 0) {
         if (uchar* mapped = file.map(0, size)) {
@@ -281,5 +285,9 @@ QImage BmpReader::load(const QString& path) {
             return image;
         }
     }
-    return decode(file.readAll());
+    try {
+        return decode(file.readAll());
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
