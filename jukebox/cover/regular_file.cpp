@@ -40,8 +40,12 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes) {
     if (!OpenRegularFile(path, file)) {
         return false;
     }
-    // One byte more than allowed tells a file that is too large, whatever its
-    // size claims while it grows.
-    bytes = file.read(maxBytes + 1);
+    const qint64 size = file.size();
+    if (size > maxBytes) {
+        return false;
+    }
+    // One byte more than the size tells a file that grows meanwhile; the
+    // buffer is only as large as the file.
+    bytes = file.read(size + 1);
     return bytes.size() <= maxBytes && file.error() == QFileDevice::NoError;
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "jukebox/common/text_lines.h"
 #include "jukebox/cover/regular_file.h"
@@ -33,7 +34,7 @@ bool ReadSkinHeader(const QString& specPath, SkinListEntry& entry) {
         return false;
     }
     // One byte more tells whether the last line read may be cut.
-    ReadSkinHeaderText(file.read(kSkinHeaderBytes + 1), entry);
+    ReadSkinHeaderText(file.read(std::min(file.size(), kSkinHeaderBytes) + 1), entry);
     return true;
 }
 
