@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <QBuffer>
-#include <cstdlib>
 #include <random>
 
 #include <png.h>
@@ -220,10 +219,7 @@ TEST(HostileInput, DamagedSkinsAndArchivesLoadWithMessagesOnly) {
 // a spec.txt that inflates to many megabytes, and pipes under skin file names.
 TEST(HostileInput, KnownHostileSkinsLoadWithMessagesOnly) {
     TempDir dir;
-    std::filesystem::create_directories(dir / "tmp");
-    const char* oldTemporary = std::getenv("TMPDIR");
-    const std::string restoreTemporary = oldTemporary != nullptr ? oldTemporary : "";
-    setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+    TemporaryFolderAt temporary(dir / "tmp");
     writeFileBytes(dir / "tmp" / "spec.txt", "kept");
 
     const std::filesystem::path skins = dir / "skins";
@@ -270,11 +266,6 @@ TEST(HostileInput, KnownHostileSkinsLoadWithMessagesOnly) {
     EXPECT_EQ(listTree(skins), installed);
     EXPECT_EQ(listTree(dir / "tmp"), std::vector<std::string>{"spec.txt"});
     EXPECT_EQ(readFileBytes(dir / "tmp" / "spec.txt"), "kept");
-    if (oldTemporary != nullptr) {
-        setenv("TMPDIR", restoreTemporary.c_str(), 1);
-    } else {
-        unsetenv("TMPDIR");
-    }
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <cstdlib>
-#include <optional>
 
 #include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_list.h"
@@ -25,29 +23,6 @@ std::string header(const std::string& name) {
 QString localPath(const std::filesystem::path& path) {
     return PathFromLocalBytes(QByteArray::fromStdString(path.string()));
 }
-
-// Points the system's temporary folder elsewhere while it lives.
-class TemporaryFolderAt {
-public:
-    explicit TemporaryFolderAt(const std::filesystem::path& folder) {
-        const char* old = std::getenv("TMPDIR");
-        if (old != nullptr) {
-            old_ = old;
-        }
-        std::filesystem::create_directories(folder);
-        setenv("TMPDIR", folder.c_str(), 1);
-    }
-    ~TemporaryFolderAt() {
-        if (old_) {
-            setenv("TMPDIR", old_->c_str(), 1);
-        } else {
-            unsetenv("TMPDIR");
-        }
-    }
-
-private:
-    std::optional<std::string> old_;
-};
 
 class SkinListTest : public ::testing::Test {
 protected:
