@@ -32,6 +32,7 @@ struct PngJob {
     png_structp png = nullptr;
     png_infop info = nullptr;
     std::vector<png_byte> rgba;
+    std::vector<png_bytep> rows;
     PixelBuffer* out = nullptr;
 };
 
@@ -93,6 +94,7 @@ void setTransformations(PngJob& job, int depth, int colorType) {
 
 // An interlaced picture fills every row in several passes, so it is read whole;
 // any other is read a row at a time, and memory follows the data actually read.
+// A read error jumps out of here: everything that owns memory lives in job.
 void readPixels(PngJob& job, png_uint_32 width, png_uint_32 height, bool interlaced) {
     const size_t rowBytes = size_t(width) * 4;
     if (!interlaced) {
@@ -104,11 +106,11 @@ void readPixels(PngJob& job, png_uint_32 width, png_uint_32 height, bool interla
         return;
     }
     job.rgba.resize(rowBytes * height);
-    std::vector<png_bytep> rows(height);
+    job.rows.resize(height);
     for (png_uint_32 y = 0; y < height; ++y) {
-        rows[y] = job.rgba.data() + size_t(y) * rowBytes;
+        job.rows[y] = job.rgba.data() + size_t(y) * rowBytes;
     }
-    png_read_image(job.png, rows.data());
+    png_read_image(job.png, job.rows.data());
     appendOverWhite(*job.out, job.rgba.data(), size_t(width) * height);
 }
 
