@@ -8,7 +8,7 @@
 
 #include "jukebox/common/path_functions.h"
 
-int OpenRegularFileDescriptor(const QString& path) {
+int OpenRegularFileDescriptor(const QString& path, qint64* size) {
     // Non-blocking, so that opening a FIFO without a writer returns at once; the
     // flag means nothing to the regular files that are kept.
     int fd = ::open(LocalPathBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -19,6 +19,9 @@ int OpenRegularFileDescriptor(const QString& path) {
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return -1;
+    }
+    if (size != nullptr) {
+        *size = info.st_size;
     }
     return fd;
 }
