@@ -1,16 +1,46 @@
 #include "jukebox/skin/skin_packages.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <stdlib.h>
 
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+#include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_list_entry.h"
+#include "jukebox/skin/spec_parser.h"
 #include "jukebox/ui/ui_service.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A new folder, readable by this user only, named after pattern (whose last six
+// characters are XXXXXX); empty when none can be made.
+QByteArray makeFreshFolder(QByteArray pattern) {
+    return ::mkdtemp(pattern.data()) != nullptr ? pattern : QByteArray();
+}
+
+bool isOnCleanUpList(const QString& name) {
+    for (const QString& listed : SkinPackages::CleanUpList()) {
+        if (listed.compare(name, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 SkinPackages::SkinPackages(UiService& ui) : ui_(ui) {}
 
-SkinPackages::~SkinPackages() = default;
+SkinPackages::~SkinPackages() {
+    archive_.CloseArchive();
+    if (!privateRoot_.isEmpty()) {
+        std::error_code error;
+        fs::remove_all(fs::path(privateRoot_.toStdString()), error);
+    }
+}
 
 bool SkinPackages::IsArchivePath(const QString& path) {
     return QFileInfo(path).suffix().compare(u"vlz", Qt::CaseInsensitive) == 0;
@@ -37,32 +67,39 @@ const QStringList& SkinPackages::CleanUpList() {
     return list;
 }
 
-QString SkinPackages::UnpackingFolder(const QString& archivePath) {
-    if (!privateRoot_) {
-        privateRoot_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                       QStringLiteral("/velorine-skins-XXXXXX"));
+QString SkinPackages::makeUnpackingFolder() {
+    if (privateRoot_.isEmpty()) {
+        QByteArray temporary = qgetenv("TMPDIR");
+        if (temporary.isEmpty()) {
+            temporary = "/tmp";
+        }
+        privateRoot_ = makeFreshFolder(temporary + "/velorine-skins-XXXXXX");
+        if (privateRoot_.isEmpty()) {
+            return {};
+        }
     }
-    if (!privateRoot_->isValid()) {
-        return {};
-    }
-    return privateRoot_->filePath(QFileInfo(archivePath).completeBaseName());
+    const QByteArray folder = makeFreshFolder(privateRoot_ + "/skin-XXXXXX");
+    return folder.isEmpty() ? QString() : PathFromLocalBytes(folder);
 }
 
 QString SkinPackages::PrepareSkinFolder(const QString& path) {
     if (!IsArchivePath(path)) {
         return path;
     }
-    const QString folder = UnpackingFolder(path);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    const QString folder = makeUnpackingFolder();
+    if (folder.isEmpty()) {
         return {};
     }
+    unpacked_.insert(path, folder);
     archive_.CloseArchive();
     if (archive_.OpenArchive(path)) {
         const int count = archive_.ArchiveEntryCount();
         for (int i = 0; i < count; ++i) {
             // An entry that cannot be written is left out; a missing file is
-            // reported by the loader when it needs it.
-            archive_.ExtractEntry(i, folder);
+            // reported by the loader when it needs it. A spec.txt larger than
+            // the loader reads is not even written.
+            const bool spec = archive_.entryName(i).compare(u"spec.txt", Qt::CaseInsensitive) == 0;
+            archive_.ExtractEntry(i, folder, spec ? SpecParser::kMaxFileSize : -1);
         }
     }
     archive_.CloseArchive();
@@ -74,34 +111,39 @@ void SkinPackages::ReleaseSkinFolder(const QString& path) {
         return;
     }
     archive_.CloseArchive();
-    const QString folder = UnpackingFolder(path);
+    const QString folder = unpacked_.take(path);
     if (folder.isEmpty()) {
         return;
     }
-    QDir dir(folder);
-    for (const QString& name : CleanUpList()) {
-        dir.remove(name);
+    const fs::path unpacked(LocalPathBytes(folder).toStdString());
+    std::error_code error;
+    for (fs::directory_iterator it(unpacked, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code kindError;
+        const QString name =
+            PathFromLocalBytes(QByteArray::fromStdString(it->path().filename().string()));
+        if (!it->is_directory(kindError) && isOnCleanUpList(name)) {
+            fs::remove(it->path(), kindError);
+        }
     }
-    QDir().rmdir(folder);
+    // Fails, as it should, while anything else is left in the folder.
+    fs::remove(unpacked, error);
 }
 
 bool SkinPackages::ReadArchiveHeader(const QString& path, SkinListEntry& entry) {
-    const QString folder = UnpackingFolder(path);
     archive_.CloseArchive();
     bool found = false;
-    if (!folder.isEmpty() && QDir().mkpath(folder) && archive_.OpenArchive(path)) {
+    if (archive_.OpenArchive(path)) {
         int index = archive_.FindEntry(QStringLiteral("spec.txt"));
-        if (index >= 0 && archive_.ExtractEntry(index, folder)) {
-            const QString extracted = folder + QStringLiteral("/") + archive_.entryName(index);
+        QByteArray start;
+        // One byte more than the header needs tells whether its last line is cut.
+        if (index >= 0 && archive_.ReadEntryStart(index, kSkinHeaderBytes + 1, start)) {
+            ReadSkinHeaderText(start, entry);
             entry.path = path;
-            found = ReadSkinHeader(extracted, entry);
-            QFile::remove(extracted);
+            found = true;
         }
     }
     archive_.CloseArchive();
-    if (!folder.isEmpty()) {
-        QDir().rmdir(folder);
-    }
     if (!found) {
         ui_.showMessage(QStringLiteral("spec.txt") + QStringLiteral(" not found in ") + path);
     }
