@@ -21,15 +21,6 @@ QByteArray makeFreshFolder(QByteArray pattern) {
     return ::mkdtemp(pattern.data()) != nullptr ? pattern : QByteArray();
 }
 
-bool isOnCleanUpList(const QString& name) {
-    for (const QString& listed : SkinPackages::CleanUpList()) {
-        if (listed.compare(name, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 SkinPackages::SkinPackages(UiService& ui) : ui_(ui) {}
@@ -44,27 +35,6 @@ SkinPackages::~SkinPackages() {
 
 bool SkinPackages::IsArchivePath(const QString& path) {
     return QFileInfo(path).suffix().compare(u"vlz", Qt::CaseInsensitive) == 0;
-}
-
-const QStringList& SkinPackages::CleanUpList() {
-    static const QStringList list = {
-        QStringLiteral("a_anim.bmp"),    QStringLiteral("a_av.bmp"),
-        QStringLiteral("a_bslider.bmp"), QStringLiteral("a_bthumb.bmp"),
-        QStringLiteral("a_panel.bmp"),   QStringLiteral("a_pm.bmp"),
-        QStringLiteral("a_pslider.bmp"), QStringLiteral("a_pthumb.bmp"),
-        QStringLiteral("a_sep.bmp"),     QStringLiteral("a_tag.bmp"),
-        QStringLiteral("a_time.bmp"),    QStringLiteral("a_vslider.bmp"),
-        QStringLiteral("a_vthumb.bmp"),  QStringLiteral("a_alpha.bmp"),
-        QStringLiteral("m_anim.bmp"),    QStringLiteral("m_av.bmp"),
-        QStringLiteral("m_bslider.bmp"), QStringLiteral("m_bthumb.bmp"),
-        QStringLiteral("m_panel.bmp"),   QStringLiteral("m_pm.bmp"),
-        QStringLiteral("m_pslider.bmp"), QStringLiteral("m_pthumb.bmp"),
-        QStringLiteral("m_sep.bmp"),     QStringLiteral("m_tag.bmp"),
-        QStringLiteral("m_time.bmp"),    QStringLiteral("m_vslider.bmp"),
-        QStringLiteral("m_vthumb.bmp"),  QStringLiteral("m_alpha.bmp"),
-        QStringLiteral("spec.txt"),
-    };
-    return list;
 }
 
 QString SkinPackages::makeUnpackingFolder() {
@@ -115,19 +85,11 @@ void SkinPackages::ReleaseSkinFolder(const QString& path) {
     if (folder.isEmpty()) {
         return;
     }
-    const fs::path unpacked(LocalPathBytes(folder).toStdString());
+    // The folder was made for this one unpacking and nobody else writes into it,
+    // so all of it goes: entries beyond the skin's files (a readme, sub-folders)
+    // would otherwise pile up with every load until the program ends.
     std::error_code error;
-    for (fs::directory_iterator it(unpacked, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code kindError;
-        const QString name =
-            PathFromLocalBytes(QByteArray::fromStdString(it->path().filename().string()));
-        if (!it->is_directory(kindError) && isOnCleanUpList(name)) {
-            fs::remove(it->path(), kindError);
-        }
-    }
-    // Fails, as it should, while anything else is left in the folder.
-    fs::remove(unpacked, error);
+    fs::remove_all(fs::path(LocalPathBytes(folder).toStdString()), error);
 }
 
 bool SkinPackages::ReadArchiveHeader(const QString& path, SkinListEntry& entry) {

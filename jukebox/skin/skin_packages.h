@@ -24,17 +24,13 @@ public:
 
     // True for a path whose extension is "vlz" in any case.
     static bool IsArchivePath(const QString& path);
-    // The files a loaded skin leaves in its unpacking folder and that are
-    // deleted afterwards, in any case.
-    static const QStringList& CleanUpList();
-
     // The folder to read the skin from: a folder path is itself; an archive is
     // unpacked (every entry that can be, keeping its sub-folders) into a new
     // folder that is returned. Empty only when no private folder can be made.
     QString PrepareSkinFolder(const QString& path);
-    // After PrepareSkinFolder: for an archive, deletes the files of the clean-up
-    // list, whatever the case of their names, and then the unpacking folder if
-    // nothing else is left in it.
+    // After PrepareSkinFolder: for an archive, removes its unpacking folder with
+    // everything in it (the folder is this process's own, made for that one
+    // unpacking).
     void ReleaseSkinFolder(const QString& path);
 
     // The header of an archive's top-level spec.txt, read from the archive
