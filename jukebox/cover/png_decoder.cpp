@@ -14,6 +14,9 @@ namespace {
 // Deflate codes at most 258 bytes in two bits, so compressed data never
 // stands for more than 1032 times its size.
 constexpr qint64 kMaxInflation = 1032;
+// The largest chunk other than picture data that a cover may hold (colour
+// profiles and texts are a few kilobytes to a megabyte).
+constexpr png_alloc_size_t kMaxChunkBytes = 8 << 20;
 
 void readFromDevice(png_structp png, png_bytep data, png_size_t length) {
     auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
@@ -121,6 +124,15 @@ bool runPng(PngJob& job, QIODevice& source) {
     }
     png_set_read_fn(job.png, &source, readFromDevice);
     png_set_user_limits(job.png, ImageCodec::kMaxDimension, ImageCodec::kMaxDimension);
+    // libpng takes memory for a whole chunk as its header claims, before reading
+    // it: 60 bytes could ask for 2 GB. The cap below does not hold for every
+    // chunk in the libpng we build on, so the chunks of free size that a cover
+    // never needs (texts, colour profiles, palette suggestions, Exif) are also
+    // skipped unread, which takes no memory at all.
+    png_set_chunk_malloc_max(job.png, kMaxChunkBytes);
+    static const png_byte kSkipped[] = "iCCP\0iTXt\0tEXt\0zTXt\0sPLT\0eXIf";
+    png_set_keep_unknown_chunks(job.png, PNG_HANDLE_CHUNK_NEVER, kSkipped,
+                                int(sizeof kSkipped / 5));
     png_read_info(job.png, job.info);
     png_uint_32 width = 0;
     png_uint_32 height = 0;

@@ -243,6 +243,9 @@ TEST(ImageCodec, SizesTheDataCannotHoldAreRefusedBeforeTheirMemoryIsTaken) {
         {"interlacedPng", pngClaimingSize(16384, 16384, true), ImagePng},
         // Arithmetic decoding meets the end marker and goes on with zeros, silently.
         {"arithmeticJpeg", jpegClaimingSize(arithmeticJpeg, 16384, 16384, 8), ImageJpeg},
+        // An international text chunk after the header that claims 1.3 GB, of which 4 bytes follow.
+        {"hugeChunkPng",
+         pngClaimingSize(9, 6).insert(33, std::string("\x51\x00\x00\x00iTXtabcd", 12)), ImagePng},
     };
     EXPECT_EQ(cases[0].bytes.size(), 57u);
     for (const Case& c : cases) {
