@@ -1,9 +1,15 @@
 #include "jukebox/cover/bmp_reader.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <new>
+
+#include "jukebox/cover/regular_file.h"
 
 namespace {
 
@@ -268,18 +274,30 @@ QImage BmpReader::decode(QByteArrayView data) {
 }
 
 QImage BmpReader::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    qint64 size = 0;
+    int fd = OpenRegularFileDescriptor(path, &size);
+    if (fd < 0) {
         return {};
     }
-    // Mapping spares a copy of large bitmaps; pipes and the like are read.
-    qint64 size = file.size();
+    // Mapping spares a copy of large bitmaps (and, at every skin load, the
+    // calls a QFile would make); where a file system cannot map, the file is read.
     if (size > 0) {
-        if (uchar* mapped = file.map(0, size)) {
-            QImage image = decode(QByteArrayView(mapped, size));
-            file.unmap(mapped);
+        void* mapped = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapped != MAP_FAILED) {
+            ::close(fd);
+            QImage image = decode(QByteArrayView(static_cast<const char*>(mapped), size));
+            ::munmap(mapped, size_t(size));
             return image;
         }
     }
-    return decode(file.readAll());
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+    try {
+        return decode(file.readAll());
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }

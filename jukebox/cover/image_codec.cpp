@@ -1,13 +1,16 @@
 #include "jukebox/cover/image_codec.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "jukebox/cover/bmp_reader.h"
 #include "jukebox/cover/picture_decoders.h"
+#include "jukebox/cover/regular_file.h"
 
 ImageType ImageCodec::DetectImageType(QIODevice& source) {
     if (!source.seek(0)) {
@@ -113,17 +116,39 @@ Taps makeTaps(int from, int to) {
 
 bool ImageCodec::DecodeImage(QIODevice& source, ImageType type, PixelBuffer& out) {
     out = PixelBuffer();
-    switch (type) {
-        case ImageBmp:
-            return decodeBmp(source, out);
-        case ImageJpeg:
-            return DecodeJpegPicture(source, out);
-        case ImagePng:
-            return DecodePngPicture(source, out);
-        case ImageNone:
-            break;
+    bool ok = false;
+    try {
+        switch (type) {
+            case ImageBmp:
+                ok = decodeBmp(source, out);
+                break;
+            case ImageJpeg:
+                ok = DecodeJpegPicture(source, out);
+                break;
+            case ImagePng:
+                ok = DecodePngPicture(source, out);
+                break;
+            case ImageNone:
+                break;
+        }
+    } catch (const std::bad_alloc&) {
+        // A picture too large for the memory at hand is simply no picture.
+        ok = false;
     }
-    return false;
+    if (!ok) {
+        out = PixelBuffer();
+    }
+    return ok;
+}
+
+bool ImageCodec::LoadImageFile(const QString& path, PixelBuffer& out) {
+    out = PixelBuffer();
+    QFile file;
+    if (!OpenRegularFile(path, file)) {
+        return false;
+    }
+    ImageType type = DetectImageType(file);
+    return type != ImageNone && file.seek(0) && DecodeImage(file, type, out);
 }
 
 void ImageCodec::ScaleImage(const unsigned char* src, int width, int height, unsigned char* dst,

@@ -4,6 +4,7 @@
 
 class QIODevice;
 class QPainter;
+class QString;
 
 // Kinds of picture, told apart by the first bytes of the file only.
 enum ImageType { ImageNone = 0, ImageBmp = 1, ImageJpeg = 2, ImagePng = 3 };
@@ -29,8 +30,14 @@ public:
 
     // Decodes BMP, JPEG or PNG from the source's current position into 24-bit
     // pixels, whatever the file's own depth. False, with out left empty, when the
-    // data is not a picture of that type or is damaged.
+    // data is not a picture of that type, is damaged, or claims a size that the
+    // rest of the source cannot hold.
     static bool DecodeImage(QIODevice& source, ImageType type, PixelBuffer& out);
+
+    // The cover window's way to a picture file: open it (regular files only;
+    // a pipe would block), detect its type, rewind and decode. False, with out
+    // empty, on any failure.
+    static bool LoadImageFile(const QString& path, PixelBuffer& out);
 
     // Resamples a buffer to exactly newWidth x newHeight, up or down in each
     // direction independently (bilinear when growing, area average when

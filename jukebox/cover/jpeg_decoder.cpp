@@ -4,6 +4,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -16,6 +17,13 @@ constexpr size_t kReadBlock = 65536;
 // Progressive pictures keep all their coefficients in memory; a hostile header
 // must not make that unbounded.
 constexpr long kMaxDecoderMemory = 512L * 1024 * 1024;
+// Huffman-coded data spends at least one bit on every 8x8 block of a component
+// that a scan codes, and one block of a subsampled component covers at most
+// 32x32 pixels: a byte of data stands for at most 8192 pixels. Arithmetic
+// coding can spend less on a flat picture and is held to the same bound: its
+// decoder goes on with zeros, without a warning, once it meets a marker, so
+// without a bound a few bytes would become a picture of any size.
+constexpr qint64 kMaxPixelsPerByte = 8 * 32 * 32;
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -32,14 +40,20 @@ struct SourceManager {
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 
-// Warnings about damaged entropy data mean the decoder would go on inventing
-// pixels (up to the whole declared size); such a file is no picture.
+// Warnings about corrupt data mean the decoder would go on inventing pixels (up
+// to the whole declared size), whichever decoder or marker reader found it;
+// such a file is no picture. Only the warnings about side information that the
+// picture does not depend on are let pass: an unknown JFIF revision or Adobe
+// transform code, a bad ICC profile (never used here) and stray bytes between
+// two segments, which many cameras leave before the end marker.
+bool harmless(int code) {
+    return code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC ||
+           code == JWRN_EXTRANEOUS_DATA;
+}
+
 void onMessage(j_common_ptr info, int level) {
-    if (level < 0) {
-        int code = info->err->msg_code;
-        if (code == JWRN_HIT_MARKER || code == JWRN_JPEG_EOF || code == JWRN_HUFF_BAD_CODE) {
-            onError(info);
-        }
+    if (level < 0 && !harmless(info->err->msg_code)) {
+        onError(info);
     }
 }
 
@@ -79,7 +93,13 @@ struct JpegJob {
     SourceManager source{};
     std::vector<JOCTET> row;
     PixelBuffer* out = nullptr;
+    qint64 bytesLeft = -1;  // in the source when decoding began; -1 when unknown
 };
+
+bool dataCanHold(const JpegJob& job) {
+    qint64 pixels = qint64(job.info.image_width) * qint64(job.info.image_height);
+    return job.bytesLeft < 0 || pixels <= kMaxPixelsPerByte * job.bytesLeft;
+}
 
 void appendRow(JpegJob& job, int components, bool invertedCmyk) {
     const JOCTET* in = job.row.data();
@@ -122,7 +142,7 @@ bool runJpeg(JpegJob& job) {
     job.info.src = &job.source.pub;
     jpeg_read_header(&job.info, TRUE);
     if (job.info.image_width > JDIMENSION(ImageCodec::kMaxDimension) ||
-        job.info.image_height > JDIMENSION(ImageCodec::kMaxDimension)) {
+        job.info.image_height > JDIMENSION(ImageCodec::kMaxDimension) || !dataCanHold(job)) {
         jpeg_destroy_decompress(&job.info);
         return false;
     }
@@ -164,9 +184,17 @@ bool DecodeJpegPicture(QIODevice& source, PixelBuffer& out) {
     job->source.pub.skip_input_data = skipInput;
     job->source.pub.resync_to_restart = jpeg_resync_to_restart;
     job->source.pub.term_source = termSource;
+    job->bytesLeft = BytesLeft(source);
     PixelBuffer result;
     job->out = &result;
-    if (!runJpeg(*job) || result.width <= 0 || result.height <= 0) {
+    bool ok = false;
+    try {
+        ok = runJpeg(*job);
+    } catch (const std::bad_alloc&) {
+        // Thrown only by the buffers of this file, between two library calls.
+        jpeg_destroy_decompress(&job->info);
+    }
+    if (!ok || result.width <= 0 || result.height <= 0) {
         out = PixelBuffer();
         return false;
     }

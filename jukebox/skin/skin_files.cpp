@@ -1,15 +1,25 @@
 #include "jukebox/skin/skin_files.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+#include "jukebox/common/path_functions.h"
 
 QString SkinFilePath(const QString& folder, const QString& name) {
     const QString exact = folder + u'/' + name;
-    if (QFileInfo::exists(exact)) {
+    if (FileExists(exact)) {
         return exact;
     }
-    const QStringList present = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& candidate : present) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path listed(LocalPathBytes(folder).toStdString());
+    for (fs::directory_iterator it(listed, error), end; !error && it != end; it.increment(error)) {
+        std::error_code kindError;
+        if (it->is_directory(kindError)) {
+            continue;
+        }
+        const QString candidate =
+            PathFromLocalBytes(QByteArray::fromStdString(it->path().filename().string()));
         if (candidate.compare(name, Qt::CaseInsensitive) == 0) {
             return folder + u'/' + candidate;
         }

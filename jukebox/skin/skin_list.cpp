@@ -1,20 +1,20 @@
 #include "jukebox/skin/skin_list.h"
 
-#include <QDir>
 #include <filesystem>
 #include <system_error>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_files.h"
 #include "jukebox/skin/skin_packages.h"
 
 void SkinList::ScanSkins(const QString& workFolder) {
     entries_.clear();
     namespace fs = std::filesystem;
-    const fs::path skins = fs::path(QFile::encodeName(workFolder).toStdString()) / "skins";
+    const fs::path skins = fs::path(LocalPathBytes(workFolder).toStdString()) / "skins";
     std::error_code error;
     // The listing's own order, as the folder gives it: no sorting.
     for (fs::directory_iterator it(skins, error), end; !error && it != end; it.increment(error)) {
-        const QString path = QFile::decodeName(it->path().c_str());
+        const QString path = PathFromLocalBytes(QByteArray::fromStdString(it->path().string()));
         SkinListEntry entry;
         std::error_code kindError;
         if (it->is_directory(kindError)) {

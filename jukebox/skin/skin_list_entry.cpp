@@ -2,17 +2,19 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "jukebox/common/text_lines.h"
+#include "jukebox/cover/regular_file.h"
 
 namespace {
 
 // Skins written on other systems use UTF-8 or an 8-bit code page; text that is
 // not valid UTF-8 is read as Latin-1.
-QString decodeHeaderText(const QByteArray& bytes) {
+QString decodeHeaderText(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    return utf8.hasError() ? QString::fromLatin1(bytes.data(), bytes.size()) : text;
 }
 
 QString lineAfter(const QStringList& lines, QStringView marker) {
@@ -27,11 +29,22 @@ QString lineAfter(const QStringList& lines, QStringView marker) {
 }  // namespace
 
 bool ReadSkinHeader(const QString& specPath, SkinListEntry& entry) {
-    QFile file(specPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(specPath, file)) {
         return false;
     }
-    const QStringList lines = ReadLinePieces(decodeHeaderText(file.readAll()));
+    // One byte more tells whether the last line read may be cut.
+    ReadSkinHeaderText(file.read(std::min(file.size(), kSkinHeaderBytes) + 1), entry);
+    return true;
+}
+
+void ReadSkinHeaderText(QByteArrayView start, SkinListEntry& entry) {
+    if (start.size() > kSkinHeaderBytes) {
+        start = start.first(kSkinHeaderBytes);
+        // A line cut short could also cut a character in two.
+        start = start.first(start.lastIndexOf('\n') + 1);
+    }
+    const QStringList lines = ReadLinePieces(decodeHeaderText(start));
     entry.name = lineAfter(lines, u"[Name]");
     entry.designer = lineAfter(lines, u"[Designer]");
     entry.version = lineAfter(lines, u"[Version]");
@@ -43,5 +56,4 @@ bool ReadSkinHeader(const QString& specPath, SkinListEntry& entry) {
     for (++i; i < lines.size() && lines[i].compare(u"[Controls]", Qt::CaseInsensitive) != 0; ++i) {
         entry.description += lines[i] + u'\n';
     }
-    return true;
 }

@@ -1,9 +1,8 @@
 #include "jukebox/skin/skin_loader.h"
 
-#include <QFile>
-#include <QFileInfo>
-
+#include "jukebox/common/path_functions.h"
 #include "jukebox/cover/bmp_reader.h"
+#include "jukebox/cover/regular_file.h"
 #include "jukebox/skin/skin_files.h"
 #include "jukebox/skin/skin_packages.h"
 #include "jukebox/skin/skin_shape.h"
@@ -69,12 +68,17 @@ void SkinLoader::loadView(const QString& folder, const QString& prefix, SkinView
         }
     }
 
-    if (visible(view, SkinTime) && loadBitmap(folder, file("time.bmp"), view.time) &&
-        loadBitmap(folder, file("sep.bmp"), view.sep)) {
-        view.digitWidth = view.time.width() / 11;
-        view.digitHeight = view.time.height();
-        view.sepWidth = view.sep.width() / 2;
-        view.entry(SkinTime).size = QSize(4 * view.digitWidth + view.sepWidth, view.digitHeight);
+    if (visible(view, SkinTime)) {
+        // Both are loaded, so that each missing one is reported.
+        bool time = loadBitmap(folder, file("time.bmp"), view.time);
+        bool sep = loadBitmap(folder, file("sep.bmp"), view.sep);
+        if (time && sep) {
+            view.digitWidth = view.time.width() / 11;
+            view.digitHeight = view.time.height();
+            view.sepWidth = view.sep.width() / 2;
+            view.entry(SkinTime).size =
+                QSize(4 * view.digitWidth + view.sepWidth, view.digitHeight);
+        }
     }
 
     const std::pair<SkinKeyword, QImage SkinView::*> lamps[] = {
@@ -115,18 +119,22 @@ void SkinLoader::loadView(const QString& folder, const QString& prefix, SkinView
 
 bool SkinLoader::LoadSkin(const QString& path, SkinDescription& skin) {
     const QString folder = packages_.PrepareSkinFolder(path);
-    QFile spec(SkinFilePath(folder, QStringLiteral("spec.txt")));
-    if (folder.isEmpty() || !spec.open(QIODevice::ReadOnly)) {
+    QByteArray text;
+    if (folder.isEmpty() || !ReadRegularFile(SkinFilePath(folder, QStringLiteral("spec.txt")),
+                                             SpecParser::kMaxFileSize, text)) {
         ui_.showMessage(QStringLiteral("Skin files not found"));
         packages_.ReleaseSkinFolder(path);
         return false;
     }
-    const QByteArray text = spec.readAll();
-    spec.close();
+    // A glyph-mode track line states no colours; they must not be the last skin's.
+    for (SkinView* view : {&skin.main, &skin.alternate}) {
+        view->entry(SkinTrack).bg = qRgb(0, 0, 0);
+        view->entry(SkinTrack).fg = qRgb(0, 0, 0);
+    }
     SpecParser(ui_).parse(text, skin);
 
     loadView(folder, QStringLiteral("m_"), skin.main);
-    skin.hasAlternate = QFileInfo::exists(SkinFilePath(folder, QStringLiteral("a_panel.bmp")));
+    skin.hasAlternate = FileExists(SkinFilePath(folder, QStringLiteral("a_panel.bmp")));
     if (skin.hasAlternate) {
         loadView(folder, QStringLiteral("a_"), skin.alternate);
     }

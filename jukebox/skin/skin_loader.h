@@ -15,9 +15,11 @@ public:
     SkinLoader(UiService& ui, SkinPackages& packages) : ui_(ui), packages_(packages) {}
 
     // False, with the message "Skin files not found" and the description as it
-    // was, when the skin has no spec.txt. A missing (or unreadable) bitmap is
+    // was, when the skin has no spec.txt (or one that is no regular file, or
+    // larger than SpecParser::kMaxFileSize). A missing (or unreadable) bitmap is
     // reported as "<full path> not found!" and its slot keeps what it held.
-    // Entries and bitmaps the new skin does not state keep their earlier values.
+    // Entries and bitmaps the new skin does not state keep their earlier values,
+    // except the track panel's colours, which start black at each load.
     bool LoadSkin(const QString& path, SkinDescription& skin);
 
 private:

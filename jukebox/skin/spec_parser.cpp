@@ -1,5 +1,6 @@
 #include "jukebox/skin/spec_parser.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "jukebox/common/text_lines.h"
@@ -97,21 +98,24 @@ QRgb SpecParser::readColour(const QString& token) {
 
 bool SpecParser::applyLine(SkinEntry& entry, SkinKeyword keyword, const QStringList& tokens) {
     auto number = [&](int index) { return readNumber(tokenAt(tokens, index)); };
+    auto position = [&](int index) {
+        return std::clamp(number(index), -kMaxPosition, kMaxPosition);
+    };
     auto colour = [&](int index) { return readColour(tokenAt(tokens, index)); };
     bool lettersOk = readLetter(tokenAt(tokens, 1), u'v', u'i', entry.show);
     int expected = 0;
     switch (SkinKeywordKind(keyword)) {
         case SkinLineKind::Button:
-            entry.x = number(2);
-            entry.y = number(3);
-            entry.w = number(4);
-            entry.h = number(5);
+            entry.x = position(2);
+            entry.y = position(3);
+            entry.w = position(4);
+            entry.h = position(5);
             expected = 6;
             break;
         case SkinLineKind::Slider:
             lettersOk = readLetter(tokenAt(tokens, 2), u'h', u'v', entry.orient) && lettersOk;
-            entry.x = number(3);
-            entry.y = number(4);
+            entry.x = position(3);
+            entry.y = position(4);
             entry.c1 = colour(5);
             entry.c2 = colour(6);
             entry.c3 = colour(7);
@@ -119,23 +123,23 @@ bool SpecParser::applyLine(SkinEntry& entry, SkinKeyword keyword, const QStringL
             break;
         case SkinLineKind::Time:
         case SkinLineKind::Lamp:
-            entry.x = number(2);
-            entry.y = number(3);
+            entry.x = position(2);
+            entry.y = position(3);
             expected = 4;
             break;
         case SkinLineKind::Anim:
-            entry.x = number(2);
-            entry.y = number(3);
+            entry.x = position(2);
+            entry.y = position(3);
             entry.frames = number(4);
             entry.ms = number(5);
             expected = 6;
             break;
         case SkinLineKind::Track: {
             lettersOk = readLetter(tokenAt(tokens, 2), u'f', u'b', entry.fontMode) && lettersOk;
-            entry.x = number(3);
-            entry.y = number(4);
-            entry.w = number(5);
-            entry.h = number(6);
+            entry.x = position(3);
+            entry.y = position(4);
+            entry.w = position(5);
+            entry.h = position(6);
             entry.step = number(7);
             entry.period = number(8);
             // Only a font-mode line states colours, and its count is not checked.

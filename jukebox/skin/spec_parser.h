@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "jukebox/cover/bmp_reader.h"
 #include "jukebox/skin/skin_description.h"
 
 class UiService;
@@ -18,11 +19,16 @@ class UiService;
 // its entry's fields from the tokens that follow it. A bad letter, or a token
 // count other than the keyword takes, is reported once for the line as
 // "spec.txt parse error at line N", and whatever the line did set stays.
+// Positions and sizes (x, y, w, h) are kept within kMaxPosition either way, the
+// limit of the bitmaps themselves, so that no control's rectangle overflows.
 class SpecParser {
 public:
     static constexpr int kMaxLineLength = 1023;
     static constexpr int kMaxTokens = 13;
     static constexpr int kMaxTokenLength = 63;
+    static constexpr int kMaxPosition = BmpReader::kMaxDimension;
+    // A spec.txt is a few kilobytes; a larger one than this is taken for garbled.
+    static constexpr qint64 kMaxFileSize = 1024 * 1024;
 
     explicit SpecParser(UiService& ui) : ui_(ui) {}
 

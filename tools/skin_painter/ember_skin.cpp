@@ -257,9 +257,12 @@ ViewDesign emberView() {
         {SkinVolup, QRect(352, 40, 30, 16), Glyph::Plus},
         {SkinVoldn, QRect(352, 122, 30, 16), Glyph::Minus},
     };
+    // Slider colours mix by the thumb's offset from the track's start, which for a
+    // vertical fader is its top, where the value is highest: c1 is the full-volume
+    // colour here.
     v.sliders = {
-        {SkinVolume, QRect(357, 58, 20, 62), true, QSize(20, 10), qRgb(0x60, 0x20, 0x04),
-         qRgb(0xE0, 0x70, 0x10), qRgb(0xFF, 0xD0, 0x70)},
+        {SkinVolume, QRect(357, 58, 20, 62), true, QSize(20, 10), qRgb(0xFF, 0xD0, 0x70),
+         qRgb(0xE0, 0x70, 0x10), qRgb(0x60, 0x20, 0x04)},
         {SkinPosition, QRect(16, 80, 274, 12), false, QSize(10, 12), qRgb(0x80, 0x30, 0x08),
          qRgb(0xFF, 0x8A, 0x20), qRgb(0xFF, 0xD8, 0x80)},
         {SkinBalance, QRect(199, 130, 62, 11), false, QSize(8, 11), qRgb(0xFF, 0x8A, 0x20),

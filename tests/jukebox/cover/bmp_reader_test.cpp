@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <sys/stat.h>
+
 #include "jukebox/cover/bmp_reader.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/support/temp_dir.h"
 
@@ -211,11 +214,15 @@ TEST(BmpReader, LargestAllowedSizeIsRead) {
     EXPECT_EQ(decoded.pixel(BmpReader::kMaxDimension - 1, 0) & 0xFFFFFF, 0x010203u);
 }
 
-TEST(BmpReader, LoadsFilesAndRefusesMissingAndEmptyOnes) {
+TEST(BmpReader, LoadsFilesAndRefusesMissingEmptyAndSpecialOnes) {
     TempDir dir;
     QImage original = testPattern(9, 4);
     writeFileBytes(dir / "a.bmp", makeBmp(original));
     writeFileBytes(dir / "empty.bmp", "");
+    // A pipe would wait for a writer for ever.
+    ASSERT_EQ(mkfifo((dir / "pipe.bmp").c_str(), 0600), 0);
+    const QString pipe = QString::fromStdString((dir / "pipe.bmp").string());
+    EXPECT_TRUE(FinishesInChild([&] { return BmpReader::load(pipe).isNull(); }, ChildLimits{5}));
     EXPECT_TRUE(
         samePixels(BmpReader::load(QString::fromStdString((dir / "a.bmp").string())), original));
     EXPECT_TRUE(BmpReader::load(QString::fromStdString((dir / "empty.bmp").string())).isNull());

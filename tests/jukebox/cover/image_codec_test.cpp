@@ -4,9 +4,13 @@
 #include <QFile>
 #include <QPainter>
 
+#include <sys/stat.h>
+
 #include <png.h>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/cover/image_codec.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/support/temp_dir.h"
 
@@ -19,18 +23,13 @@ bool decodeBytes(const std::string& bytes, ImageType type, PixelBuffer& out) {
     return ImageCodec::DecodeImage(buffer, type, out);
 }
 
-// What the cover window does: detect, rewind, decode.
-bool loadFile(const std::filesystem::path& path, PixelBuffer& out, ImageType* detected = nullptr) {
-    QFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    ImageType type = ImageCodec::DetectImageType(file);
-    if (detected != nullptr) {
-        *detected = type;
-    }
-    file.seek(0);
-    return type != ImageNone && ImageCodec::DecodeImage(file, type, out);
+QString localPath(const std::filesystem::path& path) {
+    return PathFromLocalBytes(QByteArray::fromStdString(path.string()));
+}
+
+ImageType detectFile(const std::filesystem::path& path) {
+    QFile file(localPath(path));
+    return file.open(QIODevice::ReadOnly) ? ImageCodec::DetectImageType(file) : ImageNone;
 }
 
 QRgb pixelAt(const PixelBuffer& buffer, int x, int y) {
@@ -79,15 +78,25 @@ TEST(ImageCodec, TypeComesFromContentNotFromName) {
     for (const Case& c : cases) {
         writeFileBytes(dir / c.name, c.bytes);
         PixelBuffer out;
-        ImageType detected = ImageNone;
-        bool decoded = loadFile(dir / c.name, out, &detected);
-        EXPECT_EQ(detected, c.type) << c.name;
+        bool decoded = ImageCodec::LoadImageFile(localPath(dir / c.name), out);
+        EXPECT_EQ(detectFile(dir / c.name), c.type) << c.name;
         EXPECT_EQ(decoded, c.type != ImageNone) << c.name;
         if (decoded) {
             EXPECT_EQ(out.width, 8) << c.name;
             EXPECT_LE(maxDifference(out, picture), c.type == ImageJpeg ? 40 : 0) << c.name;
         }
     }
+
+    // A folder name that is not UTF-8 is found; a pipe is no picture and is not
+    // waited on.
+    std::filesystem::create_directories(dir / "Caf\xE9");
+    writeFileBytes(dir / "Caf\xE9" / "cover.png", makePng(picture, PNG_COLOR_TYPE_RGB, 8));
+    PixelBuffer out;
+    EXPECT_TRUE(ImageCodec::LoadImageFile(localPath(dir / "Caf\xE9" / "cover.png"), out));
+    ASSERT_EQ(mkfifo((dir / "pipe.jpg").c_str(), 0600), 0);
+    auto refused = [&] { return !ImageCodec::LoadImageFile(localPath(dir / "pipe.jpg"), out); };
+    EXPECT_TRUE(FinishesInChild(refused, ChildLimits{5}));
+    EXPECT_FALSE(ImageCodec::LoadImageFile(localPath(dir / "none.png"), out));
 }
 
 TEST(ImageCodec, DetectionReadsFromTheStartWhereverTheSourceStands) {
@@ -100,12 +109,18 @@ TEST(ImageCodec, DetectionReadsFromTheStartWhereverTheSourceStands) {
 
 TEST(ImageCodec, JpegColourAndGreyGiveRgb) {
     QImage picture = testPattern(33, 17);
-    PixelBuffer colour;
-    ASSERT_TRUE(decodeBytes(makeJpeg(picture), ImageJpeg, colour));
-    EXPECT_EQ(colour.width, 33);
-    EXPECT_EQ(colour.height, 17);
-    EXPECT_EQ(colour.pixels.size(), size_t(33 * 17 * 3));
-    EXPECT_LE(maxDifference(colour, picture), 40);
+    JpegOptions arithmetic;
+    arithmetic.arithmetic = true;
+    JpegOptions restarts;
+    restarts.restartInterval = 1;
+    for (const JpegOptions& options : {JpegOptions(), arithmetic, restarts}) {
+        PixelBuffer colour;
+        ASSERT_TRUE(decodeBytes(makeJpeg(picture, options), ImageJpeg, colour));
+        EXPECT_EQ(colour.width, 33);
+        EXPECT_EQ(colour.height, 17);
+        EXPECT_EQ(colour.pixels.size(), size_t(33 * 17 * 3));
+        EXPECT_LE(maxDifference(colour, picture), 40);
+    }
 
     PixelBuffer grey;
     ASSERT_TRUE(decodeBytes(makeJpeg(picture, true), ImageJpeg, grey));
@@ -170,6 +185,8 @@ TEST(ImageCodec, DamagedOrMismatchedDataGivesNoPicture) {
     QImage picture = testPattern(40, 30);
     std::string jpeg = makeJpeg(picture);
     std::string png = makePng(picture, PNG_COLOR_TYPE_RGB, 8);
+    JpegOptions restarts;
+    restarts.restartInterval = 1;
     std::string corruptPng = png;
     corruptPng[png.size() / 2] = char(corruptPng[png.size() / 2] ^ 0x55);  // CRC no longer holds
     struct Case {
@@ -179,6 +196,8 @@ TEST(ImageCodec, DamagedOrMismatchedDataGivesNoPicture) {
     } cases[] = {
         {"jpegCutInHalf", jpeg.substr(0, jpeg.size() / 2), ImageJpeg},
         {"jpegHeaderOnly", jpeg.substr(0, 20), ImageJpeg},
+        // The decoder would resynchronise and make up the blocks in between.
+        {"jpegWrongRestartMarker", withWrongRestartMarker(makeJpeg(picture, restarts)), ImageJpeg},
         {"pngCutInHalf", png.substr(0, png.size() / 2), ImagePng},
         {"pngCorrupt", corruptPng, ImagePng},
         {"pngAsJpeg", png, ImageJpeg},
@@ -206,6 +225,46 @@ TEST(ImageCodec, PicturesOverTheSizeLimitAreRefused) {
     QImage limit(ImageCodec::kMaxDimension, 1, QImage::Format_RGB32);
     limit.fill(Qt::white);
     EXPECT_TRUE(decodeBytes(makePng(limit, PNG_COLOR_TYPE_GRAY, 1), ImagePng, out));
+}
+
+// A header may claim any size up to the limit; what the rest of the file cannot
+// hold is refused before memory is set aside for it, and nothing the decoders
+// meet may throw out of them or end the program.
+TEST(ImageCodec, SizesTheDataCannotHoldAreRefusedBeforeTheirMemoryIsTaken) {
+    JpegOptions arithmetic;
+    arithmetic.arithmetic = true;
+    const std::string arithmeticJpeg = makeJpeg(testPattern(16, 16), arithmetic);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        ImageType type;
+    } cases[] = {
+        {"png", pngClaimingSize(16384, 16384), ImagePng},
+        {"interlacedPng", pngClaimingSize(16384, 16384, true), ImagePng},
+        // Arithmetic decoding meets the end marker and goes on with zeros, silently.
+        {"arithmeticJpeg", jpegClaimingSize(arithmeticJpeg, 16384, 16384, 8), ImageJpeg},
+        // An international text chunk after the header that claims 1.3 GB, of which 4 bytes follow.
+        {"hugeChunkPng",
+         pngClaimingSize(9, 6).insert(33, std::string("\x51\x00\x00\x00iTXtabcd", 12)), ImagePng},
+    };
+    EXPECT_EQ(cases[0].bytes.size(), 57u);
+    for (const Case& c : cases) {
+        auto refused = [&] {
+            PixelBuffer out;
+            return !decodeBytes(c.bytes, c.type, out) && out.pixels.empty();
+        };
+        EXPECT_TRUE(FinishesInChild(refused, ChildLimits{60, size_t(256) << 20})) << c.name;
+    }
+
+    // Data that compresses about as well as the format allows is no reason to refuse.
+    QImage white(2000, 2000, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const std::string png = makePng(white, PNG_COLOR_TYPE_GRAY, 1);
+    EXPECT_GT(white.width() * size_t(white.height()) / 8 / png.size(), 200u);
+    PixelBuffer out;
+    ASSERT_TRUE(decodeBytes(png, ImagePng, out));
+    EXPECT_EQ(out.height, 2000);
+    EXPECT_EQ(pixelAt(out, 1999, 1999), qRgb(255, 255, 255));
 }
 
 TEST(ImageCodec, OnePixelScalesToAnySize) {

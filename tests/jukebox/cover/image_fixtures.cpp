@@ -1,5 +1,6 @@
 #include "tests/jukebox/cover/image_fixtures.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <stdexcept>
@@ -159,6 +160,11 @@ struct JpegErrors {
 }  // namespace
 
 std::string makeJpeg(const QImage& source, bool grey, int quality) {
+    return makeJpeg(source, JpegOptions{grey, quality});
+}
+
+std::string makeJpeg(const QImage& source, const JpegOptions& options) {
+    const bool grey = options.grey;
     QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
     JpegErrors errors{};
@@ -177,7 +183,9 @@ std::string makeJpeg(const QImage& source, bool grey, int quality) {
     info.input_components = grey ? 1 : 3;
     info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_set_quality(&info, options.quality, TRUE);
+    info.arith_code = options.arithmetic ? TRUE : FALSE;
+    info.restart_interval = static_cast<unsigned int>(options.restartInterval);
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(size_t(image.width()) * 3);
     while (info.next_scanline < info.image_height) {
@@ -196,6 +204,50 @@ std::string makeJpeg(const QImage& source, bool grey, int quality) {
     jpeg_destroy_compress(&info);
     std::string out(reinterpret_cast<const char*>(buffer), size);
     free(buffer);
+    return out;
+}
+
+namespace {
+
+// The offset of the first marker FF code at or after from; npos when none.
+size_t findMarker(const std::string& jpeg, size_t from, auto isWanted) {
+    for (size_t i = from; i + 1 < jpeg.size(); ++i) {
+        if (uint8_t(jpeg[i]) == 0xFF && isWanted(uint8_t(jpeg[i + 1]))) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+std::string jpegClaimingSize(const std::string& jpeg, int width, int height, size_t scanBytes) {
+    // Start-of-frame markers are C0-CF except C4 (Huffman tables), C8 and CC (arithmetic
+    // conditioning).
+    size_t frame = findMarker(jpeg, 2, [](uint8_t code) {
+        return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+    });
+    size_t scan = findMarker(jpeg, 2, [](uint8_t code) { return code == 0xDA; });
+    if (frame == std::string::npos || scan == std::string::npos) {
+        throw std::runtime_error("not a JPEG");
+    }
+    std::string out = jpeg;
+    out[frame + 5] = char(height >> 8);
+    out[frame + 6] = char(height & 0xFF);
+    out[frame + 7] = char(width >> 8);
+    out[frame + 8] = char(width & 0xFF);
+    size_t data = scan + 2 + (size_t(uint8_t(out[scan + 2])) << 8 | uint8_t(out[scan + 3]));
+    out.resize(std::min(out.size(), data + scanBytes));
+    return out + "\xFF\xD9";
+}
+
+std::string withWrongRestartMarker(const std::string& jpeg) {
+    size_t restart = findMarker(jpeg, 2, [](uint8_t code) { return code == 0xD0; });
+    if (restart == std::string::npos) {
+        throw std::runtime_error("no restart marker");
+    }
+    std::string out = jpeg;
+    out[restart + 1] = char(0xD3);
     return out;
 }
 
@@ -292,6 +344,25 @@ std::string makePng(const QImage& source, int colorType, int bitDepth, bool inte
     }
     png_write_image(png, pointers.data());
     png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::string pngClaimingSize(int width, int height, bool interlaced) {
+    std::string out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw std::runtime_error("png encoding failed");
+    }
+    png_set_write_fn(png, &out, pngWrite, pngFlush);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_write_chunk(png, reinterpret_cast<png_const_bytep>("IDAT"), nullptr, 0);
+    png_write_chunk(png, reinterpret_cast<png_const_bytep>("IEND"), nullptr, 0);
     png_destroy_write_struct(&png, &info);
     return out;
 }

@@ -33,8 +33,26 @@ constexpr int kColorsUsed = 46;
 void putLe32(std::string& bytes, size_t offset, uint32_t value);
 void putLe16(std::string& bytes, size_t offset, uint16_t value);
 
-// A baseline JPEG of image (colour or grey).
+struct JpegOptions {
+    bool grey = false;
+    int quality = 95;
+    bool arithmetic = false;  // arithmetic coding instead of Huffman tables
+    int restartInterval = 0;  // MCUs between restart markers; 0 for none
+};
+
+// A sequential JPEG of image (colour or grey).
 std::string makeJpeg(const QImage& image, bool grey = false, int quality = 95);
+std::string makeJpeg(const QImage& image, const JpegOptions& options);
+
+// Hostile JPEGs made from a good one: the frame header claims width x height and
+// the entropy-coded data is cut after scanBytes and closed with an end marker.
+std::string jpegClaimingSize(const std::string& jpeg, int width, int height, size_t scanBytes);
+// The first restart marker renumbered, as damage in transit leaves it.
+std::string withWrongRestartMarker(const std::string& jpeg);
+
+// A PNG of signature, header (width x height, 8-bit RGBA), an empty data chunk
+// and the end chunk: 57 bytes whatever size it claims.
+std::string pngClaimingSize(int width, int height, bool interlaced = false);
 
 // A PNG of the given colour type and depth from image; 16-bit samples repeat the
 // 8-bit value in both bytes, palette pictures take the image's colours (with

@@ -3,6 +3,8 @@
 // sanitizer build watches for bad reads), and whatever is accepted must be sane.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <random>
 
@@ -14,6 +16,7 @@
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
 #include "jukebox/skin/spec_parser.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 #include "tests/support/recording_ui_service.h"
@@ -61,9 +64,23 @@ void expectSane(const PixelBuffer& picture) {
     EXPECT_EQ(picture.pixels.size(), size_t(picture.width) * size_t(picture.height) * 3);
 }
 
+// Pictures found to be harmful, fed as they are and as bases of the mutations.
+std::vector<std::string> knownHostilePictures() {
+    JpegOptions arithmetic;
+    arithmetic.arithmetic = true;
+    JpegOptions restarts;
+    restarts.restartInterval = 1;
+    return {
+        pngClaimingSize(16384, 16384),
+        pngClaimingSize(16384, 16384, true),
+        jpegClaimingSize(makeJpeg(testPattern(16, 16), arithmetic), 16384, 16384, 8),
+        withWrongRestartMarker(makeJpeg(testPattern(40, 30), restarts)),
+    };
+}
+
 TEST(HostileInput, DamagedPicturesNeverCrashTheDecoders) {
     QImage picture = testPattern(23, 11);
-    const std::vector<std::string> goods = {
+    std::vector<std::string> goods = {
         makeBmp(picture),
         makeBmp(picture, BmpOptions{1}),
         makeBmp(picture, BmpOptions{4, true}),
@@ -76,6 +93,17 @@ TEST(HostileInput, DamagedPicturesNeverCrashTheDecoders) {
         makePng(picture, PNG_COLOR_TYPE_PALETTE, 8),
         makePng(picture, PNG_COLOR_TYPE_GRAY_ALPHA, 16, true),
     };
+    for (const std::string& hostile : knownHostilePictures()) {
+        QByteArray data = QByteArray::fromStdString(hostile);
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        ImageType type = ImageCodec::DetectImageType(buffer);
+        buffer.seek(0);
+        PixelBuffer out;
+        EXPECT_NE(type, ImageNone);
+        EXPECT_FALSE(ImageCodec::DecodeImage(buffer, type, out));
+        goods.push_back(hostile);
+    }
     std::mt19937 random(20240601);
     int accepted = 0;
     for (const std::string& good : goods) {
@@ -184,6 +212,60 @@ TEST(HostileInput, DamagedSkinsAndArchivesLoadWithMessagesOnly) {
         // Nothing was unpacked into the skins folder.
         ASSERT_EQ(listTree(dir / "skins").size(), files.size() + 2);
     }
+}
+
+// Skins found to be harmful: numbers that overflowed a rectangle, archive
+// names and entry names that left files behind or reached the temporary folder,
+// a spec.txt that inflates to many megabytes, and pipes under skin file names.
+TEST(HostileInput, KnownHostileSkinsLoadWithMessagesOnly) {
+    TempDir dir;
+    TemporaryFolderAt temporary(dir / "tmp");
+    writeFileBytes(dir / "tmp" / "spec.txt", "kept");
+
+    const std::filesystem::path skins = dir / "skins";
+    const std::string panel = makeBmp(testPattern(20, 60));
+    writeSkinFolder(skins / "Huge",
+                    "[MAIN]\nplay v 2147483647 2147483647 2147483647 2147483647\n"
+                    "track v b -2147483648 0 2147483647 9 1 1\ntime v 2147483647 1\n",
+                    {{"m_panel.bmp", testPattern(20, 60)},
+                     {"m_time.bmp", testPattern(22, 4)},
+                     {"m_sep.bmp", testPattern(2, 4)},
+                     {"m_alpha.bmp", testPattern(32, 3)}});
+    writeZip(skins / "CAPS.VLZ", {{"SPEC.TXT", "[Name]\nCaps\n[MAIN]\nplay v 1 2 3 4\n"},
+                                  {"M_PANEL.BMP", panel},
+                                  {"A_PANEL.BMP", panel}});
+    writeZip(skins / "...vlz", {{"spec.txt", "[Name]\nDots\n"}, {"m_panel.bmp", panel}});
+    std::string bomb = "[Name]\nBomb\n";
+    bomb.append(16 * 1024 * 1024, '\n');
+    writeZip(skins / "Bomb.vlz", {{"spec.txt", bomb}, {"m_panel.bmp", panel}});
+    writeSkinFolder(skins / "Pipes", nullptr, {});
+    mkfifo((skins / "Pipes" / "spec.txt").c_str(), 0600);
+    mkfifo((skins / "Pipes" / "m_panel.bmp").c_str(), 0600);
+    mkfifo((skins / "pipe.vlz").c_str(), 0600);
+    const std::vector<std::string> installed = listTree(skins);
+
+    RecordingUiService ui;
+    auto loadsEverySkin = [&] {
+        SkinPackages packages(ui);
+        SkinList list(packages);
+        SkinLoader loader(ui, packages);
+        list.ScanSkins(qpath(dir.path()));
+        bool ok = list.entries().size() == 4;
+        for (const auto& item : std::filesystem::directory_iterator(skins)) {
+            SkinDescription skin;
+            loader.LoadSkin(qpath(item.path()), skin);
+        }
+        for (const QString& message : ui.messages) {
+            ok = ok && (message.endsWith(QStringLiteral(" not found!")) ||
+                        message == QStringLiteral("Skin files not found") ||
+                        message.startsWith(QStringLiteral("spec.txt not found in ")));
+        }
+        return ok;
+    };
+    EXPECT_TRUE(FinishesInChild(loadsEverySkin, ChildLimits{60, size_t(256) << 20}));
+    EXPECT_EQ(listTree(skins), installed);
+    EXPECT_EQ(listTree(dir / "tmp"), std::vector<std::string>{"spec.txt"});
+    EXPECT_EQ(readFileBytes(dir / "tmp" / "spec.txt"), "kept");
 }
 
 }  // namespace

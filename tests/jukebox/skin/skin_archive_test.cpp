@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "jukebox/skin/skin_archive.h"
+#include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 #include "tests/support/temp_dir.h"
 
@@ -112,6 +115,47 @@ TEST_F(SkinArchiveTest, DamagedArchivesAndEntriesFailCleanly) {
 
     writeFileBytes(dir / "cut.vlz", bytes.substr(0, bytes.size() / 2));
     EXPECT_FALSE(archive.OpenArchive(zipPath("cut.vlz")));
+}
+
+// The stated sizes of a one-entry archive's headers, set to size.
+std::string withStatedSize(std::string bytes, uint32_t size) {
+    const std::pair<const char*, size_t> headers[] = {{"PK\3\4", 22}, {"PK\1\2", 24}};
+    for (const auto& [signature, offset] : headers) {
+        size_t at = bytes.find(signature);
+        if (at == std::string::npos) {
+            throw std::runtime_error("no header");
+        }
+        putLe32(bytes, at + offset, size);
+    }
+    return bytes;
+}
+
+// Sizes are counted as entries inflate, whatever the archive states: no entry is
+// written past the entry limit or past what is left of the archive's total, and
+// nothing of a refused entry remains.
+TEST_F(SkinArchiveTest, EntryAndTotalLimitsHoldWhileInflating) {
+    const std::string part(40 * 1024, 'x');
+    writeZip(dir / "s.vlz", {{"a", part}, {"b", part}, {"big", part + part}, {"c", part}});
+    SkinArchive limited(64 * 1024, 100 * 1024);
+    ASSERT_TRUE(limited.OpenArchive(zipPath("s.vlz")));
+    const QString out = qpath(dir / "out");
+    EXPECT_TRUE(limited.ExtractEntry(0, out));
+    EXPECT_FALSE(limited.ExtractEntry(2, out));  // over the entry limit
+    EXPECT_TRUE(limited.ExtractEntry(1, out));
+    EXPECT_FALSE(limited.ExtractEntry(3, out));  // over the total
+    EXPECT_EQ(listTree(dir / "out"), (std::vector<std::string>{"a", "b"}));
+    limited.CloseArchive();
+    ASSERT_TRUE(limited.OpenArchive(zipPath("s.vlz")));
+    EXPECT_TRUE(limited.ExtractEntry(3, out));  // a new archive, a new total
+    EXPECT_FALSE(limited.ExtractEntry(0, qpath(dir / "small"), 1000));
+    EXPECT_FALSE(std::filesystem::exists(dir / "small" / "a"));
+    limited.CloseArchive();
+
+    writeZip(dir / "one.vlz", {{"big", part + part}});
+    writeFileBytes(dir / "liar.vlz", withStatedSize(readFileBytes(dir / "one.vlz"), 100));
+    ASSERT_TRUE(limited.OpenArchive(zipPath("liar.vlz")));
+    EXPECT_FALSE(limited.ExtractEntry(0, qpath(dir / "liar")));
+    EXPECT_FALSE(std::filesystem::exists(dir / "liar" / "big"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include <zip.h>
@@ -69,4 +70,20 @@ std::vector<std::string> listTree(const std::filesystem::path& folder) {
 
 QString qpath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
+}
+
+TemporaryFolderAt::TemporaryFolderAt(const std::filesystem::path& folder) {
+    if (const char* old = std::getenv("TMPDIR")) {
+        old_ = old;
+    }
+    std::filesystem::create_directories(folder);
+    setenv("TMPDIR", folder.c_str(), 1);
+}
+
+TemporaryFolderAt::~TemporaryFolderAt() {
+    if (old_) {
+        setenv("TMPDIR", old_->c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
+    }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,16 @@ void writeZip(const std::filesystem::path& path, const std::vector<ZipItem>& ite
 std::vector<std::string> listTree(const std::filesystem::path& folder);
 
 QString qpath(const std::filesystem::path& path);
+
+// Points the system's temporary folder (TMPDIR) at folder, creating it, while
+// it lives.
+class TemporaryFolderAt {
+public:
+    explicit TemporaryFolderAt(const std::filesystem::path& folder);
+    ~TemporaryFolderAt();
+    TemporaryFolderAt(const TemporaryFolderAt&) = delete;
+    TemporaryFolderAt& operator=(const TemporaryFolderAt&) = delete;
+
+private:
+    std::optional<std::string> old_;
+};

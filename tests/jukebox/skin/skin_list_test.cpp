@@ -2,9 +2,11 @@
 
 #include <QDir>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_list.h"
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 #include "tests/support/recording_ui_service.h"
@@ -16,6 +18,10 @@ std::string header(const std::string& name) {
     return "[Name]\n" + name +
            "\n[Designer]\nAnn\n[Version]\n1.0\n[Desc]\nfirst\nsecond\n"
            "[Controls]\n[MAIN]\nplay v 1 2 3 4\n";
+}
+
+QString localPath(const std::filesystem::path& path) {
+    return PathFromLocalBytes(QByteArray::fromStdString(path.string()));
 }
 
 class SkinListTest : public ::testing::Test {
@@ -186,7 +192,7 @@ TEST_F(SkinListTest, AnArchiveAndAnInstalledFolderOfTheSameNameLeaveEachOtherAlo
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
 }
 
-TEST_F(SkinListTest, ReleasingDeletesTheCleanUpListOnly) {
+TEST_F(SkinListTest, ReleasingRemovesTheWholeUnpackingFolder) {
     writeZip(dir / "Pack.vlz", {{"spec.txt", "[MAIN]\n"},
                                 {"m_panel.bmp", makeBmp(solidImage(4, 6))},
                                 {"a_alpha.bmp", "x"},
@@ -198,7 +204,9 @@ TEST_F(SkinListTest, ReleasingDeletesTheCleanUpListOnly) {
     EXPECT_EQ(listTree(unpacked), (std::vector<std::string>{"a_alpha.bmp", "m_panel.bmp",
                                                             "spec.txt", "sub", "sub/own.txt"}));
     packages.ReleaseSkinFolder(qpath(dir / "Pack.vlz"));
-    EXPECT_EQ(listTree(unpacked), (std::vector<std::string>{"sub", "sub/own.txt"}));
+    // The folder was made for this unpacking alone: what the skin does not use
+    // goes too, instead of piling up with every load.
+    EXPECT_FALSE(std::filesystem::exists(unpacked));
 
     writeZip(dir / "Clean.vlz", {{"spec.txt", "[MAIN]\n"}, {"m_pm.bmp", "x"}});
     const QString clean = packages.PrepareSkinFolder(qpath(dir / "Clean.vlz"));
@@ -211,7 +219,109 @@ TEST_F(SkinListTest, ReleasingDeletesTheCleanUpListOnly) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Pack.vlz"));
     EXPECT_TRUE(SkinPackages::IsArchivePath(QStringLiteral("x/y.VlZ")));
     EXPECT_FALSE(SkinPackages::IsArchivePath(QStringLiteral("x.vlz/y")));
-    EXPECT_EQ(SkinPackages::CleanUpList().size(), 29);
+}
+
+// Skins made on Windows often name their files in capitals. Whatever an archive
+// holds, a later archive of the same name must not find any of it.
+TEST_F(SkinListTest, ArchiveFilesInCapitalsAreCleanedUpAndNeverSeenAgain) {
+    const char* spec = "[Name]\nCaps\n[MAIN]\nplay v 1 2 3 4\n";
+    writeZip(dir / "Caps.vlz", {{"SPEC.TXT", spec},
+                                {"M_PANEL.BMP", makeBmp(solidImage(20, 120))},
+                                {"A_Panel.Bmp", makeBmp(solidImage(10, 60))}});
+    SkinLoader loader(ui, packages);
+    SkinDescription skin;
+    ASSERT_TRUE(loader.LoadSkin(qpath(dir / "Caps.vlz"), skin));
+    EXPECT_TRUE(skin.hasAlternate);
+    const QString folder = packages.PrepareSkinFolder(qpath(dir / "Caps.vlz"));
+    packages.ReleaseSkinFolder(qpath(dir / "Caps.vlz"));
+    EXPECT_FALSE(QDir(folder).exists());
+
+    writeZip(dir / "Caps.vlz", {{"M_PANEL.BMP", makeBmp(solidImage(20, 120))}});
+    EXPECT_FALSE(loader.LoadSkin(qpath(dir / "Caps.vlz"), skin));
+    writeZip(dir / "Caps.vlz", {{"Spec.txt", spec}, {"M_PANEL.BMP", makeBmp(solidImage(8, 12))}});
+    ASSERT_TRUE(loader.LoadSkin(qpath(dir / "Caps.vlz"), skin));
+    EXPECT_FALSE(skin.hasAlternate);
+    EXPECT_EQ(skin.main.face, QSize(8, 2));
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Skin files not found")});
+}
+
+// An archive's name decides nothing about where it is unpacked: "...vlz" once
+// led to the temporary folder itself.
+TEST_F(SkinListTest, EveryUnpackingIsAFreshFolderOfItsOwn) {
+    TemporaryFolderAt temporary(dir / "tmp");
+    writeFileBytes(dir / "tmp" / "spec.txt", "not a skin's");
+    writeFileBytes(dir / "tmp" / "m_panel.bmp", "not a skin's");
+    const std::vector<std::string> before = listTree(dir / "tmp");
+    const char* spec = "[Name]\nDots\n[MAIN]\nplay v 1 2 3 4\n";
+    for (const char* name : {"...vlz", "..vlz", ".vlz"}) {
+        writeZip(
+            skins() / name,
+            {{"spec.txt", spec}, {"m_panel.bmp", makeBmp(solidImage(4, 6))}, {"extra.txt", "x"}});
+    }
+    {
+        SkinPackages own(ui);
+        SkinList ownList(own);
+        ownList.ScanSkins(qpath(dir.path()));
+        EXPECT_EQ(ownList.entries().size(), 3);
+        SkinLoader loader(ui, own);
+        for (const char* name : {"...vlz", "..vlz", ".vlz"}) {
+            SkinDescription skin;
+            EXPECT_TRUE(loader.LoadSkin(qpath(skins() / name), skin)) << name;
+            EXPECT_EQ(skin.main.face, QSize(4, 1)) << name;
+        }
+    }
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+    EXPECT_EQ(listTree(dir / "tmp"), before);
+    EXPECT_EQ(readFileBytes(dir / "tmp" / "spec.txt"), "not a skin's");
+}
+
+// Folder and archive names are bytes, not always UTF-8 (a skin made under an
+// 8-bit code page).
+TEST_F(SkinListTest, SkinsWhoseNamesAreNotUtf8AreListedAndLoad) {
+    const char* spec = "[Name]\nLatin\n[MAIN]\nplay v 1 2 3 4\n";
+    writeSkinFolder(skins() / "Caf\xE9", spec, {{"m_panel.bmp", solidImage(6, 6)}});
+    writeZip(skins() / "R\xF6t.vlz",
+             {{"spec.txt", spec}, {"m_panel.bmp", makeBmp(solidImage(6, 12))}});
+    scan();
+    QStringList paths;
+    for (const SkinListEntry& entry : list.entries()) {
+        paths << entry.path;
+    }
+    paths.sort();
+    const QStringList expected = {localPath(skins() / "Caf\xE9"),
+                                  localPath(skins() / "R\xF6t.vlz")};
+    ASSERT_EQ(paths, expected);
+    SkinLoader loader(ui, packages);
+    SkinDescription skin;
+    ASSERT_TRUE(loader.LoadSkin(expected[0], skin));
+    EXPECT_EQ(skin.main.face, QSize(6, 1));
+    ASSERT_TRUE(loader.LoadSkin(expected[1], skin));
+    EXPECT_EQ(skin.main.face, QSize(6, 2));
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+// A small archive can inflate to a spec.txt of many megabytes. The header is
+// taken from the first lines, the skin is refused as garbled, and neither
+// costs more than a skin could need.
+TEST_F(SkinListTest, AnInflatedSpecCostsNoMoreThanItsFirstLines) {
+    std::string spec = "[Name]\nBomb\n[Designer]\nAnn\n";
+    spec.append(16 * 1024 * 1024, '\n');
+    spec += "[Version]\nlate\n[MAIN]\nplay v 1 2 3 4\n";
+    writeZip(skins() / "Bomb.vlz",
+             {{"spec.txt", spec}, {"m_panel.bmp", makeBmp(solidImage(4, 6))}});
+    ASSERT_LT(std::filesystem::file_size(skins() / "Bomb.vlz"), 64u * 1024);
+    auto cheap = [&] {
+        scan();
+        SkinLoader loader(ui, packages);
+        SkinDescription skin;
+        return list.entries().size() == 1 && !loader.LoadSkin(qpath(skins() / "Bomb.vlz"), skin);
+    };
+    EXPECT_TRUE(FinishesInChild(cheap, ChildLimits{30, size_t(128) << 20}));
+    scan();
+    ASSERT_EQ(list.entries().size(), 1);
+    EXPECT_EQ(list.entries()[0].name, QStringLiteral("Bomb"));
+    EXPECT_EQ(list.entries()[0].designer, QStringLiteral("Ann"));
+    EXPECT_TRUE(list.entries()[0].version.isEmpty());
 }
 
 TEST_F(SkinListTest, TheUnpackingPlaceGoesWithThePackages) {
@@ -219,9 +329,9 @@ TEST_F(SkinListTest, TheUnpackingPlaceGoesWithThePackages) {
     {
         SkinPackages own(ui);
         writeZip(dir / "Pack.vlz", {{"spec.txt", "[MAIN]\n"}, {"leftover.txt", "x"}});
+        // Prepared and never released, as when a load is cut short.
         folder = own.PrepareSkinFolder(qpath(dir / "Pack.vlz"));
-        own.ReleaseSkinFolder(qpath(dir / "Pack.vlz"));
-        EXPECT_TRUE(QDir(folder).exists());  // held by the stray file
+        EXPECT_TRUE(QDir(folder).exists());
     }
     EXPECT_FALSE(QDir(folder).exists());
 }

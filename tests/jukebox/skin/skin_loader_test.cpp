@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <climits>
+
+#include "jukebox/cover/bmp_reader.h"
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/jukebox/cover/image_fixtures.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 #include "tests/support/recording_ui_service.h"
@@ -120,6 +126,7 @@ TEST_F(SkinLoaderTest, MissingOrDamagedBitmapsAreReportedAndKeepTheirSlot) {
     ASSERT_TRUE(load(dir / "first"));
     auto bitmaps = fullBitmaps();
     bitmaps.erase("m_time.bmp");
+    bitmaps.erase("m_sep.bmp");
     bitmaps.erase("m_tag.bmp");
     writeSkinFolder(dir / "second", kFullSpec, bitmaps);
     std::string damaged = makeBmp(solidImage(12, 30));
@@ -129,6 +136,7 @@ TEST_F(SkinLoaderTest, MissingOrDamagedBitmapsAreReportedAndKeepTheirSlot) {
     ASSERT_TRUE(load(dir / "second"));
     const QString folder = qpath(dir / "second");
     EXPECT_EQ(ui.messages, (QStringList{folder + QStringLiteral("/m_time.bmp not found!"),
+                                        folder + QStringLiteral("/m_sep.bmp not found!"),
                                         folder + QStringLiteral("/m_tag.bmp not found!")}));
     EXPECT_EQ(skin.main.time.width(), 110);  // kept from the first skin
     EXPECT_EQ(skin.main.pm.width(), 99);
@@ -147,6 +155,74 @@ TEST_F(SkinLoaderTest, ARequiredBitmapMissingOnFirstLoadLeavesNoSize) {
     EXPECT_EQ(skin.main.entry(SkinBalance).rect, QRect(5, 6, 0, 0));
     // No frames: a frame has no height, and nothing divides by zero.
     EXPECT_EQ(skin.main.entry(SkinAnim).rect, QRect(1, 1, 10, 0));
+}
+
+// Numbers are clamped when read; positions and sizes further to the bitmaps'
+// own limit, so that no rectangle's edge overflows.
+TEST_F(SkinLoaderTest, PositionsAndSizesStayWithinTheBitmapLimit) {
+    writeSkinFolder(dir / "skin",
+                    "[MAIN]\nplay v 2147483647 -99999999999 2147483647 40\n"
+                    "track v f -2147483648 99999999999 2147483647 2147483647 1 1 000000 ffffff\n"
+                    "tag v 2147483647 2147483647\n",
+                    {{"m_panel.bmp", solidImage(20, 60)}, {"m_tag.bmp", solidImage(30, 9)}});
+    ASSERT_TRUE(load(dir / "skin"));
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+    const int limit = BmpReader::kMaxDimension;
+    EXPECT_EQ(skin.main.entry(SkinPlay).rect, QRect(limit, -limit, limit, 40));
+    EXPECT_EQ(skin.main.entry(SkinTrack).rect, QRect(-limit, limit, limit, limit));
+    EXPECT_EQ(skin.main.entry(SkinTag).rect, QRect(limit, limit, 30, 3));
+    // Other numbers keep their range.
+    EXPECT_EQ(skin.main.entry(SkinTrack).step, 1);
+}
+
+// A font-mode line states the panel's colours, a glyph-mode line none; a skin
+// must not show the colours of the skin before it.
+TEST_F(SkinLoaderTest, TrackColoursStartBlackAtEachLoad) {
+    writeSkinFolder(dir / "font", "[MAIN]\ntrack v f 1 2 30 10 1 50 112233 445566\n",
+                    {{"m_panel.bmp", solidImage(40, 60)}});
+    writeSkinFolder(dir / "glyphs", "[MAIN]\ntrack v b 1 2 30 10 1 50\n",
+                    {{"m_panel.bmp", solidImage(40, 60)}, {"m_alpha.bmp", solidImage(64, 6)}});
+    ASSERT_TRUE(load(dir / "font"));
+    EXPECT_EQ(skin.main.entry(SkinTrack).bg, qRgb(0x11, 0x22, 0x33));
+    ASSERT_TRUE(load(dir / "glyphs"));
+    EXPECT_EQ(skin.main.entry(SkinTrack).bg, qRgb(0, 0, 0));
+    EXPECT_EQ(skin.main.entry(SkinTrack).fg, qRgb(0, 0, 0));
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+// A pipe or other special file under a skin file's name would block the reader;
+// it counts as missing. So does a spec.txt larger than any skin needs.
+TEST_F(SkinLoaderTest, SpecialAndOversizedFilesCountAsMissing) {
+    writeSkinFolder(dir / "good", kFullSpec, fullBitmaps());
+    ASSERT_TRUE(load(dir / "good"));
+    std::filesystem::create_directories(dir / "pipes");
+    ASSERT_EQ(mkfifo((dir / "pipes" / "spec.txt").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((dir / "pipe.vlz").c_str(), 0600), 0);
+    writeSkinFolder(dir / "panel", "[MAIN]\nplay v 1 2 3 4\n", {});
+    ASSERT_EQ(mkfifo((dir / "panel" / "m_panel.bmp").c_str(), 0600), 0);
+    auto loadsWithoutWaiting = [&] {
+        SkinDescription fresh;
+        auto loadFresh = [&](const char* name) {
+            return loader.LoadSkin(qpath(dir / name), fresh);
+        };
+        return !loadFresh("pipes") && !loadFresh("pipe.vlz") && loadFresh("panel") &&
+               ui.messages ==
+                   QStringList{QStringLiteral("Skin files not found"),
+                               QStringLiteral("Skin files not found"),
+                               qpath(dir / "panel") + QStringLiteral("/m_panel.bmp not found!")};
+    };
+    EXPECT_TRUE(FinishesInChild(loadsWithoutWaiting, ChildLimits{10}));
+
+    std::string huge = "[MAIN]\nplay v 1 2 3 4\n";
+    huge.resize(1024 * 1024 + 1, '\n');
+    writeSkinFolder(dir / "huge", huge.c_str(), {{"m_panel.bmp", solidImage(5, 6)}});
+    huge.resize(1024 * 1024);
+    writeSkinFolder(dir / "large", huge.c_str(), {{"m_panel.bmp", solidImage(7, 12)}});
+    EXPECT_FALSE(load(dir / "huge"));
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Skin files not found")});
+    EXPECT_EQ(skin.main.face, QSize(200, 100));
+    EXPECT_TRUE(load(dir / "large"));
+    EXPECT_EQ(skin.main.face, QSize(7, 2));
 }
 
 TEST_F(SkinLoaderTest, FileNamesMatchInAnyCase) {
