@@ -24,7 +24,9 @@ CSkinButton::CSkinButton(int id, bool autoRepeat, QWidget* parent)
 void CSkinButton::setup(const SkinEntry& entry, const QImage& panel, int faceHeight) {
     for (int band = 0; band < ButtonBandIndex::Count; ++band) {
         const QRect source(entry.x, entry.y + band * faceHeight, entry.w, entry.h);
-        bands_[size_t(band)] = QPixmap::fromImage(panel.copy(source));
+        // QImage::copy takes an empty rectangle for the whole image.
+        bands_[size_t(band)] =
+            source.isEmpty() ? QPixmap() : QPixmap::fromImage(panel.copy(source));
     }
     setGeometry(entry.x, entry.y, entry.w, entry.h);
     setVisible(entry.show == SkinVisible);

@@ -36,6 +36,8 @@ void CTrackPanel::Setup(const SkinEntry& entry, const SkinView& view) {
     scroll_.setup(entry.step, entry.w);
     holdTimer_.stop();
     lineImage_.setLook(lookFor(entry, view));
+    // The primary text, and the bit that says which one shows agrees with it.
+    stateBits_ &= ~PanelBit::Alternate;
     setTextFormat(formats_.primaryFormat);
     setGeometry(entry.x, entry.y, std::max(0, entry.w), std::max(0, entry.h));
     setVisible(visibleInSkin());

@@ -33,7 +33,8 @@ public:
                 QWidget* parent = nullptr);
 
     // Takes the view's "track" entry and glyph sheet: places and shows the panel,
-    // shows the current entry in the primary format and restarts the scroll.
+    // shows the current entry in the primary format (clearing the alternate bit)
+    // and restarts the scroll.
     void Setup(const SkinEntry& entry, const SkinView& view);
     void SetBits(bool set, int bits);
     int stateBits() const { return stateBits_; }

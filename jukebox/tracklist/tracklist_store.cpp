@@ -298,6 +298,17 @@ bool TracklistStore::AddDroppedAsCurrent(const QStringList& names) {
 }
 
 bool TracklistStore::AddCommandLinePath(const QString& path) {
+    // A file already in the list is not added twice; it becomes the current
+    // entry, so that opening a known file from the desktop plays it.
+    if (!abortRequested_ && entries_.containsPath(path)) {
+        for (int i = 0; i < EntryCount(); ++i) {
+            if (entries_.at(i).path == path) {
+                currentIndex_ = i;
+                Focus();
+                return true;
+            }
+        }
+    }
     currentIndex_ = EntryCount();
     bool handled = AddPath(path);
     Focus();

@@ -104,6 +104,23 @@ TEST_F(SkinButtonTest, DrawsTheBandOfItsState) {
     EXPECT_FALSE(button->isVisible());
 }
 
+// A view that leaves a button undescribed gives it no rectangle; an empty
+// rectangle must not be taken as "all of it", or every view switch copies the
+// whole face bitmap five times over per such button.
+TEST(SkinButtonSetupTest, AnUndescribedButtonCutsNothingFromThePanel) {
+    QWidget face;
+    CSkinButton button(1001, false, &face);
+    QImage big(1200, 6 * 600, QImage::Format_RGB32);
+    big.fill(Qt::gray);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 120; ++i) {
+        button.setup(SkinEntry{}, big, 600);
+    }
+    EXPECT_LT(clock.elapsed(), 250);
+    EXPECT_FALSE(button.isVisibleTo(&face));
+}
+
 // Real timers on a machine that may be busy: only lower bounds on the times
 // are exact; waits are generous.
 TEST_F(SkinButtonTest, HeldButtonRepeatsFrom600MsAndNotAtRelease) {

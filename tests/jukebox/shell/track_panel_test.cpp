@@ -119,6 +119,15 @@ TEST_F(TrackPanelTest, TracksOpenInThePrimaryFormatAndRightClickTogglesTheAltern
     QTest::mouseDClick(panel.get(), Qt::LeftButton);
     EXPECT_EQ(doubleClicks.count(), 1);
 
+    // A view change shows the primary text again, and the bit says so: the next
+    // toggle goes to the alternate, not back to the primary.
+    panel->TogglePrimaryAlternate();
+    setupGlyphs();
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Artist - Next"));
+    EXPECT_FALSE(panel->stateBits() & PanelBit::Alternate);
+    panel->TogglePrimaryAlternate();
+    EXPECT_EQ(panel->lineShown(), QStringLiteral("Next (1999)"));
+
     // Glyph mode without a sheet: only the background, and nothing to scroll.
     panel->Setup(panelEntry(SkinGlyphs, 40, kCellHeight), SkinView{});
     EXPECT_EQ(panel->scroll().textWidth(), 0);

@@ -172,6 +172,13 @@ TEST_F(AddPathTest, CommandLinePathBecomesCurrentWhenAccepted) {
     EXPECT_EQ(store.currentIndex(), 1);
     EXPECT_EQ(store.EntryAt(-1).path, song);
 
+    // Named again (opened from the desktop a second time): not added twice, and
+    // it is the current entry again after the current one moved on.
+    store.setCurrentIndex(0);
+    EXPECT_TRUE(store.AddCommandLinePath(song));
+    EXPECT_EQ(store.EntryCount(), 2);
+    EXPECT_EQ(store.currentIndex(), 1);
+
     // Not a media file: accepted but not added, so current is past the end.
     EXPECT_TRUE(store.AddCommandLinePath(writeFile("doc.txt")));
     EXPECT_EQ(store.currentIndex(), 2);

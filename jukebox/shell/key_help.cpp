@@ -1,0 +1,98 @@
+#include "jukebox/shell/key_help.h"
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/control_table.h"
+#include "jukebox/shell/key_map.h"
+
+namespace {
+
+struct KeyName {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+};
+
+// The keys worth trying, in the order the help lists them; letters are added
+// after them.
+const KeyName kKeys[] = {
+    {Qt::Key_Space, Qt::NoModifier, "Space"},
+    {Qt::Key_Left, Qt::NoModifier, "Left"},
+    {Qt::Key_Right, Qt::NoModifier, "Right"},
+    {Qt::Key_Up, Qt::NoModifier, "Up"},
+    {Qt::Key_Down, Qt::NoModifier, "Down"},
+    {Qt::Key_Home, Qt::NoModifier, "Home"},
+    {Qt::Key_End, Qt::NoModifier, "End"},
+    {Qt::Key_Plus, Qt::KeypadModifier, "Keypad +"},
+    {Qt::Key_Minus, Qt::KeypadModifier, "Keypad -"},
+    {Qt::Key_VolumeUp, Qt::NoModifier, "Volume up key"},
+    {Qt::Key_VolumeDown, Qt::NoModifier, "Volume down key"},
+    {Qt::Key_F, Qt::ControlModifier, "Ctrl+F"},
+    {Qt::Key_F1, Qt::NoModifier, "F1"},
+};
+
+QString describe(const KeyAction& action) {
+    switch (action.kind) {
+        case KeyAction::Kind::Command:
+            return CommandHelpText(action.command);
+        case KeyAction::Kind::Seek:
+            return action.seekSeconds < 0
+                       ? QStringLiteral("Seek back %1 s").arg(-action.seekSeconds)
+                       : QStringLiteral("Seek forward %1 s").arg(action.seekSeconds);
+        case KeyAction::Kind::Speed:
+            return action.speedDelta < 0 ? QStringLiteral("Slower (down to 0.25x)")
+                                         : QStringLiteral("Faster (up to 2x)");
+        case KeyAction::Kind::Boss:
+            return QStringLiteral("Boss key: pause and hide the video, or come back");
+        case KeyAction::Kind::TogglePanelFormat:
+            return QStringLiteral("Track display: primary or alternate text");
+        case KeyAction::Kind::None:
+            break;
+    }
+    return QString();
+}
+
+QString actionOf(int key, Qt::KeyboardModifiers modifiers) {
+    const KeyAction press = MapKeyPress(key, modifiers);
+    if (press.kind != KeyAction::Kind::None) {
+        return describe(press);
+    }
+    return describe(MapKeyRelease(key, modifiers, false));
+}
+
+}  // namespace
+
+QString CommandHelpText(int id) {
+    switch (id) {
+        case CommandId::PauseResume:
+            return QStringLiteral("Pause/resume");
+        case CommandId::VolumeUp:
+            return QStringLiteral("Volume up");
+        case CommandId::VolumeDown:
+            return QStringLiteral("Volume down");
+        case CommandId::Filters:
+            return QStringLiteral("Filters");
+        case ControlId::Help:
+            return QStringLiteral("Help");
+        default:
+            break;
+    }
+    const ControlInfo* control = FindControl(id);
+    return control != nullptr ? QString::fromLatin1(control->toolTip) : QString();
+}
+
+QList<KeyHelpRow> KeyHelpRows() {
+    QList<KeyHelpRow> rows;
+    for (const KeyName& name : kKeys) {
+        const QString action = actionOf(name.key, name.modifiers);
+        if (!action.isEmpty()) {
+            rows.append({QString::fromLatin1(name.text), action});
+        }
+    }
+    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
+        const QString action = actionOf(key, Qt::NoModifier);
+        if (!action.isEmpty()) {
+            rows.append({QString(QChar(key)), action});
+        }
+    }
+    return rows;
+}

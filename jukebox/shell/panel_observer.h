@@ -1,0 +1,29 @@
+#pragma once
+
+#include "jukebox/tracklist/tracklist_observer.h"
+
+class CTrackPanel;
+
+// Passes the tracklist store's news for the track panel (the scan and sort bits
+// and their pop-ups) on to the main window's panel. The list lines, selection,
+// title and busy state are for a tracklist window, which the jukebox does not
+// show yet, so they go nowhere.
+class PanelObserver : public TracklistObserver {
+public:
+    explicit PanelObserver(CTrackPanel& panel) : panel_(panel) {}
+
+    void lineAdded(int, const QString&) override {}
+    void lineReplaced(int, const QString&) override {}
+    void linesRemoved(const std::vector<int>&) override {}
+    void linesRefilled(const QStringList&) override {}
+    void selectOnly(int) override {}
+    void showDetails() override {}
+    void titleChanged(const QString&) override {}
+    void busyChanged(bool) override {}
+
+    void panelSetBits(bool set, int bits) override;
+    void panelPopup(int kind) override;
+
+private:
+    CTrackPanel& panel_;
+};

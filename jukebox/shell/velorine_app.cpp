@@ -1,0 +1,181 @@
+#include "jukebox/shell/velorine_app.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <ctime>
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/fallback_skin.h"
+#include "jukebox/shell/panel_observer.h"
+#include "jukebox/shell/track_panel.h"
+#include "jukebox/shell/velorine_wnd.h"
+
+CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
+    : QObject(parent),
+      ui_(ui),
+      commandLine_(std::move(commandLine)),
+      workFolder_(CurrentFolder()),
+      lists_(ui, workFolder_),
+      dictionary_(ui, lists_, workFolder_),
+      tracklist_(ui, lists_, record_, settings_.tagPage, &dictionary_),
+      engine_(graph_, host_, ui,
+              [this](const QString& extension) { return lists_.ClassifyExtension(extension); }),
+      packages_(ui),
+      skins_(packages_),
+      loader_(ui, packages_) {
+    host_.setEngine(&engine_);
+    stepTimer_.setSingleShot(true);
+    stepTimer_.setInterval(kStartupStepMs);
+    connect(&stepTimer_, &QTimer::timeout, this, &CVelorineApp::stepTimerFired);
+    paintWait_.setSingleShot(true);
+    paintWait_.setInterval(kPaintWaitMs);
+    connect(&paintWait_, &QTimer::timeout, this, &CVelorineApp::RunStartupStep);
+    // A session that ends (log out, shut down) gets the settings saved whether
+    // or not it then goes ahead.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { SaveSettings(); });
+    }
+}
+
+CVelorineApp::~CVelorineApp() {
+    tracklist_.setObserver(nullptr);
+    window_.reset();
+    engine_.ReleaseGraph();
+}
+
+void CVelorineApp::InitInstance() {
+    window_ = std::make_unique<CVelorineWnd>(engine_, tracklist_, settings_);
+    CVelorineWnd& wnd = *window_;
+    observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
+    tracklist_.setObserver(observer_.get());
+    host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
+    connect(&wnd, &CVelorineWnd::closeRequested, this, &CVelorineApp::RequestClose);
+    tracklist_.seedRandom(static_cast<uint32_t>(std::time(nullptr)));
+
+    skins_.ScanSkins(workFolder_);
+    LoadSettings();
+    LoadStartSkin();
+    wnd.move(settings_.mainPos);
+    wnd.ApplyView(1);
+    wnd.show();
+    wnd.ShowEngineState();
+    wnd.StartPoll();
+    stepTimer_.start();
+}
+
+void CVelorineApp::LoadSettings() {
+    LoadAppSettings(settings_);
+    CVelorineWnd& wnd = *window_;
+    wnd.transport().setRandom(settings_.random);
+    tracklist_.setTracklistPath(settings_.trackfile);
+    engine_.SetVolume(settings_.volume);
+    engine_.SetBalance(settings_.balance);
+    skins_.SelectSkin(settings_.skinName);
+    settings_.applyTagOptions(record_);
+    CTrackPanel& panel = wnd.controls().panel();
+    panel.setPopupDelayMs(settings_.general.popupDelay * 100);
+    if (settings_.general.scrollText) {
+        panel.SetBits(true, PanelBit::Scroll);
+    }
+}
+
+// A skin that cannot be loaded leaves the plain face, not an invisible window.
+void CVelorineApp::LoadStartSkin() {
+    SkinDescription& skin = window_->skin();
+    if (!loader_.LoadSkin(skins_.CurrentSkinPath(), skin) || skin.main.face.isEmpty()) {
+        skin = FallbackSkin();
+    }
+}
+
+void CVelorineApp::stepTimerFired() {
+    // The list may take a while to load: the window is painted first, so that
+    // it shows and answers while it does.
+    if (window_->painted()) {
+        RunStartupStep();
+        return;
+    }
+    connect(window_.get(), &CVelorineWnd::firstPainted, this, &CVelorineApp::RunStartupStep,
+            Qt::SingleShotConnection);
+    paintWait_.start();
+}
+
+void CVelorineApp::RunStartupStep() {
+    paintWait_.stop();
+    disconnect(window_.get(), &CVelorineWnd::firstPainted, this, &CVelorineApp::RunStartupStep);
+    if (stepDone_ || startGuard_ == 0 || closed_) {
+        return;
+    }
+    startGuard_ = 0;
+    if (commandLine_.minimized) {
+        window_->OnCommand(ControlId::Mini);
+    }
+    tracklist_.LoadTracklist();
+    if (!closePending_) {
+        dictionary_.LoadDictionary();
+    }
+    if (!closePending_) {
+        runCommandLineFile();
+    }
+    startGuard_ = 1;
+    stepDone_ = true;
+    if (closePending_) {
+        CloseSequence();
+    }
+}
+
+void CVelorineApp::runCommandLineFile() {
+    if (commandLine_.file.isEmpty() || !tracklist_.AddCommandLinePath(commandLine_.file)) {
+        return;
+    }
+    if (window_->transport().OpenCurrentTrack() && settings_.general.autoplay) {
+        window_->OnCommand(ControlId::Play);
+    }
+}
+
+void CVelorineApp::RequestClose() {
+    if (closed_) {
+        return;
+    }
+    if (startGuard_ == 0) {
+        // Carried out when the step ends; a list still loading stops early, as
+        // nothing of it would be kept. The settings are saved now as well: the
+        // step may wait on a message box, and the process may not be given
+        // the time.
+        closePending_ = true;
+        tracklist_.RequestAbort();
+        SaveSettings();
+        return;
+    }
+    CloseSequence();
+}
+
+void CVelorineApp::CloseSequence() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    stepTimer_.stop();
+    paintWait_.stop();
+    SaveSettings();
+    engine_.ReleaseGraph();
+    if (window_) {
+        window_->Shutdown();
+        window_->hide();
+    }
+    Q_EMIT finished();
+}
+
+void CVelorineApp::SaveSettings() {
+    if (window_) {
+        settings_.random = window_->transport().random();
+    }
+    settings_.trackfile = tracklist_.tracklistPath();
+    settings_.volume = engine_.GetVolume();
+    settings_.balance = engine_.GetBalance();
+    // The skin in use; with no skin at all the chosen one is kept for later.
+    if (!skins_.CurrentSkinName().isEmpty()) {
+        settings_.skinName = skins_.CurrentSkinName();
+    }
+    SaveAppSettings(settings_);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "jukebox/dictionary/dictionary_store.h"
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/playback/gst_media_graph.h"
+#include "jukebox/playback/media_engine.h"
+#include "jukebox/shell/app_settings.h"
+#include "jukebox/shell/command_line.h"
+#include "jukebox/shell/engine_host.h"
+#include "jukebox/skin/skin_list.h"
+#include "jukebox/skin/skin_loader.h"
+#include "jukebox/skin/skin_packages.h"
+#include "jukebox/tracklist/tracklist_store.h"
+#include "taglib/tag_record.h"
+
+class CVelorineWnd;
+class PanelObserver;
+class UiService;
+
+// The jukebox as one object: it owns the stores, the media engine and the main
+// window, brings them to life in the start-up order, runs the one-shot
+// start-up step (the tracklist, the dictionary and the file of the command
+// line, after the window has been painted), saves the settings, and runs the
+// close sequence. Data files are found in the current folder.
+class CVelorineApp : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kStartupStepMs = 500;  // timer 3204
+    // How long the start-up step waits for a window that is never painted.
+    static constexpr int kPaintWaitMs = 2000;
+
+    CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent = nullptr);
+    ~CVelorineApp() override;
+
+    // Start-up up to showing the window; the start-up step follows on its timer.
+    void InitInstance();
+    // The close request of the window, a menu, the session or a signal: the
+    // close sequence, at once or, while the start-up step runs, when it ends.
+    void RequestClose();
+    // Every setting from its owner to the settings store.
+    void SaveSettings();
+    // The start-up step itself (the timer runs it; benchmarks call it).
+    void RunStartupStep();
+
+    bool startupStepRunning() const { return startGuard_ == 0; }
+    bool startupStepDone() const { return stepDone_; }
+    bool closePending() const { return closePending_; }
+    bool closed() const { return closed_; }
+
+    CVelorineWnd& window() { return *window_; }
+    TracklistStore& tracklist() { return tracklist_; }
+    DictionaryStore& dictionary() { return dictionary_; }
+    MediaEngine& engine() { return engine_; }
+    SkinList& skins() { return skins_; }
+    AppSettings& settings() { return settings_; }
+    const QString& workFolder() const { return workFolder_; }
+
+Q_SIGNALS:
+    // The close sequence ran: the event loop may end.
+    void finished();
+
+private:
+    void LoadSettings();
+    void LoadStartSkin();
+    void stepTimerFired();
+    void runCommandLineFile();
+    void CloseSequence();
+
+    UiService& ui_;
+    CommandLine commandLine_;
+    QString workFolder_;
+    AppSettings settings_;
+    ExtensionLists lists_;
+    TagRecord record_;
+    DictionaryStore dictionary_;
+    TracklistStore tracklist_;
+    GstMediaGraph graph_;
+    EngineHost host_;
+    MediaEngine engine_;
+    SkinPackages packages_;
+    SkinList skins_;
+    SkinLoader loader_;
+    std::unique_ptr<CVelorineWnd> window_;
+    std::unique_ptr<PanelObserver> observer_;
+    QTimer stepTimer_;  // 3204
+    QTimer paintWait_;
+    int startGuard_ = 1;
+    bool stepDone_ = false;
+    bool closePending_ = false;
+    bool closed_ = false;
+};

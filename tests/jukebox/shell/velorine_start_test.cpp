@@ -1,0 +1,266 @@
+// The jukebox from start to close on the offscreen platform: the settings of a
+// first run and their round trip through a real start and close, the skin
+// chosen by its exact name, the plain face when no skin loads, a close asked
+// for while the start-up step loads the list, and SIGTERM to the real program.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+#include <csignal>
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/skin_button.h"
+#include "jukebox/shell/skin_slider.h"
+#include "jukebox/shell/track_panel.h"
+#include "jukebox/skin/skin_list.h"
+#include "jukebox/skin/skin_packages.h"
+#include "tests/jukebox/shell/jukebox_rig.h"
+#include "tests/jukebox/skin/skin_fixtures.h"
+
+namespace {
+
+QString fileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Every value away from its default.
+AppSettings customSettings() {
+    AppSettings s;
+    s.random = true;
+    s.trackfile = QStringLiteral("mine.trk");
+    s.volume = 37;
+    s.balance = -40;
+    s.mainPos = {123, 45};
+    s.playPos = {1, 2};
+    s.coverPos = {3, 4};
+    s.coverSize = {150, 160};
+    s.dictPos = {5, 6};
+    s.dictSize = {410, 220};
+    s.tlistPos = {7, 8};
+    s.tlistSize = {280, 390};
+    s.optionPos = {9, 11};
+    s.skinName = QStringLiteral("XP Aqua");
+    s.tagPage.useMarlow = s.tagPage.useWinampGenres = s.tagPage.useAutoTranslate = true;
+    s.tagPage.primaryFormat = QStringLiteral("%n");
+    s.tagPage.alternateFormat = QStringLiteral("%a");
+    s.tagPage.listFormat = QStringLiteral("%g");
+    s.general.scrollText = false;
+    s.general.codePage = 950;
+    s.general.autoplay = true;
+    s.general.popupDelay = 25;
+    return s;
+}
+
+TEST(VelorineStartTest, AFirstRunHasTheDefaultsAndARealCloseWritesThemAll) {
+    JukeboxRig rig;
+    rig.start();
+    CVelorineWnd& wnd = rig.window();
+    EXPECT_EQ(rig.app().engine().GetVolume(), 90);
+    EXPECT_EQ(rig.app().engine().GetBalance(), 0);
+    EXPECT_EQ(wnd.controls().slider(ControlId::Volume)->value(), 90);
+    EXPECT_EQ(wnd.pos(), QPoint(10, 10));
+    EXPECT_EQ(rig.app().skins().CurrentSkinName(), QStringLiteral("XP Aqua"));
+    EXPECT_EQ(wnd.size(), wnd.skin().main.face);
+    EXPECT_TRUE(wnd.controls().panel().stateBits() & PanelBit::Scroll);
+    EXPECT_TRUE(wnd.controls().button(ControlId::Stop)->isOn());
+    EXPECT_FALSE(wnd.controls().button(ControlId::Random)->isOn());
+    EXPECT_TRUE(wnd.controls().button(ControlId::Play)->isVisible());
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
+
+    ASSERT_TRUE(rig.closeWithControl());
+    EXPECT_FALSE(wnd.isVisible());
+    AppSettings stored;
+    LoadAppSettings(stored);
+    AppSettings defaults;
+    defaults.loaded = true;
+    EXPECT_EQ(stored, defaults);
+    EXPECT_TRUE(fileText(JukeboxRig::settingsFile()).contains(QStringLiteral("DispMode=0")));
+}
+
+TEST(VelorineStartTest, EveryValueSurvivesARealRunAndAlwaysOnTopDoesNot) {
+    const AppSettings custom = customSettings();
+    {
+        JukeboxRig rig;
+        SaveAppSettings(custom);
+        writeFileBytes(rig.folder() / "mine.trk", "");
+        rig.start();
+        CVelorineWnd& wnd = rig.window();
+        // Each value reached its owner.
+        EXPECT_TRUE(wnd.controls().button(ControlId::Random)->isOn());
+        EXPECT_EQ(rig.app().engine().GetVolume(), 37);
+        EXPECT_EQ(wnd.controls().slider(ControlId::Balance)->value(), -40);
+        EXPECT_EQ(wnd.pos(), QPoint(123, 45));
+        EXPECT_EQ(rig.app().tracklist().tracklistPath(), QStringLiteral("mine.trk"));
+        EXPECT_FALSE(wnd.controls().panel().stateBits() & PanelBit::Scroll);
+
+        rig.app().settings().general.alwaysOnTop = true;
+        wnd.OnCommand(ControlId::Options);  // the options sheet closing
+        EXPECT_TRUE(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(wnd.isVisible());
+        EXPECT_EQ(wnd.pos(), QPoint(123, 45));
+        ASSERT_TRUE(rig.closeWithControl());
+        AppSettings stored;
+        LoadAppSettings(stored);
+        AppSettings expected = custom;
+        expected.loaded = true;
+        EXPECT_EQ(stored, expected);
+    }
+    JukeboxRig next(false);
+    writeFileBytes(next.folder() / "mine.trk", "");
+    next.start();
+    EXPECT_FALSE(next.app().settings().general.alwaysOnTop);
+    EXPECT_FALSE(next.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(next.app().engine().GetBalance(), -40);
+}
+
+// Makes the skins folder hold "XP Aqua" and a small skin of another name, with
+// the other one listed first.
+QString otherSkinListedFirst(const std::filesystem::path& skins) {
+    const char* spec = "[Name]\nPlain\n[MAIN]\nclose v 2 2 10 10\n";
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const std::filesystem::path folder = skins / ("plain" + std::to_string(attempt));
+        writeSkinFolder(folder, spec, {{"m_panel.bmp", solidImage(60, 6 * 30)}});
+        RecordingUiService ui;
+        SkinPackages packages(ui);
+        SkinList list(packages);
+        list.ScanSkins(qpath(skins.parent_path()));
+        if (list.entries().value(0).name == QStringLiteral("Plain")) {
+            return list.entries().value(0).name;
+        }
+        std::filesystem::remove_all(folder);
+    }
+    return QString();
+}
+
+TEST(VelorineStartTest, TheSavedSkinNameCountsCaseSoAnotherCaseSelectsTheFirstListedSkin) {
+    JukeboxRig rig;
+    std::filesystem::remove(rig.folder() / "skins" / "Ember.vlz");
+    ASSERT_EQ(otherSkinListedFirst(rig.folder() / "skins"), QStringLiteral("Plain"));
+    QSettings(QStringLiteral("Quillamo"), QStringLiteral("velorine"))
+        .setValue(QStringLiteral("Settings/Skinname"), QStringLiteral("xp aqua"));
+    rig.start();
+    EXPECT_EQ(rig.app().skins().CurrentSkinName(), QStringLiteral("Plain"));
+    EXPECT_EQ(rig.window().size(), QSize(60, 30));
+    ASSERT_TRUE(rig.closeWithControl());
+    AppSettings stored;
+    LoadAppSettings(stored);
+    EXPECT_EQ(stored.skinName, QStringLiteral("Plain"));  // the skin that was in use
+}
+
+TEST(VelorineStartTest, WithoutASkinThePlainFaceShowsAndCanStillBeClosed) {
+    JukeboxRig rig;
+    std::filesystem::remove_all(rig.folder() / "skins");
+    rig.start();
+    EXPECT_EQ(rig.ui.messages, QStringList(QStringLiteral("Skin files not found")));
+    CVelorineWnd& wnd = rig.window();
+    EXPECT_TRUE(wnd.isVisible());
+    EXPECT_GE(wnd.width(), 200);
+    EXPECT_GE(wnd.height(), 40);
+    EXPECT_TRUE(wnd.controls().panel().isVisible());
+    CSkinButton* close = wnd.controls().button(ControlId::Close);
+    ASSERT_TRUE(close->isVisible());
+    EXPECT_TRUE(wnd.rect().contains(close->geometry()));
+    EXPECT_TRUE(wnd.controls().button(ControlId::Menu)->isVisible());
+
+    // A right click on the face opens the system menu.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                 wnd.mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(&wnd, &rightClick);
+    QMenu& menu = wnd.tray().systemMenu();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 2000));
+    QStringList items;
+    for (QAction* action : menu.actions()) {
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(items, QStringList({QStringLiteral("Options"), QStringLiteral("Help"),
+                                  QStringLiteral("-"), QStringLiteral("Exit")}));
+    menu.hide();
+    EXPECT_TRUE(rig.closeWithControl());
+}
+
+// A tracklist of count lines naming file (the same file, which the list
+// takes once; the load still reads every line).
+void writeLongTracklist(const std::filesystem::path& path, const QString& file, int count) {
+    QString text(QChar(0xFEFF));
+    for (int i = 0; i < count; ++i) {
+        text += file + QStringLiteral("\r\n");
+    }
+    const QByteArray bytes(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    writeFileBytes(path, std::string_view(bytes.constData(), size_t(bytes.size())));
+}
+
+TEST(VelorineStartTest, ACloseDuringTheStartupStepIsCarriedOutWhenTheStepEnds) {
+    JukeboxRig rig;
+    writeLongTracklist(rig.folder() / "default.trk", rig.path("missing.mp3"), 5000);
+    rig.ui.setDispatchIntervalMs(0);
+    bool paintedBeforeLoad = false;
+    bool closedDuringStep = false;
+    bool keyAnsweredDuringStep = false;
+    int dispatches = 0;
+    rig.ui.onDispatch = [&] {
+        QApplication::processEvents();
+        if (++dispatches == 1) {
+            paintedBeforeLoad = rig.window().painted();
+            QTest::keyClick(&rig.window(), Qt::Key_L);
+            keyAnsweredDuringStep = rig.window().transport().loop();
+            rig.window().close();  // as the system asks
+        }
+        closedDuringStep = closedDuringStep || rig.app().closed();
+    };
+    rig.startWithoutStep();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.app().closed(); }, 30000));
+    EXPECT_GT(dispatches, 0);
+    EXPECT_TRUE(paintedBeforeLoad);
+    EXPECT_TRUE(keyAnsweredDuringStep);
+    EXPECT_FALSE(closedDuringStep);
+    EXPECT_TRUE(rig.app().startupStepDone());
+    EXPECT_TRUE(QFile::exists(JukeboxRig::settingsFile()));
+}
+
+// The real program in a working folder of its own, sent SIGTERM once it
+// listens for it: it closes as by its close control, saving its settings.
+TEST(VelorineStartTest, SigtermToTheRealProgramSavesTheSettings) {
+    TempDir home;
+    JukeboxRig folder;  // only the working folder
+    const std::filesystem::path config = home / "config";
+    std::filesystem::create_directories(config / "Quillamo");
+    writeFileBytes(config / "Quillamo" / "velorine.conf", "[Settings]\nVolume=33\n");
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), qpath(home.path()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qpath(config));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(qpath(folder.folder()));
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QStringLiteral(VELORINE_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString status = QStringLiteral("/proc/%1/status").arg(program.processId());
+    // SigCgt: the signals the process catches; SIGTERM is bit 15.
+    const bool listening = QTest::qWaitFor(
+        [&] {
+            for (const QString& line : fileText(status).split(u'\n')) {
+                if (line.startsWith(QStringLiteral("SigCgt:"))) {
+                    return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+                }
+            }
+            return 0ULL;
+        },
+        20000);
+    ASSERT_TRUE(listening);
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString saved = fileText(qpath(config / "Quillamo" / "velorine.conf"));
+    EXPECT_TRUE(saved.contains(QStringLiteral("Volume=33"))) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(QStringLiteral("Skinname=XP Aqua"))) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(QStringLiteral("DispMode=0"))) << saved.toStdString();
+}
+
+}  // namespace
