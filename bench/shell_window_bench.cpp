@@ -26,7 +26,7 @@
 #include "jukebox/shell/velorine_app.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist/tracklist_store.h"
-#include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/quiet_ui_service.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -35,17 +35,10 @@ constexpr int kTracks = 10000;
 
 // Shows nothing; pumps events as the program's service does and measures the
 // longest time between two pumps.
-class BenchUi : public UiService {
+class BenchUi : public QuietUiService {
 public:
     void showMessage(const QString&) override { ++messages; }
     void fatal(const QString&) override { ++messages; }
-    bool prompt(const QString&, const QString&, QString&) override { return false; }
-    QStringList openFileNames(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
     void dispatchEvents() override {
         if (sincePump_.isValid()) {
             longestGapNs = std::max(longestGapNs, sincePump_.nsecsElapsed());
@@ -288,19 +281,3 @@ BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewSwitchBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Poll)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PollBaseline)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    // Never the user's settings, never a sound card, a display only if given.
-    static BenchFolder home;
-    setenv("HOME", home.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home.path() / "config").c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("VELORINE_AUDIO_SINK", "fakesink sync=true", 0);
-    QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString((home.path() / "config").string()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

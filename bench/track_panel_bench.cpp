@@ -126,12 +126,3 @@ void BM_ScrollTickDrawTextBaseline(benchmark::State& state) {
 BENCHMARK(BM_ScrollTickDrawTextBaseline)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

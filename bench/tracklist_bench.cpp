@@ -16,23 +16,14 @@
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/tracklist/tracklist_store.h"
-#include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/quiet_ui_service.h"
 #include "taglib/tag_record.h"
 
 namespace {
 
 // Shows nothing and counts the event pumps.
-class QuietUiService : public UiService {
+class CountingUiService : public QuietUiService {
 public:
-    void showMessage(const QString&) override {}
-    void fatal(const QString&) override {}
-    bool prompt(const QString&, const QString&, QString&) override { return false; }
-    QStringList openFileNames(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
     void dispatchEvents() override { ++dispatches; }
     long dispatches = 0;
 };
@@ -44,7 +35,7 @@ struct StoreSetup {
         record.selectCodePage = true;
         record.autoTranslate = true;
     }
-    QuietUiService ui;
+    CountingUiService ui;
     ExtensionLists lists{
         ui, {QStringLiteral("mp3"), QStringLiteral("wav")}, {QStringLiteral("avi")}};
     TagRecord record;

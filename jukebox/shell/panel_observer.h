@@ -12,15 +12,6 @@ class PanelObserver : public TracklistObserver {
 public:
     explicit PanelObserver(CTrackPanel& panel) : panel_(panel) {}
 
-    void lineAdded(int, const QString&) override {}
-    void lineReplaced(int, const QString&) override {}
-    void linesRemoved(const std::vector<int>&) override {}
-    void linesRefilled(const QStringList&) override {}
-    void selectOnly(int) override {}
-    void showDetails() override {}
-    void titleChanged(const QString&) override {}
-    void busyChanged(bool) override {}
-
     void panelSetBits(bool set, int bits) override;
     void panelPopup(int kind) override;
 

@@ -16,21 +16,7 @@
 
 namespace {
 
-class NullObserver final : public TracklistObserver {
-public:
-    void lineAdded(int, const QString&) override {}
-    void lineReplaced(int, const QString&) override {}
-    void linesRemoved(const std::vector<int>&) override {}
-    void linesRefilled(const QStringList&) override {}
-    void selectOnly(int) override {}
-    void showDetails() override {}
-    void titleChanged(const QString&) override {}
-    void busyChanged(bool) override {}
-    void panelSetBits(bool, int) override {}
-    void panelPopup(int) override {}
-};
-
-NullObserver nullObserver;
+TracklistObserver nullObserver;  // until a window observes the store
 
 TrackEntry placeholder(const QString& name) {
     TrackEntry entry;
