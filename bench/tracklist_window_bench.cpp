@@ -18,7 +18,9 @@
 
 #include "bench/bench_files.h"
 #include "jukebox/options/extension_lists.h"
+#include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/velorine_app.h"
+#include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/tracklist/tracklist_store.h"
@@ -210,7 +212,7 @@ void jukeboxMemory(benchmark::State& state, bool withEntries) {
             fillStore(app.tracklist());
             app.tracklist().FillList();
         }
-        app.window().OnCommand(1003);  // the tracklist window shows
+        app.window().OnCommand(ControlId::Tlist);  // the tracklist window shows
         for (int i = 0; i < 20; ++i) {
             QCoreApplication::processEvents();
         }
