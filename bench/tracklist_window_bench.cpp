@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScrollBar>
+#include <QWindow>
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -89,6 +90,18 @@ void fillStore(TracklistStore& store) {
     }
 }
 
+// Counts the paint events of the list, so that a figure without painting shows.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    long count = 0;
+};
+
 // A store as the jukebox sets it up, shown in a tracklist window.
 struct WindowSetup {
     WindowSetup() {
@@ -96,7 +109,12 @@ struct WindowSetup {
         store.setObserver(&wnd);
         wnd.resize(275, 375);
         wnd.show();
-        QCoreApplication::processEvents();
+        QElapsedTimer waited;
+        waited.start();
+        while (!wnd.windowHandle()->isExposed() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        wnd.list().viewport()->installEventFilter(&paints);
     }
     ~WindowSetup() { store.setObserver(nullptr); }
     PumpingUi ui;
@@ -105,6 +123,7 @@ struct WindowSetup {
     TagPageSettings tagPage;
     TracklistStore store{ui, lists, record, tagPage};
     CTracklistWnd wnd{store, ui};
+    PaintCounter paints;
 };
 
 void BM_FillList100k(benchmark::State& state) {
@@ -142,6 +161,9 @@ void scrollBench(benchmark::State& state, bool move) {
                               : bar->value() + bar->pageStep());
         }
         list.viewport()->repaint();
+    }
+    if (setup.paints.count < static_cast<long>(state.iterations())) {
+        state.SkipWithError("the list was not painted");
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -21,6 +23,8 @@
 namespace {
 
 constexpr int kToolbarHeight = 28;
+constexpr int kButtonSize = 22;
+constexpr int kSeparatorWidth = 6;
 
 constexpr std::array<const char*, TracklistLayout::kFieldCount> kFieldTips{
     "Full pathname", "Source", "A/V",      "Mapping",    "Genre",
@@ -112,38 +116,50 @@ void CTracklistWnd::buildFields() {
         edit->setFrame(false);
         edit->setToolTip(QString::fromLatin1(kFieldTips[static_cast<std::size_t>(i)]));
         edit->setContentsMargins(0, 0, 0, 0);
-        edit->setTextMargins(1, 0, 1, 0);
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->installEventFilter(this);
         fields_[static_cast<std::size_t>(i)] = edit;
     }
-    // The one-line fields are 16 pixels high: a thin border instead of the
-    // style's frame, whose padding would cut the text.
+    // The one-line fields are 16 pixels high and the narrowest 27 wide ("AUD"):
+    // a thin border instead of the style's frame, whose padding would cut the
+    // text, and a small face.
     setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid palette(mid); padding: 0px; "
-                       "background: palette(window); }"));
+                       "background: palette(window); font-size: 11px; }"));
 }
 
 void CTracklistWnd::buildToolbar() {
-    toolbar_.setIconSize(QSize(TracklistPictures::kSize, TracklistPictures::kSize));
-    toolbar_.setMovable(false);
-    toolbar_.setFloatable(false);
-    toolbar_.setFocusPolicy(Qt::NoFocus);
+    // A row of fixed buttons rather than a tool bar, which would fold the last
+    // ones behind an extension button at the default width of 275.
+    auto* row = new QHBoxLayout(&toolbar_);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
     for (const ToolbarItem& item : TracklistCommands::Toolbar()) {
         if (item.command == 0) {
-            toolbar_.addSeparator();
+            auto* separator = new QFrame(&toolbar_);
+            separator->setFrameShape(QFrame::VLine);
+            separator->setFrameShadow(QFrame::Sunken);
+            separator->setFixedWidth(kSeparatorWidth);
+            row->addWidget(separator);
             continue;
         }
-        QAction* act = toolbar_.addAction(TracklistPictures::ToolbarImage(item.image),
-                                          QString::fromLatin1(item.tip));
+        auto* act = new QAction(TracklistPictures::ToolbarImage(item.image),
+                                QString::fromLatin1(item.tip), &toolbar_);
         act->setToolTip(QString::fromLatin1(item.tip));
         act->setData(item.command);
         const int command = item.command;
         connect(act, &QAction::triggered, this, [this, command] { OnCommand(command); });
-        if (QWidget* button = toolbar_.widgetForAction(act)) {
-            button->installEventFilter(this);
-        }
+        toolbar_.addAction(act);
+        auto* button = new QToolButton(&toolbar_);
+        button->setDefaultAction(act);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIconSize(QSize(TracklistPictures::kSize, TracklistPictures::kSize));
+        button->setFixedSize(kButtonSize, kButtonSize);
+        button->installEventFilter(this);
+        row->addWidget(button);
     }
+    row->addStretch(1);
 }
 
 void CTracklistWnd::buildSortMenu() {

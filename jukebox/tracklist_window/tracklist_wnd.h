@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPropertyAnimation>
-#include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -66,7 +65,7 @@ public:
     QListView& list() { return list_; }
     QLineEdit& field(TracklistLayout::Field field) { return *fields_[field]; }
     QToolButton& detailButton() { return detailButton_; }
-    QToolBar& toolbar() { return toolbar_; }
+    QWidget& toolbar() { return toolbar_; }
     QAction* action(int command) const;
     QMenu& sortMenu() { return sortMenu_; }
     const TracklistLineModel& lines() const { return model_; }
@@ -124,7 +123,7 @@ private:
     std::array<QLineEdit*, TracklistLayout::kFieldCount> fields_{};
     DetailTexts shownDetails_;
     QToolButton detailButton_;
-    QToolBar toolbar_;
+    QWidget toolbar_;  // the buttons along the bottom edge
     QMenu sortMenu_;
     QPropertyAnimation fade_;
     bool fadingOut_ = false;
