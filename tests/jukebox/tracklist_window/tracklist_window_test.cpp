@@ -110,6 +110,32 @@ TEST_F(TracklistWindowTest, DeletingSelectsTheLineAtTheGapOrTheNewLastLine) {
     EXPECT_EQ(wnd.windowTitle(), title);  // no mark when nothing remains
 }
 
+TEST_F(TracklistWindowTest, DeletingScatteredLinesKeepsEveryOtherLineInOrder) {
+    QStringList paths;
+    for (int i = 0; i < 300; ++i) {
+        paths.append(QStringLiteral("/m/%1.mp3").arg(i));
+    }
+    fillEntries(paths);
+    // Every other line from 5 on: far more separate runs than one notice each.
+    QItemSelection chosen;
+    for (int row = 5; row < 300; row += 2) {
+        chosen.select(wnd.list().model()->index(row, 0), wnd.list().model()->index(row, 0));
+    }
+    wnd.list().selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
+    pressInList(Qt::Key_Delete);
+
+    QStringList expected;
+    for (int i = 0; i < 300; ++i) {
+        if (i < 5 || i % 2 == 0) {
+            expected.append(QStringLiteral(" - %1.mp3").arg(i));
+        }
+    }
+    EXPECT_EQ(shownLines(), expected);
+    EXPECT_EQ(store.EntryCount(), expected.size());
+    EXPECT_EQ(store.EntryAt(5).path, u"/m/6.mp3"_s);
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"5"_s});
+}
+
 TEST_F(TracklistWindowTest, TheDeleteButtonKeepsTheCurrentTrackWhereItStays) {
     fillEntries({u"/m/a.mp3"_s, u"/m/b.mp3"_s, u"/m/c.mp3"_s, u"/m/d.mp3"_s, u"/m/e.mp3"_s});
     store.SetCurrent(3);
