@@ -103,7 +103,6 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     setAcceptDrops(true);
     setStoredRect(QPoint(10, 10), QSize(275, 375));
     setWindowTitle(QStringLiteral("Tracklist"));
-    applyMinimumSize();
     busyChanged(store_.busy());
 }
 
@@ -210,10 +209,13 @@ void CTracklistWnd::applyLayout() {
     toolbar_.setGeometry(0, client.height() - kToolbarHeight, client.width(), kToolbarHeight);
 }
 
-// The limits are for the whole window; the frame's share is taken off where
-// the platform has given the window one.
+// The limits are for the whole window, frame included, so they apply once the
+// window is shown and has its frame; before, a stored size below them is kept.
 void CTracklistWnd::applyMinimumSize() {
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    if (!isVisible()) {
+        return;
+    }
+    const QSize frame = frameGeometry().size() - size();
     setMinimumSize(TracklistLayout::MinimumSize(tagsShown_) - frame);
 }
 
@@ -429,6 +431,10 @@ bool CTracklistWnd::event(QEvent* event) {
 }
 
 bool CTracklistWnd::listKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OnCommand(TracklistCommand::Select);  // like a double click, busy or not
+        return true;
+    }
     if (!store_.busy()) {
         switch (event->key()) {
             case Qt::Key_Insert:
@@ -436,10 +442,6 @@ bool CTracklistWnd::listKey(QKeyEvent* event) {
                 return true;
             case Qt::Key_Delete:
                 store_.DeleteSelected(selectedRows());
-                return true;
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                OnCommand(TracklistCommand::Select);
                 return true;
             default:
                 break;
