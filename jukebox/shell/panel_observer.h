@@ -5,9 +5,8 @@
 class CTrackPanel;
 
 // Passes the tracklist store's news for the track panel (the scan and sort bits
-// and their pop-ups) on to the main window's panel. The list lines, selection,
-// title and busy state are for a tracklist window, which the jukebox does not
-// show yet, so they go nowhere.
+// and their pop-ups) on to the main window's panel. The tracklist window, which
+// observes the store, hands these on to it.
 class PanelObserver : public TracklistObserver {
 public:
     explicit PanelObserver(CTrackPanel& panel) : panel_(panel) {}

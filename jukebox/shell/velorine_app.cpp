@@ -9,6 +9,7 @@
 #include "jukebox/shell/panel_observer.h"
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/shell/velorine_wnd.h"
+#include "jukebox/tracklist_window/tracklist_wnd.h"
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -40,6 +41,7 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
 
 CVelorineApp::~CVelorineApp() {
     tracklist_.setObserver(nullptr);
+    tracklistWnd_.reset();
     window_.reset();
     engine_.ReleaseGraph();
 }
@@ -48,7 +50,7 @@ void CVelorineApp::InitInstance() {
     window_ = std::make_unique<CVelorineWnd>(engine_, tracklist_, settings_);
     CVelorineWnd& wnd = *window_;
     observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
-    tracklist_.setObserver(observer_.get());
+    CreateTracklistWindow();
     host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
     connect(&wnd, &CVelorineWnd::closeRequested, this, &CVelorineApp::RequestClose);
     tracklist_.seedRandom(static_cast<uint32_t>(std::time(nullptr)));
@@ -57,11 +59,27 @@ void CVelorineApp::InitInstance() {
     LoadSettings();
     LoadStartSkin();
     wnd.move(settings_.mainPos);
+    tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
     wnd.ApplyView(1);
     wnd.show();
     wnd.ShowEngineState();
     wnd.StartPoll();
     stepTimer_.start();
+}
+
+// Hidden until asked for; it shows the store and passes the track panel's
+// news on to the main window's panel.
+void CVelorineApp::CreateTracklistWindow() {
+    CVelorineWnd& wnd = *window_;
+    tracklistWnd_ = std::make_unique<CTracklistWnd>(tracklist_, ui_, &wnd);
+    tracklistWnd_->setPanelObserver(observer_.get());
+    tracklistWnd_->setKeyTarget(&wnd);
+    tracklistWnd_->setOpenCurrentTrack([this] { window_->transport().OpenCurrentTrack(); });
+    tracklist_.setObserver(tracklistWnd_.get());
+    connect(&wnd, &CVelorineWnd::tracklistToggleRequested, this,
+            [this] { window_->setButtonOn(ControlId::Tlist, tracklistWnd_->Toggle()); });
+    connect(tracklistWnd_.get(), &CTracklistWnd::closed, this,
+            [this] { window_->setButtonOn(ControlId::Tlist, false); });
 }
 
 void CVelorineApp::LoadSettings() {
@@ -171,6 +189,11 @@ void CVelorineApp::SaveSettings() {
         settings_.random = window_->transport().random();
     }
     settings_.trackfile = tracklist_.tracklistPath();
+    if (tracklistWnd_) {
+        const QRect rect = tracklistWnd_->storedRect();
+        settings_.tlistPos = rect.topLeft();
+        settings_.tlistSize = rect.size();
+    }
     settings_.volume = engine_.GetVolume();
     settings_.balance = engine_.GetBalance();
     // The skin in use; with no skin at all the chosen one is kept for later.

@@ -17,6 +17,7 @@
 #include "jukebox/tracklist/tracklist_store.h"
 #include "taglib/tag_record.h"
 
+class CTracklistWnd;
 class CVelorineWnd;
 class PanelObserver;
 class UiService;
@@ -52,6 +53,7 @@ public:
     bool closed() const { return closed_; }
 
     CVelorineWnd& window() { return *window_; }
+    CTracklistWnd& tracklistWindow() { return *tracklistWnd_; }
     TracklistStore& tracklist() { return tracklist_; }
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
@@ -69,6 +71,7 @@ private:
     void stepTimerFired();
     void runCommandLineFile();
     void CloseSequence();
+    void CreateTracklistWindow();
 
     UiService& ui_;
     CommandLine commandLine_;
@@ -86,7 +89,8 @@ private:
     SkinLoader loader_;
     std::unique_ptr<CVelorineWnd> window_;
     std::unique_ptr<PanelObserver> observer_;
-    QTimer stepTimer_;  // 3204
+    std::unique_ptr<CTracklistWnd> tracklistWnd_;  // a child of the main window
+    QTimer stepTimer_;                             // 3204
     QTimer paintWait_;
     int startGuard_ = 1;
     bool stepDone_ = false;

@@ -163,9 +163,11 @@ void CVelorineWnd::OnCommand(int id) {
         case ControlId::Mini:
             MinimizeOrRestore();
             break;
+        case ControlId::Tlist:
+            Q_EMIT tracklistToggleRequested();
+            break;
         case ControlId::Cover:
         case ControlId::Dict:
-        case ControlId::Tlist:
         case CommandId::Filters:
             // Their windows are still to come.
             break;

@@ -87,6 +87,8 @@ public:
 
 Q_SIGNALS:
     void closeRequested();
+    // The tracklist control, its key or a double click on the track panel.
+    void tracklistToggleRequested();
     void firstPainted();
 
 protected:

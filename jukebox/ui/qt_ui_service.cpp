@@ -42,6 +42,18 @@ QString QtUiService::saveFileName(const QString& caption, const QString& folder,
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtUiService::openOrNewFileName(const QString& caption, const QString& folder,
+                                       const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent_, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 void QtUiService::dispatchEvents() {
     QCoreApplication::processEvents();
 }

@@ -19,6 +19,8 @@ public:
                               const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString openOrNewFileName(const QString& caption, const QString& folder, const QString& filter,
+                              const QString& defaultSuffix) override;
     void dispatchEvents() override;
 
 private:

@@ -6,3 +6,9 @@ void UiService::dispatchEventsIfDue() {
         sinceDispatch_.start();
     }
 }
+
+QString UiService::openOrNewFileName(const QString& caption, const QString& folder,
+                                     const QString& filter, const QString& /*defaultSuffix*/) {
+    const QStringList names = openFileNames(caption, folder, filter);
+    return names.isEmpty() ? QString() : names.constFirst();
+}

@@ -29,6 +29,11 @@ public:
                                       const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& folder,
                                  const QString& filter, const QString& defaultSuffix) = 0;
+    // An open dialog in which a file that does not exist yet may be named (to be
+    // created); defaultSuffix is added to a name typed without one. By default the
+    // first answer of openFileNames.
+    virtual QString openOrNewFileName(const QString& caption, const QString& folder,
+                                      const QString& filter, const QString& defaultSuffix);
 
     // Handles the events that are waiting (long loops call this between items).
     virtual void dispatchEvents() = 0;

@@ -1,0 +1,116 @@
+// The tracklist window inside the running jukebox: shown and hidden from the
+// main window, Select opening a track there, the panel's news still reaching
+// the main window, and the window's rectangle in the settings.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTest>
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/skin_button.h"
+#include "jukebox/shell/track_panel.h"
+#include "jukebox/tracklist_window/tracklist_commands.h"
+#include "jukebox/tracklist_window/tracklist_wnd.h"
+#include "tests/jukebox/playback/test_media.h"
+#include "tests/jukebox/shell/jukebox_rig.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr int kWaitMs = 10000;
+
+class TracklistJukeboxTest : public testing::Test {
+protected:
+    CVelorineWnd& wnd() { return rig.window(); }
+    CTracklistWnd& tlist() { return rig.app().tracklistWindow(); }
+    TracklistStore& store() { return rig.app().tracklist(); }
+    bool buttonOn() { return wnd().controls().button(ControlId::Tlist)->isOn(); }
+    bool shown() {
+        tlist().FinishFade();
+        return tlist().isVisible();
+    }
+
+    JukeboxRig rig;
+};
+
+TEST_F(TracklistJukeboxTest, TheKeyTheButtonAndThePanelShowAndHideItAndCloseReleasesTheButton) {
+    rig.start();
+    EXPECT_FALSE(shown());
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    EXPECT_TRUE(shown());
+    EXPECT_TRUE(buttonOn());
+    rig.click(ControlId::Tlist);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(buttonOn());
+    QTest::mouseDClick(&wnd().controls().panel(), Qt::LeftButton);
+    EXPECT_TRUE(shown());
+
+    // Keys the window does not use reach the main window: T hides it again.
+    QTest::keyClick(&tlist().list(), Qt::Key_T);
+    QTest::qWait(0);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(buttonOn());
+
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    tlist().action(TracklistCommand::Close)->trigger();
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(buttonOn());
+}
+
+TEST_F(TracklistJukeboxTest, SelectOpensTheLineUnderTheCaretInTheMainWindow) {
+    const TestMedia& media = testMedia();
+    ASSERT_FALSE(media.wav.isEmpty());
+    rig.start();
+    store().AddPath(copyMedia(media.wav, rig.folder() / "music", "first.wav"));
+    store().AddPath(copyMedia(media.wav, rig.folder() / "music", "second.wav"));
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    ASSERT_TRUE(shown());
+    ASSERT_EQ(tlist().list().model()->rowCount(), 2);
+
+    QListView& list = tlist().list();
+    const QModelIndex second = list.model()->index(1, 0);
+    list.scrollTo(second);  // lays the lines out
+    const QPoint at = list.visualRect(second).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(store().currentIndex(), -1) << "a click only moves the caret";
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(store().currentIndex(), 1);
+    EXPECT_TRUE(rig.app().engine().HasGraph());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return wnd().controls().panel().lineShown().contains(u"second.wav"); }, kWaitMs))
+        << wnd().controls().panel().lineShown().toStdString();
+
+    // The sort's news still reach the main window's track panel.
+    QTest::keyClick(&list, Qt::Key_Up);
+    tlist().action(TracklistCommand::Select)->trigger();
+    EXPECT_EQ(store().currentIndex(), 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return wnd().controls().panel().lineShown().contains(u"first.wav"); }, kWaitMs));
+    store().SortByKey(SortKey::Name);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return wnd().controls().panel().lineShown() == QStringLiteral("Sort: stop"); },
+        kWaitMs))
+        << wnd().controls().panel().lineShown().toStdString();
+}
+
+TEST_F(TracklistJukeboxTest, TheSettingsKeepTheRectangleWithoutTheDetailStrip) {
+    {
+        QSettings settings(QStringLiteral("Quillamo"), QStringLiteral("velorine"));
+        settings.setValue("Settings/TlistX", 30);
+        settings.setValue("Settings/TlistY", 40);
+        settings.setValue("Settings/TlistsizeX", 310);
+        settings.setValue("Settings/TlistsizeY", 400);
+    }
+    rig.start();
+    EXPECT_EQ(tlist().size(), QSize(310, 400));
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    tlist().ToggleDetails();
+    EXPECT_EQ(tlist().height(), 454);
+    ASSERT_TRUE(rig.closeWithControl());
+    QSettings settings(QStringLiteral("Quillamo"), QStringLiteral("velorine"));
+    EXPECT_EQ(settings.value("Settings/TlistsizeX").toInt(), 310);
+    EXPECT_EQ(settings.value("Settings/TlistsizeY").toInt(), 400);
+}
+
+}  // namespace

@@ -1,0 +1,322 @@
+// The tracklist window driven as the user drives it: the lines and detail
+// fields, deleting, sorting, aborting, rescanning, the detail strip and the
+// commands held back while a scan runs.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+
+#include "jukebox/tracklist_window/tracklist_commands.h"
+#include "tests/jukebox/tracklist_window/tracklist_window_fixture.h"
+#include "tests/taglib/id3v1_fixtures.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+using Field = TracklistLayout;
+using namespace TracklistCommand;
+
+QStringList selectionOf(CTracklistWnd& wnd) {
+    QStringList rows;
+    for (int row : wnd.selectedRows()) {
+        rows.append(QString::number(row));
+    }
+    return rows;
+}
+
+TEST_F(TracklistWindowTest, LinesAndDetailsOfTaggedDictionaryAndUntaggedEntries) {
+    RawBlock tagged;
+    tagged.title = "Song";
+    tagged.artist = "Singer";
+    tagged.album = "Album";
+    tagged.year = "1999";
+    tagged.comment = "Note";
+    tagged.genre = 17;
+    RawBlock big5;
+    big5.title = "\xA4\xA4\xA4\xE5";  // two Chinese characters in BIG5
+    big5.artist = "\xA4\xA4";
+    big5.genre = 248;  // the BIG5 marker
+    TrackEntry row;
+    row.name = QStringLiteral("Clip");
+    row.artist = QStringLiteral("Director");
+    row.source = QStringLiteral("Reel");
+    dictionary.rows[QStringLiteral("clip.avi")] = row;
+
+    const QStringList files{writeMp3("a/tagged.mp3", tagged.bytes('\0')),
+                            writeMp3("a/big5.mp3", big5.bytes('\0')), writeFile("a/clip.avi"),
+                            writeMp3("a/plain.mp3")};
+    for (const QString& file : files) {
+        store.AddPath(file);
+    }
+    EXPECT_EQ(shownLines(),
+              (QStringList{u"Singer - Song"_s, u"中 - 中文"_s, QStringLiteral("Director - Clip"),
+                           QStringLiteral(" - plain.mp3")}));
+
+    clickLine(0);
+    EXPECT_EQ(fieldText(Field::Path), files[0]);
+    EXPECT_EQ(fieldText(Field::Source), u"Album"_s);
+    EXPECT_EQ(fieldText(Field::MediaKind), u"AUD"_s);
+    EXPECT_EQ(fieldText(Field::Mapping), u"TAG"_s);
+    EXPECT_EQ(fieldText(Field::Genre), u"Rock"_s);
+    EXPECT_EQ(fieldText(Field::Date), u"1999"_s);
+    EXPECT_EQ(fieldText(Field::Artist), u"Singer"_s);
+    EXPECT_EQ(fieldText(Field::Comment), u"Note"_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/4"_s);
+
+    pressInList(Qt::Key_Down);
+    EXPECT_EQ(fieldText(Field::Artist), u"中"_s);
+    pressInList(Qt::Key_Down);
+    EXPECT_EQ(fieldText(Field::MediaKind), u"VID"_s);
+    EXPECT_EQ(fieldText(Field::Mapping), u"DIC"_s);
+    EXPECT_EQ(fieldText(Field::Source), u"Reel"_s);
+    EXPECT_EQ(fieldText(Field::Genre), u""_s);  // the previous line's texts are gone
+    clickLine(3);
+    EXPECT_EQ(fieldText(Field::Path), files[3]);
+    EXPECT_EQ(fieldText(Field::Mapping), u""_s);
+    EXPECT_EQ(fieldText(Field::MediaKind), u"AUD"_s);
+    EXPECT_EQ(fieldText(Field::Artist), u""_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"4/4"_s);
+}
+
+TEST_F(TracklistWindowTest, DeletingSelectsTheLineAtTheGapOrTheNewLastLine) {
+    const QStringList five{u"/m/a.mp3"_s, u"/m/b.mp3"_s, u"/m/c.mp3"_s, u"/m/d.mp3"_s,
+                           u"/m/e.mp3"_s};
+    fillEntries(five);
+    store.UpdateTitle(false);
+    clickLine(1);
+    clickLine(2, Qt::ControlModifier);
+    pressInList(Qt::Key_Delete);
+    EXPECT_EQ(shownLines(), (QStringList{u" - a.mp3"_s, u" - d.mp3"_s, u" - e.mp3"_s}));
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"1"_s});
+    EXPECT_EQ(wnd.caretRow(), 1);
+    EXPECT_EQ(fieldText(Field::Path), u"/m/d.mp3"_s);
+    EXPECT_TRUE(wnd.windowTitle().endsWith(u" *"_s));
+
+    store.RemoveEntries(0, store.EntryCount());
+    fillEntries(five);
+    clickLine(3);
+    clickLine(4, Qt::ShiftModifier);
+    pressInList(Qt::Key_Delete);
+    EXPECT_EQ(shownLines(), (QStringList{u" - a.mp3"_s, u" - b.mp3"_s, u" - c.mp3"_s}));
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"2"_s});
+
+    store.UpdateTitle(false);
+    const QString title = wnd.windowTitle();
+    clickLine(0);
+    pressInList(Qt::Key_A, Qt::ControlModifier);
+    pressInList(Qt::Key_Delete);
+    EXPECT_TRUE(shownLines().isEmpty());
+    EXPECT_EQ(store.EntryCount(), 0);
+    EXPECT_EQ(wnd.windowTitle(), title);  // no mark when nothing remains
+}
+
+TEST_F(TracklistWindowTest, DeletingScatteredLinesKeepsEveryOtherLineInOrder) {
+    QStringList paths;
+    for (int i = 0; i < 300; ++i) {
+        paths.append(QStringLiteral("/m/%1.mp3").arg(i));
+    }
+    fillEntries(paths);
+    // Every other line from 5 on: far more separate runs than one notice each.
+    QItemSelection chosen;
+    for (int row = 5; row < 300; row += 2) {
+        chosen.select(wnd.list().model()->index(row, 0), wnd.list().model()->index(row, 0));
+    }
+    wnd.list().selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
+    pressInList(Qt::Key_Delete);
+
+    QStringList expected;
+    for (int i = 0; i < 300; ++i) {
+        if (i < 5 || i % 2 == 0) {
+            expected.append(QStringLiteral(" - %1.mp3").arg(i));
+        }
+    }
+    EXPECT_EQ(shownLines(), expected);
+    EXPECT_EQ(store.EntryCount(), expected.size());
+    EXPECT_EQ(store.EntryAt(5).path, u"/m/6.mp3"_s);
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"5"_s});
+}
+
+TEST_F(TracklistWindowTest, TheDeleteButtonKeepsTheCurrentTrackWhereItStays) {
+    fillEntries({u"/m/a.mp3"_s, u"/m/b.mp3"_s, u"/m/c.mp3"_s, u"/m/d.mp3"_s, u"/m/e.mp3"_s});
+    store.SetCurrent(3);
+    clickLine(1);
+    clickLine(2, Qt::ControlModifier);
+    trigger(Delete);
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(store.EntryAt(-1).path, u"/m/d.mp3"_s);
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"1"_s});
+
+    clickLine(1);
+    trigger(Delete);  // the current track itself
+    EXPECT_EQ(store.currentIndex(), -1);
+    EXPECT_TRUE(selectionOf(wnd).isEmpty());
+}
+
+// Entries with the texts a sort looks at.
+TrackEntry entryOf(const QString& path, const QString& artist, const QString& name) {
+    TrackEntry entry;
+    entry.path = path;
+    entry.artist = artist;
+    entry.name = name;
+    entry.playable = 1;
+    return entry;
+}
+
+void sortByMenu(CTracklistWnd& wnd, SortKey key) {
+    for (QAction* act : wnd.sortMenu().actions()) {
+        if (act->data().toInt() == static_cast<int>(key)) {
+            act->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu item for the key";
+}
+
+TEST_F(TracklistWindowTest, SortingByArtistFallsBackToTheNameAndKeepsTheCurrentTrack) {
+    store.AppendEntry(entryOf(u"/m/1"_s, u"b"_s, u"zeta"_s));
+    store.AppendEntry(entryOf(u"/m/2"_s, u"\u00C9"_s, u"x"_s));  // É: no folding beyond A-Z
+    store.AppendEntry(entryOf(u"/m/3"_s, u"B"_s, u"alpha"_s));
+    store.AppendEntry(entryOf(u"/m/4"_s, u"\u00E9"_s, u"y"_s));
+    store.AppendEntry(entryOf(u"/m/5"_s, u"a"_s, u"m"_s));
+    store.FillList();
+    store.SetCurrent(0);
+
+    sortByMenu(wnd, SortKey::Artist);
+    EXPECT_EQ(shownLines(), (QStringList{u"a - m"_s, u"B - alpha"_s, u"b - zeta"_s, u"\u00C9 - x"_s,
+                                         u"\u00E9 - y"_s}));
+    EXPECT_EQ(store.EntryAt(-1).path, u"/m/1"_s);
+    EXPECT_EQ(store.currentIndex(), 2);
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"2"_s});
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"3/5"_s);
+    EXPECT_EQ(observer.matching(u"bits"_s), (QStringList{u"bits +4"_s, u"bits -4"_s}));
+    EXPECT_FALSE(store.busy());
+}
+
+TEST_F(TracklistWindowTest, AbortDuringALongSortLeavesTheCurrentTrackCurrent) {
+    const int count = 4000;
+    for (int i = 0; i < count; ++i) {
+        store.AppendEntry(entryOf(u"/m/%1"_s.arg(i),
+                                  QStringLiteral("%1").arg(count - i, 5, 10, QChar(u'0')),
+                                  QStringLiteral("n")));
+    }
+    store.FillList();
+    store.SetCurrent(7);
+    bool sortHeldBack = false;
+    ui.onDispatch = [&] {
+        // The user presses Abort while the sort runs; Sort itself is held back.
+        sortHeldBack = !wnd.action(Sort)->isEnabled();
+        trigger(Abort);
+    };
+    sortByMenu(wnd, SortKey::Artist);
+    ui.onDispatch = nullptr;
+
+    EXPECT_TRUE(sortHeldBack);
+    EXPECT_EQ(shownLines().size(), count);
+    EXPECT_NE(shownLines().first(), u"00001 - n"_s) << "the sort did not finish";
+    EXPECT_EQ(store.EntryAt(-1).path, u"/m/7"_s);
+    EXPECT_EQ(wnd.selectedRows(), std::vector<int>{store.currentIndex()});
+    EXPECT_FALSE(store.abortRequested());
+    EXPECT_TRUE(wnd.action(Sort)->isEnabled());
+}
+
+TEST_F(TracklistWindowTest, RescanningADeletedFileShowsItAsMissing) {
+    RawBlock tagged;
+    tagged.title = "Song";
+    tagged.artist = "Singer";
+    const QString file = writeMp3("gone.mp3", tagged.bytes('\0'));
+    store.AddPath(file);
+    store.AddPath(writeMp3("stays.mp3"));
+    clickLine(0);
+    EXPECT_EQ(fieldText(Field::Mapping), u"TAG"_s);
+    ASSERT_TRUE(QFile::remove(file));
+
+    trigger(Rescan);
+    EXPECT_EQ(shownLines().first(), u"N/A - gone.mp3"_s);
+    EXPECT_EQ(store.EntryAt(0).playable, 0);
+    EXPECT_EQ(fieldText(Field::Artist), u"N/A"_s);
+    EXPECT_EQ(fieldText(Field::Mapping), u""_s);
+    EXPECT_TRUE(wnd.selectedRows().empty()) << "a rescanned line is not selected";
+    EXPECT_EQ(observer.matching(u"bits"_s), (QStringList{u"bits +2"_s, u"bits -2"_s}));
+}
+
+TEST_F(TracklistWindowTest, TheDetailStripAddsFiftyFourPixelsThatTheSettingsNeverKeep) {
+    wnd.resize(300, 200);
+    EXPECT_FALSE(wnd.field(Field::Artist).isVisible());
+    EXPECT_EQ(wnd.list().geometry(), QRect(3, 21, 294, 149));
+
+    QTest::mouseClick(&wnd.detailButton(), Qt::LeftButton);
+    EXPECT_TRUE(wnd.tagsShown());
+    EXPECT_EQ(wnd.height(), 254);
+    EXPECT_EQ(wnd.width(), 300);
+    EXPECT_TRUE(wnd.field(Field::Artist).isVisible());
+    EXPECT_EQ(wnd.list().geometry(), QRect(3, 75, 294, 149));
+    EXPECT_EQ(wnd.field(Field::Comment).geometry(), QRect(3, 57, 234, 16));
+    EXPECT_EQ(wnd.detailButton().toolTip(), u"Hide tags"_s);
+    EXPECT_EQ(wnd.storedRect().height(), 200);
+
+    wnd.resize(300, 400);
+    EXPECT_EQ(wnd.storedRect().height(), 346);
+    QTest::mouseClick(&wnd.detailButton(), Qt::LeftButton);
+    EXPECT_EQ(wnd.height(), 346);
+    EXPECT_EQ(wnd.storedRect().height(), 346);
+
+    // Restored with the details hidden, as every start has them.
+    wnd.setStoredRect(QPoint(40, 50), QSize(290, 220));
+    EXPECT_EQ(wnd.storedRect(), QRect(40, 50, 290, 220));
+    const int frame = wnd.frameGeometry().height() - wnd.height();
+    EXPECT_EQ(wnd.minimumHeight() + frame, TracklistLayout::kMinHeightHidden);
+}
+
+TEST_F(TracklistWindowTest, InsertAndTheEditingButtonsDoNothingWhileAScanRuns) {
+    for (int i = 0; i < 6; ++i) {
+        writeMp3("scan/" + std::to_string(i) + ".mp3");
+    }
+    fillEntries({u"/m/a.mp3"_s, u"/m/b.mp3"_s});
+    store.SetCurrent(1);
+    clickLine(0);
+    ui.promptAnswers.push_back(QStringLiteral("/m/typed.mp3"));
+    ui.openAnswers.push_back({path("list.trk")});
+    ui.saveAnswers.push_back(path("saved.trk"));
+    const int heldBack[] = {Focus, Sort, Add, Delete, Rescan, OpenNew, Save, SaveAs};
+    QStringList enabledWhileBusy;
+    bool pressed = false;
+    ui.onDispatch = [&] {
+        if (pressed || !store.busy()) {
+            return;
+        }
+        pressed = true;
+        pressInList(Qt::Key_Insert);
+        pressInList(Qt::Key_Delete);
+        for (int command : heldBack) {
+            if (wnd.action(command)->isEnabled()) {
+                enabledWhileBusy.append(QString::number(command));
+            }
+            trigger(command);
+            wnd.OnCommand(command);  // even past a disabled button
+        }
+        for (int command : {Select, Abort, Close}) {
+            if (!wnd.action(command)->isEnabled()) {
+                enabledWhileBusy.append(QStringLiteral("not %1").arg(command));
+            }
+        }
+    };
+    store.AddDroppedFiles({path("scan")});
+    ui.onDispatch = nullptr;
+
+    ASSERT_TRUE(pressed);
+    EXPECT_TRUE(enabledWhileBusy.isEmpty()) << enabledWhileBusy.join(u' ').toStdString();
+    EXPECT_TRUE(ui.promptCaptions.isEmpty());
+    EXPECT_EQ(ui.openAnswers.size(), 1u);
+    EXPECT_EQ(ui.saveAnswers.size(), 1u);
+    EXPECT_FALSE(wnd.sortMenu().isVisible());
+    EXPECT_FALSE(QFile::exists(path("default.trk")));
+    EXPECT_EQ(store.EntryCount(), 8) << "nothing deleted, every scanned file added";
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(selectionOf(wnd), QStringList{u"0"_s}) << "Focus did not run";
+
+    pressInList(Qt::Key_Insert);  // and once the scan is over it works
+    EXPECT_EQ(ui.promptCaptions, QStringList{u"Add entry"_s});
+    EXPECT_EQ(store.EntryAt(8).path, u"/m/typed.mp3"_s);
+}
+
+}  // namespace
