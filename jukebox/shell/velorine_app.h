@@ -18,6 +18,7 @@
 #include "taglib/tag_record.h"
 
 class CVelorineWnd;
+class OptionSheetHost;
 class PanelObserver;
 class UiService;
 
@@ -56,6 +57,7 @@ public:
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
     SkinList& skins() { return skins_; }
+    const TagRecord& record() const { return record_; }
     AppSettings& settings() { return settings_; }
     const QString& workFolder() const { return workFolder_; }
 
@@ -86,6 +88,7 @@ private:
     SkinLoader loader_;
     std::unique_ptr<CVelorineWnd> window_;
     std::unique_ptr<PanelObserver> observer_;
+    std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;
     int startGuard_ = 1;
