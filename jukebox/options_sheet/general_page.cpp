@@ -50,6 +50,8 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     connect(charset_, &QComboBox::currentIndexChanged, this, &CGeneralPage::charsetChosen);
 
     auto* choices = new QFormLayout;
+    // A number up to 100 and five short names need no more room than that.
+    choices->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     choices->addRow(QStringLiteral("Default character set"), charset_);
     choices->addRow(QStringLiteral("Popup (100ms)"), delay_);
     auto* layout = new QVBoxLayout(this);
