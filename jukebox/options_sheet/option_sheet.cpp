@@ -57,7 +57,17 @@ void COptionSheet::prepareOpening() {
         tabs_->setCurrentIndex(tab < 0 ? 0 : tab);
     }
     pageShown();
-    move(position_);
+    placeAt(position_);
+}
+
+// The place kept is the corner of the sheet's own area, without the frame the
+// window manager adds: before a window is first shown its frame is unknown, and
+// keeping the frame's corner would let the sheet creep by the title bar's height
+// from one run to the next.
+void COptionSheet::placeAt(QPoint corner) {
+    winId();  // a platform window that exists knows its frame where it can
+    const QPoint frameToArea = geometry().topLeft() - pos();
+    move(corner - frameToArea);
 }
 
 void COptionSheet::pageShown() {
@@ -98,7 +108,7 @@ void COptionSheet::done(int result) {
             }
         }
         lastPage_ = currentSlot() < 0 ? lastPage_ : currentSlot();
-        position_ = pos();
+        position_ = geometry().topLeft();
     }
     QDialog::done(result);
 }

@@ -11,8 +11,9 @@ class QTabWidget;
 
 // The modal "Options" sheet: a tab per page and OK/Cancel. The sheet object
 // lives for the whole run; it remembers the page that was open when it last
-// closed (in memory only) and keeps its top-left corner in the point it is
-// given, which the settings load and save.
+// closed (in memory only) and keeps the top-left corner of its area (inside
+// the window manager's frame) in the point it is given, which the settings
+// load and save.
 //
 // Pages come from the caller, each into its slot. The slots keep their numbers
 // whether or not every page is there, so the remembered page means the same
@@ -44,6 +45,7 @@ public:
 
 private:
     void prepareOpening();
+    void placeAt(QPoint corner);
     void pageShown();
     int tabOfSlot(int slot) const;
 

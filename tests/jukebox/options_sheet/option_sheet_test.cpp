@@ -143,7 +143,7 @@ TEST_F(OptionSheetTest, OpensOnTheRememberedPageAtTheRememberedPlace) {
     open();
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Options"));
     EXPECT_EQ(sheet.currentSlot(), COptionSheet::TagPage);  // the first page there is
-    EXPECT_EQ(sheet.pos(), QPoint(10, 10));
+    EXPECT_EQ(sheet.geometry().topLeft(), QPoint(10, 10));
     press(QDialogButtonBox::Ok);
     EXPECT_EQ(general.codePage, 1252) << "OK without the General page shown";
 
@@ -151,10 +151,23 @@ TEST_F(OptionSheetTest, OpensOnTheRememberedPageAtTheRememberedPlace) {
     turnTo(COptionSheet::GeneralPage);
     EXPECT_EQ(control<QComboBox>("charset")->currentText(), QStringLiteral("UTF-8"));
     EXPECT_EQ(general.codePage, 1252) << "showing the page chooses nothing";
-    sheet.move(200, 150);
+    sheet.move(200, 150);  // the window manager moves the frame
+    const QPoint movedTo = sheet.geometry().topLeft();
     press(QDialogButtonBox::Ok);
     EXPECT_EQ(general.codePage, 65001);
-    EXPECT_EQ(position, QPoint(200, 150));
+    EXPECT_EQ(position, movedTo);
+
+    // The next run's sheet, shown for the first time, comes back to the same
+    // place, frame or no frame.
+    {
+        COptionSheet nextRun(position);
+        nextRun.setPage(COptionSheet::AboutPage, new CAboutPage(QIcon()));
+        nextRun.OpenWithoutWaiting();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&nextRun));
+        EXPECT_EQ(nextRun.geometry().topLeft(), movedTo);
+        nextRun.reject();
+        EXPECT_EQ(position, movedTo);
+    }
 
     // Another page joins in front: the remembered page is still General, and a
     // page never shown takes no part in OK or Cancel.
@@ -162,7 +175,7 @@ TEST_F(OptionSheetTest, OpensOnTheRememberedPageAtTheRememberedPlace) {
     sheet.setPage(COptionSheet::SkinPage, skin);
     open();
     EXPECT_EQ(sheet.currentSlot(), COptionSheet::GeneralPage);
-    EXPECT_EQ(sheet.pos(), QPoint(200, 150));
+    EXPECT_EQ(sheet.geometry().topLeft(), movedTo);
     press(QDialogButtonBox::Cancel);
     EXPECT_EQ(skin->inits + skin->oks + skin->cancels, 0);
 
