@@ -87,6 +87,16 @@ void CTrackPanel::TogglePrimaryAlternate() {
     redraw();
 }
 
+void CTrackPanel::RefreshText() {
+    const QString before = text_;
+    const bool alternate = stateBits_ & PanelBit::Alternate;
+    setTextFormat(alternate ? formats_.alternateFormat : formats_.primaryFormat);
+    if (text_ != before) {
+        clearScroll();  // the old offset belongs to the old text
+        redraw();
+    }
+}
+
 void CTrackPanel::scrollTick() {
     switch (scroll_.tick(stateBits_ & PanelBit::Scroll)) {
         case PanelScroll::Tick::Rest:

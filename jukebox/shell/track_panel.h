@@ -43,6 +43,8 @@ public:
     void setPopupDelayMs(int ms);
     void ShowPrimary();
     void TogglePrimaryAlternate();
+    // The formats changed: the text anew in the format shown now.
+    void RefreshText();
 
     // The formatted track text, and the line painted now.
     const QString& text() const { return text_; }

@@ -6,6 +6,7 @@
 
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/fallback_skin.h"
+#include "jukebox/shell/option_sheet_host.h"
 #include "jukebox/shell/panel_observer.h"
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/shell/velorine_wnd.h"
@@ -51,6 +52,7 @@ void CVelorineApp::InitInstance() {
     CVelorineWnd& wnd = *window_;
     observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
     CreateTracklistWindow();
+    options_ = std::make_unique<OptionSheetHost>(wnd, settings_, lists_, record_, ui_);
     host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
     connect(&wnd, &CVelorineWnd::closeRequested, this, &CVelorineApp::RequestClose);
     tracklist_.seedRandom(static_cast<uint32_t>(std::time(nullptr)));
@@ -80,6 +82,8 @@ void CVelorineApp::CreateTracklistWindow() {
             [this] { window_->setButtonOn(ControlId::Tlist, tracklistWnd_->Toggle()); });
     connect(tracklistWnd_.get(), &CTracklistWnd::closed, this,
             [this] { window_->setButtonOn(ControlId::Tlist, false); });
+    // New display formats from the options sheet: the lines are formatted anew.
+    connect(&wnd, &CVelorineWnd::formatsChanged, this, [this] { tracklist_.FillList(); });
 }
 
 void CVelorineApp::LoadSettings() {

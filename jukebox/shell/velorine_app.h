@@ -19,6 +19,7 @@
 
 class CTracklistWnd;
 class CVelorineWnd;
+class OptionSheetHost;
 class PanelObserver;
 class UiService;
 
@@ -58,6 +59,7 @@ public:
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
     SkinList& skins() { return skins_; }
+    const TagRecord& record() const { return record_; }
     AppSettings& settings() { return settings_; }
     const QString& workFolder() const { return workFolder_; }
 
@@ -90,7 +92,8 @@ private:
     std::unique_ptr<CVelorineWnd> window_;
     std::unique_ptr<PanelObserver> observer_;
     std::unique_ptr<CTracklistWnd> tracklistWnd_;  // a child of the main window
-    QTimer stepTimer_;                             // 3204
+    std::unique_ptr<OptionSheetHost> options_;
+    QTimer stepTimer_;  // 3204
     QTimer paintWait_;
     int startGuard_ = 1;
     bool stepDone_ = false;

@@ -141,7 +141,7 @@ void CVelorineWnd::OnCommand(int id) {
         case CommandId::MenuExit:
             return OnCommand(ControlId::Close);
         case ControlId::Options:
-            // The options sheet is not there yet; what follows its closing is.
+            Q_EMIT optionsRequested();  // returns when the sheet has closed
             ApplyAlwaysOnTop();
             controls_.panel().update();
             break;
@@ -207,6 +207,17 @@ void CVelorineWnd::ApplyAlwaysOnTop() {
     if (wasVisible) {
         show();
     }
+}
+
+void CVelorineWnd::ApplyOptions() {
+    CTrackPanel& panel = controls_.panel();
+    const bool scroll = settings_.general.scrollText;
+    if (!scroll || !(panel.stateBits() & PanelBit::Scroll)) {
+        panel.SetBits(scroll, PanelBit::Scroll);
+    }
+    panel.setPopupDelayMs(settings_.general.popupDelay * 100);
+    panel.RefreshText();
+    Q_EMIT formatsChanged();
 }
 
 void CVelorineWnd::Shutdown() {

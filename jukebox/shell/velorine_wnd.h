@@ -56,6 +56,9 @@ public:
     void Shutdown();
     // The options sheet closed: the window is on top of others or not.
     void ApplyAlwaysOnTop();
+    // The options sheet closed with OK: scrolling and the pop-up delay as the
+    // General page says, and the track text in the formats now chosen.
+    void ApplyOptions();
 
     Transport& transport() { return transport_; }
     FaceControls& controls() { return controls_; }
@@ -89,6 +92,11 @@ Q_SIGNALS:
     void closeRequested();
     // The tracklist control, its key or a double click on the track panel.
     void tracklistToggleRequested();
+    // The Options command: whoever holds the sheet runs it now (modally).
+    void optionsRequested();
+    // The display formats may have changed: windows that show tracks format
+    // them anew.
+    void formatsChanged();
     void firstPainted();
 
 protected:

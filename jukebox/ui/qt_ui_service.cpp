@@ -8,9 +8,16 @@
 
 #include "jukebox/ui/prompt_dialog.h"
 
+// A dialog asked for while another modal one is open (the options sheet) shows
+// over that one, not over the main window somewhere else on the screen.
+QWidget* QtUiService::owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : parent_.data();
+}
+
 void QtUiService::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent_);
+                    QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -20,7 +27,7 @@ void QtUiService::fatal(const QString& text) {
 }
 
 bool QtUiService::prompt(const QString& caption, const QString& promptLine, QString& text) {
-    CPromptDialog dialog(parent_);
+    CPromptDialog dialog(owner());
     dialog.setCaption(caption);
     dialog.setPrompt(promptLine);
     return dialog.ask(text);
@@ -28,12 +35,12 @@ bool QtUiService::prompt(const QString& caption, const QString& promptLine, QStr
 
 QStringList QtUiService::openFileNames(const QString& caption, const QString& folder,
                                        const QString& filter) {
-    return QFileDialog::getOpenFileNames(parent_, caption, folder, filter);
+    return QFileDialog::getOpenFileNames(owner(), caption, folder, filter);
 }
 
 QString QtUiService::saveFileName(const QString& caption, const QString& folder,
                                   const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(parent_, caption, folder, filter);
+    QFileDialog dialog(owner(), caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

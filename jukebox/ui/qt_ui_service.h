@@ -8,7 +8,8 @@
 // The UI service of the running programs, on Qt Widgets.
 class QtUiService : public UiService {
 public:
-    // Dialogs are centred on parent when it is set.
+    // Dialogs are centred on the modal dialog open at the time, if any, else on
+    // parent when it is set.
     explicit QtUiService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -24,5 +25,7 @@ public:
     void dispatchEvents() override;
 
 private:
+    QWidget* owner() const;
+
     QPointer<QWidget> parent_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -59,6 +60,22 @@ TEST(PromptDialog, CancelLeavesTheTextAsItWas) {
     EXPECT_FALSE(
         ui.prompt(QStringLiteral("Add entry"), QStringLiteral("Please type in a filename"), text));
     EXPECT_EQ(text, QStringLiteral("kept"));
+}
+
+TEST(PromptDialog, ShowsOverTheModalDialogThatAskedForIt) {
+    QWidget window;
+    QtUiService ui(&window);
+    QDialog sheet(&window);
+    sheet.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    QWidget* owner = nullptr;
+    whenPromptShows([&](CPromptDialog& dialog) {
+        owner = dialog.parentWidget();
+        dialog.reject();
+    });
+    QString text;
+    EXPECT_FALSE(ui.prompt(QStringLiteral("Add extension"), QStringLiteral("Extension"), text));
+    EXPECT_EQ(owner, &sheet);
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+#include "jukebox/options_sheet/general_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <array>
+
+#include "jukebox/shell/general_settings.h"
+
+namespace {
+
+struct Charset {
+    const char* name;
+    int codePage;
+};
+constexpr std::array<Charset, 5> kCharsets{
+    {{"UTF-8", 65001}, {"BIG5", 950}, {"GB", 936}, {"SJIS", 932}, {"KSC", 949}}};
+
+QCheckBox* checkBox(const char* name, const char* text, const char* tip, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(QString::fromLatin1(tip));
+    return box;
+}
+
+}  // namespace
+
+CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
+    : COptionPage(parent),
+      settings_(settings),
+      onTop_(checkBox("alwaysOnTop", "Always on top", "Stay on top of all other windows", this)),
+      scroll_(checkBox("scrollText", "Scroll text", "Scroll long text in track display", this)),
+      autoplay_(checkBox("autoplay", "Autoplay on drop", "Play dropped file immediately", this)),
+      charset_(new QComboBox(this)),
+      delay_(new QSpinBox(this)) {
+    charset_->setObjectName(QStringLiteral("charset"));
+    charset_->setToolTip(QStringLiteral("Only used with Velorine ID3 extension"));
+    for (const Charset& charset : kCharsets) {
+        charset_->addItem(QString::fromLatin1(charset.name));
+    }
+    delay_->setObjectName(QStringLiteral("popupDelay"));
+    delay_->setToolTip(QStringLiteral("Pop-up text delay, in 100ms units"));
+    delay_->setRange(1, 100);
+    delay_->setAlignment(Qt::AlignRight);
+    connect(charset_, &QComboBox::currentIndexChanged, this, &CGeneralPage::charsetChosen);
+
+    auto* choices = new QFormLayout;
+    // A number up to 100 and five short names need no more room than that.
+    choices->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    choices->addRow(QStringLiteral("Default character set"), charset_);
+    choices->addRow(QStringLiteral("Popup (100ms)"), delay_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(onTop_);
+    layout->addWidget(scroll_);
+    layout->addWidget(autoplay_);
+    layout->addLayout(choices);
+    layout->addStretch(1);
+}
+
+int CGeneralPage::CodePageAt(int position) {
+    const bool listed = position >= 0 && position < static_cast<int>(kCharsets.size());
+    return listed ? kCharsets[static_cast<size_t>(position)].codePage : 65001;
+}
+
+int CGeneralPage::PositionOf(int codePage) {
+    for (size_t i = 0; i < kCharsets.size(); ++i) {
+        if (kCharsets[i].codePage == codePage) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+void CGeneralPage::initPage() {
+    openingCodePage_ = settings_.codePage;
+    onTop_->setChecked(settings_.alwaysOnTop);
+    scroll_->setChecked(settings_.scrollText);
+    autoplay_->setChecked(settings_.autoplay);
+    {
+        // Showing the choice is not choosing it: a stored code page that the
+        // list does not hold stays until OK.
+        const QSignalBlocker quiet(charset_);
+        charset_->setCurrentIndex(PositionOf(settings_.codePage));
+    }
+    delay_->setValue(settings_.popupDelay);
+}
+
+void CGeneralPage::charsetChosen(int position) {
+    settings_.codePage = CodePageAt(position);
+}
+
+void CGeneralPage::okPage() {
+    settings_.alwaysOnTop = onTop_->isChecked();
+    settings_.scrollText = scroll_->isChecked();
+    settings_.autoplay = autoplay_->isChecked();
+    settings_.codePage = CodePageAt(charset_->currentIndex());
+    settings_.popupDelay = delay_->value();
+    settings_.displayMode = 0;
+}
+
+void CGeneralPage::cancelPage() {
+    settings_.codePage = openingCodePage_;
+}

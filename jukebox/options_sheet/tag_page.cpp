@@ -1,0 +1,83 @@
+#include "jukebox/options_sheet/tag_page.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "jukebox/tracklist/tag_page_settings.h"
+
+namespace {
+
+QLineEdit* formatEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMinimumWidth(160);
+    return edit;
+}
+
+QCheckBox* checkBox(const char* name, const char* text, const char* tip, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(QString::fromLatin1(tip));
+    return box;
+}
+
+}  // namespace
+
+CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
+    : COptionPage(parent),
+      settings_(settings),
+      primary_(formatEdit("primaryFormat", this)),
+      alternate_(formatEdit("alternateFormat", this)),
+      list_(formatEdit("listFormat", this)),
+      winamp_(checkBox("winampGenres", "WinAmp", "Use WinAmp genre extensions", this)),
+      autoTranslate_(checkBox("autoTranslate", "Velorine",
+                              "Use Velorine auto Unicode text translation", this)),
+      marlow_(checkBox("marlow", "MARLOW", "Use MARLOW", this)) {
+    marlow_->hide();
+    auto* legend = new QLabel(
+        QStringLiteral("%a: artist\n%n: name\n%g: genre\n%d: date\n%s: source\n%c: comment"), this);
+    legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* extensions = new QGroupBox(QStringLiteral("ID3 extensions"), this);
+    auto* boxes = new QVBoxLayout(extensions);
+    boxes->addWidget(winamp_);
+    boxes->addWidget(autoTranslate_);
+    boxes->addWidget(marlow_);
+    boxes->addStretch(1);
+
+    auto* formats = new QVBoxLayout;
+    formats->addWidget(new QLabel(QStringLiteral("Primary Track Panel Display"), this));
+    formats->addWidget(primary_);
+    formats->addWidget(new QLabel(QStringLiteral("Alternate Track Panel Display"), this));
+    formats->addWidget(alternate_);
+    formats->addWidget(new QLabel(QStringLiteral("Track List Display"), this));
+    formats->addWidget(list_);
+    formats->addStretch(1);
+
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(formats, 0, 0);
+    layout->addWidget(legend, 0, 1);
+    layout->addWidget(extensions, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(0, 1);
+}
+
+void CTagPage::initPage() {
+    primary_->setText(settings_.primaryFormat);
+    alternate_->setText(settings_.alternateFormat);
+    list_->setText(settings_.listFormat);
+    winamp_->setChecked(settings_.useWinampGenres);
+    autoTranslate_->setChecked(settings_.useAutoTranslate);
+    marlow_->setChecked(settings_.useMarlow);
+}
+
+void CTagPage::okPage() {
+    settings_.primaryFormat = primary_->text();
+    settings_.alternateFormat = alternate_->text();
+    settings_.listFormat = list_->text();
+    settings_.useWinampGenres = winamp_->isChecked();
+    settings_.useAutoTranslate = autoTranslate_->isChecked();
+    settings_.useMarlow = marlow_->isChecked();
+}

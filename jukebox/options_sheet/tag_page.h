@@ -1,0 +1,29 @@
+#pragma once
+
+#include "jukebox/options_sheet/option_page.h"
+
+class QCheckBox;
+class QLineEdit;
+struct TagPageSettings;
+
+// The Tag page: the three display formats (track panel primary and alternate,
+// tracklist lines) and the tag-reading switches. The MARLOW box is kept but
+// not shown.
+class CTagPage : public COptionPage {
+    Q_OBJECT
+public:
+    explicit CTagPage(TagPageSettings& settings, QWidget* parent = nullptr);
+
+    QString caption() const override { return QStringLiteral("Tag"); }
+    void initPage() override;
+    void okPage() override;
+
+private:
+    TagPageSettings& settings_;
+    QLineEdit* primary_;
+    QLineEdit* alternate_;
+    QLineEdit* list_;
+    QCheckBox* winamp_;
+    QCheckBox* autoTranslate_;
+    QCheckBox* marlow_;
+};

@@ -1,0 +1,101 @@
+// The options sheet run from the running jukebox: what OK and Cancel change in
+// the main window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "jukebox/options_sheet/option_sheet.h"
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/track_panel.h"
+#include "tests/jukebox/playback/test_media.h"
+#include "tests/jukebox/shell/jukebox_rig.h"
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+// Runs act on the sheet once it shows, then presses the button: the sheet
+// runs modally, so this has to be in place before the command.
+void whenSheetShows(QDialogButtonBox::StandardButton button,
+                    const std::function<void(COptionSheet&)>& act) {
+    QTimer::singleShot(0, [=] {
+        auto* sheet = qobject_cast<COptionSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
+        act(*sheet);
+        QTest::mouseClick(sheet->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+    });
+}
+
+void showPage(COptionSheet& sheet, COptionSheet::Slot slot) {
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(tabs->indexOf(sheet.page(slot)));
+}
+
+TEST(OptionsWiring, OkReachesThePanelAndCancelOnlyTheAlwaysOnTopChoice) {
+    JukeboxRig rig;
+    rig.start();
+    CVelorineWnd& wnd = rig.window();
+    CTrackPanel& panel = wnd.controls().panel();
+    rig.drop({copyMedia(testMedia().wav, rig.folder() / "music", "tone.wav")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.lineShown() == QStringLiteral(" - tone.wav"); },
+                                kWaitMs));
+    ASSERT_TRUE(panel.stateBits() & PanelBit::Scroll);
+    QSignalSpy formatsChanged(&wnd, &CVelorineWnd::formatsChanged);
+
+    // The Options button: a new primary format, scrolling off, always on top.
+    whenSheetShows(QDialogButtonBox::Ok, [](COptionSheet& sheet) {
+        showPage(sheet, COptionSheet::TagPage);
+        auto* primary = sheet.findChild<QLineEdit*>(QStringLiteral("primaryFormat"));
+        primary->selectAll();
+        QTest::keyClicks(primary, QStringLiteral("[%n]"));
+        sheet.findChild<QCheckBox*>(QStringLiteral("autoTranslate"))->setChecked(true);
+        showPage(sheet, COptionSheet::GeneralPage);
+        sheet.findChild<QCheckBox*>(QStringLiteral("scrollText"))->setChecked(false);
+        sheet.findChild<QCheckBox*>(QStringLiteral("alwaysOnTop"))->setChecked(true);
+        auto* charset = sheet.findChild<QComboBox*>(QStringLiteral("charset"));
+        charset->setCurrentIndex(charset->findText(QStringLiteral("SJIS")));
+    });
+    rig.click(ControlId::Options);
+    EXPECT_EQ(panel.lineShown(), QStringLiteral("[tone.wav]"));
+    EXPECT_FALSE(panel.stateBits() & PanelBit::Scroll);
+    EXPECT_EQ(formatsChanged.count(), 1);
+    EXPECT_TRUE(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(wnd.isVisible());
+    EXPECT_EQ(rig.app().record().defaultCodePage, 932);
+    EXPECT_TRUE(rig.app().record().autoTranslate);
+
+    // The menu's Options, cancelled: the always-on-top choice is applied all
+    // the same (it is the one it was), nothing else changes.
+    whenSheetShows(QDialogButtonBox::Cancel, [](COptionSheet& sheet) {
+        EXPECT_EQ(sheet.currentSlot(), COptionSheet::GeneralPage);
+        sheet.findChild<QCheckBox*>(QStringLiteral("scrollText"))->setChecked(true);
+        auto* charset = sheet.findChild<QComboBox*>(QStringLiteral("charset"));
+        charset->setCurrentIndex(charset->findText(QStringLiteral("KSC")));
+        showPage(sheet, COptionSheet::TagPage);
+        auto* primary = sheet.findChild<QLineEdit*>(QStringLiteral("primaryFormat"));
+        primary->selectAll();
+        QTest::keyClicks(primary, QStringLiteral("%a"));
+    });
+    wnd.OnCommand(CommandId::MenuOptions);
+    EXPECT_EQ(panel.lineShown(), QStringLiteral("[tone.wav]"));
+    EXPECT_FALSE(panel.stateBits() & PanelBit::Scroll);
+    EXPECT_EQ(formatsChanged.count(), 1);
+    EXPECT_TRUE(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(rig.app().settings().tagPage.primaryFormat, QStringLiteral("[%n]"));
+    EXPECT_EQ(rig.app().record().defaultCodePage, 932);
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
+    EXPECT_TRUE(rig.closeWithControl());
+}
+
+}  // namespace
