@@ -9,6 +9,7 @@
 #include "jukebox/shell/panel_observer.h"
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/shell/velorine_wnd.h"
+#include "jukebox/ui/wait_cursor.h"
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -86,6 +87,23 @@ void CVelorineApp::LoadStartSkin() {
     if (!loader_.LoadSkin(skins_.CurrentSkinPath(), skin) || skin.main.face.isEmpty()) {
         skin = FallbackSkin();
     }
+}
+
+bool CVelorineApp::SwitchSkin(int index) {
+    if (!window_ || index < 0 || index >= skins_.entries().size()) {
+        return false;
+    }
+    WaitCursor wait;
+    // Into a description of its own: nothing of the old skin may stay behind
+    // in the new one, and a failed load must not spoil the face in use.
+    SkinDescription skin;
+    if (!loader_.LoadSkin(skins_.entries()[index].path, skin) || skin.main.face.isEmpty()) {
+        return false;
+    }
+    skins_.SelectIndex(index);
+    settings_.skinName = skins_.CurrentSkinName();
+    window_->ReplaceSkin(std::move(skin));
+    return true;
 }
 
 void CVelorineApp::stepTimerFired() {
