@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <ctime>
 
+#include "jukebox/options_sheet/skin_page.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/fallback_skin.h"
 #include "jukebox/shell/option_sheet_host.h"
@@ -11,6 +12,7 @@
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
+#include "jukebox/ui/wait_cursor.h"
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -53,6 +55,9 @@ void CVelorineApp::InitInstance() {
     observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
     CreateTracklistWindow();
     options_ = std::make_unique<OptionSheetHost>(wnd, settings_, lists_, record_, ui_);
+    auto* skinPage = new CSkinPage(skins_, workFolder_);
+    connect(skinPage, &CSkinPage::skinChosen, this, &CVelorineApp::SwitchSkin);
+    options_->sheet()->setPage(COptionSheet::SkinPage, skinPage);
     host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
     connect(&wnd, &CVelorineWnd::closeRequested, this, &CVelorineApp::RequestClose);
     tracklist_.seedRandom(static_cast<uint32_t>(std::time(nullptr)));
@@ -108,6 +113,23 @@ void CVelorineApp::LoadStartSkin() {
     if (!loader_.LoadSkin(skins_.CurrentSkinPath(), skin) || skin.main.face.isEmpty()) {
         skin = FallbackSkin();
     }
+}
+
+bool CVelorineApp::SwitchSkin(int index) {
+    if (!window_ || index < 0 || index >= skins_.entries().size()) {
+        return false;
+    }
+    WaitCursor wait;
+    // Into a description of its own: nothing of the old skin may stay behind
+    // in the new one, and a failed load must not spoil the face in use.
+    SkinDescription skin;
+    if (!loader_.LoadSkin(skins_.entries()[index].path, skin) || skin.main.face.isEmpty()) {
+        return false;
+    }
+    skins_.SelectIndex(index);
+    settings_.skinName = skins_.CurrentSkinName();
+    window_->ReplaceSkin(std::move(skin));
+    return true;
 }
 
 void CVelorineApp::stepTimerFired() {

@@ -47,6 +47,11 @@ public:
     void SaveSettings();
     // The start-up step itself (the timer runs it; benchmarks call it).
     void RunStartupStep();
+    // Loads the skin at index of the skin list into the running window, which
+    // keeps its view where the new skin has it, and makes it the current skin.
+    // A skin that cannot be loaded (its messages shown) leaves the window with
+    // the skin it had: false.
+    bool SwitchSkin(int index);
 
     bool startupStepRunning() const { return startGuard_ == 0; }
     bool startupStepDone() const { return stepDone_; }

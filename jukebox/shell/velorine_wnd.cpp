@@ -120,6 +120,12 @@ void CVelorineWnd::ApplyViewNow(int view) {
     update();
 }
 
+void CVelorineWnd::ReplaceSkin(SkinDescription skin) {
+    fader_.finish();  // a view switch under way ends in the old skin first
+    skin_ = std::move(skin);
+    ApplyViewNow(view_);
+}
+
 void CVelorineWnd::ShowEngineState() {
     CSkinSlider* volume = controls_.slider(ControlId::Volume);
     volume->setRange(100);

@@ -42,6 +42,9 @@ public:
     void ApplyView(int view);
     // The switch itself, at once: size, controls, shape, slider ranges.
     void ApplyViewNow(int view);
+    // Another skin while the program runs: shown at once, in the view shown
+    // now where the new skin has it, else in its main view.
+    void ReplaceSkin(SkinDescription skin);
     int view() const { return view_; }
     bool painted() const { return painted_; }
     bool minimized() const { return minimized_; }
