@@ -23,8 +23,11 @@ int main(int argc, char** argv) {
     CVelorineApp velorine(ui, commandLine);
     QObject::connect(&signals, &TerminationSignals::received, &velorine,
                      &CVelorineApp::RequestClose);
-    QObject::connect(&velorine, &CVelorineApp::finished, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    // exit, not quit: quit first asks every window to close, and the jukebox's
+    // windows only hide when asked.
+    QObject::connect(
+        &velorine, &CVelorineApp::finished, &app, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     velorine.InitInstance();
     ui.setParent(&velorine.window());
     return app.exec();

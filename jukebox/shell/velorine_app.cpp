@@ -203,6 +203,9 @@ void CVelorineApp::CloseSequence() {
     paintWait_.stop();
     SaveSettings();
     engine_.ReleaseGraph();
+    if (tracklistWnd_) {
+        tracklistWnd_->hide();
+    }
     if (window_) {
         window_->Shutdown();
         window_->hide();

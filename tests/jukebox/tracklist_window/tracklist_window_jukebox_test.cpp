@@ -3,6 +3,7 @@
 // the main window, and the window's rectangle in the settings.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -56,6 +57,19 @@ TEST_F(TracklistJukeboxTest, TheKeyTheButtonAndThePanelShowAndHideItAndCloseRele
     tlist().action(TracklistCommand::Close)->trigger();
     EXPECT_FALSE(shown());
     EXPECT_FALSE(buttonOn());
+}
+
+// Closing the jukebox while the list is open leaves no window of it on the
+// screen: a visible window would refuse the event loop's end (it only hides
+// when asked to close), and the program would live on with nothing to show.
+TEST_F(TracklistJukeboxTest, ClosingTheJukeboxTakesTheOpenListAlong) {
+    rig.start();
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    ASSERT_TRUE(shown());
+    ASSERT_TRUE(rig.closeWithControl());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
+    }
 }
 
 TEST_F(TracklistJukeboxTest, SelectOpensTheLineUnderTheCaretInTheMainWindow) {
