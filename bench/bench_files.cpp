@@ -65,3 +65,12 @@ unsigned readHeadsAndTails(const std::vector<std::string>& paths) {
     }
     return sum;
 }
+
+void copyShippedWorkFiles(const std::filesystem::path& shipped,
+                          const std::filesystem::path& folder) {
+    for (const char* list : {"audio.flt", "video.flt"}) {
+        std::filesystem::copy_file(shipped / list, folder / list);
+    }
+    std::filesystem::copy(shipped / "skins", folder / "skins",
+                          std::filesystem::copy_options::recursive);
+}

@@ -27,3 +27,8 @@ std::vector<std::string> makeTaggedMp3Files(const std::filesystem::path& folder,
 // The baseline of tag reading: opens each file, reads its first 4 and last 128
 // bytes and closes it. Returns a sum of the bytes read, so the reads are kept.
 unsigned readHeadsAndTails(const std::vector<std::string>& paths);
+
+// Prepares folder as scripts/run prepares a working folder: the extension lists
+// and the shipped skins copied from shipped.
+void copyShippedWorkFiles(const std::filesystem::path& shipped,
+                          const std::filesystem::path& folder);

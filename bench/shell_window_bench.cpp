@@ -87,12 +87,7 @@ std::string wavOfSilence(int seconds) {
 // in the tracklist and a WAV to play.
 struct WorkFolder {
     WorkFolder() {
-        const std::filesystem::path work(VELORINE_WORK_DIR);
-        for (const char* list : {"audio.flt", "video.flt"}) {
-            std::filesystem::copy_file(work / list, dir.path() / list);
-        }
-        std::filesystem::copy(work / "skins", dir.path() / "skins",
-                              std::filesystem::copy_options::recursive);
+        copyShippedWorkFiles(VELORINE_WORK_DIR, dir.path());
         QStringList lines;
         for (const std::string& path : makeTaggedMp3Files(dir.path() / "music", kTracks)) {
             lines.append(QString::fromStdString(path));

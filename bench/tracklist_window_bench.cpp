@@ -209,12 +209,7 @@ double residentMB() {
 // The working folder as scripts/run prepares it.
 struct WorkFolder {
     WorkFolder() {
-        const std::filesystem::path work(VELORINE_WORK_DIR);
-        for (const char* list : {"audio.flt", "video.flt"}) {
-            std::filesystem::copy_file(work / list, dir.path() / list);
-        }
-        std::filesystem::copy(work / "skins", dir.path() / "skins",
-                              std::filesystem::copy_options::recursive);
+        copyShippedWorkFiles(VELORINE_WORK_DIR, dir.path());
         std::ofstream(dir.path() / "default.dic").flush();
         std::ofstream(dir.path() / "default.trk", std::ios::binary) << "\xFF\xFE";
         QDir::setCurrent(QString::fromStdString(dir.path().string()));

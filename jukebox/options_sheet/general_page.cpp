@@ -21,21 +21,14 @@ struct Charset {
 constexpr std::array<Charset, 5> kCharsets{
     {{"UTF-8", 65001}, {"BIG5", 950}, {"GB", 936}, {"SJIS", 932}, {"KSC", 949}}};
 
-QCheckBox* checkBox(const char* name, const char* text, const char* tip, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(QString::fromLatin1(tip));
-    return box;
-}
-
 }  // namespace
 
 CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     : COptionPage(parent),
       settings_(settings),
-      onTop_(checkBox("alwaysOnTop", "Always on top", "Stay on top of all other windows", this)),
-      scroll_(checkBox("scrollText", "Scroll text", "Scroll long text in track display", this)),
-      autoplay_(checkBox("autoplay", "Autoplay on drop", "Play dropped file immediately", this)),
+      onTop_(namedCheckBox("alwaysOnTop", "Always on top", "Stay on top of all other windows")),
+      scroll_(namedCheckBox("scrollText", "Scroll text", "Scroll long text in track display")),
+      autoplay_(namedCheckBox("autoplay", "Autoplay on drop", "Play dropped file immediately")),
       charset_(new QComboBox(this)),
       delay_(new QSpinBox(this)) {
     charset_->setObjectName(QStringLiteral("charset"));

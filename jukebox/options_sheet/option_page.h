@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QString>
 #include <QWidget>
 
@@ -25,4 +26,13 @@ public:
     // Cancel: the fields keep (or get back) the values they had when the sheet
     // opened.
     virtual void cancelPage() {}
+
+protected:
+    // A check box of the page, named so that tests find it, with its tool tip.
+    QCheckBox* namedCheckBox(const char* name, const char* text, const char* tip) {
+        auto* box = new QCheckBox(QString::fromLatin1(text), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setToolTip(QString::fromLatin1(tip));
+        return box;
+    }
 };

@@ -18,13 +18,6 @@ QLineEdit* formatEdit(const char* name, QWidget* parent) {
     return edit;
 }
 
-QCheckBox* checkBox(const char* name, const char* text, const char* tip, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(QString::fromLatin1(tip));
-    return box;
-}
-
 }  // namespace
 
 CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
@@ -33,10 +26,10 @@ CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
       primary_(formatEdit("primaryFormat", this)),
       alternate_(formatEdit("alternateFormat", this)),
       list_(formatEdit("listFormat", this)),
-      winamp_(checkBox("winampGenres", "WinAmp", "Use WinAmp genre extensions", this)),
-      autoTranslate_(checkBox("autoTranslate", "Velorine",
-                              "Use Velorine auto Unicode text translation", this)),
-      marlow_(checkBox("marlow", "MARLOW", "Use MARLOW", this)) {
+      winamp_(namedCheckBox("winampGenres", "WinAmp", "Use WinAmp genre extensions")),
+      autoTranslate_(
+          namedCheckBox("autoTranslate", "Velorine", "Use Velorine auto Unicode text translation")),
+      marlow_(namedCheckBox("marlow", "MARLOW", "Use MARLOW")) {
     marlow_->hide();
     auto* legend = new QLabel(
         QStringLiteral("%a: artist\n%n: name\n%g: genre\n%d: date\n%s: source\n%c: comment"), this);
