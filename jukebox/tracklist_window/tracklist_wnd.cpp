@@ -334,8 +334,9 @@ void CTracklistWnd::selectCommand() {
 }
 
 void CTracklistWnd::addCommand() {
+    // The user's home folder: where a Linux user keeps music, unlike the root.
     const QStringList names =
-        ui_.openFileNames(QStringLiteral("File Selection"), QDir::rootPath(), QString());
+        ui_.openFileNames(QStringLiteral("File Selection"), QDir::homePath(), QString());
     if (names.isEmpty()) {
         return;
     }

@@ -14,7 +14,9 @@ bool RecordingUiService::prompt(const QString& caption, const QString&, QString&
     return true;
 }
 
-QStringList RecordingUiService::openFileNames(const QString&, const QString&, const QString&) {
+QStringList RecordingUiService::openFileNames(const QString&, const QString& folder,
+                                              const QString&) {
+    openFolders.append(folder);
     if (openAnswers.empty()) {
         return {};
     }

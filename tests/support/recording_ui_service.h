@@ -33,6 +33,7 @@ public:
     std::deque<std::optional<QString>> promptAnswers;
     QStringList promptCaptions;
     std::deque<QStringList> openAnswers;
+    QStringList openFolders;  // where each open dialog started
     std::deque<QString> saveAnswers;
 
     // Run at every dispatch, so a test can act "while the loop runs" (press Abort).

@@ -317,6 +317,11 @@ TEST_F(TracklistWindowTest, InsertAndTheEditingButtonsDoNothingWhileAScanRuns) {
     pressInList(Qt::Key_Insert);  // and once the scan is over it works
     EXPECT_EQ(ui.promptCaptions, QStringList{u"Add entry"_s});
     EXPECT_EQ(store.EntryAt(8).path, u"/m/typed.mp3"_s);
+
+    // Add's file dialog starts in the user's home folder.
+    ui.openAnswers.clear();
+    wnd.OnCommand(Add);
+    EXPECT_EQ(ui.openFolders, QStringList{QDir::homePath()});
 }
 
 }  // namespace
