@@ -33,7 +33,7 @@ CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&list_, 1);
     layout->addLayout(buttons);
-    resize(260, 240);
+    resize(320, 260);
 
     fade_.setDuration(kFadeMs);
     connect(&fade_, &QPropertyAnimation::finished, this, [this] {

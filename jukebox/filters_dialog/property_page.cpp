@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPalette>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <utility>
@@ -14,13 +14,21 @@
 
 namespace {
 
-constexpr int kWidth = 460;
+constexpr int kWidth = 520;
 constexpr int kMaxHeight = 520;
 
+// A read-only value reads as plain text (it can still be selected and copied),
+// so that it does not pass for a field to type into.
 QLineEdit* lineEdit(const QString& value, bool editable) {
     auto* edit = new QLineEdit(value);
     edit->setReadOnly(!editable);
     edit->setCursorPosition(0);
+    if (!editable) {
+        edit->setFrame(false);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
     return edit;
 }
 
@@ -45,6 +53,7 @@ CPropertyPage::CPropertyPage(MediaEngine& engine, const QString& filter,
     scroll->setWidget(fields);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     error_.setWordWrap(true);
     error_.setStyleSheet(QStringLiteral("color: #b00000"));
@@ -89,12 +98,19 @@ CPropertyPage::Field CPropertyPage::makeField(int row) {
         case PropertyForm::FlagBoxes:
             return makeFlags(row);
         case PropertyForm::NumberEdit: {
+            // The range goes under the edit: 64-bit limits would squeeze it beside.
             auto* box = new QWidget;
-            auto* line = new QHBoxLayout(box);
-            line->setContentsMargins(0, 0, 0, 0);
+            auto* column = new QVBoxLayout(box);
+            column->setContentsMargins(0, 0, 0, 0);
+            column->setSpacing(0);
             QLineEdit* edit = lineEdit(p.value, editable);
-            line->addWidget(edit, 1);
-            line->addWidget(new QLabel(form_.hint(row)));
+            column->addWidget(edit);
+            if (editable && !form_.hint(row).isEmpty()) {
+                auto* range = new QLabel(form_.hint(row));
+                range->setEnabled(false);  // the greyed text of a note
+                range->setWordWrap(true);
+                column->addWidget(range);
+            }
             box->setFocusProxy(edit);
             return {box, [edit] { return edit->text(); }};
         }
