@@ -11,6 +11,12 @@ void EngineHost::durationChanged(int durationMs) {
     }
 }
 
+void EngineHost::refreshFilters() {
+    if (filtersListener_) {
+        filtersListener_();
+    }
+}
+
 bool EngineHost::event(QEvent* event) {
     if (event->type() == kGraphEventType) {
         if (engine_ != nullptr) {

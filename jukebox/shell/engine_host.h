@@ -20,6 +20,9 @@ public:
     void setDurationListener(std::function<void(int)> listener) {
         durationListener_ = std::move(listener);
     }
+    void setFiltersListener(std::function<void()> listener) {
+        filtersListener_ = std::move(listener);
+    }
 
     void showWithFade() override {}
     void hideWithFade() override {}
@@ -27,7 +30,7 @@ public:
     VideoOutputOwner* videoOutputOwner() override { return nullptr; }
     void videoOutputBound(bool) override {}
     void fullScreenLost() override {}
-    void refreshFilters() override {}
+    void refreshFilters() override;
     void durationChanged(int durationMs) override;
 
     bool event(QEvent* event) override;
@@ -35,4 +38,5 @@ public:
 private:
     MediaEngine* engine_ = nullptr;
     std::function<void(int)> durationListener_;
+    std::function<void()> filtersListener_;
 };

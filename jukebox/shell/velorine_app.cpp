@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <ctime>
 
+#include "jukebox/filters_dialog/filter_dialog.h"
 #include "jukebox/options_sheet/skin_page.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/fallback_skin.h"
@@ -45,6 +46,8 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
 CVelorineApp::~CVelorineApp() {
     tracklist_.setObserver(nullptr);
     tracklistWnd_.reset();
+    host_.setFiltersListener(nullptr);
+    filterDialog_.reset();
     window_.reset();
     engine_.ReleaseGraph();
 }
@@ -54,6 +57,7 @@ void CVelorineApp::InitInstance() {
     CVelorineWnd& wnd = *window_;
     observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
     CreateTracklistWindow();
+    CreateFilterDialog();
     options_ = std::make_unique<OptionSheetHost>(wnd, settings_, lists_, record_, ui_);
     auto* skinPage = new CSkinPage(skins_, workFolder_);
     connect(skinPage, &CSkinPage::skinChosen, this, &CVelorineApp::SwitchSkin);
@@ -89,6 +93,15 @@ void CVelorineApp::CreateTracklistWindow() {
             [this] { window_->setButtonOn(ControlId::Tlist, false); });
     // New display formats from the options sheet: the lines are formatted anew.
     connect(&wnd, &CVelorineWnd::formatsChanged, this, [this] { tracklist_.FillList(); });
+}
+
+// Hidden until Ctrl+F; lists the filters of each graph the engine opens.
+void CVelorineApp::CreateFilterDialog() {
+    CVelorineWnd& wnd = *window_;
+    filterDialog_ = std::make_unique<CFilterDialog>(engine_, &wnd);
+    filterDialog_->setKeyTarget(&wnd);
+    host_.setFiltersListener([this] { filterDialog_->RefreshFilters(); });
+    connect(&wnd, &CVelorineWnd::filtersToggleRequested, this, [this] { filterDialog_->Toggle(); });
 }
 
 void CVelorineApp::LoadSettings() {
@@ -203,6 +216,9 @@ void CVelorineApp::CloseSequence() {
     paintWait_.stop();
     SaveSettings();
     engine_.ReleaseGraph();
+    if (filterDialog_) {
+        filterDialog_->hide();
+    }
     if (tracklistWnd_) {
         tracklistWnd_->hide();
     }

@@ -172,9 +172,11 @@ void CVelorineWnd::OnCommand(int id) {
         case ControlId::Tlist:
             Q_EMIT tracklistToggleRequested();
             break;
+        case CommandId::Filters:
+            Q_EMIT filtersToggleRequested();
+            break;
         case ControlId::Cover:
         case ControlId::Dict:
-        case CommandId::Filters:
             // Their windows are still to come.
             break;
         default:

@@ -95,6 +95,8 @@ Q_SIGNALS:
     void closeRequested();
     // The tracklist control, its key or a double click on the track panel.
     void tracklistToggleRequested();
+    // The Filters command (Ctrl+F): the filters dialog shows or hides.
+    void filtersToggleRequested();
     // The Options command: whoever holds the sheet runs it now (modally).
     void optionsRequested();
     // The display formats may have changed: windows that show tracks format

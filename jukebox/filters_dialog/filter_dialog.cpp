@@ -1,0 +1,119 @@
+#include "jukebox/filters_dialog/filter_dialog.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "jukebox/filters_dialog/filter_list.h"
+#include "jukebox/filters_dialog/property_page.h"
+#include "jukebox/playback/media_engine.h"
+
+CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
+    : QDialog(parent),
+      engine_(engine),
+      properties_(QStringLiteral("Properties")),
+      close_(QStringLiteral("Close")),
+      fade_(this, "windowOpacity") {
+    setWindowTitle(QStringLiteral("DirectX Filters"));
+    setModal(false);
+    properties_.setEnabled(false);
+    // Enter belongs to the list (double-click's keyboard twin), not to a button.
+    properties_.setAutoDefault(false);
+    close_.setAutoDefault(false);
+    connect(&list_, &QListWidget::currentItemChanged, this, &CFilterDialog::selectionChanged);
+    connect(&list_, &QListWidget::itemActivated, this, &CFilterDialog::ShowFilterProperties);
+    connect(&properties_, &QPushButton::clicked, this, &CFilterDialog::ShowFilterProperties);
+    connect(&close_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(&properties_);
+    buttons->addStretch(1);
+    buttons->addWidget(&close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&list_, 1);
+    layout->addLayout(buttons);
+    resize(320, 260);
+
+    fade_.setDuration(kFadeMs);
+    connect(&fade_, &QPropertyAnimation::finished, this, [this] {
+        if (fadingOut_) {
+            fadingOut_ = false;
+            hide();
+        }
+    });
+}
+
+void CFilterDialog::RefreshFilters() {
+    list_.clear();
+    list_.addItems(FilterList::Items(engine_));
+}
+
+void CFilterDialog::selectionChanged() {
+    QListWidgetItem* item = list_.currentItem();
+    QList<FilterProperty> properties;
+    // A filter that is not (or no longer) in the graph leaves the button as it is.
+    if (item != nullptr && engine_.GetFilterProperties(item->text(), properties)) {
+        properties_.setEnabled(!properties.isEmpty());
+    }
+}
+
+void CFilterDialog::ShowFilterProperties() {
+    QListWidgetItem* item = list_.currentItem();
+    QList<FilterProperty> properties;
+    if (item == nullptr || !engine_.GetFilterProperties(item->text(), properties) ||
+        properties.isEmpty()) {
+        return;
+    }
+    if (page_ != nullptr) {
+        page_->close();
+    }
+    page_ = new CPropertyPage(engine_, item->text(), properties, this);
+    page_->setAttribute(Qt::WA_DeleteOnClose);
+    page_->move(frameGeometry().topLeft());
+    page_->open();  // modal to this dialog; playback goes on
+}
+
+bool CFilterDialog::Toggle() {
+    const bool show = !isVisible() || fadingOut_;
+    fade_.stop();
+    if (show) {
+        fadingOut_ = false;
+        if (!isVisible()) {
+            setWindowOpacity(0.0);
+            QDialog::show();
+        }
+        raise();
+        activateWindow();
+        fade_.setEndValue(1.0);
+    } else {
+        fadingOut_ = true;
+        fade_.setEndValue(0.0);
+    }
+    fade_.setStartValue(windowOpacity());
+    fade_.start();
+    return show;
+}
+
+void CFilterDialog::FinishFade() {
+    if (fade_.state() == QAbstractAnimation::Running) {
+        fade_.setCurrentTime(fade_.duration());
+    }
+}
+
+void CFilterDialog::hideEvent(QHideEvent* event) {
+    if (page_ != nullptr) {
+        page_->close();
+    }
+    QDialog::hideEvent(event);
+}
+
+void CFilterDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || keyTarget_ == nullptr) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    QCoreApplication::postEvent(
+        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
+                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+}
