@@ -10,9 +10,11 @@
 #include "jukebox/shell/option_sheet_host.h"
 #include "jukebox/shell/panel_observer.h"
 #include "jukebox/shell/track_panel.h"
+#include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "jukebox/ui/wait_cursor.h"
+#include "jukebox/video_window/video_wnd.h"
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -45,6 +47,8 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
 CVelorineApp::~CVelorineApp() {
     tracklist_.setObserver(nullptr);
     tracklistWnd_.reset();
+    host_.setVideoWindow(nullptr);
+    videoWnd_.reset();
     window_.reset();
     engine_.ReleaseGraph();
 }
@@ -64,6 +68,7 @@ void CVelorineApp::InitInstance() {
 
     skins_.ScanSkins(workFolder_);
     LoadSettings();
+    CreateVideoWindow();
     LoadStartSkin();
     wnd.move(settings_.mainPos);
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
@@ -89,6 +94,19 @@ void CVelorineApp::CreateTracklistWindow() {
             [this] { window_->setButtonOn(ControlId::Tlist, false); });
     // New display formats from the options sheet: the lines are formatted anew.
     connect(&wnd, &CVelorineWnd::formatsChanged, this, [this] { tracklist_.FillList(); });
+}
+
+// Hidden until the first video; it stands at its remembered corner, and keys
+// and commands that are not its own go to the main window.
+void CVelorineApp::CreateVideoWindow() {
+    CVelorineWnd& wnd = *window_;
+    videoWnd_ = std::make_unique<CVideoWnd>(engine_, settings_.playPos, &wnd,
+                                            [this](int id) { window_->OnCommand(id); });
+    videoWnd_->setWindowIcon(VelorineIcon());
+    videoWnd_->move(settings_.playPos);
+    videoWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
+    host_.setVideoWindow(videoWnd_.get());
+    wnd.setVideoWindow(videoWnd_.get());
 }
 
 void CVelorineApp::LoadSettings() {
@@ -205,6 +223,9 @@ void CVelorineApp::CloseSequence() {
     engine_.ReleaseGraph();
     if (tracklistWnd_) {
         tracklistWnd_->hide();
+    }
+    if (videoWnd_) {
+        videoWnd_->hide();
     }
     if (window_) {
         window_->Shutdown();

@@ -18,6 +18,7 @@
 #include "taglib/tag_record.h"
 
 class CTracklistWnd;
+class CVideoWnd;
 class CVelorineWnd;
 class OptionSheetHost;
 class PanelObserver;
@@ -60,6 +61,7 @@ public:
 
     CVelorineWnd& window() { return *window_; }
     CTracklistWnd& tracklistWindow() { return *tracklistWnd_; }
+    CVideoWnd& videoWindow() { return *videoWnd_; }
     TracklistStore& tracklist() { return tracklist_; }
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
@@ -79,6 +81,7 @@ private:
     void runCommandLineFile();
     void CloseSequence();
     void CreateTracklistWindow();
+    void CreateVideoWindow();
 
     UiService& ui_;
     CommandLine commandLine_;
@@ -97,6 +100,7 @@ private:
     std::unique_ptr<CVelorineWnd> window_;
     std::unique_ptr<PanelObserver> observer_;
     std::unique_ptr<CTracklistWnd> tracklistWnd_;  // a child of the main window
+    std::unique_ptr<CVideoWnd> videoWnd_;
     std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;
