@@ -5,6 +5,34 @@
 #include "jukebox/playback/media_engine.h"
 #include "jukebox/playback/media_graph.h"
 
+void EngineHost::showWithFade() {
+    if (video_ != nullptr) {
+        video_->showWithFade();
+    }
+}
+
+void EngineHost::hideWithFade() {
+    if (video_ != nullptr) {
+        video_->hideWithFade();
+    }
+}
+
+VideoOutputOwner* EngineHost::videoOutputOwner() {
+    return video_ != nullptr ? video_->videoOutputOwner() : nullptr;
+}
+
+void EngineHost::videoOutputBound(bool firstOpen) {
+    if (video_ != nullptr) {
+        video_->videoOutputBound(firstOpen);
+    }
+}
+
+void EngineHost::fullScreenLost() {
+    if (video_ != nullptr) {
+        video_->fullScreenLost();
+    }
+}
+
 void EngineHost::durationChanged(int durationMs) {
     if (durationListener_) {
         durationListener_(durationMs);

@@ -8,9 +8,9 @@
 
 class MediaEngine;
 
-// What the media engine needs of a video window, while the jukebox has none:
-// the graph's events reach the engine, a better duration reaches whoever shows
-// it, and a video file plays its sound only (no picture is painted anywhere).
+// Where the media engine's news go: the graph's events reach the engine, a
+// better duration reaches whoever shows it, and the video part goes to the video
+// window once there is one (before that a video file plays its sound only).
 class EngineHost : public QObject, public MediaEngineWindow {
     Q_OBJECT
 public:
@@ -24,12 +24,14 @@ public:
         filtersListener_ = std::move(listener);
     }
 
-    void showWithFade() override {}
-    void hideWithFade() override {}
+    void setVideoWindow(MediaEngineWindow* video) { video_ = video; }
+
+    void showWithFade() override;
+    void hideWithFade() override;
     QObject* graphEventTarget() override { return this; }
-    VideoOutputOwner* videoOutputOwner() override { return nullptr; }
-    void videoOutputBound(bool) override {}
-    void fullScreenLost() override {}
+    VideoOutputOwner* videoOutputOwner() override;
+    void videoOutputBound(bool firstOpen) override;
+    void fullScreenLost() override;
     void refreshFilters() override;
     void durationChanged(int durationMs) override;
 
@@ -37,6 +39,7 @@ public:
 
 private:
     MediaEngine* engine_ = nullptr;
+    MediaEngineWindow* video_ = nullptr;
     std::function<void(int)> durationListener_;
     std::function<void()> filtersListener_;
 };

@@ -11,9 +11,11 @@
 #include "jukebox/shell/option_sheet_host.h"
 #include "jukebox/shell/panel_observer.h"
 #include "jukebox/shell/track_panel.h"
+#include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "jukebox/ui/wait_cursor.h"
+#include "jukebox/video_window/video_wnd.h"
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -48,6 +50,8 @@ CVelorineApp::~CVelorineApp() {
     tracklistWnd_.reset();
     host_.setFiltersListener(nullptr);
     filterDialog_.reset();
+    host_.setVideoWindow(nullptr);
+    videoWnd_.reset();
     window_.reset();
     engine_.ReleaseGraph();
 }
@@ -68,6 +72,7 @@ void CVelorineApp::InitInstance() {
 
     skins_.ScanSkins(workFolder_);
     LoadSettings();
+    CreateVideoWindow();
     LoadStartSkin();
     wnd.move(settings_.mainPos);
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
@@ -102,6 +107,19 @@ void CVelorineApp::CreateFilterDialog() {
     filterDialog_->setKeyTarget(&wnd);
     host_.setFiltersListener([this] { filterDialog_->RefreshFilters(); });
     connect(&wnd, &CVelorineWnd::filtersToggleRequested, this, [this] { filterDialog_->Toggle(); });
+}
+
+// Hidden until the first video; it stands at its remembered corner, and keys
+// and commands that are not its own go to the main window.
+void CVelorineApp::CreateVideoWindow() {
+    CVelorineWnd& wnd = *window_;
+    videoWnd_ = std::make_unique<CVideoWnd>(engine_, settings_.playPos, &wnd,
+                                            [this](int id) { window_->OnCommand(id); });
+    videoWnd_->setWindowIcon(VelorineIcon());
+    videoWnd_->move(settings_.playPos);
+    videoWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
+    host_.setVideoWindow(videoWnd_.get());
+    wnd.setVideoWindow(videoWnd_.get());
 }
 
 void CVelorineApp::LoadSettings() {
@@ -221,6 +239,9 @@ void CVelorineApp::CloseSequence() {
     }
     if (tracklistWnd_) {
         tracklistWnd_->hide();
+    }
+    if (videoWnd_) {
+        videoWnd_->hide();
     }
     if (window_) {
         window_->Shutdown();

@@ -19,6 +19,7 @@
 
 class CFilterDialog;
 class CTracklistWnd;
+class CVideoWnd;
 class CVelorineWnd;
 class OptionSheetHost;
 class PanelObserver;
@@ -62,6 +63,7 @@ public:
     CVelorineWnd& window() { return *window_; }
     CTracklistWnd& tracklistWindow() { return *tracklistWnd_; }
     CFilterDialog& filterDialog() { return *filterDialog_; }
+    CVideoWnd& videoWindow() { return *videoWnd_; }
     TracklistStore& tracklist() { return tracklist_; }
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
@@ -82,6 +84,7 @@ private:
     void CloseSequence();
     void CreateTracklistWindow();
     void CreateFilterDialog();
+    void CreateVideoWindow();
 
     UiService& ui_;
     CommandLine commandLine_;
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<PanelObserver> observer_;
     std::unique_ptr<CTracklistWnd> tracklistWnd_;  // a child of the main window
     std::unique_ptr<CFilterDialog> filterDialog_;  // a child of the main window
+    std::unique_ptr<CVideoWnd> videoWnd_;
     std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;

@@ -1,5 +1,7 @@
 #include "jukebox/shell/velorine_wnd.h"
 
+#include "jukebox/video_window/video_wnd.h"
+
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -205,6 +207,9 @@ void CVelorineWnd::ShowHelp() {
 
 void CVelorineWnd::ApplyAlwaysOnTop() {
     const bool onTop = settings_.general.alwaysOnTop;
+    if (video_ != nullptr) {
+        video_->setAlwaysOnTop(onTop);
+    }
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
         return;
     }
@@ -214,6 +219,25 @@ void CVelorineWnd::ApplyAlwaysOnTop() {
     move(origin);
     if (wasVisible) {
         show();
+    }
+}
+
+void CVelorineWnd::setVideoWindow(CVideoWnd* video) {
+    video_ = video;
+}
+
+bool CVelorineWnd::videoWindowVisible() const {
+    return video_ != nullptr && video_->shownToUser();
+}
+
+void CVelorineWnd::setVideoWindowVisible(bool visible) {
+    if (video_ == nullptr) {
+        return;
+    }
+    if (visible) {
+        video_->showWithFade();
+    } else {
+        video_->hideWithFade();
     }
 }
 

@@ -14,6 +14,7 @@
 #include "jukebox/shell/window_fader.h"
 #include "jukebox/skin/skin_description.h"
 
+class CVideoWnd;
 class MediaEngine;
 class TracklistStore;
 struct AppSettings;
@@ -88,8 +89,10 @@ public:
     void popupText(const QString& text) override;
     void setTrayPlayChecked(bool play) override;
     void trackOpened(const TrackEntry& entry) override;
-    bool videoWindowVisible() const override { return false; }
-    void setVideoWindowVisible(bool) override {}
+    bool videoWindowVisible() const override;
+    void setVideoWindowVisible(bool visible) override;
+    // The video window the boss key hides and "Always on top" lifts with this one.
+    void setVideoWindow(CVideoWnd* video);
 
 Q_SIGNALS:
     void closeRequested();
@@ -145,6 +148,7 @@ private:
     WindowFader fader_;
     FaceDrag drag_;
     QPointer<CHelpWindow> help_;
+    QPointer<CVideoWnd> video_;
     QTimer pollTimer_;  // 3205
     QPixmap face_[2];   // band 0 (inactive) and band 1 (active) of the view's panel
     int view_ = 1;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The files the video window tests play, made once per test program: a short
+// video of an odd size in one known colour, and a short sound.
+struct VideoMedia {
+    QString video;  // .webm, kWidth x kHeight, kColour
+    QString sound;  // .wav
+    static constexpr int kWidth = 322;
+    static constexpr int kHeight = 242;
+    static constexpr QRgb kColour = 0xff20c040;
+};
+
+// Empty paths when GStreamer could not make a file.
+const VideoMedia& videoMedia();

@@ -1,0 +1,48 @@
+// The video window inside the running jukebox: created hidden, shown by a video
+// track, its keys reaching the main window, and the boss key.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "jukebox/shell/command_ids.h"
+#include "jukebox/video_window/video_wnd.h"
+#include "tests/jukebox/shell/jukebox_rig.h"
+#include "tests/jukebox/video_window/video_media.h"
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+TEST(VideoWndJukeboxTest, SpaceInTheVideoWindowPausesAndTheBossKeyHidesAndBringsItBack) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.video.isEmpty());
+    JukeboxRig rig;
+    rig.start();
+    CVelorineWnd& wnd = rig.window();
+    CVideoWnd& video = rig.app().videoWindow();
+    EXPECT_FALSE(video.isVisible());
+    EXPECT_EQ(video.pos(), rig.app().settings().playPos);
+
+    TracklistStore& store = rig.app().tracklist();
+    store.AddPath(copyMedia(media.video, rig.folder() / "films", "green.webm"));
+    store.setCurrentIndex(0);
+    ASSERT_TRUE(wnd.transport().OpenCurrentTrack());
+    wnd.OnCommand(ControlId::Play);
+    video.FinishFade();
+    ASSERT_TRUE(video.isVisible());
+    ASSERT_EQ(wnd.transport().mode(), Transport::Mode::Playing);
+
+    QTest::keyClick(&video, Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return wnd.transport().mode() == Transport::Mode::Paused; },
+                                kWaitMs));
+
+    QTest::keyClick(&wnd, Qt::Key_B);
+    video.FinishFade();
+    EXPECT_FALSE(video.isVisible());
+    QTest::keyClick(&wnd, Qt::Key_B);
+    video.FinishFade();
+    EXPECT_TRUE(video.isVisible());
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+// The video window over a real GStreamer graph: when it shows, the sizes of its
+// view modes with the frame, its keys and double-clicks, the menu's greying and
+// full screen, with a video of an odd size made for the test.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/playback/gst_media_graph.h"
+#include "jukebox/playback/media_engine.h"
+#include "jukebox/shell/engine_host.h"
+#include "jukebox/video_window/video_view.h"
+#include "jukebox/video_window/video_wnd.h"
+#include "tests/jukebox/video_window/video_media.h"
+#include "tests/support/recording_ui_service.h"
+
+namespace {
+
+using namespace VideoView;
+
+constexpr int kWaitMs = 10000;
+constexpr int kW = VideoMedia::kWidth;
+constexpr int kH = VideoMedia::kHeight;
+constexpr int kBorder = 2 * CVideoWnd::kFrameThickness + 2;
+
+// Records the keys that reach the main window, the modifiers' own presses aside.
+class KeySink : public QWidget {
+public:
+    QList<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt) {
+            keys.append(key);
+        }
+    }
+};
+
+class VideoWndTest : public testing::Test {
+protected:
+    VideoWndTest() {
+        host.setEngine(&engine);
+        host.setVideoWindow(&wnd);
+    }
+    ~VideoWndTest() override { engine.ReleaseGraph(); }
+
+    bool open(const QString& path) {
+        const bool ok = engine.OpenMedia(path);
+        wnd.FinishFade();
+        return ok;
+    }
+    bool openVideo() {
+        const VideoMedia& media = videoMedia();
+        return !media.video.isEmpty() && open(media.video);
+    }
+    QSize size() const { return wnd.size(); }
+    void key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(&wnd, static_cast<Qt::Key>(key), mods);
+    }
+    void doubleClick() {
+        QTest::mouseDClick(&wnd, Qt::LeftButton, {}, wnd.rect().center());
+        wnd.FinishFade();
+    }
+    // Menu positions 1 to 8 are grey, Filter, Shrink and Conform are not.
+    ::testing::AssertionResult greyed(bool expected) {
+        const QList<QAction*> items = wnd.windowMenu().menu().actions();
+        if (items.size() != 11) {
+            return ::testing::AssertionFailure() << items.size() << " items";
+        }
+        for (int i = 0; i < items.size(); ++i) {
+            const bool grey = i >= 1 && i <= 8 && expected;
+            if (items[i]->isEnabled() == grey) {
+                return ::testing::AssertionFailure()
+                       << "item " << i << " enabled " << items[i]->isEnabled();
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    RecordingUiService ui;
+    ExtensionLists lists{ui, {QStringLiteral("wav")}, {QStringLiteral("webm")}};
+    GstMediaGraph graph;
+    EngineHost host;
+    MediaEngine engine{graph, host, ui, [this](const QString& extension) {
+                           return lists.ClassifyExtension(extension);
+                       }};
+    QPoint position{30, 40};
+    KeySink mainWindow;
+    QList<int> commands;
+    CVideoWnd wnd{engine, position, &mainWindow, [this](int id) { commands.append(id); }};
+};
+
+TEST_F(VideoWndTest, HiddenUntilTheFirstVideoWhichShowsItsPictureAtNativeSizeAndHiddenBySound) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.video.isEmpty());
+    ASSERT_FALSE(media.sound.isEmpty());
+    wnd.move(position);
+    ASSERT_TRUE(open(media.sound));
+    EXPECT_FALSE(wnd.isVisible());
+
+    ASSERT_TRUE(open(media.video));
+    EXPECT_TRUE(wnd.isVisible());
+    EXPECT_EQ(size(), QSize(kW + kBorder, kH + kBorder));
+    EXPECT_EQ(wnd.pictureRect(), QRect(5, 5, kW, kH));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !wnd.frame().isNull(); }, kWaitMs));
+    EXPECT_EQ(wnd.frame().size(), QSize(kW, kH));
+    const QRgb pixel = wnd.frame().pixel(kW / 2, kH / 2);
+    EXPECT_NEAR(qGreen(pixel), qGreen(VideoMedia::kColour), 12);
+    EXPECT_NEAR(qRed(pixel), qRed(VideoMedia::kColour), 12);
+    // The window paints that picture over its client area, not black.
+    const QImage shot = wnd.grab().toImage();
+    EXPECT_NEAR(qGreen(shot.pixel(wnd.width() / 2, wnd.height() / 2)), qGreen(VideoMedia::kColour),
+                12);
+
+    // A later video keeps the size the user chose; the picture is fitted to it.
+    key(Qt::Key_2, Qt::AltModifier);
+    ASSERT_TRUE(open(media.video));
+    EXPECT_EQ(size(), QSize(320 + kBorder, 240 + kBorder));
+    EXPECT_EQ(wnd.pictureRect(), QRect(5, 5, 320, 240));
+
+    ASSERT_TRUE(open(media.sound));
+    EXPECT_FALSE(wnd.isVisible());
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+TEST_F(VideoWndTest, ScaledShrinkAndConformSizesCountTheFrameAndTheLastModifierWins) {
+    ASSERT_TRUE(openVideo());
+    key(Qt::Key_2, Qt::ShiftModifier);
+    EXPECT_EQ(size(), QSize(2 * kW + kBorder, 2 * kH + kBorder));
+    EXPECT_EQ(wnd.zoomFactor(), 2.0);
+    // The shrink menu's second item, 1/2x.
+    wnd.windowMenu().shrink().actions().at(1)->trigger();
+    EXPECT_EQ(size(), QSize(kW / 2 + kBorder, kH / 2 + kBorder));
+    key(Qt::Key_3, Qt::AltModifier);
+    EXPECT_EQ(size(), QSize(480 + kBorder, 360 + kBorder)) << "whatever the video's size";
+    EXPECT_EQ(wnd.viewMode(), Conform);
+    // Shift+Ctrl+3: 1/3, truncated.
+    key(Qt::Key_3, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(size(), QSize(kW / 3 + kBorder, kH / 3 + kBorder));
+    EXPECT_DOUBLE_EQ(wnd.zoomFactor(), 1.0 / 3);
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    // Shift+3 as the US layout delivers it.
+    key('#', Qt::ShiftModifier);
+    EXPECT_EQ(size(), QSize(3 * kW + kBorder, 3 * kH + kBorder));
+    // Digits are the window's own, even without a modifier.
+    key(Qt::Key_5);
+    EXPECT_TRUE(mainWindow.keys.isEmpty());
+}
+
+TEST_F(VideoWndTest, DoubleClickMaximizesRestoresAndLeavesFullScreenAndMaximizedGreysTheMenu) {
+    ASSERT_TRUE(openVideo());
+    key(Qt::Key_2, Qt::ShiftModifier);
+    const QSize scaled = size();
+    EXPECT_TRUE(greyed(false));
+
+    doubleClick();
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+    EXPECT_TRUE(wnd.isMaximized());
+    EXPECT_TRUE(greyed(true));
+    const QSize maximized = size();
+    key(Qt::Key_1, Qt::ShiftModifier);
+    key(Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(size(), maximized) << "digits do nothing while maximized";
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+
+    doubleClick();
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_FALSE(wnd.isMaximized());
+    EXPECT_TRUE(greyed(false));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return size() == scaled; }, kWaitMs)) << size().width();
+
+    key(Qt::Key_2, Qt::AltModifier);
+    doubleClick();
+    EXPECT_EQ(wnd.viewMode(), Maximized) << "from Conform";
+    doubleClick();
+
+    // On the full-screen picture a double-click goes back to the window.
+    key(Qt::Key_Return, Qt::AltModifier);
+    ASSERT_EQ(wnd.viewMode(), Fullscreen);
+    EXPECT_TRUE(wnd.isFullScreen());
+    EXPECT_TRUE(greyed(true));
+    EXPECT_EQ(wnd.pictureRect(), wnd.rect());
+    doubleClick();
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_FALSE(wnd.isFullScreen());
+    EXPECT_FALSE(wnd.isMaximized());
+    EXPECT_TRUE(greyed(false));
+}
+
+TEST_F(VideoWndTest, FullScreenEndsByResetEscapeOrItsLossAndAltF4CannotCloseTheWindow) {
+    ASSERT_TRUE(openVideo());
+    key(Qt::Key_4, Qt::AltModifier);
+    wnd.OnCommand(kCmdFullscreen);
+    ASSERT_TRUE(wnd.isFullScreen());
+    wnd.OnCommand(kCmdReset);
+    EXPECT_FALSE(wnd.isFullScreen());
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_EQ(size(), QSize(kW + kBorder, kH + kBorder));
+    EXPECT_TRUE(greyed(false));
+
+    key(Qt::Key_Enter, Qt::AltModifier);
+    ASSERT_TRUE(wnd.isFullScreen());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(wnd.isFullScreen());
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    key(Qt::Key_Escape);
+    QTest::qWait(0);
+    EXPECT_EQ(mainWindow.keys, QList<int>{Qt::Key_Escape}) << "not its key when windowed";
+
+    // The platform takes full screen away: the graph's event brings the window back.
+    key(Qt::Key_Return, Qt::AltModifier);
+    ASSERT_TRUE(wnd.isFullScreen());
+    wnd.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return wnd.viewMode() == Scaled; }, kWaitMs));
+    EXPECT_TRUE(greyed(false));
+
+    key(Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(wnd.close());
+    EXPECT_TRUE(wnd.isVisible());
+
+    // Without a graph full screen is not offered at all.
+    engine.ReleaseGraph();
+    key(Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_FALSE(wnd.isFullScreen());
+}
+
+TEST_F(VideoWndTest, DraggingMovesTheRememberedCornerAndOtherKeysAndCommandsGoToTheMainWindow) {
+    ASSERT_TRUE(openVideo());
+    wnd.move(position);
+    const QPoint inside = wnd.rect().center();
+    const QPoint start = position + inside;
+    QMouseEvent press(QEvent::MouseButtonPress, inside, start, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&wnd, &press);
+    QMouseEvent move(QEvent::MouseMove, inside, start + QPoint(25, -7), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(&wnd, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, start + QPoint(25, -7), Qt::LeftButton,
+                        {}, {});
+    QApplication::sendEvent(&wnd, &release);
+    EXPECT_EQ(position, QPoint(55, 33));
+    EXPECT_EQ(wnd.pos(), position);
+    EXPECT_FALSE(wnd.dragging());
+
+    key(Qt::Key_Space);
+    key(Qt::Key_F, Qt::ControlModifier);
+    QTest::qWait(0);
+    EXPECT_EQ(mainWindow.keys, (QList<int>{Qt::Key_Space, Qt::Key_F}));
+    wnd.windowMenu().menu().actions().at(0)->trigger();  // Filter
+    wnd.windowMenu().menu().actions().at(2)->trigger();  // Pause
+    EXPECT_EQ(commands, (QList<int>{kCmdFilter, kCmdPause}));
+}
+
+}  // namespace
