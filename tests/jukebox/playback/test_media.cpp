@@ -111,13 +111,6 @@ std::string quietThenLoud() {
            "audiotestsrc wave=white-noise num-buffers=68" + format;
 }
 
-// Runs chain into a file at path; branches are further chains that feed it.
-QString encode(const std::filesystem::path& path, const std::string& chain,
-               const std::string& branches = std::string()) {
-    std::string description = chain + " ! filesink location=\"" + path.string() + "\" " + branches;
-    return runPipeline(description) ? QString::fromStdString(path.string()) : QString();
-}
-
 TestMedia makeMedia(const TempDir& dir) {
     TestMedia media;
     writeFileBytes(dir / "tone.wav", wavBytes(kSamples));
@@ -131,27 +124,27 @@ TestMedia makeMedia(const TempDir& dir) {
     media.wav24Odd = QString::fromStdString((dir / "odd24.wav").string());
     media.wav8OddMs = media.wav24OddMs = kOddSamples * 1000.0 / (kRate / 2);
 
-    media.mp3Xing = encode(dir / "xing.mp3", audioSource() + "lamemp3enc ! xingmux");
-    media.mp3Plain =
-        encode(dir / "plain.mp3", audioSource() + "lamemp3enc target=bitrate cbr=true bitrate=128");
-    media.mp3VbrPlain = encode(dir / "vbr.mp3", audioSource() + "lamemp3enc quality=0");
+    media.mp3Xing = encodeMedia(dir / "xing.mp3", audioSource() + "lamemp3enc ! xingmux");
+    media.mp3Plain = encodeMedia(dir / "plain.mp3",
+                                 audioSource() + "lamemp3enc target=bitrate cbr=true bitrate=128");
+    media.mp3VbrPlain = encodeMedia(dir / "vbr.mp3", audioSource() + "lamemp3enc quality=0");
     media.mp3XingMs = mp3LengthMs(media.mp3Xing);
     media.mp3PlainMs = mp3LengthMs(media.mp3Plain);
     media.mp3VbrPlainMs = mp3LengthMs(media.mp3VbrPlain);
     media.mp3VbrQuietStart =
-        encode(dir / "quiet-start.mp3", "concat name=parts ! audioconvert ! lamemp3enc quality=0",
-               quietThenLoud());
+        encodeMedia(dir / "quiet-start.mp3",
+                    "concat name=parts ! audioconvert ! lamemp3enc quality=0", quietThenLoud());
     media.mp3VbrQuietStartMs = mp3LengthMs(media.mp3VbrQuietStart);
 
-    media.ogg = encode(dir / "tone.ogg", audioSource() + "vorbisenc ! oggmux");
+    media.ogg = encodeMedia(dir / "tone.ogg", audioSource() + "vorbisenc ! oggmux");
     media.oggMs = kSamples * 1000.0 / kRate;
-    media.flac = encode(dir / "tone.flac", audioSource() + "flacenc");
+    media.flac = encodeMedia(dir / "tone.flac", audioSource() + "flacenc");
     media.flacMs = kSamples * 1000.0 / kRate;
 
-    media.video = encode(dir / "red.webm",
-                         "videotestsrc pattern=red num-buffers=30 ! "
-                         "video/x-raw,width=320,height=240,framerate=15/1 ! "
-                         "vp8enc deadline=1 ! webmmux");
+    media.video = encodeMedia(dir / "red.webm",
+                              "videotestsrc pattern=red num-buffers=30 ! "
+                              "video/x-raw,width=320,height=240,framerate=15/1 ! "
+                              "vp8enc deadline=1 ! webmmux");
     media.videoMs = 2000;
 
     writeFileBytes(dir / "notes.mp3", "These are notes about songs, not a song.\n");
@@ -160,6 +153,12 @@ TestMedia makeMedia(const TempDir& dir) {
 }
 
 }  // namespace
+
+QString encodeMedia(const std::filesystem::path& path, const std::string& chain,
+                    const std::string& branches) {
+    std::string description = chain + " ! filesink location=\"" + path.string() + "\" " + branches;
+    return runPipeline(description) ? QString::fromStdString(path.string()) : QString();
+}
 
 double mp3LengthMs(const QString& path) {
     static const int kBitrates[16] = {0,   32,  40,  48,  56,  64,  80,  96,

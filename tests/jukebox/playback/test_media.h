@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
+#include <string>
 
 // Media files the playback tests play, made once per test program: WAVs written
 // byte by byte, MP3s, an Ogg Vorbis and a FLAC made with GStreamer's encoders, a
@@ -43,3 +45,8 @@ const TestMedia& testMedia();
 // or Info frame is not counted: decoders drop it (and the count in the header that
 // GStreamer's xingmux writes includes it).
 double mp3LengthMs(const QString& path);
+
+// Runs a GStreamer chain into a file at path and waits for its end; branches
+// are further chains that feed it. The path on success, else an empty text.
+QString encodeMedia(const std::filesystem::path& path, const std::string& chain,
+                    const std::string& branches = std::string());
