@@ -1,5 +1,5 @@
-// spec.txt as text: the control lines through the spec parser, and the header
-// lines the skin list shows through the header reader.
+// A skin's spec.txt as text: its control lines through the skin file's line
+// parser, and the header lines the skin list shows through the header reader.
 #include <cstddef>
 #include <cstdint>
 

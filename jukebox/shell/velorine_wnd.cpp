@@ -1,5 +1,6 @@
 #include "jukebox/shell/velorine_wnd.h"
 
+#include "jukebox/ui/stays_on_top.h"
 #include "jukebox/video_window/video_wnd.h"
 
 #include <QCursor>
@@ -210,16 +211,7 @@ void CVelorineWnd::ApplyAlwaysOnTop() {
     if (video_ != nullptr) {
         video_->setAlwaysOnTop(onTop);
     }
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
-        return;
-    }
-    const bool wasVisible = isVisible();
-    const QPoint origin = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
-    move(origin);
-    if (wasVisible) {
-        show();
-    }
+    SetStaysOnTop(*this, onTop);
 }
 
 void CVelorineWnd::setVideoWindow(CVideoWnd* video) {

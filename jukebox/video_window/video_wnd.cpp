@@ -10,6 +10,7 @@
 
 #include "jukebox/playback/media_engine.h"
 #include "jukebox/playback/media_graph.h"
+#include "jukebox/ui/stays_on_top.h"
 #include "jukebox/video_window/video_view.h"
 
 using namespace VideoView;
@@ -160,16 +161,7 @@ void CVideoWnd::FinishFade() {
 }
 
 void CVideoWnd::setAlwaysOnTop(bool onTop) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
-        return;
-    }
-    const bool wasVisible = isVisible();
-    const QPoint origin = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
-    move(origin);
-    if (wasVisible) {
-        show();
-    }
+    SetStaysOnTop(*this, onTop);
 }
 
 void CVideoWnd::videoOutputBound(bool firstOpen) {

@@ -15,6 +15,7 @@
 #include "jukebox/shell/skin_button.h"
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
+#include "tests/jukebox/playback/test_media.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 
@@ -27,28 +28,6 @@ namespace {
 constexpr int kWaitMs = 10000;
 const QString kAqua = QStringLiteral("XP Aqua");
 const QString kEmber = QStringLiteral("Ember");
-
-// Seconds of silence as a 16-bit stereo WAV: long enough to play through
-// every switch of a test.
-std::string silentWav(int seconds) {
-    const uint32_t data = uint32_t(seconds) * 44100 * 4;
-    std::string out = "RIFF";
-    auto le = [&out](uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) {
-            out.push_back(char((v >> (8 * i)) & 0xFF));
-        }
-    };
-    le(36 + data, 4);
-    out += "WAVEfmt ";
-    for (auto [v, n] :
-         {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {44100u, 4}, {44100u * 4, 4}, {4u, 2}, {16u, 2}}) {
-        le(v, n);
-    }
-    out += "data";
-    le(data, 4);
-    out.append(data, '\0');
-    return out;
-}
 
 class SkinPageTest : public testing::Test {
 protected:
@@ -109,10 +88,11 @@ protected:
     void startPlaying() {
         const auto wav = rig.folder() / "music" / "silence.wav";
         std::filesystem::create_directories(wav.parent_path());
-        writeFileBytes(wav, silentWav(60));
+        writeFileBytes(wav, silentWavBytes(60));  // long enough for every switch
         rig.app().settings().general.autoplay = true;
         rig.drop({QString::fromStdString(wav.string())});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return engine().GetPositionMs() > 200; }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return engine().GetPositionMs() > 200; }, kWaitMs));
     }
 
     // Still playing: the engine runs and its position moves on.

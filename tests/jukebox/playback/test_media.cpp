@@ -154,6 +154,11 @@ TestMedia makeMedia(const TempDir& dir) {
 
 }  // namespace
 
+std::string silentWavBytes(int seconds) {
+    const auto dataSize = static_cast<uint32_t>(seconds) * 44100 * 4;
+    return wavHeader(2, 44100, 16, dataSize) + std::string(dataSize, '\0');
+}
+
 QString encodeMedia(const std::filesystem::path& path, const std::string& chain,
                     const std::string& branches) {
     std::string description = chain + " ! filesink location=\"" + path.string() + "\" " + branches;

@@ -50,3 +50,6 @@ double mp3LengthMs(const QString& path);
 // are further chains that feed it. The path on success, else an empty text.
 QString encodeMedia(const std::filesystem::path& path, const std::string& chain,
                     const std::string& branches = std::string());
+
+// Seconds of silence as a 16-bit stereo 44.1 kHz WAV file's bytes.
+std::string silentWavBytes(int seconds);
