@@ -33,6 +33,21 @@ bool QtUiService::prompt(const QString& caption, const QString& promptLine, QStr
     return dialog.ask(text);
 }
 
+UiService::Answer QtUiService::askYesNoCancel(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 QStringList QtUiService::openFileNames(const QString& caption, const QString& folder,
                                        const QString& filter) {
     return QFileDialog::getOpenFileNames(owner(), caption, folder, filter);

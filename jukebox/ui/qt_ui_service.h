@@ -16,6 +16,7 @@ public:
     void showMessage(const QString& text) override;
     void fatal(const QString& text) override;
     bool prompt(const QString& caption, const QString& promptLine, QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
     QStringList openFileNames(const QString& caption, const QString& folder,
                               const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,

@@ -12,3 +12,7 @@ QString UiService::openOrNewFileName(const QString& caption, const QString& fold
     const QStringList names = openFileNames(caption, folder, filter);
     return names.isEmpty() ? QString() : names.constFirst();
 }
+
+UiService::Answer UiService::askYesNoCancel(const QString&) {
+    return Answer::Cancel;
+}

@@ -23,6 +23,11 @@ public:
     // unchanged.
     virtual bool prompt(const QString& caption, const QString& promptLine, QString& text) = 0;
 
+    // A question with Yes, No and Cancel buttons. By default: Cancel, the
+    // answer that changes nothing.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(const QString& text);
+
     // File dialogs. filter is in Qt's form ("Tracklists (*.trk *.alb)"); an empty
     // result means the user cancelled.
     virtual QStringList openFileNames(const QString& caption, const QString& folder,

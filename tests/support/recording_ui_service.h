@@ -18,6 +18,15 @@ public:
         fatalMessages.append(text);
     }
     bool prompt(const QString& caption, const QString& promptLine, QString& text) override;
+    Answer askYesNoCancel(const QString& text) override {
+        questions.append(text);
+        if (answers.empty()) {
+            return Answer::Cancel;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     QStringList openFileNames(const QString& caption, const QString& folder,
                               const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
@@ -32,6 +41,9 @@ public:
     // the queue empty a prompt is cancelled.
     std::deque<std::optional<QString>> promptAnswers;
     QStringList promptCaptions;
+    // Answers for askYesNoCancel(), in order; with the queue empty, Cancel.
+    std::deque<Answer> answers;
+    QStringList questions;
     std::deque<QStringList> openAnswers;
     QStringList openFolders;  // where each open dialog started
     std::deque<QString> saveAnswers;
