@@ -11,7 +11,7 @@
 #include "jukebox/shell/shell_tray.h"
 #include "jukebox/shell/transport.h"
 #include "jukebox/shell/transport_view.h"
-#include "jukebox/shell/window_fader.h"
+#include "jukebox/ui/window_fader.h"
 #include "jukebox/skin/skin_description.h"
 
 class CVideoWnd;

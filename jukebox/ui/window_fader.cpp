@@ -1,4 +1,4 @@
-#include "jukebox/shell/window_fader.h"
+#include "jukebox/ui/window_fader.h"
 
 #include <QWidget>
 #include <utility>
