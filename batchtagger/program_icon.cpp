@@ -4,9 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-QPixmap drawIcon(int size) {
+QPixmap MarlowispIconPixmap(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -41,12 +39,10 @@ QPixmap drawIcon(int size) {
     return pixmap;
 }
 
-}  // namespace
-
 QIcon MarlowispIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64}) {
-        icon.addPixmap(drawIcon(size));
+        icon.addPixmap(MarlowispIconPixmap(size));
     }
     return icon;
 }

@@ -1,12 +1,38 @@
-// Velorine, the skinned jukebox. Data files are read from and written to the
-// current folder (scripts/run starts it in the user's working folder).
-#include <QApplication>
+// Velorine, the skinned jukebox. Data files are read from and written to its
+// working folder (work_folder.h), which becomes the current folder.
+#include <unistd.h>
 
+#include <QApplication>
+#include <cstdio>
+
+#include "jukebox/common/path_functions.h"
 #include "jukebox/shell/command_line.h"
 #include "jukebox/shell/termination_signals.h"
 #include "jukebox/shell/velorine_app.h"
 #include "jukebox/shell/velorine_wnd.h"
+#include "jukebox/shell/work_folder.h"
 #include "jukebox/ui/qt_ui_service.h"
+
+namespace {
+
+// A folder that cannot be prepared or entered is said on the terminal; the
+// jukebox then runs where it was started and reports what it misses there.
+void EnterWorkFolder() {
+    const WorkFolderChoice work = ChooseWorkFolder(CurrentFolder());
+    if (work.prepare) {
+        QString error;
+        const QString shipped = ShippedDataFolder(QCoreApplication::applicationDirPath());
+        if (!PrepareWorkFolder(work.folder, shipped, error)) {
+            std::fprintf(stderr, "velorine: preparing the working folder: %s\n",
+                         error.toLocal8Bit().constData());
+        }
+    }
+    if (::chdir(LocalPathBytes(work.folder).constData()) != 0) {
+        std::perror("velorine: entering the working folder");
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // The arguments as the system gave them, before Qt takes its own out.
@@ -17,6 +43,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Velorine"));
     // The window hides in the tray; only the close sequence ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    EnterWorkFolder();
 
     TerminationSignals signals;
     QtUiService ui;

@@ -5,9 +5,7 @@
 #include <QPixmap>
 #include <QRadialGradient>
 
-namespace {
-
-QPixmap iconPixmap(int size) {
+QPixmap VelorineIconPixmap(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -35,12 +33,10 @@ QPixmap iconPixmap(int size) {
     return pixmap;
 }
 
-}  // namespace
-
 QIcon VelorineIcon() {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(iconPixmap(size));
+        icon.addPixmap(VelorineIconPixmap(size));
     }
     return icon;
 }
