@@ -19,11 +19,13 @@ QPixmap MarlowispIconPixmap(int size) {
     tag.lineTo(29, 27);
     tag.lineTo(10, 27);
     tag.closeSubpath();
-    QPainterPath hole;
-    hole.addEllipse(QPointF(9, 16), 2.2, 2.2);
+    // The hole as a second figure of the same path, so that it stays round at
+    // every size (subtracting would turn it into a polygon).
+    tag.addEllipse(QPointF(9, 16), 2.2, 2.2);
+    tag.setFillRule(Qt::OddEvenFill);
     painter.setPen(QPen(QColor(0x1d, 0x4e, 0x6b), 1.5));
     painter.setBrush(QColor(0x3c, 0x9d, 0xc4));
-    painter.drawPath(tag.subtracted(hole));
+    painter.drawPath(tag);
 
     // A quaver on the card.
     painter.setPen(Qt::NoPen);
