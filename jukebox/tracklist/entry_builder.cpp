@@ -21,6 +21,15 @@ void EntryBuilder::findInDictionary(TrackEntry& entry) const {
     }
 }
 
+bool EntryBuilder::TakesDictionary(const TrackEntry& entry) const {
+    if (entry.mappingKind == MappingDictionary) {
+        return true;
+    }
+    TrackEntry probe = entry;
+    return entry.mappingKind != MappingTag && dictionary_ != nullptr &&
+           dictionary_->FindInDictionary(probe);
+}
+
 TrackEntry EntryBuilder::BuildEntry(const QString& path) {
     QString fileName = FileNamePart(path);
     QString extension = ExtensionPart(fileName);

@@ -17,6 +17,9 @@ public:
                  const DictionaryLookup* dictionary = nullptr);
 
     void setDictionary(const DictionaryLookup* dictionary) { dictionary_ = dictionary; }
+    // True when the entry's texts came from the dictionary, or would now: a
+    // dictionary row matches an entry that has no tag of its own.
+    bool TakesDictionary(const TrackEntry& entry) const;
 
     TrackEntry BuildEntry(const QString& path);
     // The media kind of a path by its extension: 1 video, 2 audio, 0 neither.

@@ -449,6 +449,30 @@ void TracklistStore::RescanSelected(const std::vector<int>& selected) {
     abortRequested_ = false;
 }
 
+int TracklistStore::ApplyDictionary() {
+    if (busy_) {
+        return 0;
+    }
+    int rebuilt = 0;
+    for (int index = 0; index < EntryCount(); ++index) {
+        const TrackEntry& entry = entries_.at(index);
+        if (!builder_.TakesDictionary(entry)) {
+            continue;
+        }
+        TrackEntry fresh = BuildEntry(entry.path);
+        if (fresh == entry) {
+            continue;
+        }
+        entries_.replace(index, std::move(fresh));
+        observer_->lineReplaced(index, lineFor(index));
+        ++rebuilt;
+    }
+    if (rebuilt > 0) {
+        observer_->showDetails();
+    }
+    return rebuilt;
+}
+
 void TracklistStore::RescanCommand(const std::vector<int>& selected) {
     RescanSelected(selected);
     observer_->showDetails();

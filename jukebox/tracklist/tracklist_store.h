@@ -104,6 +104,10 @@ public:
     void DeleteCommand(const std::vector<int>& selected);
     // The Rescan command: rescans and refreshes the details.
     void RescanCommand(const std::vector<int>& selected);
+    // The dictionary's rows changed: the entries that take their texts from it,
+    // or would now, are built again, so that names given in the dictionary
+    // window show at once. Nothing while busy. Returns the entries rebuilt.
+    int ApplyDictionary();
 
 private:
     void appendWithLine(TrackEntry entry);

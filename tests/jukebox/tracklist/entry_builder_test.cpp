@@ -162,3 +162,56 @@ TEST_F(EntryBuilderTest, MissingFilesAreNotPlayable) {
 }
 
 }  // namespace
+
+namespace {
+
+TrackEntry row(const QString& name, const QString& artist) {
+    TrackEntry texts;
+    texts.name = name;
+    texts.artist = artist;
+    return texts;
+}
+
+// Names given in the dictionary reach the entries that take their texts from
+// it at once, and only those: a tagged MP3 keeps its tag, an untagged one its
+// file name, as a fresh build would give them.
+TEST_F(EntryBuilderTest, DictionaryChangesReachOnlyTheEntriesThatTakeThem) {
+    RawBlock block;
+    block.title = "Tagged";
+    store.setObserver(&observer);
+    store.AddPath(writeFile("clip.avi"));
+    store.AddPath(writeMp3("song.mp3", block.bytes('\0')));
+    store.AddPath(writeMp3("bare.mp3"));
+    EXPECT_EQ(store.ApplyDictionary(), 0);
+
+    for (const char* name : {"clip.avi", "song.mp3", "bare.mp3"}) {
+        dictionary.rows[QString::fromLatin1(name)] =
+            row(QStringLiteral("Named"), QStringLiteral("Me"));
+    }
+    observer.events.clear();
+    EXPECT_EQ(store.ApplyDictionary(), 1);
+    EXPECT_EQ(store.EntryAt(0).name, QStringLiteral("Named"));
+    EXPECT_EQ(store.EntryAt(0).mappingKind, MappingDictionary);
+    EXPECT_EQ(store.EntryAt(1).name, QStringLiteral("Tagged"));
+    EXPECT_EQ(store.EntryAt(2).name, QStringLiteral("bare.mp3"));
+    EXPECT_EQ(observer.matching(QStringLiteral("replace")).size(), 1);
+    EXPECT_EQ(store.ApplyDictionary(), 0);  // nothing new: no line redrawn
+
+    dictionary.rows[QStringLiteral("clip.avi")] = row(QStringLiteral("Renamed"), QString());
+    EXPECT_EQ(store.ApplyDictionary(), 1);
+    EXPECT_EQ(store.EntryAt(0).name, QStringLiteral("Renamed"));
+    EXPECT_FALSE(store.EntryAt(0).artistFound);
+
+    dictionary.rows.clear();
+    EXPECT_EQ(store.ApplyDictionary(), 1);
+    EXPECT_EQ(store.EntryAt(0).name, QStringLiteral("clip.avi"));
+    EXPECT_EQ(store.EntryAt(0).mappingKind, MappingNone);
+
+    dictionary.rows[QStringLiteral("clip.avi")] = row(QStringLiteral("Later"), QString());
+    store.SetBusy(true);  // a load or scan runs: it builds its own entries
+    EXPECT_EQ(store.ApplyDictionary(), 0);
+    store.SetBusy(false);
+    EXPECT_EQ(store.EntryAt(0).name, QStringLiteral("clip.avi"));
+}
+
+}  // namespace
