@@ -147,10 +147,16 @@ QRect CDictionaryWnd::storedRect() const {
 void CDictionaryWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     applyLayout();
+    applyMinimumSize();
 }
 
 void CDictionaryWnd::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    applyMinimumSize();
+}
+
+void CDictionaryWnd::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
     applyMinimumSize();
 }
 
@@ -161,11 +167,18 @@ void CDictionaryWnd::applyLayout() {
     close_.setGeometry(placed.close);
 }
 
-// The limit is for the whole window, frame included, so it is set once the
-// window is shown and has its frame; before, a stored size below it is kept.
+// The limit is for the whole window, frame included. The window manager tells
+// the frame only some time after the window shows, with a move or a resize;
+// before the window shows, a stored size below the limit is kept.
 void CDictionaryWnd::applyMinimumSize() {
+    if (!isVisible()) {
+        return;
+    }
     const QSize frame = frameGeometry().size() - size();
-    setMinimumSize(DictionaryLayout::MinimumSize() - frame);
+    const QSize limit = DictionaryLayout::MinimumSize() - frame;
+    if (minimumSize() != limit) {
+        setMinimumSize(limit);
+    }
 }
 
 // --- Showing and hiding ---
