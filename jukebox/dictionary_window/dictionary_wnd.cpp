@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "jukebox/common/path_functions.h"
@@ -359,11 +360,44 @@ bool CDictionaryWnd::listKey(QKeyEvent* event) {
         default:
             break;
     }
+    if (moveAsRows(event)) {
+        return true;
+    }
     if (isListNavigation(event)) {
         return false;  // the list moves its caret
     }
     forwardKey(event);
     return true;
+}
+
+// The list moves as a list of rows, not of cells: Home and End go to the first
+// and the last row, Left and Right scroll sideways.
+bool CDictionaryWnd::moveAsRows(QKeyEvent* event) {
+    if (event->modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    QScrollBar* sideways = list_.horizontalScrollBar();
+    switch (event->key()) {
+        case Qt::Key_Left:
+            sideways->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+            sideways->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            const int row = event->key() == Qt::Key_Home ? 0 : model_.rowCount() - 1;
+            const QModelIndex at = model_.index(row, ColumnFilename);
+            if (at.isValid()) {
+                list_.selectionModel()->setCurrentIndex(
+                    at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                list_.scrollTo(at);
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 void CDictionaryWnd::forwardKey(QKeyEvent* event) {

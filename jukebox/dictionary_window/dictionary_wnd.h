@@ -84,6 +84,7 @@ private:
     void closeCommand();
     // A key in the list: true when it was used or passed on.
     bool listKey(QKeyEvent* event);
+    bool moveAsRows(QKeyEvent* event);
     void forwardKey(QKeyEvent* event);
 
     DictionaryStore& store_;
