@@ -13,4 +13,7 @@ public:
     virtual void rowsAppended() {}
     // One or more texts of row changed.
     virtual void rowChanged(int /*row*/) {}
+    // The rows now differ from the file (true), or match it again after a load
+    // or a save (false).
+    virtual void modifiedChanged(bool /*modified*/) {}
 };

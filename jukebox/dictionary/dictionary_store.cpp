@@ -96,6 +96,16 @@ void DictionaryStore::resetRows(QList<DictionaryEntry> rows) {
     }
 }
 
+void DictionaryStore::setModified(bool modified) {
+    if (modified_ == modified) {
+        return;
+    }
+    modified_ = modified;
+    if (listener_ != nullptr) {
+        listener_->modifiedChanged(modified);
+    }
+}
+
 bool DictionaryStore::LoadDictionary() {
     if (busy_) {
         return false;
@@ -104,6 +114,9 @@ bool DictionaryStore::LoadDictionary() {
     if (!rows_.isEmpty()) {
         resetRows({});
     }
+    // Whatever the file holds, the rows now are what a load gives: nothing of
+    // the user's is left to lose.
+    setModified(false);
     QString text;
     switch (ReadUtf16File(filePath(), text)) {
         case Utf16FileStatus::Ok:
@@ -155,7 +168,7 @@ bool DictionaryStore::createEmptyFile() {
     return true;
 }
 
-bool DictionaryStore::SaveDictionary() {
+bool DictionaryStore::SaveDictionary(Report report) {
     if (busy_) {
         return false;
     }
@@ -171,7 +184,10 @@ bool DictionaryStore::SaveDictionary() {
         ui_.showMessage(QStringLiteral("Cannot open default.dic"));
         return false;
     }
-    ui_.showMessage(QStringLiteral("Dictionary saved"));
+    setModified(false);
+    if (report == Report::Always) {
+        ui_.showMessage(QStringLiteral("Dictionary saved"));
+    }
     return true;
 }
 
@@ -243,6 +259,7 @@ bool DictionaryStore::addFile(const QString& name) {
     if (listener_ != nullptr) {
         listener_->rowsAppended();
     }
+    setModified(true);
     return true;
 }
 
@@ -292,6 +309,7 @@ bool DictionaryStore::setText(int row, int column, const QString& text) {
     if (listener_ != nullptr) {
         listener_->rowChanged(row);
     }
+    setModified(true);
     return true;
 }
 
@@ -315,4 +333,5 @@ void DictionaryStore::deleteRows(const QList<int>& rows) {
         }
     }
     resetRows(std::move(kept));
+    setModified(true);
 }

@@ -13,7 +13,8 @@ class UiService;
 
 // The mapping dictionary: rows of a file name and six texts that give tracks
 // without a readable tag their display texts. It is kept in "default.dic" in its
-// folder and written only when SaveDictionary is called.
+// folder and written only when SaveDictionary is called; modified() tells whether
+// the rows have changed since they were last loaded or saved.
 //
 // File format: UTF-16 little-endian with the byte-order mark, then seven lines per
 // row, each ended by CR LF, in the order Filename, Display, Artist, Genre, Date,
@@ -33,8 +34,10 @@ public:
     // holding only the mark; one that cannot be created ends the program. A 0-byte
     // file is an empty dictionary. True when the file was read.
     bool LoadDictionary();
-    // Writes every row, whole or not at all. True on success.
-    bool SaveDictionary();
+    // Writes every row, whole or not at all. True on success. A failure is always
+    // reported; success only when asked.
+    enum class Report { Always, FailureOnly };
+    bool SaveDictionary(Report report = Report::Always);
     // Adds a row for a media file, or for every media file below a folder, unless
     // a row holds the same name without regard to case. Returns the rows added.
     int AddToDictionary(const QString& path);
@@ -68,6 +71,9 @@ public:
     // Set while a load, save or add runs: a further one started from the events
     // dispatched meanwhile is refused.
     bool busy() const { return busy_; }
+    // True when a row was added, renamed, edited or deleted since the last load
+    // or successful save.
+    bool modified() const { return modified_; }
     QString filePath() const;
     void setListener(DictionaryListener* listener) { listener_ = listener; }
 
@@ -78,6 +84,7 @@ private:
     void resetRows(QList<DictionaryEntry> rows);
     bool createEmptyFile();
     bool addFile(const QString& name);
+    void setModified(bool modified);
 
     UiService& ui_;
     const ExtensionLists& extensions_;
@@ -86,4 +93,5 @@ private:
     FilenameIndex index_;
     DictionaryListener* listener_ = nullptr;
     bool busy_ = false;
+    bool modified_ = false;
 };

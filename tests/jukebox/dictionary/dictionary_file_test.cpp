@@ -1,4 +1,5 @@
 // default.dic: its line order, its messages and what survives a failure.
+#include "jukebox/dictionary/dictionary_listener.h"
 #include "tests/jukebox/dictionary/dictionary_fixture.h"
 
 namespace {
@@ -182,6 +183,46 @@ TEST_F(DictionaryTest, AForeignOverlongLineIsReadInPieces) {
     EXPECT_EQ(store.rowAt(0).filename, QString(DictionaryStore::kMaxTextUnits, u'n'));
     EXPECT_EQ(store.rowAt(0).display, QString(41, u'n') + QStringLiteral(".avi"));
     EXPECT_EQ(store.rowAt(0).artist, QStringLiteral("D"));
+}
+
+// What the listener hears of the modified state, and when.
+class ModifiedLog : public DictionaryListener {
+public:
+    void modifiedChanged(bool modified) override { heard.append(modified); }
+    QList<bool> heard;
+};
+
+TEST_F(DictionaryTest, EveryRowChangeMarksTheRowsModifiedUntilALoadOrASuccessfulSave) {
+    ModifiedLog log;
+    store.setListener(&log);
+    auto expectModified = [&](bool expected, const char* after) {
+        EXPECT_EQ(store.modified(), expected) << "after " << after;
+    };
+    store.AddToDictionary(QStringLiteral("a.avi"));
+    expectModified(true, "add");
+    ASSERT_TRUE(store.SaveDictionary());
+    expectModified(false, "save");
+    store.AddToDictionary(QStringLiteral("A.AVI"));            // refused as a duplicate
+    store.setText(0, ColumnDisplay, QStringLiteral("a.avi"));  // the text it has
+    store.deleteRows({7});
+    expectModified(false, "changes that change nothing");
+    store.setText(0, ColumnArtist, QStringLiteral("Band"));
+    expectModified(true, "edit");
+    ASSERT_TRUE(store.SaveDictionary());
+    store.renameRow(0, QStringLiteral("b.avi"));
+    expectModified(true, "rename");
+    {
+        FileSizeLimit limit(8);
+        EXPECT_FALSE(store.SaveDictionary());
+    }
+    expectModified(true, "a failed save");
+    ASSERT_TRUE(store.LoadDictionary());
+    expectModified(false, "load");
+    EXPECT_EQ(store.rowAt(0).artist, QStringLiteral("Band"));
+    store.deleteRows({0});
+    expectModified(true, "delete");
+    EXPECT_EQ(log.heard, (QList<bool>{true, false, true, false, true, false, true}));
+    store.setListener(nullptr);
 }
 
 }  // namespace
