@@ -77,6 +77,10 @@ CDictionaryWnd::CDictionaryWnd(DictionaryStore& store, UiService& ui, QWidget* p
     connect(&close_, &QToolButton::clicked, this, &CDictionaryWnd::closeCommand);
     connect(&model_, &DictionaryTableModel::modifiedStateChanged, this,
             &QWidget::setWindowModified);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &CDictionaryWnd::rowsChanged);
+    connect(&model_, &QAbstractItemModel::rowsInserted, this, &CDictionaryWnd::rowsChanged);
+    connect(&model_, &QAbstractItemModel::rowsRemoved, this, &CDictionaryWnd::rowsChanged);
+    connect(&model_, &QAbstractItemModel::dataChanged, this, &CDictionaryWnd::rowsChanged);
 
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Mapping Dictionary[*]"));

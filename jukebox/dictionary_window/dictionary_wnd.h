@@ -63,6 +63,8 @@ public:
 Q_SIGNALS:
     // Close hid the window: the main window draws its dictionary button off.
     void closed();
+    // Rows were loaded, added, edited, renamed or deleted.
+    void rowsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -49,8 +49,14 @@ int main(int argc, char** argv) {
     TerminationSignals signals;
     QtUiService ui;
     CVelorineApp velorine(ui, commandLine);
-    QObject::connect(&signals, &TerminationSignals::received, &velorine,
-                     &CVelorineApp::RequestClose);
+    QObject::connect(&signals, &TerminationSignals::received, &velorine, [&velorine] {
+        if (velorine.dictionary().modified()) {
+            std::fprintf(stderr,
+                         "velorine: ended by a signal; the dictionary's "
+                         "unsaved changes are not saved\n");
+        }
+        velorine.RequestCloseBySignal();
+    });
     // exit, not quit: quit first asks every window to close, and the jukebox's
     // windows only hide when asked.
     QObject::connect(

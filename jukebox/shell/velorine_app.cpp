@@ -4,6 +4,8 @@
 #include <QSessionManager>
 #include <ctime>
 
+#include "jukebox/cover_window/cover_wnd.h"
+#include "jukebox/dictionary_window/dictionary_wnd.h"
 #include "jukebox/filters_dialog/filter_dialog.h"
 #include "jukebox/options_sheet/skin_page.h"
 #include "jukebox/shell/command_ids.h"
@@ -40,14 +42,28 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
     // A session that ends (log out, shut down) gets the settings saved whether
     // or not it then goes ahead.
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(gui, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { SaveSettings(); });
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+            SaveSettings();
+            // The session may ask about unsaved work, and then go on or not.
+            if (session.allowsInteraction()) {
+                const bool goOn = ConfirmClose();
+                session.release();
+                if (!goOn) {
+                    session.cancel();
+                }
+            }
+        });
     }
 }
 
 CVelorineApp::~CVelorineApp() {
     tracklist_.setObserver(nullptr);
     tracklistWnd_.reset();
+    dictionaryWnd_.reset();
+    if (window_) {
+        window_->setCoverWindow(nullptr);
+    }
+    coverWnd_.reset();
     host_.setFiltersListener(nullptr);
     filterDialog_.reset();
     host_.setVideoWindow(nullptr);
@@ -73,6 +89,8 @@ void CVelorineApp::InitInstance() {
     skins_.ScanSkins(workFolder_);
     LoadSettings();
     CreateVideoWindow();
+    CreateCoverWindow();
+    CreateDictionaryWindow();
     LoadStartSkin();
     wnd.move(settings_.mainPos);
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
@@ -120,6 +138,38 @@ void CVelorineApp::CreateVideoWindow() {
     videoWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
     host_.setVideoWindow(videoWnd_.get());
     wnd.setVideoWindow(videoWnd_.get());
+}
+
+// Hidden at its remembered rectangle until the Cover command; keys and its
+// double click go to the main window.
+void CVelorineApp::CreateCoverWindow() {
+    CVelorineWnd& wnd = *window_;
+    coverWnd_ = std::make_unique<CCoverWnd>();
+    coverWnd_->setWindowIcon(VelorineIcon());
+    coverWnd_->setKeyTarget(&wnd);
+    coverWnd_->setCommandTarget([this](int id) { window_->OnCommand(id); });
+    coverWnd_->setPopupDelayMs(settings_.general.popupDelay * 100);
+    coverWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
+    coverWnd_->Park(settings_.coverPos, settings_.coverSize);
+    wnd.setCoverWindow(coverWnd_.get());
+}
+
+// Hidden until asked for. Whatever changes its rows (a load, an edit, a
+// drop) reaches the tracklist's entries that take their texts from it.
+void CVelorineApp::CreateDictionaryWindow() {
+    CVelorineWnd& wnd = *window_;
+    dictionaryWnd_ = std::make_unique<CDictionaryWnd>(dictionary_, ui_, &wnd);
+    dictionaryWnd_->setKeyTarget(&wnd);
+    dictionaryWnd_->setStoredRect(settings_.dictPos, settings_.dictSize);
+    connect(&wnd, &CVelorineWnd::dictionaryToggleRequested, this,
+            [this] { window_->setButtonOn(ControlId::Dict, dictionaryWnd_->Toggle()); });
+    connect(dictionaryWnd_.get(), &CDictionaryWnd::closed, this,
+            [this] { window_->setButtonOn(ControlId::Dict, false); });
+    dictionaryChanged_.setSingleShot(true);
+    dictionaryChanged_.setInterval(0);
+    connect(&dictionaryChanged_, &QTimer::timeout, this, [this] { tracklist_.ApplyDictionary(); });
+    connect(dictionaryWnd_.get(), &CDictionaryWnd::rowsChanged, &dictionaryChanged_,
+            qOverload<>(&QTimer::start));
 }
 
 void CVelorineApp::LoadSettings() {
@@ -209,6 +259,17 @@ void CVelorineApp::runCommandLineFile() {
 }
 
 void CVelorineApp::RequestClose() {
+    if (closed_ || !ConfirmClose()) {
+        return;
+    }
+    RequestCloseBySignal();
+}
+
+bool CVelorineApp::ConfirmClose() {
+    return !dictionaryWnd_ || dictionaryWnd_->ConfirmClose();
+}
+
+void CVelorineApp::RequestCloseBySignal() {
     if (closed_) {
         return;
     }
@@ -240,6 +301,15 @@ void CVelorineApp::CloseSequence() {
     if (tracklistWnd_) {
         tracklistWnd_->hide();
     }
+    if (dictionaryWnd_) {
+        dictionaryWnd_->FinishFade();
+        dictionaryWnd_->hide();
+    }
+    if (coverWnd_) {
+        coverWnd_->allowClose();
+        coverWnd_->FinishFade();
+        coverWnd_->hide();
+    }
     if (videoWnd_) {
         videoWnd_->hide();
     }
@@ -259,6 +329,16 @@ void CVelorineApp::SaveSettings() {
         const QRect rect = tracklistWnd_->storedRect();
         settings_.tlistPos = rect.topLeft();
         settings_.tlistSize = rect.size();
+    }
+    if (dictionaryWnd_) {
+        const QRect rect = dictionaryWnd_->storedRect();
+        settings_.dictPos = rect.topLeft();
+        settings_.dictSize = rect.size();
+    }
+    if (coverWnd_) {
+        const QRect rect = coverWnd_->SaveRect();
+        settings_.coverPos = rect.topLeft();
+        settings_.coverSize = rect.size();
     }
     settings_.volume = engine_.GetVolume();
     settings_.balance = engine_.GetBalance();

@@ -17,6 +17,8 @@
 #include "jukebox/tracklist/tracklist_store.h"
 #include "taglib/tag_record.h"
 
+class CCoverWnd;
+class CDictionaryWnd;
 class CFilterDialog;
 class CTracklistWnd;
 class CVideoWnd;
@@ -45,6 +47,9 @@ public:
     // The close request of the window, a menu, the session or a signal: the
     // close sequence, at once or, while the start-up step runs, when it ends.
     void RequestClose();
+    // A termination signal: the close sequence without questions, since no
+    // one may be there to answer them.
+    void RequestCloseBySignal();
     // Every setting from its owner to the settings store.
     void SaveSettings();
     // The start-up step itself (the timer runs it; benchmarks call it).
@@ -64,6 +69,8 @@ public:
     CTracklistWnd& tracklistWindow() { return *tracklistWnd_; }
     CFilterDialog& filterDialog() { return *filterDialog_; }
     CVideoWnd& videoWindow() { return *videoWnd_; }
+    CCoverWnd& coverWindow() { return *coverWnd_; }
+    CDictionaryWnd& dictionaryWindow() { return *dictionaryWnd_; }
     TracklistStore& tracklist() { return tracklist_; }
     DictionaryStore& dictionary() { return dictionary_; }
     MediaEngine& engine() { return engine_; }
@@ -85,6 +92,10 @@ private:
     void CreateTracklistWindow();
     void CreateFilterDialog();
     void CreateVideoWindow();
+    void CreateCoverWindow();
+    void CreateDictionaryWindow();
+    // Unsaved work is offered for saving; false when the user keeps the program.
+    bool ConfirmClose();
 
     UiService& ui_;
     CommandLine commandLine_;
@@ -105,6 +116,9 @@ private:
     std::unique_ptr<CTracklistWnd> tracklistWnd_;  // a child of the main window
     std::unique_ptr<CFilterDialog> filterDialog_;  // a child of the main window
     std::unique_ptr<CVideoWnd> videoWnd_;
+    std::unique_ptr<CCoverWnd> coverWnd_;
+    std::unique_ptr<CDictionaryWnd> dictionaryWnd_;  // a child of the main window
+    QTimer dictionaryChanged_;                       // many row changes, one look at the tracklist
     std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;

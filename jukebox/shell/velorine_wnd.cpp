@@ -1,5 +1,6 @@
 #include "jukebox/shell/velorine_wnd.h"
 
+#include "jukebox/cover_window/cover_wnd.h"
 #include "jukebox/ui/stays_on_top.h"
 #include "jukebox/video_window/video_wnd.h"
 
@@ -179,8 +180,10 @@ void CVelorineWnd::OnCommand(int id) {
             Q_EMIT filtersToggleRequested();
             break;
         case ControlId::Cover:
+            ToggleCover();
+            break;
         case ControlId::Dict:
-            // Their windows are still to come.
+            Q_EMIT dictionaryToggleRequested();
             break;
         default:
             transport_.OnCommand(id);
@@ -211,7 +214,25 @@ void CVelorineWnd::ApplyAlwaysOnTop() {
     if (video_ != nullptr) {
         video_->setAlwaysOnTop(onTop);
     }
+    if (cover_ != nullptr) {
+        cover_->setAlwaysOnTop(onTop);
+    }
     SetStaysOnTop(*this, onTop);
+}
+
+void CVelorineWnd::setCoverWindow(CCoverWnd* cover) {
+    cover_ = cover;
+}
+
+// Shown, the cover does not take the keyboard: keys stay with the window the
+// user works in.
+void CVelorineWnd::ToggleCover() {
+    if (cover_ == nullptr) {
+        return;
+    }
+    const bool show = !cover_->IsCoverVisible();
+    cover_->SetCoverVisible(show);
+    setButtonOn(ControlId::Cover, show);
 }
 
 void CVelorineWnd::setVideoWindow(CVideoWnd* video) {
@@ -240,6 +261,9 @@ void CVelorineWnd::ApplyOptions() {
         panel.SetBits(scroll, PanelBit::Scroll);
     }
     panel.setPopupDelayMs(settings_.general.popupDelay * 100);
+    if (cover_ != nullptr) {
+        cover_->setPopupDelayMs(settings_.general.popupDelay * 100);
+    }
     panel.RefreshText();
     Q_EMIT formatsChanged();
 }
@@ -606,8 +630,10 @@ void CVelorineWnd::panelShowPrimary() {
     controls_.panel().ShowPrimary();
 }
 
-void CVelorineWnd::popupText(const QString&) {
-    // Pop-up texts show over the cover window, which is still to come.
+void CVelorineWnd::popupText(const QString& text) {
+    if (cover_ != nullptr) {
+        cover_->ShowCoverText(text);
+    }
 }
 
 void CVelorineWnd::setTrayPlayChecked(bool play) {
@@ -617,5 +643,8 @@ void CVelorineWnd::setTrayPlayChecked(bool play) {
 void CVelorineWnd::trackOpened(const TrackEntry& entry) {
     if (minimized_) {
         tray_.setTip(entry.name);
+    }
+    if (cover_ != nullptr) {
+        cover_->LoadCover(entry.path);
     }
 }

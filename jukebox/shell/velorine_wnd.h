@@ -11,9 +11,10 @@
 #include "jukebox/shell/shell_tray.h"
 #include "jukebox/shell/transport.h"
 #include "jukebox/shell/transport_view.h"
-#include "jukebox/ui/window_fader.h"
 #include "jukebox/skin/skin_description.h"
+#include "jukebox/ui/window_fader.h"
 
+class CCoverWnd;
 class CVideoWnd;
 class MediaEngine;
 class TracklistStore;
@@ -93,6 +94,9 @@ public:
     void setVideoWindowVisible(bool visible) override;
     // The video window the boss key hides and "Always on top" lifts with this one.
     void setVideoWindow(CVideoWnd* video);
+    // The cover window: the Cover command shows and hides it, it shows the
+    // pop-up texts and the cover of each track opened.
+    void setCoverWindow(CCoverWnd* cover);
 
 Q_SIGNALS:
     void closeRequested();
@@ -100,6 +104,8 @@ Q_SIGNALS:
     void tracklistToggleRequested();
     // The Filters command (Ctrl+F): the filters dialog shows or hides.
     void filtersToggleRequested();
+    // The dictionary control or its key: the dictionary window shows or hides.
+    void dictionaryToggleRequested();
     // The Options command: whoever holds the sheet runs it now (modally).
     void optionsRequested();
     // The display formats may have changed: windows that show tracks format
@@ -126,6 +132,7 @@ private:
     void doKeyAction(const KeyAction& action);
     void ShowHelp();
     void MinimizeOrRestore();
+    void ToggleCover();
     void Minimize();
     void Restore();
     void putAway();
@@ -149,6 +156,7 @@ private:
     FaceDrag drag_;
     QPointer<CHelpWindow> help_;
     QPointer<CVideoWnd> video_;
+    QPointer<CCoverWnd> cover_;
     QTimer pollTimer_;  // 3205
     QPixmap face_[2];   // band 0 (inactive) and band 1 (active) of the view's panel
     int view_ = 1;
