@@ -28,13 +28,15 @@ QString fileUrl(const QString& absolute) {
            QString::fromLatin1(LocalPathBytes(absolute).toPercentEncoding("/"));
 }
 
-// A title is one line.
-QString oneLine(QString title) {
+// A title is one line of UTF-8: only a hint for other players, so bytes of a
+// file name that are not UTF-8 may become "?" there.
+QByteArray titleText(QString title) {
     title.replace(u'\r', u' ');
     title.replace(u'\n', u' ');
-    return title;
+    return title.toUtf8();
 }
 
+// A line whose text is a path or address keeps its bytes.
 void appendLine(QByteArray& out, const QString& line) {
     out += LocalPathBytes(line);
     out += '\n';
@@ -79,7 +81,7 @@ QString PlaylistWriter::relativeText(const QString& absolute) const {
 QByteArray PlaylistWriter::m3u8(const std::vector<PlaylistItem>& items) const {
     QByteArray out("#EXTM3U\n");
     for (const PlaylistItem& item : items) {
-        appendLine(out, QStringLiteral("#EXTINF:%1,%2").arg(item.seconds).arg(oneLine(item.title)));
+        out += "#EXTINF:" + QByteArray::number(item.seconds) + ',' + titleText(item.title) + '\n';
         appendLine(out, entryText(item.path));
     }
     return out;
@@ -91,7 +93,7 @@ QByteArray PlaylistWriter::pls(const std::vector<PlaylistItem>& items) const {
     for (const PlaylistItem& item : items) {
         ++number;
         appendLine(out, QStringLiteral("File%1=%2").arg(number).arg(entryText(item.path)));
-        appendLine(out, QStringLiteral("Title%1=%2").arg(number).arg(oneLine(item.title)));
+        out += "Title" + QByteArray::number(number) + '=' + titleText(item.title) + '\n';
         appendLine(out, QStringLiteral("Length%1=%2").arg(number).arg(item.seconds));
     }
     appendLine(out, QStringLiteral("NumberOfEntries=%1").arg(number));
