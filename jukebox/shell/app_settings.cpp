@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <QSettings>
 
+#include "jukebox/common/path_functions.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -27,6 +28,15 @@ public:
         const QVariant value = settings_.value(QLatin1StringView(key));
         return value.isValid() ? value.toString() : fallback;
     }
+    // A path is kept as text, unless its bytes are not UTF-8 (a name in GBK or Big5
+    // bytes): text would keep U+FFFD for them, so those are kept as the bytes.
+    QString path(const char* key, const QString& fallback) const {
+        const QVariant value = settings_.value(QLatin1StringView(key));
+        if (value.typeId() == QMetaType::QByteArray) {
+            return PathFromLocalBytes(value.toByteArray());
+        }
+        return value.isValid() ? value.toString() : fallback;
+    }
     QPoint point(const char* x, const char* y, QPoint fallback) const {
         return {number(x, fallback.x()), number(y, fallback.y())};
     }
@@ -40,6 +50,14 @@ public:
     void setFlag(const char* key, bool value) { setNumber(key, value ? 1 : 0); }
     void setText(const char* key, const QString& value) {
         settings_.setValue(QLatin1StringView(key), value);
+    }
+    void setPath(const char* key, const QString& path) {
+        const QByteArray bytes = LocalPathBytes(path);
+        if (QString::fromUtf8(bytes) == path) {
+            setText(key, path);
+        } else {
+            settings_.setValue(QLatin1StringView(key), bytes);
+        }
     }
     void setPoint(const char* x, const char* y, QPoint value) {
         setNumber(x, value.x());
@@ -97,7 +115,7 @@ void LoadAppSettings(AppSettings& settings) {
     const AppSettings defaults;
     const SettingsGroup in;
     settings.random = in.flag("OptionRandom", defaults.random);
-    settings.trackfile = in.text("Trackfile", defaults.trackfile);
+    settings.trackfile = in.path("Trackfile", defaults.trackfile);
     settings.volume = in.number("Volume", defaults.volume);
     settings.balance = in.number("Balance", defaults.balance);
     loadWindows(in, defaults, settings);
@@ -112,7 +130,7 @@ void SaveAppSettings(const AppSettings& settings) {
     SettingsGroup out;
     out.setFlag("OptionRandom", settings.random);
     out.setNumber(GeneralSettings::kDisplayModeKey, settings.general.displayMode);
-    out.setText("Trackfile", settings.trackfile);
+    out.setPath("Trackfile", settings.trackfile);
     out.setNumber("Volume", settings.volume);
     out.setNumber("Balance", settings.balance);
     out.setPoint("MainX", "MainY", settings.mainPos);

@@ -9,6 +9,9 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/playlists/playlist_format.h"
+#include "jukebox/playlists/playlist_reader.h"
+#include "jukebox/playlists/playlist_writer.h"
 #include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/tracklist/tracklist_observer.h"
@@ -122,55 +125,104 @@ bool TracklistStore::LoadTracklist() {
     abortRequested_ = false;
     entries_.clear();
     observer_->linesRefilled({});
+    const bool loaded = IsPlaylistPath(tracklistPath_) ? loadPlaylist() : loadTracklistFile();
+    if (loaded) {
+        UpdateTitle(false);
+    }
+    SetBusy(false);
+    abortRequested_ = false;
+    return loaded;
+}
 
+bool TracklistStore::loadTracklistFile() {
     QString text;
     switch (ReadUtf16File(tracklistPath_, text)) {
         case Utf16FileStatus::Ok:
         case Utf16FileStatus::Empty:  // a file made by an earlier start: an empty list
             break;
         case Utf16FileStatus::CannotOpen:
-            ui_.showMessage(tracklistPath_);
-            ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
-            // Created with its mark, so the next start reads it as an empty list. An
-            // existing file that cannot be read is never overwritten.
-            if (FileExists(tracklistPath_) || !WriteUtf16Lines(tracklistPath_, {})) {
-                ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
-                SetBusy(false);
+            // Created with its mark, so the next start reads it as an empty list.
+            if (!createMissing([this] { return WriteUtf16Lines(tracklistPath_, {}); })) {
                 return false;
             }
             break;
         case Utf16FileStatus::NotUnicode:
             ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
-            SetBusy(false);
             return false;
     }
+    const QStringList lines = ReadLinePieces(text);
+    qsizetype next = 0;
+    addLoadedPaths([&lines, &next](QString& path) {
+        while (next < lines.size()) {
+            const QString& line = lines[next++];
+            if (!line.isEmpty() && !line.startsWith(u';')) {
+                path = line;
+                return true;
+            }
+        }
+        return false;
+    });
+    return true;
+}
 
+// A playlist of another player: its entries join as the lines of a tracklist do.
+bool TracklistStore::loadPlaylist() {
+    PlaylistReader reader;
+    switch (reader.open(tracklistPath_)) {
+        case PlaylistReader::Status::Ok:
+            break;
+        case PlaylistReader::Status::CannotOpen:
+            // Created empty in its own format: a playlist name never holds a tracklist.
+            if (!createMissing([this] { return PlaylistWriter::Save(tracklistPath_, {}); })) {
+                return false;
+            }
+            break;
+        case PlaylistReader::Status::TooLarge:
+            ui_.showMessage(QStringLiteral("Playlist too large (over %1 MiB)")
+                                .arg(PlaylistReader::kMaxBytes >> 20));
+            return false;
+    }
+    addLoadedPaths([&reader](QString& path) { return reader.next(path); });
+    return true;
+}
+
+bool TracklistStore::createMissing(const std::function<bool()>& create) {
+    ui_.showMessage(tracklistPath_);
+    ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
+    // An existing file that cannot be read is never overwritten.
+    if (FileExists(tracklistPath_) || !create()) {
+        ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+        return false;
+    }
+    return true;
+}
+
+void TracklistStore::addLoadedPaths(const std::function<bool(QString&)>& next) {
     panelScan(true, TracklistObserver::kPanelScanning);
-    for (const QString& line : ReadLinePieces(text)) {
+    QString path;
+    for (;;) {
         ui_.dispatchEventsIfDue();
-        if (abortRequested_) {
-            break;  // the remaining lines would all be refused
+        if (abortRequested_ || !next(path)) {
+            break;  // after Abort the remaining paths would all be refused
         }
-        if (line.isEmpty() || line.startsWith(u';')) {
-            continue;
-        }
-        AddPath(line);
+        AddPath(path);
     }
     panelScan(false, TracklistObserver::kPanelScanning);
-    UpdateTitle(false);
-    SetBusy(false);
-    abortRequested_ = false;
-    return true;
 }
 
 bool TracklistStore::SaveTracklist() {
     SetBusy(true);
-    QStringList paths;
-    paths.reserve(entries_.count());
-    for (const TrackEntry& entry : entries_.entries()) {
-        paths.append(entry.path);
+    bool saved = false;
+    if (IsPlaylistPath(tracklistPath_)) {
+        saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
+    } else {
+        QStringList paths;
+        paths.reserve(entries_.count());
+        for (const TrackEntry& entry : entries_.entries()) {
+            paths.append(entry.path);
+        }
+        saved = WriteUtf16Lines(tracklistPath_, paths);
     }
-    bool saved = WriteUtf16Lines(tracklistPath_, paths);
     if (!saved) {
         ui_.showMessage(QStringLiteral("Cannot save tracklist"));
     }
@@ -178,6 +230,22 @@ bool TracklistStore::SaveTracklist() {
     UpdateTitle(saved ? false : modified_);
     SetBusy(false);
     return saved;
+}
+
+// For other players: the title as "Artist - Title" where the texts give both.
+std::vector<PlaylistItem> TracklistStore::playlistItems() const {
+    std::vector<PlaylistItem> items;
+    items.reserve(static_cast<std::size_t>(entries_.count()));
+    for (const TrackEntry& entry : entries_.entries()) {
+        PlaylistItem item;
+        item.path = entry.path;
+        item.title = entry.artistFound && !entry.artist.isEmpty()
+                         ? entry.artist + QStringLiteral(" - ") + entry.name
+                         : entry.name;
+        item.seconds = entry.durationMs > 0 ? (entry.durationMs + 500) / 1000 : -1;
+        items.push_back(std::move(item));
+    }
+    return items;
 }
 
 bool TracklistStore::AddPath(const QString& path) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "jukebox/playlists/playlist_item.h"
 #include "jukebox/tracklist/entry_builder.h"
 #include "jukebox/tracklist/entry_list.h"
 #include "jukebox/tracklist/entry_sorter.h"
@@ -59,11 +60,12 @@ public:
     void RequestAbort() { abortRequested_ = true; }
     bool busy() const { return busy_; }
 
-    // The tracklist file.
+    // The tracklist file, or a playlist of another player (.m3u, .m3u8, .pls).
     // Replaces the entries by the file's paths. False when the file was refused or
     // could not be created.
     bool LoadTracklist();
-    // Writes every path; on failure the old file stays and the title keeps its mark.
+    // Writes every path (as M3U8 or PLS to a playlist's name); on failure the old
+    // file stays and the title keeps its mark.
     bool SaveTracklist();
     void UpdateTitle(bool modified);
     const QString& title() const { return title_; }
@@ -110,6 +112,14 @@ public:
     int ApplyDictionary();
 
 private:
+    bool loadTracklistFile();
+    bool loadPlaylist();
+    // The messages for a file that cannot be opened, then create(); false (after
+    // the fatal message) when the file cannot be created.
+    bool createMissing(const std::function<bool()>& create);
+    // AddPath for every path next() gives, with events pumped and Abort heard.
+    void addLoadedPaths(const std::function<bool(QString&)>& next);
+    std::vector<PlaylistItem> playlistItems() const;
     void appendWithLine(TrackEntry entry);
     QString lineFor(int index) const;
     bool isPlayable(int index) const;

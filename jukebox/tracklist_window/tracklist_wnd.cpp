@@ -30,7 +30,12 @@ constexpr std::array<const char*, TracklistLayout::kFieldCount> kFieldTips{
     "Full pathname", "Source", "A/V",      "Mapping",    "Genre",
     "Creation date", "Artist", "Comments", "Index/Total"};
 
-const QString kTracklistFilter = QStringLiteral("Tracklist [*.trk, *.alb] (*.trk *.alb)");
+// The tracklist format first: it stays the default. Playlists of other players
+// open beside it, and a tracklist can be saved as M3U8 for them.
+const QString kOpenFilter = QStringLiteral(
+    "Tracklist [*.trk, *.alb] (*.trk *.alb);;Playlists (*.m3u *.m3u8 *.pls);;All files (*)");
+const QString kSaveFilter =
+    QStringLiteral("Tracklist [*.trk, *.alb] (*.trk *.alb);;M3U8 playlist (*.m3u8)");
 
 // The keys the list moves its caret and selection with; every other key is the
 // main window's.
@@ -347,9 +352,8 @@ void CTracklistWnd::addCommand() {
 }
 
 void CTracklistWnd::openCommand() {
-    const QString name =
-        ui_.openOrNewFileName(QStringLiteral("Load tracklist"), QDir::currentPath(),
-                              kTracklistFilter, QStringLiteral("trk"));
+    const QString name = ui_.openOrNewFileName(
+        QStringLiteral("Load tracklist"), QDir::currentPath(), kOpenFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
@@ -359,7 +363,7 @@ void CTracklistWnd::openCommand() {
 
 void CTracklistWnd::saveAsCommand() {
     const QString name = ui_.saveFileName(QStringLiteral("Save tracklist"), QDir::currentPath(),
-                                          kTracklistFilter, QStringLiteral("trk"));
+                                          kSaveFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }

@@ -8,6 +8,34 @@
 
 #include "jukebox/ui/prompt_dialog.h"
 
+namespace {
+
+// The suffix of a name filter's first pattern ("Playlists (*.m3u8 *.pls)" gives
+// "m3u8"); fallback for a pattern without one ("*").
+QString suffixOfFilter(const QString& filter, const QString& fallback) {
+    const qsizetype open = filter.lastIndexOf(u'(');
+    const qsizetype close = filter.lastIndexOf(u')');
+    if (open < 0 || close < open) {
+        return fallback;
+    }
+    const QString first =
+        filter.mid(open + 1, close - open - 1).split(u' ', Qt::SkipEmptyParts).value(0);
+    const QString suffix = first.startsWith(QStringLiteral("*.")) ? first.mid(2) : QString();
+    return suffix.isEmpty() || suffix.contains(u'*') || suffix.contains(u'?') ? fallback : suffix;
+}
+
+// A name typed without a suffix gets that of the filter chosen in the dialog, so
+// that choosing "M3U8 playlist" writes one; a typed suffix always decides.
+void followChosenFilter(QFileDialog& dialog, const QString& defaultSuffix) {
+    dialog.setDefaultSuffix(defaultSuffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, defaultSuffix](const QString& filter) {
+                         dialog.setDefaultSuffix(suffixOfFilter(filter, defaultSuffix));
+                     });
+}
+
+}  // namespace
+
 // A dialog asked for while another modal one is open (the options sheet) shows
 // over that one, not over the main window somewhere else on the screen.
 QWidget* QtUiService::owner() const {
@@ -57,7 +85,7 @@ QString QtUiService::saveFileName(const QString& caption, const QString& folder,
                                   const QString& filter, const QString& defaultSuffix) {
     QFileDialog dialog(owner(), caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
+    followChosenFilter(dialog, defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -69,7 +97,7 @@ QString QtUiService::openOrNewFileName(const QString& caption, const QString& fo
     QFileDialog dialog(parent_, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
+    followChosenFilter(dialog, defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

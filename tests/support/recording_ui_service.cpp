@@ -15,8 +15,9 @@ bool RecordingUiService::prompt(const QString& caption, const QString&, QString&
 }
 
 QStringList RecordingUiService::openFileNames(const QString&, const QString& folder,
-                                              const QString&) {
+                                              const QString& filter) {
     openFolders.append(folder);
+    fileFilters.append(filter);
     if (openAnswers.empty()) {
         return {};
     }
@@ -25,8 +26,9 @@ QStringList RecordingUiService::openFileNames(const QString&, const QString& fol
     return answer;
 }
 
-QString RecordingUiService::saveFileName(const QString&, const QString&, const QString&,
+QString RecordingUiService::saveFileName(const QString&, const QString&, const QString& filter,
                                          const QString&) {
+    fileFilters.append(filter);
     if (saveAnswers.empty()) {
         return {};
     }

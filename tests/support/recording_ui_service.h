@@ -46,6 +46,7 @@ public:
     QStringList questions;
     std::deque<QStringList> openAnswers;
     QStringList openFolders;  // where each open dialog started
+    QStringList fileFilters;  // the filter of each file dialog, in order
     std::deque<QString> saveAnswers;
 
     // Run at every dispatch, so a test can act "while the loop runs" (press Abort).

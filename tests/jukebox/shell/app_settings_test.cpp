@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include "jukebox/common/path_functions.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -105,6 +106,32 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
     EXPECT_EQ(names, expectedNames);
     EXPECT_EQ(stored.value(QStringLiteral("DispMode")).toInt(), 5);
     EXPECT_EQ(stored.value(QStringLiteral("TPAlternate")).toString(), QStringLiteral("%g (%d)"));
+}
+
+TEST_F(AppSettingsTest, ARememberedPlaylistNamedInLegacyBytesLoadsAgainAtTheNextStart) {
+    // A list opened from a folder and file named in GBK bytes: as text the
+    // settings would keep U+FFFD for those bytes, and the next start would make an
+    // empty file of that other name instead of loading the list.
+    const QString paths[] = {PathFromLocalBytes("/home/u/\xB8\xE8/\xD6\xD0\xCE\xC4.m3u"),
+                             QStringLiteral("/home/u/歌/夜曲.m3u8")};
+    for (const QString& path : paths) {
+        AppSettings saved;
+        saved.trackfile = path;
+        SaveAppSettings(saved);
+        // The next start reads the file as it is on the disk, not what this
+        // process still holds of it.
+        QFile stored(file());
+        ASSERT_TRUE(stored.open(QIODevice::Append));
+        stored.write("\n");
+        stored.close();
+        AppSettings loaded;
+        LoadAppSettings(loaded);
+        EXPECT_EQ(LocalPathBytes(loaded.trackfile), LocalPathBytes(path));
+    }
+    // A path in UTF-8 stays readable text in the file.
+    EXPECT_TRUE(QSettings(QStringLiteral("Quillamo"), QStringLiteral("velorine"))
+                    .value(QStringLiteral("Settings/Trackfile"))
+                    .typeId() == QMetaType::QString);
 }
 
 TEST_F(AppSettingsTest, NumbersThatALaterRunReadsAsTextKeepTheirSign) {

@@ -1,10 +1,12 @@
 // The tracklist window driven as the user drives it: the lines and detail
-// fields, deleting, sorting, aborting, rescanning, the detail strip and the
-// commands held back while a scan runs.
+// fields, deleting, sorting, aborting, rescanning, the detail strip, the
+// commands held back while a scan runs, and playlists of other players opened
+// and saved through its file dialogs.
 #include <QAction>
 #include <QFile>
 #include <QMenu>
 
+#include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "tests/jukebox/tracklist_window/tracklist_window_fixture.h"
 #include "tests/taglib/id3v1_fixtures.h"
@@ -322,6 +324,42 @@ TEST_F(TracklistWindowTest, InsertAndTheEditingButtonsDoNothingWhileAScanRuns) {
     ui.openAnswers.clear();
     wnd.OnCommand(Add);
     EXPECT_EQ(ui.openFolders, QStringList{QDir::homePath()});
+}
+
+TEST_F(TracklistWindowTest, OpenReadsAnM3u8OfCjkNamesAndSaveAsOffersM3u8) {
+    RawBlock song;
+    song.title = "Night Song";
+    song.artist = "Someone";
+    const QString tagged = writeMp3("曲/夜曲.mp3", song.bytes('\0'));
+    writeFile("曲/list.m3u8",
+              "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:10,ignored\r\n夜曲.mp3\r\n"
+              "#EXTINF:-1,gone\r\n歌\\缺.mp3\r\nhttp://radio.example/a\r\n");
+    ui.openAnswers.push_back({path("曲/list.m3u8")});
+    trigger(OpenNew);
+
+    EXPECT_EQ(ui.fileFilters, QStringList{u"Tracklist [*.trk, *.alb] (*.trk *.alb);;Playlists "
+                                          u"(*.m3u *.m3u8 *.pls);;All files (*)"_s});
+    EXPECT_EQ(wnd.windowTitle(), u"Tracklist - list.m3u8"_s);
+    EXPECT_EQ(storePaths(),
+              QStringList({tagged, path("曲/歌/缺.mp3"), u"http://radio.example/a"_s}));
+    ASSERT_EQ(shownLines().size(), 3);
+    EXPECT_EQ(shownLines()[0], FormatEntry(tagPage.listFormat, store.EntryAt(0)));
+    EXPECT_TRUE(shownLines()[0].contains(u"Night Song"_s)) << shownLines()[0].toStdString();
+    clickLine(1);
+    EXPECT_EQ(fieldText(Field::Path), path("曲/歌/缺.mp3"));
+    EXPECT_EQ(fieldText(Field::Artist), u"N/A"_s);
+
+    // SaveAs offers M3U8 beside the tracklist format; a name of that kind is
+    // written as one.
+    ui.saveAnswers.push_back(path("曲/copy.m3u8"));
+    trigger(SaveAs);
+    EXPECT_EQ(ui.fileFilters.last(),
+              u"Tracklist [*.trk, *.alb] (*.trk *.alb);;M3U8 playlist (*.m3u8)"_s);
+    EXPECT_EQ(readFileBytes(dir / "曲/copy.m3u8"),
+              "#EXTM3U\n#EXTINF:-1"
+              ",Someone - Night Song\n夜曲.mp3\n#EXTINF:-1,缺.mp3\n歌/缺.mp3\n"
+              "#EXTINF:-1,a\nhttp://radio.example/a\n");
+    EXPECT_EQ(wnd.windowTitle(), u"Tracklist - copy.m3u8"_s);
 }
 
 }  // namespace
