@@ -11,8 +11,8 @@
 #include "jukebox/shell/shell_tray.h"
 #include "jukebox/shell/transport.h"
 #include "jukebox/shell/transport_view.h"
-#include "jukebox/ui/window_fader.h"
 #include "jukebox/skin/skin_description.h"
+#include "jukebox/ui/window_fader.h"
 
 class CVideoWnd;
 class MediaEngine;
@@ -52,6 +52,9 @@ public:
 
     // A command of a control, a menu, a key or the tray.
     void OnCommand(int id);
+    // Files and folders dropped on the face: they join the list, the first new
+    // one opens (and plays with autoplay). True when it opened.
+    bool OpenDropped(const QStringList& names);
     // The engine's volume, balance and duration on the sliders and time display.
     void ShowEngineState();
     void StartPoll() { pollTimer_.start(); }
@@ -136,7 +139,6 @@ private:
     void moveWindowTo(QPoint origin);
     void updateThumbHover(QPoint facePoint);
     bool systemMovesWindows() const;
-    void openDropped(const QStringList& names);
 
     MediaEngine& engine_;
     TracklistStore& tracklist_;
