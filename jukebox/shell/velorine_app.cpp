@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <ctime>
+#include <utility>
 
 #include "jukebox/filters_dialog/filter_dialog.h"
 #include "jukebox/options_sheet/skin_page.h"
@@ -194,6 +195,9 @@ void CVelorineApp::RunStartupStep() {
     }
     startGuard_ = 1;
     stepDone_ = true;
+    if (!closePending_) {
+        openHandedFiles();
+    }
     if (closePending_) {
         CloseSequence();
     }
@@ -206,6 +210,36 @@ void CVelorineApp::runCommandLineFile() {
     if (window_->transport().OpenCurrentTrack() && settings_.general.autoplay) {
         window_->OnCommand(ControlId::Play);
     }
+}
+
+void CVelorineApp::OpenFiles(const QStringList& names) {
+    handedFiles_ += names;
+    if (stepDone_) {
+        openHandedFiles();
+    }
+}
+
+void CVelorineApp::openHandedFiles() {
+    const QStringList names = std::exchange(handedFiles_, {});
+    if (names.isEmpty() || closed_ || !window_->OpenDropped(names)) {
+        return;
+    }
+    if (window_->transport().mode() != Transport::Mode::Playing) {
+        window_->OnCommand(ControlId::Play);
+    }
+}
+
+void CVelorineApp::RaiseWindow() {
+    if (!window_ || closed_) {
+        return;
+    }
+    if (window_->minimized()) {
+        window_->OnCommand(ControlId::Mini);
+        return;
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 void CVelorineApp::RequestClose() {
