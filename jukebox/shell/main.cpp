@@ -15,7 +15,7 @@ namespace {
 
 // How long a second start waits for the running jukebox to answer before it
 // takes that one for hung and starts on its own.
-constexpr int kHandOverTimeoutMs = 3000;
+constexpr int kHandOverTimeoutMs = 5000;
 
 }  // namespace
 

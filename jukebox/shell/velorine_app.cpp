@@ -214,8 +214,10 @@ void CVelorineApp::runCommandLineFile() {
 
 void CVelorineApp::OpenFiles(const QStringList& names) {
     handedFiles_ += names;
+    // Opening may take a while; the caller, another process perhaps, is
+    // answered first.
     if (stepDone_) {
-        openHandedFiles();
+        QTimer::singleShot(0, this, &CVelorineApp::openHandedFiles);
     }
 }
 

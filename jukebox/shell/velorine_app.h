@@ -55,8 +55,9 @@ public:
     // the skin it had: false.
     bool SwitchSkin(int index);
     // Files handed over by another start of the program or a remote control:
-    // they join the list as files dropped on the face do, and play. Before the
-    // start-up step has loaded the list they wait for it.
+    // they join the list as files dropped on the face do, and play, once
+    // control is back in the event loop. Before the start-up step has loaded
+    // the list they wait for it.
     void OpenFiles(const QStringList& names);
     // Brings the window to the front, out of the tray if it is there.
     void RaiseWindow();
