@@ -63,9 +63,6 @@ protected:
         QCoreApplication::processEvents();
     }
     QVariantMap lastReport() { return reports.isEmpty() ? QVariantMap() : reports.last(); }
-    bool rendered(int index) const {
-        return graph.operations().contains(QStringLiteral("RenderFile(%1)").arg(pathOf(index)));
-    }
 
     TempDir folder;
     FakeMediaGraph graph;
@@ -94,19 +91,13 @@ protected:
     QList<qlonglong> seeks;
 };
 
-TEST_F(MprisBridgeTest, MethodsActAsTheButtonsDoAndEachChangeIsReportedOnce) {
+// Playing, pausing and the track moves are also driven over the bus (see
+// mpris_bus_test.cpp); here what only shows without it: no command where MPRIS
+// asks for nothing, and one report for a turn's changes.
+TEST_F(MprisBridgeTest, MethodsSendOnlyTheCommandsThatChangeSomethingAndChangesAreReportedOnce) {
     open(0);
     bridge.PlayPause();  // stopped: plays
-    EXPECT_EQ(bridge.playbackStatus(), QStringLiteral("Playing"));
-    EXPECT_EQ(view.lamp.value(ControlId::PmLamp), 1);
-    EXPECT_TRUE(view.trayPlayChecked);
-    settle();
-    EXPECT_EQ(reports, QList<QVariantMap>(
-                           {{{QStringLiteral("PlaybackStatus"), QStringLiteral("Playing")}}}));
-
     bridge.PlayPause();
-    EXPECT_EQ(bridge.playbackStatus(), QStringLiteral("Paused"));
-    EXPECT_EQ(view.lamp.value(ControlId::PmLamp), 2);
     bridge.Pause();  // already paused: nothing
     bridge.Play();   // resumes
     bridge.Play();   // already playing: nothing
@@ -116,23 +107,17 @@ TEST_F(MprisBridgeTest, MethodsActAsTheButtonsDoAndEachChangeIsReportedOnce) {
     EXPECT_EQ(view.popups,
               QStringList({QStringLiteral("Mode: Play"), QStringLiteral("Mode: Pause"),
                            QStringLiteral("Mode: Play"), QStringLiteral("Mode: Stop")}));
-    EXPECT_TRUE(view.buttonOn.value(ControlId::Stop));
     settle();
-    ASSERT_EQ(reports.size(), 1);  // four changes in one turn: one report, the last state
-    EXPECT_EQ(lastReport().value(QStringLiteral("PlaybackStatus")), QStringLiteral("Stopped"));
+    EXPECT_EQ(reports, QList<QVariantMap>(
+                           {{{QStringLiteral("PlaybackStatus"), QStringLiteral("Stopped")}}}));
 
     bridge.Next();
-    EXPECT_EQ(store.currentIndex(), 1);
-    EXPECT_TRUE(rendered(1));
     settle();
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_EQ(
-        lastReport().value(QStringLiteral("Metadata")).toMap().value(QStringLiteral("xesam:title")),
-        QStringLiteral("Track 1"));
     EXPECT_EQ(lastReport().value(QStringLiteral("CanSeek")), true);
+    EXPECT_TRUE(lastReport().contains(QStringLiteral("Metadata")));
     bridge.Previous();  // at 0 s: the entry before
     EXPECT_EQ(store.currentIndex(), 0);
-
     bridge.Quit();
     bridge.Raise();
     EXPECT_EQ(otherCommands, QList<int>({ControlId::Close}));
