@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "jukebox/common/path_functions.h"
+#include "jukebox/mpris/mpris_service.h"
+#include "jukebox/mpris/player_name.h"
 #include "jukebox/shell/command_line.h"
 #include "jukebox/shell/termination_signals.h"
 #include "jukebox/shell/velorine_app.h"
@@ -14,6 +17,10 @@
 #include "jukebox/ui/qt_ui_service.h"
 
 namespace {
+
+// How long a second start waits for the running jukebox to answer before it
+// takes that one for hung and starts on its own.
+constexpr int kHandOverTimeoutMs = 5000;
 
 // A folder that cannot be prepared or entered is said on the terminal; the
 // jukebox then runs where it was started and reports what it misses there.
@@ -44,6 +51,14 @@ int main(int argc, char** argv) {
     // The window hides in the tray; only the close sequence ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The name is taken before the window is built, so that of two quick
+    // starts only one goes on; the bus lets it go when the process ends.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const NameClaim claim = ClaimPlayerName(bus);
+    if (claim == NameClaim::OwnedElsewhere &&
+        HandOverToOwner(bus, commandLine.file, kHandOverTimeoutMs)) {
+        return 0;
+    }
     EnterWorkFolder();
 
     TerminationSignals signals;
@@ -64,5 +79,9 @@ int main(int argc, char** argv) {
         Qt::QueuedConnection);
     velorine.InitInstance();
     ui.setParent(&velorine.window());
+    std::unique_ptr<MprisService> mpris;
+    if (claim == NameClaim::Owned) {
+        mpris = std::make_unique<MprisService>(velorine, bus);
+    }
     return app.exec();
 }

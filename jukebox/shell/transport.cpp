@@ -122,9 +122,17 @@ void Transport::ShowState() {
     view_.setTrayPlayChecked(mode_ != Mode::Stopped);
 }
 
-void Transport::Play() {
-    mode_ = Mode::Playing;
+void Transport::setMode(Mode mode) {
+    const bool changed = mode != mode_;
+    mode_ = mode;
     showMode(mode_);
+    if (changed) {
+        Q_EMIT modeChanged();
+    }
+}
+
+void Transport::Play() {
+    setMode(Mode::Playing);
     engine_.Run();
     view_.clearHover(ControlId::Play);
     view_.setTrayPlayChecked(true);
@@ -136,21 +144,18 @@ void Transport::PauseResume() {
         return;
     }
     if (mode_ == Mode::Playing) {
-        mode_ = Mode::Paused;
-        showMode(mode_);
+        setMode(Mode::Paused);
         engine_.Pause();
         view_.popupText(QStringLiteral("Mode: Pause"));
     } else {
-        mode_ = Mode::Playing;
-        showMode(mode_);
+        setMode(Mode::Playing);
         engine_.Run();
         view_.popupText(QStringLiteral("Mode: Resume"));
     }
 }
 
 void Transport::Stop() {
-    mode_ = Mode::Stopped;
-    showMode(mode_);
+    setMode(Mode::Stopped);
     engine_.Stop();
     view_.clearHover(ControlId::Stop);
     view_.setTrayPlayChecked(false);
@@ -159,12 +164,17 @@ void Transport::Stop() {
 
 void Transport::Home() {
     if (engine_.GetPositionMs() > kHomeRewindAfterMs || random_ || loop_) {
-        engine_.Rewind();
+        rewind();
     } else if (tracklist_.PreviousTrack(loop_, random_)) {
         OpenCurrentTrack();
     }
     view_.clearHover(ControlId::Home);
     view_.popupText(QStringLiteral("Mode: Home"));
+}
+
+void Transport::rewind() {
+    engine_.Rewind();
+    Q_EMIT seeked(0);
 }
 
 void Transport::Skip() {
@@ -182,6 +192,7 @@ void Transport::ToggleLoop() {
     view_.panelPopup(PanelPopup::Loop, -1.0);
     view_.clearHover(ControlId::Loop);
     view_.popupText(QStringLiteral("Loop: ") + onOff(loop_));
+    Q_EMIT loopChanged();
 }
 
 void Transport::ToggleRandom() {
@@ -190,19 +201,36 @@ void Transport::ToggleRandom() {
     view_.panelPopup(PanelPopup::Random, -1.0);
     view_.clearHover(ControlId::Random);
     view_.popupText(QStringLiteral("Random: ") + onOff(random_));
+    Q_EMIT randomChanged();
 }
 
 void Transport::setRandom(bool on) {
+    const bool changed = on != random_;
     random_ = on;
     view_.setButtonOn(ControlId::Random, random_);
+    if (changed) {
+        Q_EMIT randomChanged();
+    }
 }
 
 void Transport::VolumeStep(int step) {
-    const int volume = std::clamp(engine_.GetVolume() + step, 0, 100);
+    SetVolume(engine_.GetVolume() + step);
+}
+
+void Transport::SetVolume(int volume) {
+    volume = std::clamp(volume, 0, 100);
     view_.setSliderValue(ControlId::Volume, volume);
+    SetVolumeByDrag(volume);
+    view_.popupText(QStringLiteral("Volume: %1").arg(volume));
+}
+
+void Transport::SetVolumeByDrag(int volume) {
+    const bool changed = volume != engine_.GetVolume();
     engine_.SetVolume(volume);
     showNumberForAWhile(volume);
-    view_.popupText(QStringLiteral("Volume: %1").arg(volume));
+    if (changed) {
+        Q_EMIT volumeChanged();
+    }
 }
 
 void Transport::BalanceStep(int step) {
@@ -239,13 +267,35 @@ void Transport::CommitSeek() {
     seekTimer_.stop();
     seekPending_ = false;
     engine_.SeekTo(seekTarget_ * 1000);
+    Q_EMIT seeked(seekTarget_ * 1000);
+}
+
+void Transport::SeekTo(int ms, bool announce) {
+    seekTimer_.stop();
+    seekPending_ = false;
+    ms = std::clamp(ms, 0, std::max(engine_.GetDurationMs(), 0));
+    view_.setSliderValue(ControlId::Position, ms);
+    view_.showTimeSeconds(ms / 1000);
+    engine_.SeekTo(ms);
+    if (announce) {
+        view_.popupText(QStringLiteral("Mode: Seek"));
+    }
+    Q_EMIT seeked(ms);
 }
 
 void Transport::ChangeSpeed(double delta) {
-    speed_ = std::clamp(speed_ + delta, kMinSpeed, kMaxSpeed);
+    SetSpeed(speed_ + delta);
+}
+
+void Transport::SetSpeed(double speed) {
+    const double previous = speed_;
+    speed_ = std::clamp(speed, kMinSpeed, kMaxSpeed);
     engine_.SetRate(speed_);
     view_.panelPopup(PanelPopup::Speed, speed_);
     view_.popupText(QString::asprintf("Speed: %1.2fX", speed_));
+    if (speed_ != previous) {
+        Q_EMIT speedChanged();
+    }
 }
 
 void Transport::BossKey() {
@@ -288,6 +338,7 @@ void Transport::PollPosition() {
 void Transport::DurationChanged(int ms) {
     view_.setSliderRange(ControlId::Position, ms);
     view_.setTimeTotalSeconds(ms / 1000);
+    Q_EMIT durationChanged();
 }
 
 void Transport::applyModeToEngine() {
@@ -318,6 +369,7 @@ bool Transport::OpenCurrentTrack() {
     view_.setLampState(ControlId::AvLamp, entry.mediaKind);
     if (!engine_.OpenMedia(entry.path)) {
         view_.setPanelBits(false, PanelBit::Text | PanelBit::Opening);
+        Q_EMIT trackChanged(false);
         return false;
     }
     DurationChanged(engine_.GetDurationMs());
@@ -326,8 +378,13 @@ bool Transport::OpenCurrentTrack() {
     view_.setPanelBits(false, PanelBit::Opening);
     view_.panelShowPrimary();
     view_.trackOpened(entry);
+    const bool speedWas1 = speed_ == 1.0;
     speed_ = 1.0;
     engine_.SetRate(speed_);
     view_.popupText(entry.name);
+    Q_EMIT trackChanged(true);
+    if (!speedWas1) {
+        Q_EMIT speedChanged();
+    }
     return true;
 }

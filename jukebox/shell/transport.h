@@ -59,10 +59,21 @@ public:
     void CommitSeek();
     // X and Z: speed -/+ kSpeedStep within kMinSpeed..kMaxSpeed.
     void ChangeSpeed(double delta);
+    // The speed itself, within kMinSpeed..kMaxSpeed, shown as X and Z show it.
+    void SetSpeed(double speed);
     double speed() const { return speed_; }
     // B: hide (pausing what plays) or come back.
     void BossKey();
     bool bossHidden() const { return bossHidden_; }
+
+    // An absolute seek that is not a step: the position slider let go, or a
+    // remote control (announce: the "Mode: Seek" pop-up the steps show). A
+    // pending step is dropped; the slider and the time display show the place.
+    void SeekTo(int ms, bool announce);
+    // The volume 0..100 as the volume buttons set it, pop-up and all.
+    void SetVolume(int volume);
+    // The volume slider dragged: the engine follows, the number shows a while.
+    void SetVolumeByDrag(int volume);
 
     // Drags on the face.
     void setDrag(Drag drag) { drag_ = drag; }
@@ -81,6 +92,19 @@ public:
     // Shows the mode, loop and random on freshly built controls.
     void ShowState();
 
+Q_SIGNALS:
+    // For those who mirror the transport elsewhere (the desktop's sound menu).
+    void modeChanged();
+    void loopChanged();
+    void randomChanged();
+    void speedChanged();
+    void volumeChanged();
+    // OpenCurrentTrack took the current entry; opened: the engine accepted it.
+    void trackChanged(bool opened);
+    void durationChanged();
+    // The engine jumped to ms (a committed seek, a rewind).
+    void seeked(int ms);
+
 private:
     void Play();
     void PauseResume();
@@ -91,8 +115,11 @@ private:
     void ToggleRandom();
     void VolumeStep(int step);
     void BalanceStep(int step);
-    // The play, pause and stop buttons, the lamp and the animation for mode.
+    // The mode, shown on the play, pause and stop buttons, the lamp and the
+    // animation.
+    void setMode(Mode mode);
     void showMode(Mode mode);
+    void rewind();
     // The engine follows the mode after a new file was opened.
     void applyModeToEngine();
 

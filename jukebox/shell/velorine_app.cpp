@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <ctime>
+#include <utility>
 
 #include "jukebox/cover_window/cover_wnd.h"
 #include "jukebox/dictionary_window/dictionary_wnd.h"
@@ -244,6 +245,9 @@ void CVelorineApp::RunStartupStep() {
     }
     startGuard_ = 1;
     stepDone_ = true;
+    if (!closePending_) {
+        openHandedFiles();
+    }
     if (closePending_) {
         CloseSequence();
     }
@@ -256,6 +260,38 @@ void CVelorineApp::runCommandLineFile() {
     if (window_->transport().OpenCurrentTrack() && settings_.general.autoplay) {
         window_->OnCommand(ControlId::Play);
     }
+}
+
+void CVelorineApp::OpenFiles(const QStringList& names) {
+    handedFiles_ += names;
+    // Opening may take a while; the caller, another process perhaps, is
+    // answered first.
+    if (stepDone_) {
+        QTimer::singleShot(0, this, &CVelorineApp::openHandedFiles);
+    }
+}
+
+void CVelorineApp::openHandedFiles() {
+    const QStringList names = std::exchange(handedFiles_, {});
+    if (names.isEmpty() || closed_ || !window_->OpenDropped(names)) {
+        return;
+    }
+    if (window_->transport().mode() != Transport::Mode::Playing) {
+        window_->OnCommand(ControlId::Play);
+    }
+}
+
+void CVelorineApp::RaiseWindow() {
+    if (!window_ || closed_) {
+        return;
+    }
+    if (window_->minimized()) {
+        window_->OnCommand(ControlId::Mini);
+        return;
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 void CVelorineApp::RequestClose() {

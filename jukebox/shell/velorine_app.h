@@ -59,6 +59,13 @@ public:
     // A skin that cannot be loaded (its messages shown) leaves the window with
     // the skin it had: false.
     bool SwitchSkin(int index);
+    // Files handed over by another start of the program or a remote control:
+    // they join the list as files dropped on the face do, and play, once
+    // control is back in the event loop. Before the start-up step has loaded
+    // the list they wait for it.
+    void OpenFiles(const QStringList& names);
+    // Brings the window to the front, out of the tray if it is there.
+    void RaiseWindow();
 
     bool startupStepRunning() const { return startGuard_ == 0; }
     bool startupStepDone() const { return stepDone_; }
@@ -78,6 +85,7 @@ public:
     const TagRecord& record() const { return record_; }
     AppSettings& settings() { return settings_; }
     const QString& workFolder() const { return workFolder_; }
+    const ExtensionLists& extensionLists() const { return lists_; }
 
 Q_SIGNALS:
     // The close sequence ran: the event loop may end.
@@ -88,6 +96,7 @@ private:
     void LoadStartSkin();
     void stepTimerFired();
     void runCommandLineFile();
+    void openHandedFiles();
     void CloseSequence();
     void CreateTracklistWindow();
     void CreateFilterDialog();
@@ -122,6 +131,7 @@ private:
     std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;
+    QStringList handedFiles_;  // handed over before the list was loaded
     int startGuard_ = 1;
     bool stepDone_ = false;
     bool closePending_ = false;

@@ -450,8 +450,7 @@ void CVelorineWnd::dragTo(QPoint globalCursor) {
             return;
         case FaceDrag::Kind::Volume:
             slider->dragToPixel(drag_.thumbPixel(globalCursor));
-            engine_.SetVolume(slider->value());
-            transport_.showNumberForAWhile(slider->value());
+            transport_.SetVolumeByDrag(slider->value());
             return;
         case FaceDrag::Kind::Balance:
             slider->dragToPixel(drag_.thumbPixel(globalCursor));
@@ -482,7 +481,7 @@ void CVelorineWnd::mouseReleaseEvent(QMouseEvent* event) {
     }
     slider->setPressed(false);
     if (kind == FaceDrag::Kind::Position && slider->model().max() > 0) {
-        engine_.SeekTo(slider->value());
+        transport_.SeekTo(slider->value(), false);
     }
     updateThumbHover(event->position().toPoint());
 }
@@ -548,18 +547,22 @@ void CVelorineWnd::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    openDropped(names);
+    OpenDropped(names);
 }
 
-void CVelorineWnd::openDropped(const QStringList& names) {
+bool CVelorineWnd::OpenDropped(const QStringList& names) {
     // While the list loads it takes no drop, and moving the current track
     // there would lose it.
     if (tracklist_.busy() || !tracklist_.AddDroppedAsCurrent(names)) {
-        return;
+        return false;
     }
-    if (transport_.OpenCurrentTrack() && settings_.general.autoplay) {
+    if (!transport_.OpenCurrentTrack()) {
+        return false;
+    }
+    if (settings_.general.autoplay) {
         OnCommand(ControlId::Play);
     }
+    return true;
 }
 
 // What the transport shows, on the controls.

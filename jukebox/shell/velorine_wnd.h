@@ -53,6 +53,9 @@ public:
 
     // A command of a control, a menu, a key or the tray.
     void OnCommand(int id);
+    // Files and folders dropped on the face: they join the list, the first new
+    // one opens (and plays with autoplay). True when it opened.
+    bool OpenDropped(const QStringList& names);
     // The engine's volume, balance and duration on the sliders and time display.
     void ShowEngineState();
     void StartPoll() { pollTimer_.start(); }
@@ -143,7 +146,6 @@ private:
     void moveWindowTo(QPoint origin);
     void updateThumbHover(QPoint facePoint);
     bool systemMovesWindows() const;
-    void openDropped(const QStringList& names);
 
     MediaEngine& engine_;
     TracklistStore& tracklist_;
