@@ -34,12 +34,14 @@ grep -q '^Exec=velorine %F$' "$prefix/share/applications/velorine.desktop" \
   || fail "the launcher does not pass the files"
 { "$prefix/bin/pellimorph" || true; } | grep -q '^Syntax: Pellimorph' || fail "pellimorph does not run"
 
-# The first start, from a home without a working folder.
+# The first start, from a home without a working folder, away from the test
+# run's session bus: a jukebox of another test may own the player's name there.
 home=$tmp/home
 mkdir -p "$home"
 cd "$home"
 env -u XDG_DATA_HOME -u VELORINE_WORK_DIR HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     QT_QPA_PLATFORM=offscreen VELORINE_AUDIO_SINK=fakesink \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/velorine-test-bus \
     "$prefix/bin/velorine" &
 pid=$!
 # Ready once it catches SIGTERM (bit 15 of SigCgt).

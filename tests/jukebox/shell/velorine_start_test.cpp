@@ -244,6 +244,10 @@ TEST(VelorineStartTest, SigtermToTheRealProgramSavesTheSettings) {
     environment.insert(QStringLiteral("HOME"), qpath(home.path()));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qpath(config));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // No session bus: a jukebox of another test owning the player's name there
+    // would be handed this start, and this one would end at once.
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent/velorine-test-bus"));
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(qpath(folder.folder()));
     program.setProcessChannelMode(QProcess::ForwardedChannels);
