@@ -12,6 +12,7 @@
 
 #include "jukebox/cover/image_codec.h"
 #include "jukebox/cover_window/cover_sizing.h"
+#include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
 
 namespace {
@@ -151,12 +152,7 @@ void CCoverWnd::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CCoverWnd::forwardKey(QKeyEvent* event) {
-    if (keyTarget_ == nullptr) {
-        return;
-    }
-    QCoreApplication::postEvent(
-        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
-                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+    ForwardKey(keyTarget_, *event);
 }
 
 void CCoverWnd::mousePressEvent(QMouseEvent* event) {

@@ -4,19 +4,12 @@
 #include <QPixmap>
 #include <functional>
 
+#include "jukebox/ui/painted_icon.h"
+
 namespace {
 
-const QColor kInk(40, 60, 110);
-
 QIcon paint(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(DictionaryPictures::kSize, DictionaryPictures::kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    draw(p);
-    p.end();
-    return QIcon(pixmap);
+    return PaintedIcon(DictionaryPictures::kSize, draw);
 }
 
 }  // namespace

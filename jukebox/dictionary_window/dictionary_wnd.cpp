@@ -17,6 +17,7 @@
 #include "jukebox/dictionary_window/dictionary_layout.h"
 #include "jukebox/dictionary_window/dictionary_pictures.h"
 #include "jukebox/dictionary_window/tag_edit_dialog.h"
+#include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/ui_service.h"
 #include "jukebox/ui/wait_cursor.h"
 
@@ -405,12 +406,7 @@ bool CDictionaryWnd::moveAsRows(QKeyEvent* event) {
 }
 
 void CDictionaryWnd::forwardKey(QKeyEvent* event) {
-    if (keyTarget_ == nullptr) {
-        return;
-    }
-    QCoreApplication::postEvent(
-        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
-                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+    ForwardKey(keyTarget_, *event);
 }
 
 void CDictionaryWnd::keyPressEvent(QKeyEvent* event) {

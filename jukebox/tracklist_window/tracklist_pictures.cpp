@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "jukebox/ui/painted_icon.h"
+
 namespace {
 
 const QColor kInk(40, 60, 110);
@@ -16,14 +18,7 @@ const QColor kGreen(30, 140, 60);
 using Drawing = std::function<void(QPainter&)>;
 
 QIcon paint(const Drawing& draw) {
-    QPixmap pixmap(TracklistPictures::kSize, TracklistPictures::kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    draw(p);
-    p.end();
-    return QIcon(pixmap);
+    return PaintedIcon(TracklistPictures::kSize, draw);
 }
 
 void triangle(QPainter& p, QPointF a, QPointF b, QPointF c, const QColor& fill) {

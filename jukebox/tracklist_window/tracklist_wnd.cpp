@@ -18,6 +18,7 @@
 #include "jukebox/tracklist/tracklist_store.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "jukebox/tracklist_window/tracklist_pictures.h"
+#include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/ui_service.h"
 
 namespace {
@@ -468,12 +469,7 @@ void CTracklistWnd::insertPrompt() {
 }
 
 void CTracklistWnd::forwardKey(QKeyEvent* event) {
-    if (keyTarget_ == nullptr) {
-        return;
-    }
-    QCoreApplication::postEvent(
-        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
-                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+    ForwardKey(keyTarget_, *event);
 }
 
 void CTracklistWnd::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,7 @@
 
 #include "jukebox/playback/media_engine.h"
 #include "jukebox/playback/media_graph.h"
+#include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
 #include "jukebox/video_window/video_view.h"
 
@@ -288,12 +289,7 @@ void CVideoWnd::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CVideoWnd::forwardKey(QKeyEvent* event) {
-    if (keyTarget_ == nullptr) {
-        return;
-    }
-    QCoreApplication::postEvent(
-        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
-                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+    ForwardKey(keyTarget_, *event);
 }
 
 Qt::Edges CVideoWnd::edgesAt(QPoint point) const {
