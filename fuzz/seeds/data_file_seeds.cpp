@@ -79,6 +79,26 @@ void extensionLists(SeedWriter& out) {
     }
 }
 
+// Playlists: a PLS starts with "[", anything else is an M3U.
+void playlists(SeedWriter& out) {
+    const char* target = "playlist";
+    const std::string samples = TracklistFixture::samplePaths().join(u'\n').toStdString();
+    out.seed(target, "m3u8-extended",
+             "#EXTM3U\n#EXTINF:215,Singer - Song\n" + samples +
+                 "\nrelative/song.mp3\n../up.ogg\nhttp://radio.example/stream\n");
+    out.seed(target, "m3u-windows",
+             "\xEF\xBB\xBF"
+             "Music\\Album\\01.mp3\r\nC:\\Music\\02.mp3\r\n"
+             "file:///tmp/a%20b.mp3\r\n\xB8\xE8.mp3\r\n");
+    out.seed(target, "pls",
+             "[playlist]\nFile2=b.mp3\nTitle2=B\nFile1=a.mp3\nLength1=3\n"
+             "NumberOfEntries=9\nVersion=2\n");
+    for (const char* token : {"#EXTM3U", "#EXTINF:", "[playlist]", "File1=", "Title1=", "file://",
+                              "http://", "\r\n", "\\", "../", "%2F", "%FF"}) {
+        out.token(target, token);
+    }
+}
+
 }  // namespace
 
 void AddDataFileSeeds(SeedWriter& out) {
@@ -88,4 +108,5 @@ void AddDataFileSeeds(SeedWriter& out) {
     tracklists(out);
     dictionaries(out);
     extensionLists(out);
+    playlists(out);
 }

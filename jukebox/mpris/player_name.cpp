@@ -24,15 +24,36 @@ NameClaim ClaimPlayerName(QDBusConnection& bus) {
                                                                         : NameClaim::OwnedElsewhere;
 }
 
-bool HandOverToOwner(QDBusConnection& bus, const QString& file, int timeoutMs) {
-    const bool open = !file.isEmpty();
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(kPlayerBusName), QStringLiteral("/org/mpris/MediaPlayer2"),
-        open ? QStringLiteral("org.mpris.MediaPlayer2.Player")
-             : QStringLiteral("org.mpris.MediaPlayer2"),
-        open ? QStringLiteral("OpenUri") : QStringLiteral("Raise"));
-    if (open) {
-        call << QString::fromLatin1(LocalFileUrl(file).toEncoded());
-    }
+namespace {
+
+bool answered(QDBusConnection& bus, const QDBusMessage& call, int timeoutMs) {
     return bus.call(call, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+}  // namespace
+
+bool HandOverToOwner(QDBusConnection& bus, const QStringList& files, int timeoutMs) {
+    const QString service = QString::fromLatin1(kPlayerBusName);
+    const QString object = QStringLiteral("/org/mpris/MediaPlayer2");
+    if (files.isEmpty()) {
+        return answered(
+            bus,
+            QDBusMessage::createMethodCall(
+                service, object, QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Raise")),
+            timeoutMs);
+    }
+    bool first = true;
+    for (const QString& file : files) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, object, QStringLiteral("org.mpris.MediaPlayer2.Player"),
+            QStringLiteral("OpenUri"));
+        call << QString::fromLatin1(LocalFileUrl(file).toEncoded());
+        // Once the owner has taken the first file, a later failure must not
+        // start a second jukebox.
+        if (!answered(bus, call, timeoutMs) && first) {
+            return false;
+        }
+        first = false;
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QString>
+#include <QStringList>
 
 // One jukebox per session: the first start owns the MPRIS name on the session
 // bus, and a second start hands its file to it instead of opening a second
@@ -17,7 +18,8 @@ enum class NameClaim {
 // Takes the name if nobody has it; never waits in a queue for it.
 NameClaim ClaimPlayerName(QDBusConnection& bus);
 
-// Asks the owner of the name to play file (absolute) with MPRIS OpenUri, or,
-// with no file, to come to the front (Raise). True when it answered within
-// timeoutMs; false for a missing or hung owner, when this start goes on.
-bool HandOverToOwner(QDBusConnection& bus, const QString& file, int timeoutMs);
+// Asks the owner of the name to play files (absolute) with MPRIS OpenUri, one
+// call each in order, or, with none, to come to the front (Raise). True when it
+// answered the first call within timeoutMs; false for a missing or hung owner,
+// when this start goes on.
+bool HandOverToOwner(QDBusConnection& bus, const QStringList& files, int timeoutMs);

@@ -63,7 +63,8 @@ bool PlaylistReader::next(QString& entry) {
     QByteArrayView line;
     while (pls_ ? nextPlsFile(line) : nextM3uLine(line)) {
         entry = resolver_.resolve(PathFromLocalBytes(line.toByteArray()));
-        if (!entry.isEmpty()) {
+        // A NUL (from a file URL's "%00") ends a name on Linux: it names no file.
+        if (!entry.isEmpty() && !entry.contains(QChar(u'\0'))) {
             return true;
         }
     }

@@ -11,12 +11,15 @@ namespace {
 
 using Kind = PlaylistEntryResolver::Kind;
 
-// True when the path cannot be one line of UTF-8 text: bytes that are not UTF-8
-// (held as U+DC80..U+DCFF) or a line break.
+// True when the path cannot be one line of UTF-8 text that reads back as
+// itself: bytes that are not UTF-8 (held as U+DC80..U+DCFF), a line break, a
+// backslash.
 bool needsFileUrl(const QString& path) {
     for (QChar c : path) {
         const char16_t u = c.unicode();
-        if ((u >= 0xDC80 && u <= 0xDCFF) || u == u'\n' || u == u'\r') {
+        // A backslash is part of a Linux name, but read back from plain text it
+        // would be taken for a Windows separator when the file is missing.
+        if ((u >= 0xDC80 && u <= 0xDCFF) || u == u'\n' || u == u'\r' || u == u'\\') {
             return true;
         }
     }

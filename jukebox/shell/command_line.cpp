@@ -25,10 +25,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const QString& c
         const QByteArray argument(argv[i]);
         if (argument == "--minimized") {
             result.minimized = true;
-        } else if (result.file.isEmpty() && !argument.isEmpty() && !argument.startsWith('-')) {
-            result.file = absoluteAgainst(PathFromLocalBytes(argument), currentFolder);
+        } else if (!argument.isEmpty() && !argument.startsWith('-')) {
+            result.files.append(absoluteAgainst(PathFromLocalBytes(argument), currentFolder));
         }
     }
+    result.file = result.files.value(0);
     return result;
 }
 

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const NameClaim claim = ClaimPlayerName(bus);
     if (claim == NameClaim::OwnedElsewhere &&
-        HandOverToOwner(bus, commandLine.file, kHandOverTimeoutMs)) {
+        HandOverToOwner(bus, commandLine.files, kHandOverTimeoutMs)) {
         return 0;
     }
     EnterWorkFolder();

@@ -37,6 +37,9 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
     stepTimer_.setSingleShot(true);
     stepTimer_.setInterval(kStartupStepMs);
     connect(&stepTimer_, &QTimer::timeout, this, &CVelorineApp::stepTimerFired);
+    handOver_.setSingleShot(true);
+    handOver_.setInterval(kHandOverBurstMs);
+    connect(&handOver_, &QTimer::timeout, this, &CVelorineApp::openHandedFiles);
     paintWait_.setSingleShot(true);
     paintWait_.setInterval(kPaintWaitMs);
     connect(&paintWait_, &QTimer::timeout, this, &CVelorineApp::RunStartupStep);
@@ -253,8 +256,17 @@ void CVelorineApp::RunStartupStep() {
     }
 }
 
+// The first file is the one the jukebox opens; further ones (a file manager
+// opening several) join the list behind it.
 void CVelorineApp::runCommandLineFile() {
-    if (commandLine_.file.isEmpty() || !tracklist_.AddCommandLinePath(commandLine_.file)) {
+    if (commandLine_.file.isEmpty()) {
+        return;
+    }
+    const bool accepted = tracklist_.AddCommandLinePath(commandLine_.file);
+    for (const QString& more : commandLine_.files.mid(1)) {
+        tracklist_.AddPath(more);
+    }
+    if (!accepted) {
         return;
     }
     if (window_->transport().OpenCurrentTrack() && settings_.general.autoplay) {
@@ -265,9 +277,10 @@ void CVelorineApp::runCommandLineFile() {
 void CVelorineApp::OpenFiles(const QStringList& names) {
     handedFiles_ += names;
     // Opening may take a while; the caller, another process perhaps, is
-    // answered first.
+    // answered first. Files that come one call after another (a second start
+    // naming several) open as one drop: the first of them becomes current.
     if (stepDone_) {
-        QTimer::singleShot(0, this, &CVelorineApp::openHandedFiles);
+        handOver_.start();
     }
 }
 

@@ -38,6 +38,8 @@ public:
     static constexpr int kStartupStepMs = 500;  // timer 3204
     // How long the start-up step waits for a window that is never painted.
     static constexpr int kPaintWaitMs = 2000;
+    // Files handed over within this time of each other open together.
+    static constexpr int kHandOverBurstMs = 150;
 
     CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent = nullptr);
     ~CVelorineApp() override;
@@ -131,7 +133,8 @@ private:
     std::unique_ptr<OptionSheetHost> options_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;
-    QStringList handedFiles_;  // handed over before the list was loaded
+    QStringList handedFiles_;  // handed over, still to be opened
+    QTimer handOver_;          // a burst of handed files, one drop
     int startGuard_ = 1;
     bool stepDone_ = false;
     bool closePending_ = false;

@@ -243,9 +243,12 @@ TEST_F(MprisBusTest, ASecondStartHandsItsFileToTheRunningJukeboxAndEnds) {
     start();
     const auto music = rig.folder() / "music";
     copyMedia(media.wav, music, "tone.wav");
-    EXPECT_EQ(secondStart(music, {QStringLiteral("tone.wav")}), 0);  // relative to its folder
-    // It was answered at once; the file opens after.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.app().tracklist().EntryCount() == 1; }, kWaitMs));
+    copyMedia(media.flac, music, "more.flac");
+    // Relative to its folder, two files as a file manager's "Open with" names
+    // them: both join, and the first is the one that plays.
+    EXPECT_EQ(secondStart(music, {QStringLiteral("tone.wav"), QStringLiteral("more.flac")}), 0);
+    // It was answered at once; the files open after.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.app().tracklist().EntryCount() == 2; }, kWaitMs));
     EXPECT_EQ(rig.app().tracklist().EntryAt(-1).path,
               QString::fromStdString((music / "tone.wav").string()));
     EXPECT_EQ(mode(), Transport::Mode::Playing);
@@ -256,7 +259,7 @@ TEST_F(MprisBusTest, ASecondStartHandsItsFileToTheRunningJukeboxAndEnds) {
     ASSERT_TRUE(wnd().minimized());
     EXPECT_EQ(secondStart(music, {}), 0);
     EXPECT_FALSE(wnd().minimized());
-    EXPECT_EQ(rig.app().tracklist().EntryCount(), 1);
+    EXPECT_EQ(rig.app().tracklist().EntryCount(), 2);
 }
 
 // Without a bus: a file handed over while the jukebox still starts waits for

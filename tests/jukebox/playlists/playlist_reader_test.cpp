@@ -94,10 +94,12 @@ TEST_F(PlaylistReaderTest, LegacyBytesInAnM3uFindTheirFilesByteForByte) {
     const QString flat = write(kGbkName);
     const QString nested = write("\xB8\xE8/" + kGbkName);  // 歌 in GBK as the folder
     // A Windows list in GBK: one entry as written, one with "\" separators whose
-    // name holds a 0x5C byte that is no separator, one with a NUL byte (no path
-    // can hold one), one as a file URL with the bytes percent-encoded.
+    // name holds a 0x5C byte that is no separator, one with a NUL byte and a
+    // file URL with "%00" (no path can hold one), one as a file URL with the
+    // bytes percent-encoded.
     write("gbk.m3u", "#EXTM3U\r\n" + kGbkName + "\r\n\xB8\xE8\\" + kGbkName + "\r\nbad" +
-                         std::string(1, '\0') + "name.mp3\r\nfile://" +
+                         std::string(1, '\0') +
+                         "name.mp3\r\nfile:///tmp/bad%00name.mp3\r\nfile://" +
                          QByteArray::fromStdString(dir.path().string())
                              .append("/")
                              .append(QByteArray::fromStdString(kGbkName).toPercentEncoding())

@@ -44,8 +44,11 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
     const QString outside = writeMp3("music/歌.mp3");
     const QString gbk = writeBytesNamed("lists/\xB8\xE8\xD6\xD0.mp3");  // 歌中 in GBK
     const QString missing = u"/nowhere/gone.mp3"_s;
+    // A backslash is part of a Linux name; missing, the name must not come back
+    // as a Windows path.
+    const QString backslash = path("lists") + u"/gone\\01.mp3"_s;
     const QString address = u"http://radio.example/live?x=1"_s;
-    const QStringList paths{tagged, here, hash, outside, gbk, missing, address};
+    const QStringList paths{tagged, here, hash, outside, gbk, missing, backslash, address};
     for (const QString& entryPath : paths) {
         ASSERT_TRUE(store.AddPath(entryPath));
     }
@@ -57,7 +60,7 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
     const int seconds = 126;
 
     // Under the playlist's folder relative, elsewhere absolute, bytes that are not
-    // UTF-8 as a file URL, the address as it is.
+    // UTF-8 and backslashes as a file URL, the address as it is.
     store.setTracklistPath(path("lists/mine.m3u8"));
     ASSERT_TRUE(store.SaveTracklist());
     const QString folder = path("lists");
@@ -69,6 +72,7 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
               "#EXTINF:-1,歌.mp3\n%2\n"
               "#EXTINF:-1,????.mp3\nfile://%3/%B8%E8%D6%D0.mp3\n"
               "#EXTINF:-1,gone.mp3\n/nowhere/gone.mp3\n"
+              "#EXTINF:-1,01.mp3\nfile://%3/gone%5C01.mp3\n"
               "#EXTINF:-1,live?x=1\nhttp://radio.example/live?x=1\n"_s.arg(seconds)
                   .arg(outside, QString::fromUtf8(folder.toUtf8().toPercentEncoding("/"))));
     EXPECT_EQ(observer.title, u"Tracklist - mine.m3u8"_s);
@@ -86,7 +90,7 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
     EXPECT_TRUE(text("lists/mine.PLS")
                     .startsWith(u"[playlist]\nFile1=sub/夜曲.mp3\nTitle1=Someone - Night "
                                 u"Song\nLength1=-1\nFile2=here.mp3\n"_s));
-    EXPECT_TRUE(text("lists/mine.PLS").endsWith(u"NumberOfEntries=7\nVersion=2\n"_s));
+    EXPECT_TRUE(text("lists/mine.PLS").endsWith(u"NumberOfEntries=8\nVersion=2\n"_s));
     EXPECT_EQ(loaded(path("lists/mine.PLS")), paths);
     store.setTracklistPath(path("lists/old.M3U"));
     ASSERT_TRUE(store.SaveTracklist());

@@ -17,12 +17,15 @@ CommandLine parse(std::vector<const char*> arguments, const char* folder = "/hom
 }
 
 TEST(CommandLineTest, TheFileIsTheFirstArgumentThatIsNoOption) {
-    CommandLine line = parse({"-x", "/music/a b.mp3", "/music/second.mp3"});
+    CommandLine line = parse({"-x", "/music/a b.mp3", "-v", "second.mp3"});
     EXPECT_EQ(line.file, QStringLiteral("/music/a b.mp3"));  // an absolute path is no option
+    EXPECT_EQ(line.files, (QStringList{QStringLiteral("/music/a b.mp3"),
+                                       QStringLiteral("/home/u/second.mp3")}));
     EXPECT_FALSE(line.minimized);
 
     line = parse({"--minimized", "-", "song.mp3"});
     EXPECT_TRUE(line.minimized);
+    EXPECT_EQ(line.files.size(), 1);
     EXPECT_EQ(line.file, QStringLiteral("/home/u/song.mp3"));
 
     EXPECT_EQ(parse({"sub/song.mp3"}, "/").file, QStringLiteral("/sub/song.mp3"));

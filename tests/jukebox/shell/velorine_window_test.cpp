@@ -123,10 +123,13 @@ TEST_F(VelorineWindowTest, ADroppedFolderJoinsTheListAndOpensAndAutoplayPlaysIt)
 }
 
 TEST_F(VelorineWindowTest, TheFileOfTheCommandLineOpensAndWaitsWithoutAutoplay) {
+    // Two files, as a file manager's "Open with" names them: the first opens.
     CommandLine commandLine;
     commandLine.file = copyMedia(media.mp3Plain, rig.folder() / "music", "song.mp3");
+    commandLine.files = {commandLine.file, copyMedia(media.ogg, rig.folder() / "music", "b.ogg")};
     rig.start(commandLine);
-    EXPECT_EQ(rig.app().tracklist().EntryCount(), 1);
+    EXPECT_EQ(rig.app().tracklist().EntryCount(), 2);
+    EXPECT_EQ(rig.app().tracklist().currentIndex(), 0);
     EXPECT_TRUE(engine().HasGraph());
     EXPECT_EQ(mode(), Transport::Mode::Stopped);
     EXPECT_EQ(engine().engineState(), MediaEngine::Stopped);
