@@ -96,19 +96,4 @@ QRect DraggedRect(QRect start, Qt::Edges dragged, QPoint delta) {
     return box.rect();
 }
 
-Qt::Edges EdgesAt(QPoint point, QSize size, int reach) {
-    Qt::Edges edges;
-    if (point.x() < reach) {
-        edges |= Qt::LeftEdge;
-    } else if (point.x() >= size.width() - reach) {
-        edges |= Qt::RightEdge;
-    }
-    if (point.y() < reach) {
-        edges |= Qt::TopEdge;
-    } else if (point.y() >= size.height() - reach) {
-        edges |= Qt::BottomEdge;
-    }
-    return edges;
-}
-
 }  // namespace CoverSizing

@@ -24,7 +24,4 @@ QRect SizeCoverRect(QRect rect, Qt::Edges dragged, QPoint cursor);
 // before the sizing rule.
 QRect DraggedRect(QRect start, Qt::Edges dragged, QPoint delta);
 
-// The edges a point of a window of that size lies on, reach pixels deep.
-Qt::Edges EdgesAt(QPoint point, QSize size, int reach);
-
 }  // namespace CoverSizing

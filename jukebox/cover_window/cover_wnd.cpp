@@ -14,6 +14,7 @@
 #include "jukebox/cover_window/cover_sizing.h"
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
+#include "jukebox/ui/window_edges.h"
 
 namespace {
 
@@ -160,7 +161,7 @@ void CCoverWnd::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint cursor = event->globalPosition().toPoint();
-    const Qt::Edges edges = CoverSizing::EdgesAt(event->position().toPoint(), size(), kEdgeReach);
+    const Qt::Edges edges = WindowEdgesAt(event->position().toPoint(), size(), kEdgeReach);
     if (edges != Qt::Edges()) {
         resizeEdges_ = edges;
         resizeCursor_ = cursor;
@@ -198,7 +199,7 @@ void CCoverWnd::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CCoverWnd::showCursorFor(QPoint point) {
-    const Qt::CursorShape shape = cursorFor(CoverSizing::EdgesAt(point, size(), kEdgeReach));
+    const Qt::CursorShape shape = cursorFor(WindowEdgesAt(point, size(), kEdgeReach));
     if (shape == Qt::ArrowCursor) {
         unsetCursor();
     } else {

@@ -12,6 +12,7 @@
 #include "jukebox/playback/media_graph.h"
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
+#include "jukebox/ui/window_edges.h"
 #include "jukebox/video_window/video_view.h"
 
 using namespace VideoView;
@@ -293,19 +294,7 @@ void CVideoWnd::forwardKey(QKeyEvent* event) {
 }
 
 Qt::Edges CVideoWnd::edgesAt(QPoint point) const {
-    Qt::Edges edges;
-    const int reach = kFrameThickness + 1;
-    if (point.x() < reach) {
-        edges |= Qt::LeftEdge;
-    } else if (point.x() >= width() - reach) {
-        edges |= Qt::RightEdge;
-    }
-    if (point.y() < reach) {
-        edges |= Qt::TopEdge;
-    } else if (point.y() >= height() - reach) {
-        edges |= Qt::BottomEdge;
-    }
-    return edges;
+    return WindowEdgesAt(point, size(), kFrameThickness + 1);
 }
 
 void CVideoWnd::mousePressEvent(QMouseEvent* event) {
