@@ -72,7 +72,7 @@ void MediaEngine::ReportError(GraphResult hr, const QString& what) {
                               : QStringLiteral("%1 failed").arg(what);
     }
     QString code = QString::number(static_cast<uint32_t>(hr), 16).toUpper();
-    ui_.showMessage(QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text);
+    ui_.notify(QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text);
 }
 
 bool MediaEngine::report(GraphResult hr, const QString& what) {
@@ -107,12 +107,12 @@ bool MediaEngine::OpenMedia(const QString& path) {
         window_.hideWithFade();
     }
     if (!CreateGraph()) {
-        ui_.showMessage(QStringLiteral("Failed to init quartz core"));
+        ui_.notify(QStringLiteral("Failed to init quartz core"));
         return false;
     }
     lastPositionMs_ = 0;
     if (!report(graph_.RenderFile(path), QStringLiteral("Rendering the file"))) {
-        ui_.showMessage(QStringLiteral("Cannot render the file"));
+        ui_.notify(QStringLiteral("Cannot render the file"));
         return false;
     }
     if (query(GraphInterface::Events)) {

@@ -402,7 +402,7 @@ bool TracklistStore::moveToPlayable(bool loopMode, const std::function<int(int, 
     for (int attempt = 1;; ++attempt) {
         i = step(i, n);
         if (attempt == kAttemptLimit) {
-            ui_.showMessage(QStringLiteral("Tried 100 searches, none playable"));
+            ui_.notify(QStringLiteral("Tried 100 searches, none playable"));
             return false;
         }
         if (isPlayable(i)) {

@@ -44,9 +44,23 @@ QWidget* QtUiService::owner() const {
 }
 
 void QtUiService::showMessage(const QString& text) {
+    if (abandoning()) {
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, owner());
+    ModalScope modal(*this);
     box.exec();
+}
+
+void QtUiService::notify(const QString& text) {
+    if (abandoning()) {
+        return;
+    }
+    if (messages_ == nullptr) {
+        messages_ = new CMessageWindow(parent_);
+    }
+    messages_->showText(text);
 }
 
 void QtUiService::fatal(const QString& text) {
@@ -55,17 +69,42 @@ void QtUiService::fatal(const QString& text) {
 }
 
 bool QtUiService::prompt(const QString& caption, const QString& promptLine, QString& text) {
+    if (abandoning()) {
+        return false;
+    }
     CPromptDialog dialog(owner());
     dialog.setCaption(caption);
     dialog.setPrompt(promptLine);
+    ModalScope modal(*this);
     return dialog.ask(text);
 }
 
+// Every modal widget open now, the innermost first, is closed as Cancel or
+// Escape would; their loops end as soon as control is back in them.
+void QtUiService::closeModals() {
+    QList<QWidget*> closed;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (closed.contains(modal)) {
+            break;  // it refused to close
+        }
+        closed.append(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+}
+
 UiService::Answer QtUiService::askYesNoCancel(const QString& text) {
+    if (abandoning()) {
+        return Answer::Cancel;
+    }
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    ModalScope modal(*this);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -78,14 +117,22 @@ UiService::Answer QtUiService::askYesNoCancel(const QString& text) {
 
 QStringList QtUiService::openFileNames(const QString& caption, const QString& folder,
                                        const QString& filter) {
+    if (abandoning()) {
+        return {};
+    }
+    ModalScope modal(*this);
     return QFileDialog::getOpenFileNames(owner(), caption, folder, filter);
 }
 
 QString QtUiService::saveFileName(const QString& caption, const QString& folder,
                                   const QString& filter, const QString& defaultSuffix) {
+    if (abandoning()) {
+        return {};
+    }
     QFileDialog dialog(owner(), caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     followChosenFilter(dialog, defaultSuffix);
+    ModalScope modal(*this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -94,10 +141,14 @@ QString QtUiService::saveFileName(const QString& caption, const QString& folder,
 
 QString QtUiService::openOrNewFileName(const QString& caption, const QString& folder,
                                        const QString& filter, const QString& defaultSuffix) {
+    if (abandoning()) {
+        return {};
+    }
     QFileDialog dialog(parent_, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     followChosenFilter(dialog, defaultSuffix);
+    ModalScope modal(*this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

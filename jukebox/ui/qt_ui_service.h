@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "jukebox/ui/message_window.h"
 #include "jukebox/ui/ui_service.h"
 
 // The UI service of the running programs, on Qt Widgets.
@@ -14,6 +15,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void showMessage(const QString& text) override;
+    void notify(const QString& text) override;
     void fatal(const QString& text) override;
     bool prompt(const QString& caption, const QString& promptLine, QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
@@ -25,8 +27,15 @@ public:
                               const QString& defaultSuffix) override;
     void dispatchEvents() override;
 
+    // The window notify() shows its texts in; null before the first.
+    CMessageWindow* messageWindow() const { return messages_.data(); }
+
+protected:
+    void closeModals() override;
+
 private:
     QWidget* owner() const;
 
     QPointer<QWidget> parent_;
+    QPointer<CMessageWindow> messages_;
 };

@@ -3,6 +3,9 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
 
 // Every modal interaction and every event pump of the programs goes through this
 // service, so that logic can run headless: the programs install the Qt one, tests
@@ -13,6 +16,11 @@ public:
 
     // A modal message box with an OK button.
     virtual void showMessage(const QString& text) = 0;
+
+    // A message about something that went wrong while the program goes on (a file
+    // that cannot be played): shown without waiting for anyone, so nothing stops.
+    // By default it goes where messages go.
+    virtual void notify(const QString& text) { showMessage(text); }
 
     // Shows text and ends the program with exit code 1. A test's service records
     // the message and returns, so callers must stop after calling it.
@@ -43,6 +51,18 @@ public:
     // Handles the events that are waiting (long loops call this between items).
     virtual void dispatchEvents() = 0;
 
+    // Modal interactions (message boxes, questions, prompts, file dialogs) run
+    // their own event loop. What comes from outside the user's hand there (a
+    // remote control, a hand-over, a timer, a signal) waits for them to end:
+    // whenNoModal runs task now when none is open, else once the last one has
+    // closed and control is back in the main loop, in the order given.
+    bool modalOpen() const { return modalDepth_ > 0; }
+    void whenNoModal(std::function<void()> task);
+    // The program is closing: every open modal interaction ends now with the
+    // answer that changes nothing, and later ones are not shown at all.
+    void abandonModals();
+    bool abandoning() const { return abandoning_; }
+
     // Calls dispatchEvents when kDispatchIntervalMs have passed since the last
     // time, so that a loop over 100,000 items stays responsive without paying for
     // an event pump at every item.
@@ -52,7 +72,31 @@ public:
     // Tests set 0 to reach the event pump at every point where a loop may.
     void setDispatchIntervalMs(int ms) { dispatchIntervalMs_ = ms; }
 
+protected:
+    // Held around a modal interaction by the services that show them.
+    class ModalScope {
+    public:
+        explicit ModalScope(UiService& ui) : ui_(ui) { ++ui_.modalDepth_; }
+        ~ModalScope() { ui_.leaveModal(); }
+        ModalScope(const ModalScope&) = delete;
+        ModalScope& operator=(const ModalScope&) = delete;
+
+    private:
+        UiService& ui_;
+    };
+    // Closes the modal interactions shown now (abandonModals).
+    virtual void closeModals() {}
+
 private:
+    void leaveModal();
+    void runWaitingTasks();
+
+    int modalDepth_ = 0;
+    bool abandoning_ = false;
+    bool flushPosted_ = false;
+    // Lets a posted run of the waiting tasks find out that the service is gone.
+    std::shared_ptr<UiService*> self_ = std::make_shared<UiService*>(this);
+    std::vector<std::function<void()>> waiting_;
     QElapsedTimer sinceDispatch_;
     int dispatchIntervalMs_ = kDispatchIntervalMs;
 };

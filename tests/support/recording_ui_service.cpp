@@ -1,5 +1,13 @@
 #include "tests/support/recording_ui_service.h"
 
+void RecordingUiService::showMessage(const QString& text) {
+    messages.append(text);
+    if (whileMessageShows) {
+        ModalScope modal(*this);
+        whileMessageShows(text);
+    }
+}
+
 bool RecordingUiService::prompt(const QString& caption, const QString&, QString& text) {
     promptCaptions.append(caption);
     if (promptAnswers.empty()) {

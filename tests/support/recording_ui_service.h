@@ -12,7 +12,12 @@
 // from queues the test fills, and never blocks.
 class RecordingUiService : public UiService {
 public:
-    void showMessage(const QString& text) override { messages.append(text); }
+    void showMessage(const QString& text) override;
+    // Non-modal messages are recorded with the others, and on their own.
+    void notify(const QString& text) override {
+        messages.append(text);
+        notices.append(text);
+    }
     void fatal(const QString& text) override {
         messages.append(text);
         fatalMessages.append(text);
@@ -35,6 +40,10 @@ public:
 
     QStringList messages;       // every message, fatal ones included, in order
     QStringList fatalMessages;  // the messages that would have ended the program
+    QStringList notices;        // the messages shown without waiting (notify)
+    // Run while a modal message "shows", as the events that would arrive while
+    // the user reads it (the service counts as modal meanwhile).
+    std::function<void(const QString&)> whileMessageShows;
     int dispatchCount = 0;
 
     // Answers for prompt(): a value is OK with that text, nullopt is Cancel. With
