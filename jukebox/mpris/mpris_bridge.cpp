@@ -185,37 +185,54 @@ void MprisBridge::flush() {
     }
 }
 
-// Methods -> commands.
+// Methods -> commands. Each one runs when no box is open, and reads the state
+// at that moment.
+
+void MprisBridge::run(std::function<void()> task) {
+    if (hooks_.whenIdle) {
+        hooks_.whenIdle(std::move(task));
+    } else {
+        task();
+    }
+}
 
 void MprisBridge::PlayPause() {
-    hooks_.command(transport_.mode() == Transport::Mode::Stopped ? ControlId::Play
-                                                                 : ControlId::Pause);
+    run([this] {
+        hooks_.command(transport_.mode() == Transport::Mode::Stopped ? ControlId::Play
+                                                                     : ControlId::Pause);
+    });
 }
 
 void MprisBridge::Play() {
-    if (transport_.mode() != Transport::Mode::Playing) {
-        hooks_.command(ControlId::Play);
-    }
+    run([this] {
+        if (transport_.mode() != Transport::Mode::Playing) {
+            hooks_.command(ControlId::Play);
+        }
+    });
 }
 
 void MprisBridge::Pause() {
-    if (transport_.mode() == Transport::Mode::Playing) {
-        hooks_.command(ControlId::Pause);
-    }
+    run([this] {
+        if (transport_.mode() == Transport::Mode::Playing) {
+            hooks_.command(ControlId::Pause);
+        }
+    });
 }
 
 void MprisBridge::Stop() {
-    if (transport_.mode() != Transport::Mode::Stopped) {
-        hooks_.command(ControlId::Stop);
-    }
+    run([this] {
+        if (transport_.mode() != Transport::Mode::Stopped) {
+            hooks_.command(ControlId::Stop);
+        }
+    });
 }
 
 void MprisBridge::Next() {
-    hooks_.command(ControlId::End);
+    run([this] { hooks_.command(ControlId::End); });
 }
 
 void MprisBridge::Previous() {
-    hooks_.command(ControlId::Home);
+    run([this] { hooks_.command(ControlId::Home); });
 }
 
 void MprisBridge::setLoopStatus(const QString& status) {
@@ -223,22 +240,27 @@ void MprisBridge::setLoopStatus(const QString& status) {
     if (status != u"None" && status != u"Playlist" && !wanted) {
         return;
     }
-    if (wanted != transport_.loop()) {
-        hooks_.command(ControlId::Loop);
-    }
+    run([this, wanted] {
+        if (wanted != transport_.loop()) {
+            hooks_.command(ControlId::Loop);
+        }
+    });
 }
 
 void MprisBridge::setShuffle(bool on) {
-    if (on != transport_.random()) {
-        hooks_.command(ControlId::Random);
-    }
+    run([this, on] {
+        if (on != transport_.random()) {
+            hooks_.command(ControlId::Random);
+        }
+    });
 }
 
 void MprisBridge::setVolume(double volume) {
     if (std::isnan(volume)) {
         return;
     }
-    transport_.SetVolume(int(std::lround(std::clamp(volume, 0.0, 1.0) * 100)));
+    const int level = int(std::lround(std::clamp(volume, 0.0, 1.0) * 100));
+    run([this, level] { transport_.SetVolume(level); });
 }
 
 void MprisBridge::setRate(double rate) {
@@ -249,30 +271,34 @@ void MprisBridge::setRate(double rate) {
         Pause();  // what a rate of nought means to MPRIS
         return;
     }
-    transport_.SetSpeed(rate);
+    run([this, rate] { transport_.SetSpeed(rate); });
 }
 
 void MprisBridge::Seek(qlonglong offsetUs) {
-    if (!canSeek()) {
-        return;
-    }
-    const qlonglong target = engine_.GetPositionMs() + offsetUs / kUsPerMs;
-    if (target > engine_.GetDurationMs()) {
-        Next();  // past the end: on to the next track
-        return;
-    }
-    transport_.SeekTo(int(std::max<qlonglong>(target, 0)), true);
+    run([this, offsetUs] {
+        if (!canSeek()) {
+            return;
+        }
+        const qlonglong target = engine_.GetPositionMs() + offsetUs / kUsPerMs;
+        if (target > engine_.GetDurationMs()) {
+            hooks_.command(ControlId::End);  // past the end: on to the next track
+            return;
+        }
+        transport_.SeekTo(int(std::max<qlonglong>(target, 0)), true);
+    });
 }
 
 void MprisBridge::SetPosition(const QString& trackId, qlonglong positionUs) {
-    // A position meant for a track that is no longer current is dropped.
-    if (!canSeek() || !hasCurrentEntry() || trackId != TrackIdOf(tracklist_.EntryAt(-1).path)) {
-        return;
-    }
-    if (positionUs < 0 || positionUs / kUsPerMs > engine_.GetDurationMs()) {
-        return;
-    }
-    transport_.SeekTo(int(positionUs / kUsPerMs), true);
+    run([this, trackId, positionUs] {
+        // A position meant for a track that is no longer current is dropped.
+        if (!canSeek() || !hasCurrentEntry() || trackId != TrackIdOf(tracklist_.EntryAt(-1).path)) {
+            return;
+        }
+        if (positionUs < 0 || positionUs / kUsPerMs > engine_.GetDurationMs()) {
+            return;
+        }
+        transport_.SeekTo(int(positionUs / kUsPerMs), true);
+    });
 }
 
 bool MprisBridge::OpenUri(const QString& uri) {
@@ -280,14 +306,14 @@ bool MprisBridge::OpenUri(const QString& uri) {
     if (path.isEmpty()) {
         return false;
     }
-    hooks_.openFiles({path});
+    run([this, path] { hooks_.openFiles({path}); });
     return true;
 }
 
 void MprisBridge::Raise() {
-    hooks_.raise();
+    run([this] { hooks_.raise(); });
 }
 
 void MprisBridge::Quit() {
-    hooks_.command(ControlId::Close);
+    run([this] { hooks_.command(ControlId::Close); });
 }

@@ -18,6 +18,9 @@ struct MprisHooks {
     // Local files handed over to be added and played.
     std::function<void(const QStringList&)> openFiles;
     std::function<void()> raise;
+    // Runs a method now, or once no modal box is open (UiService::whenNoModal):
+    // a remote control never acts inside a box's own loop. Unset: at once.
+    std::function<void(std::function<void()>)> whenIdle;
 };
 
 // The jukebox as the desktop's media keys and sound menu see it (the MPRIS
@@ -80,6 +83,7 @@ Q_SIGNALS:
     void seeked(qlonglong positionUs);
 
 private:
+    void run(std::function<void()> task);
     void changed(const QString& name);
     void flush();
     void trackChanged(bool opened);

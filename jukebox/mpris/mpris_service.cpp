@@ -10,6 +10,7 @@
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/shell/velorine_app.h"
 #include "jukebox/shell/velorine_wnd.h"
+#include "jukebox/ui/ui_service.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ MprisService::MprisService(CVelorineApp& app, QDBusConnection bus, QObject* pare
     CVelorineWnd& wnd = app.window();
     MprisHooks hooks{[&wnd](int id) { wnd.OnCommand(id); },
                      [&app](const QStringList& names) { app.OpenFiles(names); },
-                     [&app] { app.RaiseWindow(); }};
+                     [&app] { app.RaiseWindow(); },
+                     [&app](std::function<void()> task) { app.ui().whenNoModal(std::move(task)); }};
     bridge_ = std::make_unique<MprisBridge>(wnd.transport(), app.tracklist(), app.engine(),
                                             std::move(hooks));
     new MprisRootAdaptor(&exported_, *bridge_, mimeTypesOf(app.extensionLists()));

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
                          "velorine: ended by a signal; the dictionary's "
                          "unsaved changes are not saved\n");
         }
-        velorine.RequestCloseBySignal();
+        velorine.CloseBySignal();
     });
     // exit, not quit: quit first asks every window to close, and the jukebox's
     // windows only hide when asked.
@@ -78,6 +78,9 @@ int main(int argc, char** argv) {
         &velorine, &CVelorineApp::finished, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);
     velorine.InitInstance();
+    if (velorine.closed()) {
+        return 0;  // a signal came while start-up showed a message
+    }
     ui.setParent(&velorine.window());
     std::unique_ptr<MprisService> mpris;
     if (claim == NameClaim::Owned) {

@@ -7,6 +7,7 @@
 #include "jukebox/shell/key_map.h"
 #include "jukebox/shell/transport_view.h"
 #include "jukebox/tracklist/tracklist_store.h"
+#include "jukebox/ui/ui_service.h"
 
 namespace {
 
@@ -32,6 +33,9 @@ Transport::Transport(MediaEngine& engine, TracklistStore& tracklist, TransportVi
     timeModeTimer_.setSingleShot(true);
     timeModeTimer_.setInterval(kTimeModeBackMs);
     connect(&timeModeTimer_, &QTimer::timeout, this, &Transport::TimeModeBack);
+    passOver_.setSingleShot(true);
+    passOver_.setInterval(0);
+    connect(&passOver_, &QTimer::timeout, this, &Transport::passOverFailed);
 }
 
 bool Transport::OnCommand(int id) {
@@ -330,7 +334,9 @@ void Transport::PollPosition() {
         }
     }
     // Only a track that plays can end: paused at its last frame it stays there.
-    if (position == engine_.GetDurationMs() && mode_ == Mode::Playing) {
+    // The next one waits while a box is open: it must not open inside the box's loop.
+    if (position == engine_.GetDurationMs() && mode_ == Mode::Playing &&
+        !(ui_ != nullptr && ui_->modalOpen())) {
         Skip();
     }
 }
@@ -370,8 +376,11 @@ bool Transport::OpenCurrentTrack() {
     if (!engine_.OpenMedia(entry.path)) {
         view_.setPanelBits(false, PanelBit::Text | PanelBit::Opening);
         Q_EMIT trackChanged(false);
+        openFailed();
         return false;
     }
+    failedInARow_ = 0;
+    passOver_.stop();
     DurationChanged(engine_.GetDurationMs());
     applyModeToEngine();
     view_.setPanelBits(true, PanelBit::Text);
@@ -387,4 +396,36 @@ bool Transport::OpenCurrentTrack() {
         Q_EMIT speedChanged();
     }
     return true;
+}
+
+void Transport::openFailed() {
+    ++failedInARow_;
+    if (mode_ != Mode::Playing) {
+        return;  // a file the user chose waits for the user
+    }
+    // Looping repeats this very file, and a list with nothing playable would
+    // go round for ever: both stop once.
+    if (loop_ || failedInARow_ >= std::max(tracklist_.EntryCount(), 1)) {
+        passOver_.stop();
+        failedInARow_ = 0;
+        Stop();
+        return;
+    }
+    passOver_.start();
+}
+
+void Transport::passOverFailed() {
+    if (mode_ != Mode::Playing || failedInARow_ == 0) {
+        return;  // stopped, paused, or something opened meanwhile
+    }
+    if (ui_ != nullptr && ui_->modalOpen()) {
+        ui_->whenNoModal([this] { passOverFailed(); });
+        return;
+    }
+    if (tracklist_.NextTrack(false, random_)) {
+        OpenCurrentTrack();
+    } else {
+        failedInARow_ = 0;
+        Stop();
+    }
 }

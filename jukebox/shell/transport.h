@@ -6,6 +6,7 @@
 class MediaEngine;
 class TracklistStore;
 class TransportView;
+class UiService;
 struct KeyAction;
 
 // The jukebox's transport: the modes (stopped, playing, paused), loop and random,
@@ -41,8 +42,15 @@ public:
     bool OnKeyAction(const KeyAction& action);
 
     // Opens EntryAt(-1) and applies the mode to it; false when the list is empty or
-    // the engine refuses the file.
+    // the engine refuses the file. While playing, a file that cannot be played is
+    // passed over: the next playable entry opens from the event loop, and when
+    // every entry has failed in a row the transport stops, once.
     bool OpenCurrentTrack();
+    // Failed opens since the last one that worked.
+    int failedInARow() const { return failedInARow_; }
+    // The UI service whose modal boxes hold back the end of a track: nothing the
+    // poll starts may run inside a box's loop. Null: no box ever holds it.
+    void setUiService(UiService* ui) { ui_ = ui; }
     // The 500 ms poll: position to the slider and time display; the end of a track
     // while playing skips.
     void PollPosition();
@@ -122,6 +130,8 @@ private:
     void rewind();
     // The engine follows the mode after a new file was opened.
     void applyModeToEngine();
+    void openFailed();
+    void passOverFailed();
 
     MediaEngine& engine_;
     TracklistStore& tracklist_;
@@ -136,6 +146,9 @@ private:
     Mode bossSavedMode_ = Mode::Stopped;
     bool bossSavedVideo_ = false;
     Drag drag_ = Drag::None;
+    int failedInARow_ = 0;
+    UiService* ui_ = nullptr;
     QTimer seekTimer_;      // 3236
     QTimer timeModeTimer_;  // 3208
+    QTimer passOver_;       // the next entry after one that cannot be played
 };

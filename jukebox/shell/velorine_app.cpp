@@ -17,6 +17,7 @@
 #include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
+#include "jukebox/ui/ui_service.h"
 #include "jukebox/ui/wait_cursor.h"
 #include "jukebox/video_window/video_wnd.h"
 
@@ -79,6 +80,7 @@ CVelorineApp::~CVelorineApp() {
 void CVelorineApp::InitInstance() {
     window_ = std::make_unique<CVelorineWnd>(engine_, tracklist_, settings_);
     CVelorineWnd& wnd = *window_;
+    wnd.transport().setUiService(&ui_);
     observer_ = std::make_unique<PanelObserver>(wnd.controls().panel());
     CreateTracklistWindow();
     CreateFilterDialog();
@@ -218,6 +220,11 @@ bool CVelorineApp::SwitchSkin(int index) {
 }
 
 void CVelorineApp::stepTimerFired() {
+    // The step may show boxes of its own; never inside another one's loop.
+    if (ui_.modalOpen()) {
+        ui_.whenNoModal([this] { stepTimerFired(); });
+        return;
+    }
     // The list may take a while to load: the window is painted first, so that
     // it shows and answers while it does.
     if (window_->painted()) {
@@ -285,6 +292,10 @@ void CVelorineApp::OpenFiles(const QStringList& names) {
 }
 
 void CVelorineApp::openHandedFiles() {
+    if (ui_.modalOpen()) {
+        ui_.whenNoModal([this] { openHandedFiles(); });
+        return;
+    }
     const QStringList names = std::exchange(handedFiles_, {});
     if (names.isEmpty() || closed_ || !window_->OpenDropped(names)) {
         return;
@@ -316,6 +327,15 @@ void CVelorineApp::RequestClose() {
 
 bool CVelorineApp::ConfirmClose() {
     return !dictionaryWnd_ || dictionaryWnd_->ConfirmClose();
+}
+
+void CVelorineApp::CloseBySignal() {
+    if (closed_) {
+        return;
+    }
+    SaveSettings();
+    ui_.abandonModals();
+    ui_.whenNoModal([this] { RequestCloseBySignal(); });
 }
 
 void CVelorineApp::RequestCloseBySignal() {
@@ -370,6 +390,11 @@ void CVelorineApp::CloseSequence() {
 }
 
 void CVelorineApp::SaveSettings() {
+    // Before they were read, the values here are the defaults: writing them
+    // would replace what the user has.
+    if (!settings_.loaded) {
+        return;
+    }
     if (window_) {
         settings_.random = window_->transport().random();
     }

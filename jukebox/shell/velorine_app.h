@@ -52,6 +52,10 @@ public:
     // A termination signal: the close sequence without questions, since no
     // one may be there to answer them.
     void RequestCloseBySignal();
+    // A termination signal as it arrives, whatever shows: the settings are
+    // saved at once, every open box is closed unanswered, and the close
+    // sequence follows once control is back in the main loop.
+    void CloseBySignal();
     // Every setting from its owner to the settings store.
     void SaveSettings();
     // The start-up step itself (the timer runs it; benchmarks call it).
@@ -86,6 +90,7 @@ public:
     SkinList& skins() { return skins_; }
     const TagRecord& record() const { return record_; }
     AppSettings& settings() { return settings_; }
+    UiService& ui() { return ui_; }
     const QString& workFolder() const { return workFolder_; }
     const ExtensionLists& extensionLists() const { return lists_; }
 

@@ -345,10 +345,43 @@ void TracklistStore::AddDroppedFiles(const QStringList& names) {
 }
 
 bool TracklistStore::AddDroppedAsCurrent(const QStringList& names) {
-    currentIndex_ = EntryCount();
+    const int before = currentIndex_;
+    const int firstNew = EntryCount();
+    currentIndex_ = firstNew;
     AddDroppedFiles(names);
+    if (EntryCount() == firstNew) {
+        // Nothing new: a dropped file (or a file of a dropped folder) that is
+        // listed already becomes current; else the current entry stays.
+        const int listed = firstListedOf(names);
+        currentIndex_ = listed >= 0 ? listed : before;
+        Focus();
+        return listed >= 0;
+    }
     Focus();
-    return EntryCount() != currentIndex_;
+    return true;
+}
+
+int TracklistStore::firstListedOf(const QStringList& names) const {
+    for (const QString& name : names) {
+        const int index = entries_.firstIndexOfPath(name);
+        if (index >= 0) {
+            return index;
+        }
+        if (kindOf(name) == PathKind::File) {
+            continue;
+        }
+        QString folder = name;
+        while (folder.size() > 1 && folder.endsWith(u'/')) {
+            folder.chop(1);
+        }
+        const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+        for (int i = 0; i < EntryCount(); ++i) {
+            if (entries_.at(i).path.startsWith(prefix)) {
+                return i;
+            }
+        }
+    }
+    return -1;
 }
 
 bool TracklistStore::AddCommandLinePath(const QString& path) {

@@ -79,8 +79,10 @@ public:
     bool ScanFolder(const QString& folder);
     // Files and folders dropped on the tracklist window; ignored while busy.
     void AddDroppedFiles(const QStringList& names);
-    // Files dropped on the main window: the first new entry becomes current. True
-    // when something was added.
+    // Files dropped on the main window (or handed over): the first new entry
+    // becomes current; with nothing new, the first of them that is listed
+    // already. True when there is such an entry to open; false leaves the
+    // current entry as it was.
     bool AddDroppedAsCurrent(const QStringList& names);
     // The file named on the command line becomes current; the result of AddPath.
     bool AddCommandLinePath(const QString& path);
@@ -120,6 +122,8 @@ private:
     // AddPath for every path next() gives, with events pumped and Abort heard.
     void addLoadedPaths(const std::function<bool(QString&)>& next);
     std::vector<PlaylistItem> playlistItems() const;
+    // The first entry that one of names is (a file) or holds (a folder), or -1.
+    int firstListedOf(const QStringList& names) const;
     void appendWithLine(TrackEntry entry);
     QString lineFor(int index) const;
     bool isPlayable(int index) const;

@@ -86,7 +86,10 @@ protected:
                                       }
                                   },
                                   [this](const QStringList& names) { handed.append(names); },
-                                  [this] { ++raised; }}};
+                                  [this] { ++raised; },
+                                  [this](std::function<void()> task) {
+                                      ui.whenNoModal(std::move(task));
+                                  }}};
     QList<QVariantMap> reports;
     QList<qlonglong> seeks;
 };
@@ -122,6 +125,34 @@ TEST_F(MprisBridgeTest, MethodsSendOnlyTheCommandsThatChangeSomethingAndChangesA
     bridge.Raise();
     EXPECT_EQ(otherCommands, QList<int>({ControlId::Close}));
     EXPECT_EQ(raised, 1);
+}
+
+// A remote control that keeps pressing Next while a box waits for the user
+// must not act inside the box's loop: the calls wait, then run in order once
+// it has closed, and none of them opens a box inside another.
+TEST_F(MprisBridgeTest, CommandsWaitForAnOpenBoxAndRunInOrderAfterIt) {
+    open(0);
+    bridge.Play();
+    int nested = 0;
+    int depthSeen = 0;
+    ui.whileMessageShows = [&](const QString&) {
+        ++depthSeen;
+        for (int i = 0; i < 10; ++i) {
+            bridge.Next();
+        }
+        bridge.setShuffle(true);
+        EXPECT_EQ(store.currentIndex(), 0) << "Next ran inside the box";
+        EXPECT_FALSE(transport.random());
+        nested = std::max(nested, depthSeen);
+        --depthSeen;
+    };
+    ui.showMessage(QStringLiteral("Something to read"));
+    EXPECT_EQ(store.currentIndex(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return transport.random(); }, 2000));
+    // Ten steps through a list of three, then random mode.
+    EXPECT_EQ(store.currentIndex(), 10 % 3);
+    EXPECT_EQ(transport.mode(), Transport::Mode::Playing);
+    EXPECT_EQ(nested, 1);
 }
 
 TEST_F(MprisBridgeTest, LoopShuffleVolumeAndRateMapBothWays) {

@@ -310,6 +310,64 @@ TEST_F(TransportTest, TheEndOfATrackAdvancesOnlyWhilePlaying) {
     EXPECT_EQ(store.currentIndex(), 1);
 }
 
+// While playing, a file that cannot be played is passed over from the event
+// loop and the music goes on; a list where nothing plays stops once; a file the
+// user opened while stopped just waits.
+TEST_F(TransportTest, FilesThatCannotPlayArePassedOverWhilePlayingAndANoPlayableListStopsOnce) {
+    open(0);
+    transport.OnCommand(ControlId::Play);
+    at(kDurationMs);
+    forget();
+    graph.script(QStringLiteral("RenderFile"), {kGraphFail});  // the second file is broken
+    transport.PollPosition();
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(transport.failedInARow(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store.currentIndex() == 2; }, 2000));
+    EXPECT_TRUE(rendered(2));
+    EXPECT_EQ(transport.failedInARow(), 0);
+    EXPECT_EQ(transport.mode(), Mode::Playing);
+    EXPECT_EQ(engineCalls().filter(QStringLiteral("Run")).size(), 1);
+    EXPECT_EQ(view.opened.last(), pathOf(2));
+    EXPECT_TRUE(ui.notices.isEmpty() == false) << "the failure is told, without a box";
+    EXPECT_EQ(ui.messages, ui.notices);
+
+    // Now nothing plays: one round through the list, then one stop.
+    forget();
+    graph.script(QStringLiteral("RenderFile"), {kGraphFail, kGraphFail, kGraphFail, kGraphFail});
+    transport.OnCommand(ControlId::End);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return transport.mode() == Mode::Stopped; }, 2000));
+    EXPECT_EQ(engineCalls().filter(QStringLiteral("RenderFile")).size(), 3);
+    EXPECT_EQ(view.popups.filter(QStringLiteral("Mode: Stop")).size(), 1);
+    expectMode(Mode::Stopped, false, false, true, 0);
+    QTest::qWait(50);
+    EXPECT_EQ(engineCalls().filter(QStringLiteral("RenderFile")).size(), 3);
+
+    // Stopped, a broken file the user picked stays current.
+    forget();
+    graph.script(QStringLiteral("RenderFile"), {kGraphFail});
+    store.setCurrentIndex(1);
+    EXPECT_FALSE(transport.OpenCurrentTrack());
+    QTest::qWait(50);
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(engineCalls().filter(QStringLiteral("RenderFile")).size(), 1);
+}
+
+// The end of a track found while a box waits for the user opens the next one
+// only after it has closed.
+TEST_F(TransportTest, TheEndOfATrackWaitsForAnOpenBox) {
+    transport.setUiService(&ui);
+    open(0);
+    transport.OnCommand(ControlId::Play);
+    at(kDurationMs);
+    ui.whileMessageShows = [&](const QString&) {
+        transport.PollPosition();
+        EXPECT_EQ(store.currentIndex(), 0);
+    };
+    ui.showMessage(QStringLiteral("A question"));
+    transport.PollPosition();
+    EXPECT_EQ(store.currentIndex(), 1);
+}
+
 TEST_F(TransportTest, TheBossKeyPausesWhatPlayedAndBringsItBack) {
     open(0);
     transport.OnCommand(ControlId::Play);

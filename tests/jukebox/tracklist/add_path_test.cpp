@@ -137,7 +137,7 @@ TEST_F(AddPathTest, DropsAreAddedAndMarkTheTitleEvenWhenNothingJoins) {
     EXPECT_EQ(store.currentIndex(), -1);  // only added: nothing becomes current
 }
 
-TEST_F(AddPathTest, DropsOnTheMainWindowMakeTheFirstNewEntryCurrent) {
+TEST_F(AddPathTest, DropsOnTheMainWindowMakeTheFirstNewEntryCurrentAndNeverLoseThePlace) {
     appendEntries({QStringLiteral("/x.mp3"), QStringLiteral("/y.mp3")});
     QString a = writeMp3("drop/a.mp3");
     EXPECT_TRUE(store.AddDroppedAsCurrent({a}));
@@ -145,19 +145,31 @@ TEST_F(AddPathTest, DropsOnTheMainWindowMakeTheFirstNewEntryCurrent) {
     EXPECT_EQ(store.EntryAt(-1).path, a);
     EXPECT_TRUE(observer.events.contains(QStringLiteral("select 2")));
 
-    // Nothing new (a duplicate): current points one past the end.
-    EXPECT_FALSE(store.AddDroppedAsCurrent({a}));
-    EXPECT_EQ(store.currentIndex(), 3);
+    // Nothing new: a file listed already becomes the current entry again, as
+    // on the command line; so does the first listed file of a dropped folder.
+    store.setCurrentIndex(0);
+    EXPECT_TRUE(store.AddDroppedAsCurrent({a}));
+    EXPECT_EQ(store.currentIndex(), 2);
+    EXPECT_EQ(store.EntryCount(), 3);
+    store.setCurrentIndex(1);
+    EXPECT_TRUE(store.AddDroppedAsCurrent({path("drop")}));
+    EXPECT_EQ(store.currentIndex(), 2);
 
-    // A drop while busy (here during a load) is ignored, leaving current past the end.
+    // Nothing playable at all: the current entry stays where it was.
+    store.setCurrentIndex(1);
+    EXPECT_FALSE(store.AddDroppedAsCurrent({writeFile("notes.txt")}));
+    EXPECT_EQ(store.currentIndex(), 1);
+
+    // A drop while busy (here during a load) is ignored and moves nothing.
     QString during = writeMp3("during.mp3");
     writeTracklist("default.trk", {QStringLiteral("/loaded.mp3")});
     bool dropped = false;
     ui.onDispatch = [&] {
         if (!dropped) {
             dropped = true;
+            const int before = store.currentIndex();
             EXPECT_FALSE(store.AddDroppedAsCurrent({during}));
-            EXPECT_EQ(store.currentIndex(), store.EntryCount());
+            EXPECT_EQ(store.currentIndex(), before);
         }
     };
     ASSERT_TRUE(store.LoadTracklist());
