@@ -38,7 +38,7 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     }
     delay_->setObjectName(QStringLiteral("popupDelay"));
     delay_->setToolTip(QStringLiteral("Pop-up text delay, in 100ms units"));
-    delay_->setRange(1, 100);
+    delay_->setRange(GeneralSettings::kMinPopupDelay, GeneralSettings::kMaxPopupDelay);
     delay_->setAlignment(Qt::AlignRight);
     connect(charset_, &QComboBox::currentIndexChanged, this, &CGeneralPage::charsetChosen);
 

@@ -1,18 +1,58 @@
 #include "jukebox/shell/app_settings.h"
 
+#include <QFileInfo>
 #include <QLatin1StringView>
 #include <QSettings>
+#include <algorithm>
+#include <cstdio>
 
 #include "jukebox/common/path_functions.h"
 #include "taglib/tag_record.h"
 
 namespace {
 
+// Far beyond any desktop, yet far from overflowing when sizes and frames are added.
+constexpr int kCoordinateLimit = 100000;
+constexpr int kSizeLimit = 20000;
+
+// The code pages the program reads tags in; any other stored number is no choice.
+bool knownCodePage(int codePage) {
+    for (int known : {0, 65001, 950, 936, 932, 949, 1252}) {
+        if (codePage == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where the settings file is, found without opening it: QSettings reads its
+// file as soon as it is made, and a FIFO in its place would block for good. A
+// settings object of another name, in the same folder, tells the folder.
+QString settingsFilePath() {
+    const QString probe =
+        QSettings(QStringLiteral("Quillamo"), QStringLiteral("velorine.probe")).fileName();
+    return QFileInfo(probe).absolutePath() + QStringLiteral("/velorine.conf");
+}
+
+// Something that is not a file where the settings file should be is neither
+// read nor written.
+bool settingsFileUsable() {
+    const QFileInfo info(settingsFilePath());
+    return !info.exists() || info.isFile();
+}
+
 // The settings file of this user: ~/.config/Quillamo/velorine.conf on Linux.
 class SettingsGroup {
 public:
     SettingsGroup() : settings_(QStringLiteral("Quillamo"), QStringLiteral("velorine")) {
         settings_.beginGroup(QStringLiteral("Settings"));
+    }
+
+    QString fileName() const { return settings_.fileName(); }
+    // Writes what was set; false when it did not reach the disk.
+    bool commit() {
+        settings_.sync();
+        return settings_.status() == QSettings::NoError;
     }
 
     // A number that is absent or not a number gives fallback. Numbers come back
@@ -22,6 +62,11 @@ public:
         bool ok = false;
         const int n = value.toInt(&ok);
         return value.isValid() && ok ? n : fallback;
+    }
+    // A number brought into lo..hi: a value edited by hand, or left by a screen
+    // that is gone, must not overflow the arithmetic done with it.
+    int number(const char* key, int fallback, int lo, int hi) const {
+        return std::clamp(number(key, fallback), lo, hi);
     }
     bool flag(const char* key, bool fallback) const { return number(key, fallback ? 1 : 0) != 0; }
     QString text(const char* key, const QString& fallback) const {
@@ -38,10 +83,12 @@ public:
         return value.isValid() ? value.toString() : fallback;
     }
     QPoint point(const char* x, const char* y, QPoint fallback) const {
-        return {number(x, fallback.x()), number(y, fallback.y())};
+        return {number(x, fallback.x(), -kCoordinateLimit, kCoordinateLimit),
+                number(y, fallback.y(), -kCoordinateLimit, kCoordinateLimit)};
     }
     QSize size(const char* width, const char* height, QSize fallback) const {
-        return {number(width, fallback.width()), number(height, fallback.height())};
+        return {number(width, fallback.width(), 0, kSizeLimit),
+                number(height, fallback.height(), 0, kSizeLimit)};
     }
 
     void setNumber(const char* key, int value) {
@@ -98,8 +145,12 @@ void loadGeneral(const SettingsGroup& in, const GeneralSettings& defaults, Gener
     using G = GeneralSettings;
     out.scrollText = in.flag(G::kScrollTextKey, defaults.scrollText);
     out.codePage = in.number(G::kCodePageKey, defaults.codePage);
+    if (!knownCodePage(out.codePage)) {
+        out.codePage = defaults.codePage;
+    }
     out.autoplay = in.flag(G::kAutoplayKey, defaults.autoplay);
-    out.popupDelay = in.number(G::kPopupDelayKey, defaults.popupDelay);
+    out.popupDelay =
+        in.number(G::kPopupDelayKey, defaults.popupDelay, G::kMinPopupDelay, G::kMaxPopupDelay);
     out.alwaysOnTop = false;
 }
 
@@ -112,12 +163,18 @@ void AppSettings::applyTagOptions(TagRecord& record) const {
 }
 
 void LoadAppSettings(AppSettings& settings) {
+    if (!settingsFileUsable()) {
+        std::fprintf(stderr, "velorine: %s is not a file; the settings are not read\n",
+                     settingsFilePath().toLocal8Bit().constData());
+        settings.loaded = true;
+        return;
+    }
     const AppSettings defaults;
     const SettingsGroup in;
     settings.random = in.flag("OptionRandom", defaults.random);
     settings.trackfile = in.path("Trackfile", defaults.trackfile);
-    settings.volume = in.number("Volume", defaults.volume);
-    settings.balance = in.number("Balance", defaults.balance);
+    settings.volume = in.number("Volume", defaults.volume, 0, 100);
+    settings.balance = in.number("Balance", defaults.balance, -100, 100);
     loadWindows(in, defaults, settings);
     settings.skinName = in.text("Skinname", defaults.skinName);
     loadTagPage(in, defaults.tagPage, settings.tagPage);
@@ -125,8 +182,15 @@ void LoadAppSettings(AppSettings& settings) {
     settings.loaded = true;
 }
 
+QString AppSettingsFile() {
+    return settingsFilePath();
+}
+
 // In the order of the settings table, each value from its owner.
-void SaveAppSettings(const AppSettings& settings) {
+bool SaveAppSettings(const AppSettings& settings) {
+    if (!settingsFileUsable()) {
+        return false;
+    }
     SettingsGroup out;
     out.setFlag("OptionRandom", settings.random);
     out.setNumber(GeneralSettings::kDisplayModeKey, settings.general.displayMode);
@@ -155,4 +219,5 @@ void SaveAppSettings(const AppSettings& settings) {
     out.setNumber(GeneralSettings::kCodePageKey, general.codePage);
     out.setFlag(GeneralSettings::kAutoplayKey, general.autoplay);
     out.setNumber(GeneralSettings::kPopupDelayKey, general.popupDelay);
+    return out.commit();
 }

@@ -6,6 +6,7 @@
 
 #include "jukebox/shell/general_settings.h"
 #include "jukebox/tracklist/tag_page_settings.h"
+#include "jukebox/tracklist/tracklist_store.h"
 
 class TagRecord;
 
@@ -15,7 +16,7 @@ class TagRecord;
 // because a new process reads them back as text.
 struct AppSettings {
     bool random = false;                                // "OptionRandom"
-    QString trackfile = QStringLiteral("default.trk");  // "Trackfile"
+    QString trackfile = TracklistStore::kDefaultTracklist;  // "Trackfile"
     int volume = 90;                                    // "Volume", 0..100
     int balance = 0;                                    // "Balance", -100..100
 
@@ -48,5 +49,8 @@ struct AppSettings {
 // Reads every stored value into settings; a value that is absent keeps the
 // member's default. Always-on-top is left off and "DispMode" is not read.
 void LoadAppSettings(AppSettings& settings);
-// Writes every value, "DispMode" included; always-on-top is never written.
-void SaveAppSettings(const AppSettings& settings);
+// Writes every value, "DispMode" included; always-on-top is never written. False
+// when they could not be written (a full disk, a settings file that is not a file).
+bool SaveAppSettings(const AppSettings& settings);
+// Where they are kept.
+QString AppSettingsFile();

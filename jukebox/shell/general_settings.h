@@ -19,6 +19,9 @@ struct GeneralSettings {
     static constexpr const char* kAutoplayKey = "Autoplay";
     static constexpr const char* kPopupDelayKey = "TxtDelay";
     static constexpr const char* kDisplayModeKey = "DispMode";
+    // The General page's range for the pop-up delay.
+    static constexpr int kMinPopupDelay = 1;
+    static constexpr int kMaxPopupDelay = 100;
 
     friend bool operator==(const GeneralSettings&, const GeneralSettings&) = default;
 };

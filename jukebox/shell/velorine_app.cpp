@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <cstdio>
 #include <ctime>
 #include <utility>
 
@@ -17,9 +18,17 @@
 #include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
+#include "jukebox/ui/screen_fit.h"
 #include "jukebox/ui/ui_service.h"
 #include "jukebox/ui/wait_cursor.h"
 #include "jukebox/video_window/video_wnd.h"
+
+namespace {
+
+// What a window without a stored size must show at least to be found again.
+constexpr QSize kSmallestWindow(160, 120);
+
+}  // namespace
 
 CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent)
     : QObject(parent),
@@ -94,10 +103,12 @@ void CVelorineApp::InitInstance() {
 
     skins_.ScanSkins(workFolder_);
     LoadSettings();
+    KeepSideWindowsOnScreens();
     CreateVideoWindow();
     CreateCoverWindow();
     CreateDictionaryWindow();
     LoadStartSkin();
+    settings_.mainPos = KeepOnDesktop(settings_.mainPos, wnd.skin().main.face);
     wnd.move(settings_.mainPos);
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
     wnd.ApplyView(1);
@@ -105,6 +116,16 @@ void CVelorineApp::InitInstance() {
     wnd.ShowEngineState();
     wnd.StartPoll();
     stepTimer_.start();
+}
+
+// Places stored while another monitor was attached come back on a screen that
+// exists (the main window's, once its skin gives its size).
+void CVelorineApp::KeepSideWindowsOnScreens() {
+    settings_.tlistPos = KeepOnDesktop(settings_.tlistPos, settings_.tlistSize);
+    settings_.dictPos = KeepOnDesktop(settings_.dictPos, settings_.dictSize);
+    settings_.coverPos = KeepOnDesktop(settings_.coverPos, settings_.coverSize);
+    settings_.playPos = KeepOnDesktop(settings_.playPos, kSmallestWindow);
+    settings_.optionPos = KeepOnDesktop(settings_.optionPos, kSmallestWindow);
 }
 
 // Hidden until asked for; it shows the store and passes the track panel's
@@ -362,7 +383,10 @@ void CVelorineApp::CloseSequence() {
     closed_ = true;
     stepTimer_.stop();
     paintWait_.stop();
-    SaveSettings();
+    if (!SaveSettings() && !ui_.abandoning()) {
+        // Said while the window still shows; after a signal only on the terminal.
+        ui_.showMessage(QStringLiteral("Cannot save the settings to %1").arg(AppSettingsFile()));
+    }
     engine_.ReleaseGraph();
     if (filterDialog_) {
         filterDialog_->hide();
@@ -389,11 +413,11 @@ void CVelorineApp::CloseSequence() {
     Q_EMIT finished();
 }
 
-void CVelorineApp::SaveSettings() {
+bool CVelorineApp::SaveSettings() {
     // Before they were read, the values here are the defaults: writing them
     // would replace what the user has.
     if (!settings_.loaded) {
-        return;
+        return true;
     }
     if (window_) {
         settings_.random = window_->transport().random();
@@ -420,5 +444,10 @@ void CVelorineApp::SaveSettings() {
     if (!skins_.CurrentSkinName().isEmpty()) {
         settings_.skinName = skins_.CurrentSkinName();
     }
-    SaveAppSettings(settings_);
+    if (SaveAppSettings(settings_)) {
+        return true;
+    }
+    std::fprintf(stderr, "velorine: the settings could not be saved to %s\n",
+                 AppSettingsFile().toLocal8Bit().constData());
+    return false;
 }

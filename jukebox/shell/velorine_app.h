@@ -56,8 +56,9 @@ public:
     // saved at once, every open box is closed unanswered, and the close
     // sequence follows once control is back in the main loop.
     void CloseBySignal();
-    // Every setting from its owner to the settings store.
-    void SaveSettings();
+    // Every setting from its owner to the settings store; false (said on the
+    // terminal) when they could not be written.
+    bool SaveSettings();
     // The start-up step itself (the timer runs it; benchmarks call it).
     void RunStartupStep();
     // Loads the skin at index of the skin list into the running window, which
@@ -100,6 +101,7 @@ Q_SIGNALS:
 
 private:
     void LoadSettings();
+    void KeepSideWindowsOnScreens();
     void LoadStartSkin();
     void stepTimerFired();
     void runCommandLineFile();

@@ -190,11 +190,19 @@ bool TracklistStore::createMissing(const std::function<bool()>& create) {
     ui_.showMessage(tracklistPath_);
     ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
     // An existing file that cannot be read is never overwritten.
-    if (FileExists(tracklistPath_) || !create()) {
-        ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
-        return false;
+    if (!FileExists(tracklistPath_) && create()) {
+        return true;
     }
-    return true;
+    // A list on a stick that was unplugged must not lock the user out: the
+    // default list of the working folder takes its place. Only when that one
+    // cannot be had either is there nothing to go on with.
+    if (tracklistPath_ != kDefaultTracklist) {
+        ui_.showMessage(QStringLiteral("Cannot create.  Using %1 instead").arg(kDefaultTracklist));
+        tracklistPath_ = kDefaultTracklist;
+        return loadTracklistFile();
+    }
+    ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+    return false;
 }
 
 void TracklistStore::addLoadedPaths(const std::function<bool(QString&)>& next) {

@@ -29,6 +29,9 @@ class TracklistStore {
 public:
     // Tries of a play-order move before it gives up (the last one is not examined).
     static constexpr int kAttemptLimit = 100;
+    // The list of the working folder, used when none is named or the named one
+    // cannot be had.
+    static inline const QString kDefaultTracklist = QStringLiteral("default.trk");
 
     // The store reads the list format from tagPage at every use. dictionary may be
     // null: then no dictionary row is ever found.

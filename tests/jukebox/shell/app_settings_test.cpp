@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <future>
+#include <thread>
 
 #include "jukebox/common/path_functions.h"
 #include "taglib/tag_record.h"
@@ -16,9 +23,7 @@ protected:
     AppSettingsTest() { QFile::remove(file()); }
     ~AppSettingsTest() override { QFile::remove(file()); }
 
-    static QString file() {
-        return QSettings(QStringLiteral("Quillamo"), QStringLiteral("velorine")).fileName();
-    }
+    static QString file() { return AppSettingsFile(); }
     // As a later run finds the file: its text, numbers included.
     static void writeFile(const char* text) {
         QFile out(file());
@@ -158,6 +163,66 @@ TEST_F(AppSettingsTest, NumbersThatALaterRunReadsAsTextKeepTheirSign) {
     EXPECT_EQ(settings.mainPos, QPoint(-1200, 10));
     EXPECT_EQ(settings.general.popupDelay, 10);
     EXPECT_EQ(settings.general.displayMode, 0);
+}
+
+// Values edited by hand or left by another machine come back within their
+// ranges, so no arithmetic with them overflows (the sanitized build aborts on
+// that) and no choice holds a value its page cannot show.
+TEST_F(AppSettingsTest, ValuesOutOfRangeAreBroughtIntoTheirRanges) {
+    writeFile(
+        "[Settings]\n"
+        "TxtDelay=2147483647\n"
+        "Volume=-2147483648\n"
+        "Balance=500\n"
+        "CoverX=2147483647\n"
+        "CoversizeX=2147483647\n"
+        "CoversizeY=-5\n"
+        "MainX=2147483600\n"
+        "MainY=-2147483600\n"
+        "CodePage=12345\n");
+    AppSettings settings;
+    LoadAppSettings(settings);
+    EXPECT_EQ(settings.general.popupDelay, GeneralSettings::kMaxPopupDelay);
+    EXPECT_EQ(settings.volume, 0);
+    EXPECT_EQ(settings.balance, 100);
+    EXPECT_LE(settings.coverPos.x(), 100000);
+    EXPECT_LE(settings.coverSize.width(), 20000);
+    EXPECT_EQ(settings.coverSize.height(), 0);
+    EXPECT_LE(settings.mainPos.x(), 100000);
+    EXPECT_GE(settings.mainPos.y(), -100000);
+    EXPECT_EQ(settings.general.codePage, 65001);
+}
+
+// A settings file that cannot be written is reported, never taken as saved; a
+// FIFO where the file should be neither blocks the start nor is read.
+TEST_F(AppSettingsTest, SettingsThatCannotBeWrittenOrReadAreSaidNotHung) {
+    const QByteArray path = QFile::encodeName(file());
+    ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+    std::promise<AppSettings> loaded;
+    std::thread reader([&] {
+        AppSettings settings;
+        settings.volume = 1;  // not the default: shows that nothing was read
+        LoadAppSettings(settings);
+        loaded.set_value(settings);
+    });
+    std::future<AppSettings> result = loaded.get_future();
+    const bool answered = result.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!answered) {
+        // Let the blocked reader go before failing.
+        const int writer = ::open(path.constData(), O_WRONLY);
+        ::close(writer);
+    }
+    reader.join();
+    ASSERT_TRUE(answered) << "reading the settings blocked on a FIFO";
+    EXPECT_EQ(result.get().volume, 1);
+    EXPECT_FALSE(SaveAppSettings(AppSettings()));
+    ::unlink(path.constData());
+
+    // A folder in the file's place: the write fails and says so.
+    ASSERT_TRUE(QDir().mkpath(file()));
+    EXPECT_FALSE(SaveAppSettings(AppSettings()));
+    ASSERT_TRUE(QDir().rmdir(file()));
+    EXPECT_TRUE(SaveAppSettings(AppSettings()));
 }
 
 TEST_F(AppSettingsTest, TagOptionsReachTheTagRecord) {

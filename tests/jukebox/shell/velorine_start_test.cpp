@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
@@ -230,50 +231,100 @@ TEST(VelorineStartTest, ACloseDuringTheStartupStepIsCarriedOutWhenTheStepEnds) {
     EXPECT_TRUE(QFile::exists(JukeboxRig::settingsFile()));
 }
 
-// The real program in a working folder of its own, sent SIGTERM once it
-// listens for it: it closes as by its close control, saving its settings.
-TEST(VelorineStartTest, SigtermToTheRealProgramSavesTheSettings) {
-    TempDir home;
-    JukeboxRig folder;  // only the working folder
-    const std::filesystem::path config = home / "config";
-    std::filesystem::create_directories(config / "Quillamo");
-    writeFileBytes(config / "Quillamo" / "velorine.conf", "[Settings]\nVolume=33\n");
+// The real program in a working folder of its own, with its settings in a
+// private home and no session bus (a jukebox of another test owning the
+// player's name there would be handed this start, which would end at once).
+class RealProgram {
+public:
+    RealProgram() {
+        std::filesystem::create_directories(config() / "Quillamo");
+        writeFileBytes(config() / "Quillamo" / "velorine.conf", "[Settings]\nVolume=33\n");
+    }
+    std::filesystem::path config() const { return home_ / "config"; }
+    const std::filesystem::path& folder() const { return work_.folder(); }
+    QString settingsText() const {
+        return fileText(qpath(config() / "Quillamo" / "velorine.conf"));
+    }
 
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), qpath(home.path()));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qpath(config));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // No session bus: a jukebox of another test owning the player's name there
-    // would be handed this start, and this one would end at once.
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                       QStringLiteral("unix:path=/nonexistent/velorine-test-bus"));
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(qpath(folder.folder()));
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(QStringLiteral(VELORINE_PROGRAM), {});
-    ASSERT_TRUE(program.waitForStarted());
-    const QString status = QStringLiteral("/proc/%1/status").arg(program.processId());
-    // SigCgt: the signals the process catches; SIGTERM is bit 15.
-    const bool listening = QTest::qWaitFor(
-        [&] {
-            for (const QString& line : fileText(status).split(u'\n')) {
-                if (line.startsWith(QStringLiteral("SigCgt:"))) {
-                    return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    // Starts it and waits until it listens for SIGTERM.
+    bool start() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), qpath(home_.path()));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qpath(config()));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           QStringLiteral("unix:path=/nonexistent/velorine-test-bus"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(qpath(folder()));
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QStringLiteral(VELORINE_PROGRAM), {});
+        if (!process.waitForStarted()) {
+            return false;
+        }
+        const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
+        // SigCgt: the signals the process catches; SIGTERM is bit 15.
+        return QTest::qWaitFor(
+            [&] {
+                for (const QString& line : fileText(status).split(u'\n')) {
+                    if (line.startsWith(QStringLiteral("SigCgt:"))) {
+                        return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) &
+                               1;
+                    }
                 }
-            }
-            return 0ULL;
-        },
-        20000);
-    ASSERT_TRUE(listening);
-    ::kill(pid_t(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
-    const QString saved = fileText(qpath(config / "Quillamo" / "velorine.conf"));
+                return 0ULL;
+            },
+            20000);
+    }
+    // Sends sig and gives the time it took the program to end, or -1.
+    qint64 signalAndTime(int sig) {
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(process.processId()), sig);
+        return process.waitForFinished(30000) ? clock.elapsed() : -1;
+    }
+
+    QProcess process;
+
+private:
+    TempDir home_;
+    JukeboxRig work_;  // only the working folder
+};
+
+// SIGTERM closes the real program as its close control does, saving its settings.
+TEST(VelorineStartTest, SigtermToTheRealProgramSavesTheSettings) {
+    RealProgram program;
+    ASSERT_TRUE(program.start());
+    ASSERT_GE(program.signalAndTime(SIGTERM), 0);
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0);
+    const QString saved = program.settingsText();
     EXPECT_TRUE(saved.contains(QStringLiteral("Volume=33"))) << saved.toStdString();
     EXPECT_TRUE(saved.contains(QStringLiteral("Skinname=XP Aqua"))) << saved.toStdString();
     EXPECT_TRUE(saved.contains(QStringLiteral("DispMode=0"))) << saved.toStdString();
+}
+
+// A signal that comes while a message box of the start waits for OK (no skin,
+// a tracklist that is not UTF-16) still ends the program at once, through the
+// close sequence: exit code 0 and the settings saved, not the watchdog's end.
+TEST(VelorineStartTest, ASignalEndsTheProgramWhileAStartupBoxWaitsForTheUser) {
+    for (const char* fault : {"no skin", "tracklist not in UNICODE"}) {
+        SCOPED_TRACE(fault);
+        RealProgram program;
+        if (std::string_view(fault) == "no skin") {
+            std::filesystem::remove_all(program.folder() / "skins");
+        } else {
+            writeFileBytes(program.folder() / "default.trk", "plain text, not UTF-16\n");
+        }
+        ASSERT_TRUE(program.start());
+        QTest::qWait(1500);  // the box is up well before this
+        ASSERT_EQ(program.process.state(), QProcess::Running);
+        const qint64 took = program.signalAndTime(SIGTERM);
+        ASSERT_GE(took, 0) << "the program did not end";
+        EXPECT_LT(took, 3000);
+        EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.process.exitCode(), 0);
+        EXPECT_TRUE(program.settingsText().contains(QStringLiteral("Volume=33")));
+    }
 }
 
 }  // namespace

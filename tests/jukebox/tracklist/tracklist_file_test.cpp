@@ -1,4 +1,5 @@
 // Loading and saving tracklist files, and the title that shows the modified mark.
+#include <QDir>
 #include <QFile>
 
 #include "tests/jukebox/tracklist/tracklist_fixture.h"
@@ -89,17 +90,35 @@ TEST_F(TracklistFileTest, MissingFileIsCreatedSoThatTheNextStartReadsIt) {
     EXPECT_EQ(store.EntryCount(), 0);
 }
 
-TEST_F(TracklistFileTest, ExitsWhenTheFileCanNeitherBeOpenedNorCreated) {
+// A list whose folder is gone (a stick unplugged) gives way to the default list
+// of the working folder, so that the user is never locked out; only when that
+// cannot be had either does the program end.
+TEST_F(TracklistFileTest, AListThatCannotBeOpenedNorCreatedGivesWayToTheDefaultList) {
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.path().string()));
     store.setTracklistPath(path("no/such/folder/list.trk"));
+    EXPECT_TRUE(store.LoadTracklist());
+    EXPECT_TRUE(ui.fatalMessages.isEmpty());
+    const QString cannotOpen = QStringLiteral("Cannot open tracklist\nWill attempt to create");
+    EXPECT_EQ(ui.messages, QStringList({path("no/such/folder/list.trk"), cannotOpen,
+                                        QStringLiteral("Cannot create.  Using default.trk instead"),
+                                        QStringLiteral("default.trk"), cannotOpen}));
+    EXPECT_EQ(store.tracklistPath(), QStringLiteral("default.trk"));
+    EXPECT_EQ(readFileBytes(dir / "default.trk"), "\xFF\xFE");
+    EXPECT_EQ(observer.title, QStringLiteral("Tracklist - default.trk"));
+    EXPECT_FALSE(store.busy());
+
+    // Something that exists but cannot be read as a file is never replaced, and
+    // a default list that cannot be had ends the program.
+    std::filesystem::remove(dir / "default.trk");
+    writeFile("default.trk/inside.mp3");
+    store.setTracklistPath(path("folder.trk"));
+    writeFile("folder.trk/inside.mp3");
     EXPECT_FALSE(store.LoadTracklist());
     EXPECT_EQ(ui.fatalMessages, QStringList({QStringLiteral("Cannot create.  Exiting...")}));
-    EXPECT_FALSE(store.busy());
-    // Something that exists but cannot be read as a file is never replaced.
-    writeFile("folder.trk/inside.mp3");
-    store.setTracklistPath(path("folder.trk"));
-    EXPECT_FALSE(store.LoadTracklist());
-    EXPECT_EQ(ui.fatalMessages.size(), 2);
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "folder.trk/inside.mp3"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "default.trk/inside.mp3"));
+    QDir::setCurrent(before);
 }
 
 TEST_F(TracklistFileTest, FolderLinesExpandAtLoadAndAreSavedAsTheirFiles) {
