@@ -244,19 +244,6 @@ TEST_F(MediaEngineTest, APendingOpenIsDroppedSilentlyByEveryWayOfLeavingIt) {
     }
 }
 
-TEST_F(MediaEngineTest, TheEndIsWhatTheGraphSaysOfAnOpenFile) {
-    graph.endOfStream = true;
-    EXPECT_FALSE(engine.AtEnd());  // no graph
-    openQuietly(kAudio);
-    EXPECT_TRUE(engine.AtEnd());
-    graph.endOfStream = false;
-    EXPECT_FALSE(engine.AtEnd());
-    graph.script(QStringLiteral("GetEndOfStream"), {kGraphFail});
-    graph.endOfStream = true;
-    EXPECT_FALSE(engine.AtEnd());
-    EXPECT_TRUE(ui.messages.isEmpty());
-}
-
 TEST_F(MediaEngineTest, VolumeFollowsTheCubeCurveAndClamps) {
     struct Case {
         int volume;
