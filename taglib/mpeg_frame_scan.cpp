@@ -229,6 +229,15 @@ int64_t MpegFrameScan::resync(int64_t from, int64_t limit) {
     return -1;
 }
 
+// Where a Xing or Info header would begin in the Layer III frame at offset: after
+// the side information, whose size depends on the version and channel mode.
+int64_t MpegFrameScan::xingOffset(int64_t offset, const Header& header) {
+    const uint8_t* b = bytesAt(offset, 4);
+    const bool mono = b != nullptr && (b[3] >> 6) == 3;
+    const int sideInfo = header.versionBits == kVersion1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
+    return offset + 4 + sideInfo;
+}
+
 // A Layer III frame that holds a Xing or Info header (after the side information)
 // or a VBRI header (32 bytes after the frame header) describes the file and
 // decodes to nothing.
@@ -236,15 +245,61 @@ bool MpegFrameScan::carriesNoAudio(int64_t offset, const Header& header) {
     if (header.layerBits != kLayer3) {
         return false;
     }
-    const uint8_t* b = bytesAt(offset, 4);
-    const bool mono = b != nullptr && (b[3] >> 6) == 3;
-    const int sideInfo = header.versionBits == kVersion1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
-    const uint8_t* tag = bytesAt(offset + 4 + sideInfo, 4);
+    const uint8_t* tag = bytesAt(xingOffset(offset, header), 4);
     if (tag != nullptr && (std::memcmp(tag, "Xing", 4) == 0 || std::memcmp(tag, "Info", 4) == 0)) {
         return true;
     }
     const uint8_t* vbri = bytesAt(offset + 36, 4);
     return vbri != nullptr && std::memcmp(vbri, "VBRI", 4) == 0;
+}
+
+// The Xing header's fields that its flags name come in this order: frames (4
+// bytes), bytes (4), table of contents (100), quality (4). The LAME extension
+// follows: a 9-byte encoder name, then 12 bytes of other fields, then the delay
+// and the padding as two 12-bit numbers. Encoders other than LAME and FFmpeg's
+// fill these fields with other things.
+bool MpegFrameScan::readEncoderGap(int64_t offset, const Header& header) {
+    const int64_t tag = xingOffset(offset, header);
+    const uint8_t* b = bytesAt(tag, 8);
+    if (b == nullptr || (std::memcmp(b, "Xing", 4) != 0 && std::memcmp(b, "Info", 4) != 0)) {
+        return false;
+    }
+    const uint32_t flags = (uint32_t{b[4]} << 24) | (uint32_t{b[5]} << 16) | (b[6] << 8) | b[7];
+    if ((flags & 1) == 0) {
+        return false;  // without a frame count the tag cannot be matched to the file
+    }
+    const uint8_t* count = bytesAt(tag + 8, 4);
+    if (count == nullptr) {
+        return false;
+    }
+    const int64_t frames =
+        (int64_t{count[0]} << 24) | (count[1] << 16) | (count[2] << 8) | count[3];
+    const int64_t extension =
+        tag + 12 + ((flags & 2) ? 4 : 0) + ((flags & 4) ? 100 : 0) + ((flags & 8) ? 4 : 0);
+    const uint8_t* lame = bytesAt(extension, 24);
+    if (lame == nullptr || offset + header.length < extension + 24) {
+        return false;
+    }
+    if (std::memcmp(lame, "LAME", 4) != 0 && std::memcmp(lame, "Lavf", 4) != 0 &&
+        std::memcmp(lame, "Lavc", 4) != 0) {
+        return false;
+    }
+    taggedFrames_ = frames;
+    encoderDelay_ = (lame[21] << 4) | (lame[22] >> 4);
+    encoderPadding_ = ((lame[22] & 0x0F) << 8) | lame[23];
+    return true;
+}
+
+// Only when the tag counts the frames that were walked: a file cut short or
+// joined to another after encoding has its padding elsewhere, or none.
+void MpegFrameScan::takeOffEncoderGap(MpegStreamLength& length) const {
+    const int64_t gap = int64_t{encoderDelay_} + encoderPadding_;
+    if (taggedFrames_ != length.frames || gap >= length.frames * first_.samples) {
+        return;
+    }
+    length.encoderDelay = encoderDelay_;
+    length.encoderPadding = encoderPadding_;
+    length.durationMs -= gap * 1000.0 / first_.sampleRate;
 }
 
 bool MpegFrameScan::walk(MpegStreamLength& length) {
@@ -258,6 +313,7 @@ bool MpegFrameScan::walk(MpegStreamLength& length) {
     int64_t frameBytes = 0;
     int64_t junkBytes = 0;
     if (carriesNoAudio(first, first_)) {
+        readEncoderGap(first, first_);
         position += first_.length;
         frameBytes += first_.length;
     }
@@ -286,6 +342,7 @@ bool MpegFrameScan::walk(MpegStreamLength& length) {
     if (found.frames == 0 || frameBytes * 2 < end_ - first) {
         return false;
     }
+    takeOffEncoderGap(found);
     length = found;
     return true;
 }

@@ -7,7 +7,12 @@
 // What a walk over the MPEG audio frames of a file found.
 struct MpegStreamLength {
     int64_t frames = 0;     // audio frames (a Xing, Info or VBRI frame carries none)
-    double durationMs = 0;  // each frame's samples over its own sample rate, summed
+    double durationMs = 0;  // each frame's samples over its own sample rate, summed,
+                            // less the encoder's delay and padding when known
+    // The samples the encoder put before and after the music, as the LAME
+    // extension of a Xing or Info header gives them (0 without one).
+    int encoderDelay = 0;
+    int encoderPadding = 0;
 };
 
 // The playing time of an MPEG audio file (MP3 and its Layer I and II kin), counted
@@ -22,6 +27,11 @@ struct MpegStreamLength {
 // but not more of it than of frames: a video file with MP3 frames in passing is
 // given up early. Every step moves forward and no read leaves the file, so any
 // bytes end the walk.
+//
+// An encoder adds silence before the music (its delay) and fills the last frame
+// (its padding); the LAME extension of a Xing or Info header counts both. When it
+// does and its frame count is the one walked, the length is the music's alone, as
+// gapless decoders (GStreamer's among them) play it.
 class MpegFrameScan {
 public:
     // Walks the file at localPath (its bytes). False when it cannot be read, is
@@ -63,6 +73,11 @@ private:
     bool confirmedAt(int64_t offset, int framesAfter);
     int64_t resync(int64_t from, int64_t limit);
     bool carriesNoAudio(int64_t offset, const Header& header);
+    // Reads the frame count, delay and padding of a Xing or Info header with the
+    // LAME extension in the frame at offset; false without one.
+    bool readEncoderGap(int64_t offset, const Header& header);
+    int64_t xingOffset(int64_t offset, const Header& header);
+    void takeOffEncoderGap(MpegStreamLength& length) const;
 
     int fd_;
     int64_t fileLength_;
@@ -71,4 +86,8 @@ private:
     std::vector<uint8_t> window_;
     int64_t windowStart_ = 0;
     int64_t windowFill_ = 0;
+    // What the LAME extension says; taggedFrames_ is -1 without one.
+    int64_t taggedFrames_ = -1;
+    int encoderDelay_ = 0;
+    int encoderPadding_ = 0;
 };

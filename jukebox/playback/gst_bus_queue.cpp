@@ -21,6 +21,7 @@ void GstBusQueue::attach(GstElement* pipeline) {
     gst_bus_set_sync_handler(bus, &Callbacks::busSync, this, nullptr);
     gst_object_unref(bus);
     errorSeen_ = false;
+    keepAsyncDone_ = false;
 }
 
 void GstBusQueue::detach(GstElement* pipeline) {
@@ -53,6 +54,11 @@ void GstBusQueue::push(GstMessage* message) {
         case GST_MESSAGE_DURATION_CHANGED:
         case GST_MESSAGE_BUFFERING:
             break;
+        case GST_MESSAGE_ASYNC_DONE:
+            if (!keepAsyncDone_) {
+                return;  // a seek or pause settled: the transport waited for it
+            }
+            break;
         default:
             return;  // nothing the graph, the engine or the window acts on
     }
@@ -78,10 +84,11 @@ void GstBusQueue::clear() {
     }
 }
 
-void GstBusQueue::dropEndOfStream() {
+void GstBusQueue::dropEndOfStream(uint32_t seekSeqnum) {
     std::lock_guard lock(mutex_);
-    std::erase_if(messages_, [](GstMessage* message) {
-        if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_EOS) {
+    std::erase_if(messages_, [seekSeqnum](GstMessage* message) {
+        if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_EOS ||
+            (seekSeqnum != GST_SEQNUM_INVALID && gst_message_get_seqnum(message) == seekSeqnum)) {
             return false;
         }
         gst_message_unref(message);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 
@@ -31,9 +32,13 @@ public:
     std::deque<GstMessage*> take();
     // Drops the kept messages.
     void clear();
-    // Drops the end-of-stream messages still waiting: after a flushing seek they
-    // speak of the stream as it was before it.
-    void dropEndOfStream();
+    // Drops the end-of-stream messages still waiting that speak of the stream as
+    // it was before the flushing seek whose sequence number is seekSeqnum: an end
+    // that the seek itself caused (the target was the end) carries its number
+    // and stays. 0 drops them all.
+    void dropEndOfStream(uint32_t seekSeqnum = 0);
+    // While a cue goes on in the background, the message that it settled is kept too.
+    void keepAsyncDone(bool keep) { keepAsyncDone_ = keep; }
 
     // Whether an error message came since attach, or waiting up to timeoutMs for one.
     bool errorSeen() const { return errorSeen_; }
@@ -49,5 +54,6 @@ private:
     std::deque<GstMessage*> messages_;
     QObject* target_ = nullptr;
     std::atomic<bool> errorSeen_{false};
+    std::atomic<bool> keepAsyncDone_{false};
     std::condition_variable errorArrived_;
 };

@@ -58,7 +58,10 @@ GstElement* audioSinkFromEnvironment() {
 
 }  // namespace
 
-GstMediaGraph::GstMediaGraph() = default;
+GstMediaGraph::GstMediaGraph() {
+    cueTimer_.setSingleShot(true);
+    QObject::connect(&cueTimer_, &QTimer::timeout, &cueTimer_, [this] { cueTimedOut(); });
+}
 
 GstMediaGraph::~GstMediaGraph() {
     Release();
@@ -107,6 +110,9 @@ void GstMediaGraph::teardownPipeline() {
     // Reaching NULL joins the streaming threads, so no callback runs after this.
     gst_element_set_state(pipeline_, GST_STATE_NULL);
     bus_.detach(pipeline_);
+    cuePending_ = false;
+    cueEnded_ = false;
+    cueTimer_.stop();
     gst_object_unref(pipeline_);
     pipeline_ = nullptr;
     panorama_ = nullptr;
@@ -154,13 +160,75 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
     }
     processMessages();
     if (GraphFailed(hr)) {
-        // What is left is an empty graph, as after CreateGraph, with no thread running.
-        teardownPipeline();
-        buildPipeline();
+        emptyGraph();
         return hr;
     }
     time_.cued(pipeline_, source.localFile);
     return hr;
+}
+
+// What is left after a failed render is an empty graph, as after CreateGraph, with
+// no thread running.
+void GstMediaGraph::emptyGraph() {
+    teardownPipeline();
+    buildPipeline();
+}
+
+GraphResult GstMediaGraph::BeginRenderFile(const QString& path) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstMediaSource source;
+    QString error;
+    GraphResult resolved = ResolveGstMediaSource(path, source, error);
+    if (GraphFailed(resolved)) {
+        return fail(resolved, error);
+    }
+    g_object_set(pipeline_, "uri", source.uri.constData(), nullptr);
+    cueLocalFile_ = source.localFile;
+    cuePending_ = true;
+    cueEnded_ = false;
+    bus_.keepAsyncDone(true);
+    switch (gst_element_set_state(pipeline_, GST_STATE_PAUSED)) {
+        case GST_STATE_CHANGE_FAILURE: {
+            cuePending_ = false;
+            // The element that failed has posted its error by now, or nearly.
+            GraphResult hr = stateChangeFailure();
+            emptyGraph();
+            return hr;
+        }
+        case GST_STATE_CHANGE_ASYNC:
+            cueTimer_.start(cueTimeoutMs_);
+            break;
+        default:
+            // Settled at once (a live source does not preroll): said as any end is.
+            cueEnded_ = true;
+            cueResult_ = kGraphOk;
+            bus_.notify();
+            break;
+    }
+    return kGraphOk;
+}
+
+void GstMediaGraph::endCue(GraphResult result) {
+    cuePending_ = false;
+    cueEnded_ = false;
+    cueTimer_.stop();
+    bus_.keepAsyncDone(false);
+    if (GraphSucceeded(result)) {
+        time_.cued(pipeline_, cueLocalFile_);
+    } else {
+        emptyGraph();
+    }
+    events_.push_back({kEventRenderComplete, result, 0});
+    bus_.notify();
+}
+
+void GstMediaGraph::cueTimedOut() {
+    processMessages();  // it may have ended just now
+    if (cuePending_) {
+        endCue(fail(kGraphAbort, QStringLiteral("The graph did not get ready in time")));
+    }
 }
 
 GraphResult GstMediaGraph::changeState(int state) {
@@ -224,6 +292,10 @@ void GstMediaGraph::processMessages() {
         handleMessage(message);
         gst_message_unref(message);
     }
+    // After the loop: a failed cue replaces the pipeline the messages came from.
+    if (cuePending_ && cueEnded_) {
+        endCue(cueResult_);
+    }
 }
 
 void GstMediaGraph::handleMessage(GstMessage* message) {
@@ -237,9 +309,22 @@ void GstMediaGraph::handleMessage(GstMessage* message) {
                 streamError_ = code;
             }
             g_clear_error(&error);
-            events_.push_back({kEventErrorAbort, code, 0});
+            if (cuePending_) {
+                if (!cueEnded_) {
+                    cueEnded_ = true;
+                    cueResult_ = code;
+                }
+            } else {
+                events_.push_back({kEventErrorAbort, code, 0});
+            }
             break;
         }
+        case GST_MESSAGE_ASYNC_DONE:
+            if (cuePending_ && !cueEnded_) {
+                cueEnded_ = true;
+                cueResult_ = kGraphOk;
+            }
+            break;
         case GST_MESSAGE_EOS:
             time_.endOfStream();
             events_.push_back({kEventComplete, 0, 0});
@@ -333,6 +418,17 @@ GraphResult GstMediaGraph::GetCurrentPosition(GraphTime& position) {
                                     : fail(kGraphFail, QStringLiteral("The position is not known"));
 }
 
+GraphResult GstMediaGraph::GetEndOfStream(bool& ended) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    processMessages();
+    GraphTime position = 0;
+    time_.position(position);  // the own clock latches the end when it reads it
+    ended = time_.atEnd();
+    return kGraphOk;
+}
+
 GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
     if (pipeline_ == nullptr) {
         return noGraph();
@@ -340,17 +436,21 @@ GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
     processMessages();
     // Every seek carries the rate: a plain seek would reset it to 1.
     const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
-    if (!gst_element_seek(pipeline_, rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
-                          static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE,
-                          GST_CLOCK_TIME_NONE)) {
+    GstEvent* event =
+        gst_event_new_seek(rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
+                           static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE, -1);
+    const guint32 seqnum = gst_event_get_seqnum(event);
+    if (!gst_element_send_event(pipeline_, event)) {
         return time_.ownClock() ? seekIgnored(position)
                                 : fail(kGraphFail, QStringLiteral("The graph cannot seek"));
     }
     // A flushing seek makes the pipeline preroll again. Waiting for that keeps a
     // seek synchronous, and an end of stream posted before it must not latch the
-    // old end again: the position read right after a seek is the new one.
+    // old end again: the position read right after a seek is the new one. An end
+    // that the seek caused (it went to the end) carries the seek's number and is
+    // the end: the track is over.
     GraphResult settled = waitSettled(kSettleTimeoutMs);
-    bus_.dropEndOfStream();
+    bus_.dropEndOfStream(seqnum);
     time_.moved(position, rate);
     return settled;
 }
@@ -431,6 +531,16 @@ GraphResult GstMediaGraph::PutBalance(long balance) {
         panorama = 1.0 - std::pow(10.0, -balance / 2000.0);
     }
     g_object_set(panorama_, "panorama", static_cast<gfloat>(panorama), nullptr);
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::GetVideoStreamCount(int& count) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    gint streams = 0;
+    g_object_get(pipeline_, "n-video", &streams, nullptr);
+    count = streams;
     return kGraphOk;
 }
 

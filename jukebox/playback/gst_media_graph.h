@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
+#include <QTimer>
 #include <deque>
 
 #include "jukebox/playback/gst_bus_queue.h"
@@ -26,6 +28,7 @@ public:
     void Release() override;
     GraphResult QueryInterface(GraphInterface which) override;
     GraphResult RenderFile(const QString& path) override;
+    GraphResult BeginRenderFile(const QString& path) override;
 
     GraphResult GetEventHandle() override;
     GraphResult SetNotifyWindow(QObject* target) override;
@@ -40,12 +43,14 @@ public:
     GraphResult SetTimeFormatMediaTime() override;
     GraphResult GetDuration(GraphTime& duration) override;
     GraphResult GetCurrentPosition(GraphTime& position) override;
+    GraphResult GetEndOfStream(bool& ended) override;
     GraphResult SetPositions(GraphTime current) override;
     GraphResult SetRate(double rate) override;
 
     GraphResult PutVolume(long attenuation) override;
     GraphResult PutBalance(long balance) override;
 
+    GraphResult GetVideoStreamCount(int& count) override;
     GraphResult GetVideoSize(int& width, int& height) override;
     GraphResult PutOwner(VideoOutputOwner* owner) override;
     GraphResult PutWindowState(bool visible) override;
@@ -69,6 +74,8 @@ public:
 
     // How long a cue or a settling pause may take before it counts as failed.
     static constexpr int kSettleTimeoutMs = 10000;
+    // For tests: the time a render begun with BeginRenderFile may take.
+    void setBackgroundCueTimeoutMs(int ms) { cueTimeoutMs_ = ms; }
 
 private:
     bool buildPipeline();
@@ -82,6 +89,10 @@ private:
     GraphResult seek(double rate, GraphTime position);
     GraphResult seekIgnored(GraphTime position);
     void restartStream();
+    // The end of a render begun with BeginRenderFile.
+    void endCue(GraphResult result);
+    void cueTimedOut();
+    void emptyGraph();
     // Handles the messages the streaming threads queued, on the caller's thread.
     void processMessages();
     void handleMessage(GstMessage* message);
@@ -95,6 +106,16 @@ private:
     GraphResult streamError_ = kGraphOk;  // the first error the pipeline posted
     QHash<GraphResult, QString> errorTexts_;
     std::deque<GraphEvent> events_;
+
+    // A render going on in the background: its file (for the time), whether it
+    // ended and how (seen in a message, acted on once the messages are handled),
+    // and its time limit.
+    bool cuePending_ = false;
+    bool cueEnded_ = false;
+    GraphResult cueResult_ = kGraphOk;
+    QByteArray cueLocalFile_;
+    int cueTimeoutMs_ = kSettleTimeoutMs;
+    QTimer cueTimer_;
 
     // The parts the streaming threads reach.
     GstBusQueue bus_;

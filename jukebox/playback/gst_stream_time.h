@@ -41,6 +41,10 @@ public:
     // longer latched.
     void moved(GraphTime position, double rate);
 
+    // Whether the end is latched: the stream ended (or the own clock reached the
+    // duration when the position was last read).
+    bool atEnd() const { return endLatched_; }
+
     // Whether the own clock gives the position of the current file.
     bool ownClock() const { return ownClock_; }
 

@@ -1,5 +1,7 @@
 #include "jukebox/playback/media_engine.h"
 
+#include <QRegularExpression>
+#include <QUrl>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -53,6 +55,39 @@ QString interfaceName(GraphInterface which) {
     return QString();
 }
 
+// Gathers the failure reports made while it lives into list, through the engine's
+// slot for them, and gives the slot back as it found it.
+class Gathering {
+public:
+    explicit Gathering(QStringList*& slot) : slot_(slot), previous_(slot) { slot_ = &list; }
+    ~Gathering() { slot_ = previous_; }
+    Gathering(const Gathering&) = delete;
+    Gathering& operator=(const Gathering&) = delete;
+
+    QStringList list;
+
+private:
+    QStringList*& slot_;
+    QStringList* previous_;
+};
+
+// The name a failure notice gives the file: a local file's own name (a file:// URL
+// decoded), an address whole.
+QString shownName(const QString& path, bool address) {
+    if (address) {
+        return path;
+    }
+    QString local = path;
+    if (path.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+        const QString decoded = LocalPathOfUrl(QUrl(path));
+        if (!decoded.isEmpty()) {
+            local = decoded;
+        }
+    }
+    const QString name = FileNamePart(local);
+    return name.isEmpty() ? path : name;
+}
+
 }  // namespace
 
 MediaEngine::MediaEngine(MediaGraph& graph, MediaEngineWindow& window, UiService& ui,
@@ -72,7 +107,12 @@ void MediaEngine::ReportError(GraphResult hr, const QString& what) {
                               : QStringLiteral("%1 failed").arg(what);
     }
     QString code = QString::number(static_cast<uint32_t>(hr), 16).toUpper();
-    ui_.notify(QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text);
+    const QString message = QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text;
+    if (notes_ != nullptr) {
+        notes_->append(message);
+    } else {
+        ui_.notify(message);
+    }
 }
 
 bool MediaEngine::report(GraphResult hr, const QString& what) {
@@ -91,6 +131,7 @@ bool MediaEngine::CreateGraph() {
         return false;
     }
     hasGraph_ = true;
+    rendered_ = false;
     bool events = query(GraphInterface::Events) &&
                   report(graph_.GetEventHandle(), QStringLiteral("Getting the event handle"));
     if (!events) {
@@ -100,24 +141,118 @@ bool MediaEngine::CreateGraph() {
     return true;
 }
 
+bool MediaEngine::isAddress(const QString& path) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    return IsHttpAddress(path) || (scheme.match(path).hasMatch() &&
+                                   !path.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive));
+}
+
 bool MediaEngine::OpenMedia(const QString& path) {
-    const int mediaClass = classify_ ? classify_(ExtensionPart(path)) : MediaNone;
-    ReleaseGraph();
+    return BeginOpen(path) == OpenResult::Opened;
+}
+
+OpenResult MediaEngine::BeginOpen(const QString& path) {
+    if (isAddress(path)) {
+        return beginAddressOpen(path);
+    }
+    return openLocal(path) ? OpenResult::Opened : OpenResult::Failed;
+}
+
+bool MediaEngine::startOpen(const QString& path, int mediaClass, QStringList& notes) {
+    ReleaseGraph();  // the previous file's, or a pending open
     if (mediaClass == MediaAudio) {
         window_.hideWithFade();
     }
     if (!CreateGraph()) {
-        ui_.notify(QStringLiteral("Failed to init quartz core"));
+        openFailed(notes, QStringLiteral("Failed to init quartz core"), path);
         return false;
     }
     lastPositionMs_ = 0;
-    if (!report(graph_.RenderFile(path), QStringLiteral("Rendering the file"))) {
-        ui_.notify(QStringLiteral("Cannot render the file"));
+    return true;
+}
+
+// One notice for one failed open: what the graph said, what failed, and the
+// file, so that the user knows which of the tracks it was.
+void MediaEngine::openFailed(QStringList& notes, const QString& why, const QString& path) {
+    notes.append(why);
+    notes.append(shownName(path, isAddress(path)));
+    tell(notes);
+}
+
+// What went wrong along an open that went on all the same, in one notice.
+void MediaEngine::tell(QStringList& notes) {
+    if (!notes.isEmpty()) {
+        ui_.notify(notes.join(u'\n'));
+        notes.clear();
+    }
+}
+
+int MediaEngine::classOf(const QString& path) const {
+    return classify_ ? classify_(ExtensionPart(path)) : MediaNone;
+}
+
+bool MediaEngine::openLocal(const QString& path) {
+    Gathering gathering(notes_);
+    const int mediaClass = classOf(path);
+    if (!startOpen(path, mediaClass, gathering.list)) {
         return false;
+    }
+    if (!report(graph_.RenderFile(path), QStringLiteral("Rendering the file"))) {
+        openFailed(gathering.list, QStringLiteral("Cannot render the file"), path);
+        return false;
+    }
+    rendered_ = true;
+    if (query(GraphInterface::Events)) {
+        graph_.SetNotifyWindow(window_.graphEventTarget());
+    }
+    finishOpen(mediaClass);
+    tell(gathering.list);
+    return true;
+}
+
+// The graph is told where its events go before it starts: the end of the render
+// is one of them.
+OpenResult MediaEngine::beginAddressOpen(const QString& path) {
+    Gathering gathering(notes_);
+    const int mediaClass = classOf(path);
+    if (!startOpen(path, mediaClass, gathering.list)) {
+        return OpenResult::Failed;
     }
     if (query(GraphInterface::Events)) {
         graph_.SetNotifyWindow(window_.graphEventTarget());
     }
+    if (!report(graph_.BeginRenderFile(path), QStringLiteral("Rendering the file"))) {
+        openFailed(gathering.list, QStringLiteral("Cannot render the file"), path);
+        return OpenResult::Failed;
+    }
+    opening_ = true;
+    pendingClass_ = mediaClass;
+    pendingPath_ = path;
+    tell(gathering.list);
+    return OpenResult::Pending;
+}
+
+// The render of a pending open ended with result; true when the file is cued.
+bool MediaEngine::endPendingOpen(GraphResult result) {
+    opening_ = false;
+    Gathering gathering(notes_);
+    if (!report(result, QStringLiteral("Rendering the file"))) {
+        openFailed(gathering.list, QStringLiteral("Cannot render the file"), pendingPath_);
+        return false;
+    }
+    rendered_ = true;
+    finishOpen(pendingClass_);
+    tell(gathering.list);
+    return true;
+}
+
+void MediaEngine::CancelOpen() {
+    if (opening_) {
+        ReleaseGraph();
+    }
+}
+
+void MediaEngine::finishOpen(int mediaClass) {
     if (mediaClass == MediaVideo) {
         BindVideoOutput();
     }
@@ -129,10 +264,16 @@ bool MediaEngine::OpenMedia(const QString& path) {
     SetVolume(volumeLevel_ + 100);
     SetBalance(balance_);
     window_.refreshFilters();
-    return true;
 }
 
 void MediaEngine::BindVideoOutput() {
+    int streams = -1;
+    if (GraphSucceeded(graph_.GetVideoStreamCount(streams)) && streams == 0) {
+        // Sound only in a video container (music in a .webm or .mp4): it plays as
+        // audio, and the window keeps its size and its first-open view for a video.
+        window_.hideWithFade();
+        return;
+    }
     if (!query(GraphInterface::VideoWindow)) {
         return;
     }
@@ -180,11 +321,13 @@ void MediaEngine::ReleaseGraph() {
     }
     graph_.Release();
     hasGraph_ = false;
+    rendered_ = false;
+    opening_ = false;
     lastPositionMs_ = 0;
 }
 
 void MediaEngine::Run() {
-    if (!hasGraph_) {
+    if (!cued()) {
         return;
     }
     if (query(GraphInterface::Control)) {
@@ -194,7 +337,7 @@ void MediaEngine::Run() {
 }
 
 void MediaEngine::Pause() {
-    if (!hasGraph_) {
+    if (!cued()) {
         return;
     }
     if (query(GraphInterface::Control)) {
@@ -205,7 +348,12 @@ void MediaEngine::Pause() {
 }
 
 void MediaEngine::Stop() {
-    if (!hasGraph_) {
+    if (opening_) {
+        CancelOpen();
+        engineState_ = Stopped;
+        return;
+    }
+    if (!cued()) {
         return;
     }
     if (query(GraphInterface::Control)) {
@@ -219,7 +367,7 @@ void MediaEngine::Rewind() {
 }
 
 void MediaEngine::SeekTo(int ms) {
-    if (!hasGraph_) {
+    if (!cued()) {
         return;
     }
     GraphTime target = static_cast<GraphTime>(ms) * kGraphUnitsPerMs;
@@ -240,14 +388,14 @@ void MediaEngine::SeekTo(int ms) {
 
 bool MediaEngine::SetRate(double rate) {
     // An absurd rate would be kept by the graph for every later seek.
-    if (!hasGraph_ || !std::isfinite(rate) || rate <= 0.0 || rate > kMaxRate) {
+    if (!cued() || !std::isfinite(rate) || rate <= 0.0 || rate > kMaxRate) {
         return false;
     }
     return query(GraphInterface::Seeking) && GraphSucceeded(graph_.SetRate(rate));
 }
 
 int MediaEngine::GetPositionMs() {
-    if (!hasGraph_) {
+    if (!cued()) {
         return 0;
     }
     GraphTime position = 0;
@@ -259,6 +407,11 @@ int MediaEngine::GetPositionMs() {
 
 int MediaEngine::GetDurationMs() const {
     return toMs(duration_);
+}
+
+bool MediaEngine::AtEnd() {
+    bool ended = false;
+    return cued() && GraphSucceeded(graph_.GetEndOfStream(ended)) && ended;
 }
 
 void MediaEngine::SetVolume(int volume) {
@@ -280,8 +433,13 @@ void MediaEngine::OnGraphEvent() {
         return;
     }
     GraphEvent event;
+    int finished = -1;  // a pending open ended: 1 opened, 0 failed
     while (GraphSucceeded(graph_.GetEvent(event))) {
-        if (event.code == kEventFullScreenLost) {
+        if (event.code == kEventRenderComplete) {
+            if (opening_) {
+                finished = endPendingOpen(static_cast<GraphResult>(event.param1)) ? 1 : 0;
+            }
+        } else if (event.code == kEventFullScreenLost) {
             window_.fullScreenLost();
         } else if (event.code == kEventLengthChanged || event.code == kEventComplete) {
             // Some files tell their true length only while they play; the end-of-track
@@ -294,6 +452,10 @@ void MediaEngine::OnGraphEvent() {
             }
         }
         graph_.FreeEventParams(event);
+    }
+    // Last: the window may open the next file at once.
+    if (finished >= 0) {
+        window_.openFinished(finished == 1);
     }
 }
 

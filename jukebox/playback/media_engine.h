@@ -12,6 +12,10 @@
 class MediaEngineWindow;
 class UiService;
 
+// How an open went: Pending means an address is still being opened, and the
+// window hears the end through MediaEngineWindow::openFinished.
+enum class OpenResult { Failed, Opened, Pending };
+
 // Plays one media file at a time through a media graph: builds the graph for a
 // file, runs, pauses, stops and seeks it, reports time in milliseconds, and maps the
 // user's volume (0..100) and balance (-100..100) onto the graph's logarithmic scale.
@@ -28,13 +32,27 @@ public:
     MediaEngine(const MediaEngine&) = delete;
     MediaEngine& operator=(const MediaEngine&) = delete;
 
-    // Builds and renders a graph for path and leaves it cued (Paused).
+    // Builds and renders a graph for path and leaves it cued (Paused). A local
+    // file (a path or a file:// URL) is opened before this returns. An address
+    // is not waited for: this is BeginOpen(path) == OpenResult::Opened, false
+    // while it is pending; the window hears the end through openFinished.
     bool OpenMedia(const QString& path);
+    // Opens a local file as OpenMedia does (Opened or Failed). An address (http
+    // and every other "scheme://" but file://) starts opening and returns Pending
+    // without waiting; the window's openFinished tells how it ended, after the
+    // same steps as OpenMedia. A failed open of either kind shows one notice.
+    OpenResult BeginOpen(const QString& path);
+    // A Pending open is under way.
+    bool opening() const { return opening_; }
+    // Drops a pending open silently, with its graph; openFinished does not come.
+    // ReleaseGraph, the next open and Stop do the same.
+    void CancelOpen();
     // Detaches the video output and releases the graph.
     void ReleaseGraph();
     bool HasGraph() const { return hasGraph_; }
 
-    // These do nothing without a graph.
+    // These do nothing without a graph, and nothing, silently, on the empty graph
+    // a failed open leaves or while an open is pending (Stop cancels it).
     void Run();
     void Pause();
     void Stop();
@@ -49,6 +67,10 @@ public:
     int GetPositionMs();
     // The duration read at the last open (it outlives the graph).
     int GetDurationMs() const;
+    // The stream of the open file has ended: position and duration are held equal
+    // at the end (the end-of-track poll moves on; the duration read at the open
+    // may differ by a few ms until the engine has heard of the end).
+    bool AtEnd();
 
     void SetVolume(int volume);
     int GetVolume() const { return volumeLevel_ + 100; }
@@ -86,6 +108,19 @@ public:
     static constexpr double kMaxRate = 16.0;
 
 private:
+    static bool isAddress(const QString& path);
+    bool openLocal(const QString& path);
+    OpenResult beginAddressOpen(const QString& path);
+    // The steps every open begins with; false (told) when no graph could be made.
+    bool startOpen(const QString& path, int mediaClass, QStringList& notes);
+    // The steps after the graph was rendered: it ends cued.
+    void finishOpen(int mediaClass);
+    void openFailed(QStringList& notes, const QString& why, const QString& path);
+    void tell(QStringList& notes);
+    int classOf(const QString& path) const;
+    bool endPendingOpen(GraphResult result);
+    // A graph with a file in it: what the transport acts on.
+    bool cued() const { return hasGraph_ && rendered_ && !opening_; }
     bool CreateGraph();
     void BindVideoOutput();
     bool query(GraphInterface which);
@@ -98,6 +133,13 @@ private:
     Classifier classify_;
 
     bool hasGraph_ = false;
+    bool rendered_ = false;  // the graph holds a file, not only an empty graph
+    bool opening_ = false;
+    int pendingClass_ = 0;  // of the address being opened
+    QString pendingPath_;
+    // While an open runs, its failure reports are gathered here to be shown as
+    // one notice; null otherwise.
+    QStringList* notes_ = nullptr;
     int engineState_ = Stopped;
     GraphTime duration_ = 0;
     int videoWidth_ = 0;

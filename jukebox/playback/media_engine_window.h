@@ -28,4 +28,8 @@ public:
     // The duration of the open file became known better while it played (the
     // position slider takes its range from it).
     virtual void durationChanged(int durationMs) = 0;
+    // A pending open (MediaEngine::BeginOpen) ended: opened, the file is cued as
+    // after OpenMedia; else it failed (a notice was shown) and the graph is empty.
+    // Not called when the open was cancelled.
+    virtual void openFinished(bool opened) { (void)opened; }
 };

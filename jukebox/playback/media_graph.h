@@ -48,6 +48,8 @@ enum GraphEventCode : long {
     kEventBuffering = 0x11,       // param1 is the fill level in percent
     kEventFullScreenLost = 0x12,  // the output left full-screen mode by itself
     kEventLengthChanged = 0x1E,   // the duration is known better now
+    // A render begun with BeginRenderFile has ended; param1 is its result code.
+    kEventRenderComplete = 0x8001,
 };
 
 struct GraphEvent {
@@ -80,6 +82,12 @@ public:
     // Builds the graph for a file and cues it, so that duration and video size can
     // be read when it returns.
     virtual GraphResult RenderFile(const QString& path) = 0;
+    // The same without waiting: kGraphOk means the graph is being built and cued
+    // in the background (an address may take long to answer, or never). When
+    // that ends, settled, failed or out of time, the graph posts
+    // kEventRenderComplete with the result; a failure leaves the graph empty, as
+    // a failed RenderFile does. Releasing the graph drops a pending render.
+    virtual GraphResult BeginRenderFile(const QString& path) = 0;
 
     // Events: GetEventHandle makes the graph collect its events; SetNotifyWindow
     // names the object that gets a kGraphEventType event when some are pending (none
@@ -100,6 +108,9 @@ public:
     virtual GraphResult SetTimeFormatMediaTime() = 0;
     virtual GraphResult GetDuration(GraphTime& duration) = 0;
     virtual GraphResult GetCurrentPosition(GraphTime& position) = 0;
+    // Whether the stream has ended: position and duration are then held equal at
+    // the end until the next seek, stop or file.
+    virtual GraphResult GetEndOfStream(bool& ended) = 0;
     // Moves the current position; the stop position is left alone.
     virtual GraphResult SetPositions(GraphTime current) = 0;
     virtual GraphResult SetRate(double rate) = 0;
@@ -108,7 +119,9 @@ public:
     virtual GraphResult PutVolume(long attenuation) = 0;
     virtual GraphResult PutBalance(long balance) = 0;
 
-    // Video: the native picture size, and the output that shows it.
+    // Video: how many video streams the rendered file has, the native picture
+    // size, and the output that shows it.
+    virtual GraphResult GetVideoStreamCount(int& count) = 0;
     virtual GraphResult GetVideoSize(int& width, int& height) = 0;
     virtual GraphResult PutOwner(VideoOutputOwner* owner) = 0;
     virtual GraphResult PutWindowState(bool visible) = 0;

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QRegularExpression>
+#include <QUrl>
 #include <cerrno>
 #include <vector>
 
@@ -17,6 +19,21 @@ QString absoluteAgainst(const QString& path, const QString& folder) {
     return folder.endsWith(u'/') ? folder + path : folder + u'/' + path;
 }
 
+// An address ("http://...", "https://...", any "scheme://") goes to the player as
+// it was given; a file:// URL names a local file. Empty for a plain path.
+QString addressOrUrlPath(const QByteArray& argument) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    const QString text = PathFromLocalBytes(argument);
+    if (!scheme.match(text).hasMatch()) {
+        return QString();
+    }
+    if (!text.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+        return text;
+    }
+    const QString local = LocalPathOfUrl(QUrl::fromEncoded(argument));
+    return local.isEmpty() ? text : local;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv, const QString& currentFolder) {
@@ -26,7 +43,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const QString& c
         if (argument == "--minimized") {
             result.minimized = true;
         } else if (!argument.isEmpty() && !argument.startsWith('-')) {
-            result.files.append(absoluteAgainst(PathFromLocalBytes(argument), currentFolder));
+            const QString address = addressOrUrlPath(argument);
+            result.files.append(!address.isEmpty()
+                                    ? address
+                                    : absoluteAgainst(PathFromLocalBytes(argument), currentFolder));
         }
     }
     result.file = result.files.value(0);

@@ -39,6 +39,12 @@ void EngineHost::durationChanged(int durationMs) {
     }
 }
 
+void EngineHost::openFinished(bool opened) {
+    if (openFinishedListener_) {
+        openFinishedListener_(opened);
+    }
+}
+
 void EngineHost::refreshFilters() {
     if (filtersListener_) {
         filtersListener_();

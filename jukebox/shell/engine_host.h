@@ -23,6 +23,10 @@ public:
     void setFiltersListener(std::function<void()> listener) {
         filtersListener_ = std::move(listener);
     }
+    // Told when an open the engine began without waiting (an address) has ended.
+    void setOpenFinishedListener(std::function<void(bool)> listener) {
+        openFinishedListener_ = std::move(listener);
+    }
 
     void setVideoWindow(MediaEngineWindow* video) { video_ = video; }
 
@@ -34,6 +38,7 @@ public:
     void fullScreenLost() override;
     void refreshFilters() override;
     void durationChanged(int durationMs) override;
+    void openFinished(bool opened) override;
 
     bool event(QEvent* event) override;
 
@@ -42,4 +47,5 @@ private:
     MediaEngineWindow* video_ = nullptr;
     std::function<void(int)> durationListener_;
     std::function<void()> filtersListener_;
+    std::function<void(bool)> openFinishedListener_;
 };

@@ -151,6 +151,69 @@ TEST_F(MpegFrameScanTest, TagsAroundTheAudioAndADescriptiveFirstFrameAreNoAudio)
     EXPECT_EQ(length.frames, 41);
 }
 
+// The first frame of a LAME file: an Info (or Xing) header with the fields flags
+// names, then the LAME extension from encoder with the delay and padding.
+std::string lameFrame(const char* header, uint32_t flags, uint32_t frameCount, int delay,
+                      int padding, const char* encoder = "LAME3.100") {
+    std::string bytes = frame(kMpeg1Layer3);
+    std::string tag = header;
+    for (uint32_t value : {flags, frameCount}) {
+        for (int shift : {24, 16, 8, 0}) {
+            tag += static_cast<char>((value >> shift) & 0xFF);
+        }
+    }
+    if (flags & 2) {
+        tag += std::string(4, '\x11');
+    }
+    if (flags & 4) {
+        tag += std::string(100, '\x22');
+    }
+    if (flags & 8) {
+        tag += std::string(4, '\x33');
+    }
+    std::string extension = std::string(encoder).substr(0, 9);
+    extension.resize(21, '\x44');
+    extension += static_cast<char>(delay >> 4);
+    extension += static_cast<char>(((delay & 0x0F) << 4) | (padding >> 8));
+    extension += static_cast<char>(padding & 0xFF);
+    tag += extension;
+    bytes.replace(4 + 32, tag.size(), tag);
+    return bytes;
+}
+
+TEST_F(MpegFrameScanTest, TheLameExtensionTakesOffTheEncodersDelayAndPadding) {
+    const double music = (100 * 1152 - 576 - 918) * 1000.0 / 44100;
+    struct Case {
+        const char* name;
+        std::string first;
+        double ms;
+        int delay;
+    };
+    const Case cases[] = {
+        {"Info, every field", lameFrame("Info", 0x0F, 100, 576, 918), music, 576},
+        {"Xing, frames only", lameFrame("Xing", 0x01, 100, 576, 918), music, 576},
+        {"Xing, no table", lameFrame("Xing", 0x0B, 100, 576, 918), music, 576},
+        {"FFmpeg's", lameFrame("Info", 0x0F, 100, 576, 918, "Lavc59.37"), music, 576},
+        {"largest fields", lameFrame("Info", 0x0F, 100, 4095, 4095),
+         (100 * 1152 - 8190) * 1000.0 / 44100, 4095},
+        // No tag to trust: the frames as they are.
+        {"another encoder", lameFrame("Info", 0x0F, 100, 576, 918, "GOGO"), msOf(kMpeg1Layer3, 100),
+         0},
+        {"no frame count", lameFrame("Info", 0x0E, 100, 576, 918), msOf(kMpeg1Layer3, 100), 0},
+        {"cut short after encoding", lameFrame("Info", 0x0F, 120, 576, 918),
+         msOf(kMpeg1Layer3, 100), 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(scan(c.first + frames(kMpeg1Layer3, 100))) << c.name;
+        EXPECT_EQ(length.frames, 100) << c.name;
+        EXPECT_NEAR(length.durationMs, c.ms, 1e-6) << c.name;
+        EXPECT_EQ(length.encoderDelay, c.delay) << c.name;
+    }
+    // A gap as long as the music leaves the count alone.
+    ASSERT_TRUE(scan(lameFrame("Info", 0x0F, 2, 4095, 4095) + frames(kMpeg1Layer3, 2)));
+    EXPECT_NEAR(length.durationMs, msOf(kMpeg1Layer3, 2), 1e-6);
+}
+
 TEST_F(MpegFrameScanTest, DamagedDataIsSkippedAndAnUnfinishedLastFrameIsNotCounted) {
     // Junk before the first frame, junk with lone sync patterns and a header whose
     // frame does not lead to another between frames, and a last frame cut short.

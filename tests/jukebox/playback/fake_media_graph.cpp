@@ -74,6 +74,10 @@ GraphResult FakeMediaGraph::RenderFile(const QString& path) {
     return record(withArgument(u"RenderFile", path));
 }
 
+GraphResult FakeMediaGraph::BeginRenderFile(const QString& path) {
+    return record(withArgument(u"BeginRenderFile", path));
+}
+
 GraphResult FakeMediaGraph::SetNotifyWindow(QObject* target) {
     notifyTarget = target;
     return record(withArgument(u"SetNotifyWindow", QStringView(target ? u"window" : u"none")));
@@ -109,6 +113,14 @@ GraphResult FakeMediaGraph::GetCurrentPosition(GraphTime& value) {
     return hr;
 }
 
+GraphResult FakeMediaGraph::GetEndOfStream(bool& ended) {
+    GraphResult hr = record(QStringLiteral("GetEndOfStream"));
+    if (GraphSucceeded(hr)) {
+        ended = endOfStream;
+    }
+    return hr;
+}
+
 GraphResult FakeMediaGraph::SetPositions(GraphTime current) {
     GraphResult hr = record(withArgument(u"SetPositions", QString::number(current)));
     if (GraphSucceeded(hr)) {
@@ -127,6 +139,14 @@ GraphResult FakeMediaGraph::PutVolume(long attenuation) {
 
 GraphResult FakeMediaGraph::PutBalance(long balance) {
     return record(withArgument(u"PutBalance", QString::number(balance)));
+}
+
+GraphResult FakeMediaGraph::GetVideoStreamCount(int& count) {
+    GraphResult hr = record(QStringLiteral("GetVideoStreamCount"));
+    if (GraphSucceeded(hr)) {
+        count = videoStreams;
+    }
+    return hr;
 }
 
 GraphResult FakeMediaGraph::GetVideoSize(int& width, int& height) {

@@ -22,6 +22,7 @@ public:
     void Release() override;
     GraphResult QueryInterface(GraphInterface which) override;
     GraphResult RenderFile(const QString& path) override;
+    GraphResult BeginRenderFile(const QString& path) override;
     GraphResult GetEventHandle() override { return record(u"GetEventHandle"); }
     GraphResult SetNotifyWindow(QObject* target) override;
     GraphResult GetEvent(GraphEvent& event) override;
@@ -33,10 +34,12 @@ public:
     GraphResult SetTimeFormatMediaTime() override { return record(u"SetTimeFormatMediaTime"); }
     GraphResult GetDuration(GraphTime& value) override;
     GraphResult GetCurrentPosition(GraphTime& value) override;
+    GraphResult GetEndOfStream(bool& ended) override;
     GraphResult SetPositions(GraphTime current) override;
     GraphResult SetRate(double rate) override;
     GraphResult PutVolume(long attenuation) override;
     GraphResult PutBalance(long balance) override;
+    GraphResult GetVideoStreamCount(int& count) override;
     GraphResult GetVideoSize(int& width, int& height) override;
     GraphResult PutOwner(VideoOutputOwner* owner) override;
     GraphResult PutWindowState(bool visible) override;
@@ -57,6 +60,8 @@ public:
     // What the graph reports.
     GraphTime duration = 0;
     GraphTime position = 0;  // SetPositions moves it
+    bool endOfStream = false;
+    int videoStreams = 1;
     int videoWidth = 0;
     int videoHeight = 0;
     std::deque<GraphEvent> events;

@@ -20,7 +20,7 @@ struct GstEngineRig {
     ExtensionLists lists{ui,
                          {QStringLiteral("mp3"), QStringLiteral("wav"), QStringLiteral("ogg"),
                           QStringLiteral("flac")},
-                         {QStringLiteral("webm")}};
+                         {QStringLiteral("webm"), QStringLiteral("mp4")}};
     MediaEngine engine{graph, window, ui, [this](const QString& extension) {
                            return lists.ClassifyExtension(extension);
                        }};

@@ -60,27 +60,17 @@ TEST_F(MediaEngineTest, OpensAVideoFileStepByStepAndCuesIt) {
     graph.videoHeight = 240;
     EXPECT_TRUE(engine.firstOpen());
     ASSERT_TRUE(engine.OpenMedia(kVideo));
-    EXPECT_EQ(graph.calls, list({"CreateGraph",
-                                 "Query(Events)",
-                                 "GetEventHandle",
-                                 "RenderFile(/media/clip.webm)",
-                                 "Query(Events)",
-                                 "SetNotifyWindow(window)",
-                                 "Query(VideoWindow)",
-                                 "PutOwner(window)",
-                                 "PutWindowState(true)",
-                                 "Query(BasicVideo)",
-                                 "GetVideoSize",
-                                 "Query(Seeking)",
-                                 "SetTimeFormatMediaTime",
-                                 "Query(Control)",
-                                 "Pause",
-                                 "StopWhenReady",
-                                 "Query(Seeking)",
-                                 "GetDuration",
-                                 "Query(Audio)",
-                                 "PutVolume(0)",
-                                 "Query(Audio)",
+    EXPECT_EQ(graph.calls, list({"CreateGraph",         "Query(Events)",
+                                 "GetEventHandle",      "RenderFile(/media/clip.webm)",
+                                 "Query(Events)",       "SetNotifyWindow(window)",
+                                 "GetVideoStreamCount", "Query(VideoWindow)",
+                                 "PutOwner(window)",    "PutWindowState(true)",
+                                 "Query(BasicVideo)",   "GetVideoSize",
+                                 "Query(Seeking)",      "SetTimeFormatMediaTime",
+                                 "Query(Control)",      "Pause",
+                                 "StopWhenReady",       "Query(Seeking)",
+                                 "GetDuration",         "Query(Audio)",
+                                 "PutVolume(0)",        "Query(Audio)",
                                  "PutBalance(0)"}));
     EXPECT_EQ(window.calls, list({"showWithFade", "videoOutputBound(first)", "refreshFilters"}));
     EXPECT_EQ(graph.notifyTarget, &window);
@@ -131,6 +121,127 @@ TEST_F(MediaEngineTest, AudioHidesTheVideoWindowAndOtherClassesLeaveIt) {
     graph.script(QStringLiteral("CreateGraph"), {kGraphFail});
     EXPECT_FALSE(engine.OpenMedia(kAudio));
     EXPECT_EQ(window.calls, list({"hideWithFade"}));
+}
+
+TEST_F(MediaEngineTest, AVideoFileWithoutPictureIsAudioAndLeavesTheFirstOpenToAVideo) {
+    graph.videoWidth = 320;
+    graph.videoHeight = 240;
+    graph.videoStreams = 0;
+    ASSERT_TRUE(engine.OpenMedia(QStringLiteral("/music/song.webm")));
+    EXPECT_EQ(window.calls, list({"hideWithFade", "refreshFilters"}));
+    for (const char* untouched : {"PutOwner(window)", "PutWindowState(true)", "GetVideoSize"}) {
+        EXPECT_FALSE(graph.calls.contains(QString::fromLatin1(untouched))) << untouched;
+    }
+    EXPECT_TRUE(engine.firstOpen());
+    EXPECT_EQ(engine.videoWidth(), 0);
+    EXPECT_EQ(engine.engineState(), MediaEngine::Paused);
+
+    // A graph that cannot count its streams binds as before.
+    window.calls.clear();
+    graph.script(QStringLiteral("GetVideoStreamCount"), {kGraphFail});
+    ASSERT_TRUE(engine.OpenMedia(kVideo));
+    EXPECT_EQ(window.calls, list({"showWithFade", "videoOutputBound(first)", "refreshFilters"}));
+    EXPECT_EQ(engine.videoWidth(), 320);
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(MediaEngineTest, AnAddressOpensWithoutWaitingAndEndsThroughTheWindow) {
+    graph.duration = 1234567899;
+    const QString address = QStringLiteral("http://radio.example/live.mp3");
+    EXPECT_EQ(engine.BeginOpen(address), OpenResult::Pending);
+    EXPECT_EQ(graph.operations(), list({"CreateGraph", "GetEventHandle", "SetNotifyWindow(window)",
+                                        "BeginRenderFile(http://radio.example/live.mp3)"}));
+    EXPECT_TRUE(engine.opening());
+    EXPECT_EQ(window.calls, list({"hideWithFade"}));
+    // Nothing to play yet: the transport waits, silently.
+    graph.calls.clear();
+    engine.Run();
+    engine.SeekTo(100);
+    EXPECT_FALSE(engine.SetRate(2.0));
+    EXPECT_EQ(engine.GetPositionMs(), 0);
+    EXPECT_FALSE(engine.AtEnd());
+    EXPECT_TRUE(graph.calls.isEmpty()) << graph.calls.join(u' ').toStdString();
+
+    // Settled: the steps of an open, then the window hears it.
+    graph.events = {{kEventBuffering, 100, 0}, {kEventRenderComplete, kGraphOk, 0}};
+    engine.OnGraphEvent();
+    EXPECT_FALSE(engine.opening());
+    EXPECT_EQ(graph.operations(),
+              list({"GetEvent", "FreeEventParams(17)", "GetEvent", "SetTimeFormatMediaTime",
+                    "Pause", "StopWhenReady", "GetDuration", "PutVolume(0)", "PutBalance(0)",
+                    "FreeEventParams(32769)", "GetEvent"}));
+    EXPECT_EQ(window.calls, list({"hideWithFade", "refreshFilters", "openFinished(opened)"}));
+    EXPECT_EQ(engine.GetDurationMs(), 123456);
+    EXPECT_EQ(engine.engineState(), MediaEngine::Paused);
+    engine.Run();
+    EXPECT_EQ(engine.engineState(), MediaEngine::Running);
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    // Failed: one notice naming the address, an empty graph, and the window hears it.
+    window.calls.clear();
+    graph.errorTexts.insert(kGraphAbort, QStringLiteral("The graph did not get ready in time"));
+    const QString secure = QStringLiteral("https://music.example/a%20b.ogg?x=1");
+    EXPECT_FALSE(engine.OpenMedia(secure));  // pending is not opened
+    EXPECT_TRUE(ui.messages.isEmpty());
+    graph.events = {{kEventRenderComplete, kGraphAbort, 0}};
+    engine.OnGraphEvent();
+    EXPECT_EQ(ui.notices, QStringList(failure("80004004", "The graph did not get ready in time") +
+                                      QStringLiteral("\nCannot render the file\n") + secure));
+    EXPECT_EQ(window.calls, list({"openFinished(failed)"}));
+    EXPECT_TRUE(engine.HasGraph());
+    EXPECT_FALSE(engine.opening());
+    graph.calls.clear();
+    engine.Run();
+    EXPECT_TRUE(graph.calls.isEmpty());
+    // A render that cannot even start fails at once.
+    ui.messages.clear();
+    graph.script(QStringLiteral("BeginRenderFile"), {kGraphFail});
+    EXPECT_EQ(engine.BeginOpen(address), OpenResult::Failed);
+    EXPECT_FALSE(engine.opening());
+    EXPECT_EQ(ui.messages.size(), 1);
+}
+
+TEST_F(MediaEngineTest, APendingOpenIsDroppedSilentlyByEveryWayOfLeavingIt) {
+    const QString address = QStringLiteral("mms://radio.example/live");
+    struct Way {
+        std::function<void()> leave;
+        bool stillOpening;  // a new pending open took its place
+    };
+    const Way ways[] = {
+        {[&] { engine.CancelOpen(); }, false},
+        {[&] { engine.ReleaseGraph(); }, false},
+        {[&] { engine.Stop(); }, false},
+        {[&] { ASSERT_TRUE(engine.OpenMedia(kAudio)); }, false},
+        {[&] { engine.BeginOpen(QStringLiteral("rtsp://cam.example/1")); }, true},
+    };
+    int index = 0;
+    for (const Way& way : ways) {
+        ASSERT_EQ(engine.BeginOpen(address), OpenResult::Pending) << index;
+        graph.calls.clear();
+        window.calls.clear();
+        way.leave();
+        EXPECT_TRUE(graph.calls.contains(QStringLiteral("Release"))) << index;
+        EXPECT_EQ(engine.opening(), way.stillOpening) << index;
+        if (!way.stillOpening) {
+            // A late word of the render is not heard.
+            graph.events = {{kEventRenderComplete, kGraphOk, 0}};
+            engine.OnGraphEvent();
+            EXPECT_FALSE(window.calls.contains(QStringLiteral("openFinished(opened)"))) << index;
+        }
+        ++index;
+    }
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+    engine.CancelOpen();
+    EXPECT_FALSE(engine.opening());
+
+    // Local files open at once, whatever their names look like.
+    for (const char* local : {"/music/http.mp3", "file:///music/a.mp3", "relative/b.wav"}) {
+        graph.calls.clear();
+        EXPECT_EQ(engine.BeginOpen(QString::fromLatin1(local)), OpenResult::Opened) << local;
+        EXPECT_TRUE(
+            graph.calls.contains(QStringLiteral("RenderFile(%1)").arg(QLatin1String(local))))
+            << local;
+    }
 }
 
 TEST_F(MediaEngineTest, VolumeFollowsTheCubeCurveAndClamps) {
@@ -347,7 +458,7 @@ TEST_F(MediaEngineTest, PositionTheGraphCannotGiveIsTheLastOneKnown) {
     EXPECT_EQ(engine.GetPositionMs(), 0);
 }
 
-TEST_F(MediaEngineTest, AGraphThatCannotBeMadeShowsBothMessagesAndLeavesNoGraph) {
+TEST_F(MediaEngineTest, AGraphThatCannotBeMadeIsOneNoticeNamingTheFileAndLeavesNoGraph) {
     struct Case {
         const char* failing;
         GraphResult code;
@@ -366,9 +477,11 @@ TEST_F(MediaEngineTest, AGraphThatCannotBeMadeShowsBothMessagesAndLeavesNoGraph)
         ui.messages.clear();
         graph.script(QString::fromLatin1(c.failing), {c.code});
         EXPECT_FALSE(engine.OpenMedia(kAudio)) << c.failing;
-        EXPECT_EQ(ui.messages, QStringList({QString::fromUtf8(c.text),
-                                            QStringLiteral("Failed to init quartz core")}))
+        EXPECT_EQ(
+            ui.notices.join(u'|'),
+            QString::fromUtf8(c.text) + QStringLiteral("\nFailed to init quartz core\nsong.MP3"))
             << c.failing;
+        ui.notices.clear();
         EXPECT_FALSE(engine.HasGraph()) << c.failing;
         EXPECT_EQ(graph.calls.contains(QStringLiteral("Release")), c.released) << c.failing;
         EXPECT_FALSE(graph.calls.contains(QStringLiteral("RenderFile(/media/song.MP3)")));
@@ -378,28 +491,45 @@ TEST_F(MediaEngineTest, AGraphThatCannotBeMadeShowsBothMessagesAndLeavesNoGraph)
     EXPECT_TRUE(graph.calls.isEmpty());
 }
 
-TEST_F(MediaEngineTest, AFileThatCannotBeRenderedKeepsTheEmptyGraph) {
-    graph.script(QStringLiteral("RenderFile"), {static_cast<GraphResult>(0x8047040Bu)});
-    graph.errorTexts.insert(static_cast<GraphResult>(0x8047040Bu),
-                            QStringLiteral("Could not determine type of stream."));
-    EXPECT_FALSE(engine.OpenMedia(kAudio));
-    EXPECT_EQ(ui.messages, QStringList({failure("8047040B", "Could not determine type of stream."),
-                                        QStringLiteral("Cannot render the file")}));
-    EXPECT_TRUE(engine.HasGraph());
-    EXPECT_EQ(graph.operations().last(), QStringLiteral("RenderFile(/media/song.MP3)"));
-    EXPECT_EQ(window.calls, list({"hideWithFade"}));
+TEST_F(MediaEngineTest, AFileThatCannotBeRenderedIsOneNoticeAndLeavesAQuietEmptyGraph) {
+    const auto notFound = static_cast<GraphResult>(0x8047040Bu);
+    graph.errorTexts.insert(notFound, QStringLiteral("Could not determine type of stream."));
+    struct Case {
+        QString path;
+        QString name;
+    };
+    const Case cases[] = {
+        {kAudio, QStringLiteral("song.MP3")},
+        {QStringLiteral("file:///media/M%C3%BCsik.mp3"), QStringLiteral("M\u00fcsik.mp3")},
+    };
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        window.calls.clear();
+        graph.script(QStringLiteral("RenderFile"), {notFound});
+        EXPECT_FALSE(engine.OpenMedia(c.path));
+        EXPECT_EQ(ui.notices.join(u'|'),
+                  failure("8047040B", "Could not determine type of stream.") +
+                      QStringLiteral("\nCannot render the file\n") + c.name);
+        ui.notices.clear();
+        EXPECT_TRUE(engine.HasGraph());
+        EXPECT_EQ(graph.operations().last(), QStringLiteral("RenderFile(%1)").arg(c.path));
+        EXPECT_EQ(window.calls, list({"hideWithFade"}));
+    }
 
-    // Transport acts on the empty graph; its failures show, the state is still set.
+    // The transport leaves the empty graph alone and says nothing.
     ui.messages.clear();
-    graph.script(QStringLiteral("Run"), {kGraphUnexpected});
-    graph.script(QStringLiteral("Stop"), {kGraphUnexpected});
-    graph.errorTexts.insert(kGraphUnexpected, QStringLiteral("There is no graph"));
+    graph.calls.clear();
     engine.Run();
-    EXPECT_EQ(engine.engineState(), MediaEngine::Running);
+    engine.Pause();
+    engine.SeekTo(1000);
+    engine.Rewind();
+    EXPECT_FALSE(engine.SetRate(2.0));
     engine.Stop();
+    EXPECT_EQ(engine.GetPositionMs(), 0);
+    EXPECT_FALSE(engine.AtEnd());
+    EXPECT_TRUE(graph.calls.isEmpty()) << graph.calls.join(u' ').toStdString();
+    EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(engine.engineState(), MediaEngine::Stopped);
-    EXPECT_EQ(ui.messages, QStringList({failure("8000FFFF", "There is no graph"),
-                                        failure("8000FFFF", "There is no graph")}));
 }
 
 TEST_F(MediaEngineTest, AFailedQuerySkipsItsStepAndIsReported) {
@@ -482,7 +612,8 @@ TEST_F(MediaEngineTest, FailureMessagesNameTheCodeAndWhatFailed) {
     graph.errorTexts.remove(kGraphFail);
     graph.script(QStringLiteral("RenderFile"), {kGraphFail});
     EXPECT_FALSE(engine.OpenMedia(kAudio));
-    EXPECT_EQ(ui.messages.value(0), failure("80004005", "Rendering the file failed"));
+    EXPECT_EQ(ui.messages.value(0), failure("80004005", "Rendering the file failed") +
+                                        QStringLiteral("\nCannot render the file\nsong.MP3"));
 }
 
 TEST_F(MediaEngineTest, GraphEventsAreAllTakenAndFullScreenLostReturnsToWindowed) {

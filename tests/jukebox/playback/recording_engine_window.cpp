@@ -13,6 +13,11 @@ void RecordingEngineWindow::durationChanged(int durationMs) {
     calls.append(QStringLiteral("durationChanged(%1)").arg(durationMs));
 }
 
+void RecordingEngineWindow::openFinished(bool opened) {
+    calls.append(opened ? QStringLiteral("openFinished(opened)")
+                        : QStringLiteral("openFinished(failed)"));
+}
+
 void RecordingEngineWindow::presentFrame(const QImage& frame) {
     ++frameCount;
     lastFrame = frame;

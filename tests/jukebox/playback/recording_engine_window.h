@@ -25,6 +25,7 @@ public:
     void fullScreenLost() override { calls.append(QStringLiteral("fullScreenLost")); }
     void refreshFilters() override { calls.append(QStringLiteral("refreshFilters")); }
     void durationChanged(int durationMs) override;
+    void openFinished(bool opened) override;
 
     void presentFrame(const QImage& frame) override;
     void placeOutput(const QRect& rect) override { outputRect = rect; }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -111,6 +112,17 @@ std::string quietThenLoud() {
            "audiotestsrc wave=white-noise num-buffers=68" + format;
 }
 
+// A tone of ms milliseconds encoded by the lame program with its defaults.
+QString lameMp3(const TempDir& dir, const std::string& name, int ms) {
+    const std::filesystem::path wav = dir / (name + ".wav");
+    const std::filesystem::path mp3 = dir / (name + ".mp3");
+    writeFileBytes(wav, wavBytes(static_cast<int>(static_cast<int64_t>(kRate) * ms / 1000)));
+    const int exitCode = QProcess::execute(
+        QStringLiteral("lame"), {QStringLiteral("--quiet"), QString::fromStdString(wav.string()),
+                                 QString::fromStdString(mp3.string())});
+    return exitCode == 0 ? QString::fromStdString(mp3.string()) : QString();
+}
+
 TestMedia makeMedia(const TempDir& dir) {
     TestMedia media;
     writeFileBytes(dir / "tone.wav", wavBytes(kSamples));
@@ -136,6 +148,9 @@ TestMedia makeMedia(const TempDir& dir) {
                     "concat name=parts ! audioconvert ! lamemp3enc quality=0", quietThenLoud());
     media.mp3VbrQuietStartMs = mp3LengthMs(media.mp3VbrQuietStart);
 
+    media.mp3Lame = lameMp3(dir, "lame", TestMedia::kLameMs);
+    media.mp3Lame3s = lameMp3(dir, "lame3s", TestMedia::kLame3sMs);
+
     media.ogg = encodeMedia(dir / "tone.ogg", audioSource() + "vorbisenc ! oggmux");
     media.oggMs = kSamples * 1000.0 / kRate;
     media.flac = encodeMedia(dir / "tone.flac", audioSource() + "flacenc");
@@ -146,6 +161,8 @@ TestMedia makeMedia(const TempDir& dir) {
                               "video/x-raw,width=320,height=240,framerate=15/1 ! "
                               "vp8enc deadline=1 ! webmmux");
     media.videoMs = 2000;
+    media.audioWebm = encodeMedia(dir / "music.webm", audioSource() + "vorbisenc ! webmmux");
+    media.audioMp4 = encodeMedia(dir / "music.mp4", audioSource() + "avenc_aac ! mp4mux");
 
     writeFileBytes(dir / "notes.mp3", "These are notes about songs, not a song.\n");
     media.notMedia = QString::fromStdString((dir / "notes.mp3").string());

@@ -5,8 +5,9 @@
 #include <string>
 
 // Media files the playback tests play, made once per test program: WAVs written
-// byte by byte, MP3s, an Ogg Vorbis and a FLAC made with GStreamer's encoders, a
-// small VP8 video of a known size and colour, and a text file named like an MP3.
+// byte by byte, MP3s, an Ogg Vorbis and a FLAC made with GStreamer's encoders, MP3s
+// made by the lame program, a small VP8 video of a known size and colour, music in
+// video containers, and a text file named like an MP3.
 struct TestMedia {
     QString wav;
     QString wav8Odd;      // 8-bit mono with an odd data size and its pad byte
@@ -17,9 +18,16 @@ struct TestMedia {
     // VBR without a header, quiet at first and loud after: its first frames are
     // small, so their bit rate says little of the whole file.
     QString mp3VbrQuietStart;
+    // lame's default output (CBR with an Info header and its encoder delay and
+    // padding) of tones of exactly 2.5 s and 3 s.
+    QString mp3Lame;
+    QString mp3Lame3s;
     QString ogg;
     QString flac;
     QString video;
+    // Sound only, in the containers of video files.
+    QString audioWebm;
+    QString audioMp4;
     QString notMedia;
 
     // The true lengths in milliseconds (for the MP3s counted from their frames).
@@ -33,6 +41,8 @@ struct TestMedia {
     double oggMs = 0;
     double flacMs = 0;
     double videoMs = 0;
+    static constexpr int kLameMs = 2500;
+    static constexpr int kLame3sMs = 3000;
 
     static constexpr int kVideoWidth = 320;
     static constexpr int kVideoHeight = 240;

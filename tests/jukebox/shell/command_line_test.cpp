@@ -38,6 +38,22 @@ TEST(CommandLineTest, BytesThatAreNoUtf8ComeThroughUnchanged) {
     EXPECT_EQ(LocalPathBytes(line.file), QByteArray("/home/\xb0\xa1/caf\xe9 \xc4\xe3.mp3"));
 }
 
+TEST(CommandLineTest, AddressesStayAsTheyAreAndFileUrlsBecomePaths) {
+    const CommandLine line =
+        parse({"http://radio.example/live.mp3", "HTTPS://music.example/a%20b.ogg?x=1",
+               "rtsp://cam.example:554/1", "file:///music/caf%E9%20%C4%E3.mp3",
+               "file://localhost/music/b.mp3", "http:song.mp3", "my.scheme://x"});
+    EXPECT_EQ(line.file, QStringLiteral("http://radio.example/live.mp3"));
+    ASSERT_EQ(line.files.size(), 7);
+    EXPECT_EQ(line.files[1], QStringLiteral("HTTPS://music.example/a%20b.ogg?x=1"));
+    EXPECT_EQ(line.files[2], QStringLiteral("rtsp://cam.example:554/1"));
+    EXPECT_EQ(LocalPathBytes(line.files[3]), QByteArray("/music/caf\xe9 \xc4\xe3.mp3"));
+    EXPECT_EQ(line.files[4], QStringLiteral("/music/b.mp3"));
+    // Without "//" it is a name in the current folder.
+    EXPECT_EQ(line.files[5], QStringLiteral("/home/u/http:song.mp3"));
+    EXPECT_EQ(line.files[6], QStringLiteral("my.scheme://x"));
+}
+
 TEST(CommandLineTest, TheCurrentFolderKeepsItsBytes) {
     TempDir temp;
     const std::filesystem::path folder = temp / "caf\xe9";
