@@ -1,6 +1,5 @@
 #include "jukebox/filters_dialog/filter_dialog.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -8,6 +7,7 @@
 #include "jukebox/filters_dialog/filter_list.h"
 #include "jukebox/filters_dialog/property_page.h"
 #include "jukebox/playback/media_engine.h"
+#include "jukebox/ui/forward_key.h"
 
 CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
     : QDialog(parent),
@@ -108,12 +108,20 @@ void CFilterDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+// The main window acts on the press of some keys and on the release of others
+// (letters, Space, Home, End), so both go there. Escape closes the dialog.
 void CFilterDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || keyTarget_ == nullptr) {
         QDialog::keyPressEvent(event);
         return;
     }
-    QCoreApplication::postEvent(
-        keyTarget_, new QKeyEvent(event->type(), event->key(), event->modifiers(), event->text(),
-                                  event->isAutoRepeat(), static_cast<ushort>(event->count())));
+    ForwardKey(keyTarget_, *event);
+}
+
+void CFilterDialog::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || keyTarget_ == nullptr) {
+        QDialog::keyReleaseEvent(event);
+        return;
+    }
+    ForwardKey(keyTarget_, *event);
 }

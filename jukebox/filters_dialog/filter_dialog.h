@@ -40,6 +40,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     // A page left open goes with the dialog.
     void hideEvent(QHideEvent* event) override;
 

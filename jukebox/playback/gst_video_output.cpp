@@ -49,6 +49,21 @@ void GstVideoOutput::reset() {
     pending_ = QImage();
 }
 
+void GstVideoOutput::setOwner(VideoOutputOwner* owner) {
+    VideoOutputOwner* before = owner_;
+    owner_ = owner;
+    if (before != nullptr && before != owner) {
+        before->dropPicture();
+    }
+}
+
+void GstVideoOutput::setVisible(bool visible) {
+    visible_ = visible;
+    if (!visible && owner_ != nullptr) {
+        owner_->dropPicture();
+    }
+}
+
 bool GstVideoOutput::setFullScreen(bool on) {
     if (owner_ == nullptr) {
         return false;

@@ -27,8 +27,9 @@ public:
     void reset();
 
     VideoOutputOwner* owner() const { return owner_; }
-    void setOwner(VideoOutputOwner* owner) { owner_ = owner; }
-    void setVisible(bool visible) { visible_ = visible; }
+    // An owner let go of, and one the output is hidden in, lose the picture.
+    void setOwner(VideoOutputOwner* owner);
+    void setVisible(bool visible);
     bool fullScreen() const { return fullScreen_; }
     // These need an owner; false without one.
     bool setFullScreen(bool on);

@@ -16,4 +16,7 @@ public:
     virtual void placeOutput(const QRect& rect) = 0;
     // The output asks to cover the screen, or to go back into the window.
     virtual void setOutputFullScreen(bool on) = 0;
+    // The output was hidden or let go of this window: the picture shown last
+    // belongs to a file that is no longer open.
+    virtual void dropPicture() {}
 };

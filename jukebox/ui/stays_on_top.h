@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QPoint>
 #include <QWidget>
+#include <QWindow>
 
-// Puts a window above all others or back among them, where and as visible as it
-// was: changing the flag hides the window and may forget its place.
+// Puts a window above all others or back among them. Only the flag changes:
+// QWidget::setWindowFlag would hide the window and make its native window anew,
+// and on X11 the new one is never drawn on again. The window system is told
+// through the existing window (on X11 that sets _NET_WM_STATE_ABOVE); a window
+// not made yet takes the flag when it is.
 inline void SetStaysOnTop(QWidget& window, bool onTop) {
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
         return;
     }
-    const bool wasVisible = window.isVisible();
-    const QPoint origin = window.pos();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    window.move(origin);
-    if (wasVisible) {
-        window.show();
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window.overrideWindowFlags(flags);
+    if (QWindow* handle = window.windowHandle()) {
+        handle->setFlags(flags);
     }
 }

@@ -1,5 +1,6 @@
 #include "jukebox/video_window/video_view.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace VideoView {
@@ -24,6 +25,46 @@ QSize ScaledWindowSize(QSize video, double factor, int frameThickness) {
 
 QSize ConformWindowSize(double factor, int frameThickness) {
     return framed(kConformWidth * factor, kConformHeight * factor, frameThickness);
+}
+
+double FactorWithin(QSize picture, double factor, int frameThickness, QSize limit) {
+    const int border = 2 * frameThickness + 2;
+    const int roomWidth = limit.width() - border;
+    const int roomHeight = limit.height() - border;
+    if (picture.width() <= 0 || picture.height() <= 0 || roomWidth <= 0 || roomHeight <= 0) {
+        return factor;
+    }
+    return std::min({factor, static_cast<double>(roomWidth) / picture.width(),
+                     static_cast<double>(roomHeight) / picture.height()});
+}
+
+namespace {
+
+int keptInside(int start, int length, int areaStart, int areaLength) {
+    if (length >= areaLength) {
+        return areaStart;
+    }
+    return std::clamp(start, areaStart, areaStart + areaLength - length);
+}
+
+}  // namespace
+
+QPoint KeptInside(const QRect& window, const QRect& area) {
+    if (area.isEmpty()) {
+        return window.topLeft();
+    }
+    return QPoint(keptInside(window.left(), window.width(), area.left(), area.width()),
+                  keptInside(window.top(), window.height(), area.top(), area.height()));
+}
+
+QRect FitPicture(QSize picture, const QRect& area) {
+    if (picture.isEmpty() || area.isEmpty()) {
+        return area;
+    }
+    const QSize fitted = picture.scaled(area.size(), Qt::KeepAspectRatio);
+    return QRect(area.left() + (area.width() - fitted.width()) / 2,
+                 area.top() + (area.height() - fitted.height()) / 2, fitted.width(),
+                 fitted.height());
 }
 
 int DigitOfKey(int key) {
@@ -51,6 +92,10 @@ Requests ForCommand(int id, int viewMode) {
         }
         requests.push_back({Scaled, 1.0});
         return requests;
+    }
+    const bool preset = id > kCmdZoomBase && id <= kCmdConformBase + 9 && id != kCmdShrinkBase;
+    if (preset && locked(viewMode)) {
+        return {};
     }
     if (id > kCmdZoomBase && id <= kCmdZoomBase + 9) {
         return {{Scaled, static_cast<double>(id - kCmdZoomBase)}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -46,11 +48,24 @@ using Requests = std::vector<Request>;
 QSize ScaledWindowSize(QSize video, double factor, int frameThickness);
 QSize ConformWindowSize(double factor, int frameThickness);
 
+// The factor, made smaller when needed, so that a window for a picture of
+// picture times factor (with its frame) fits in limit; both sides shrink alike,
+// so the picture keeps its shape. Unchanged when it fits or nothing is known.
+double FactorWithin(QSize picture, double factor, int frameThickness, QSize limit);
+// The top-left corner that keeps window inside area, moving it as little as
+// possible; a window larger than the area starts at the area's left or top.
+QPoint KeptInside(const QRect& window, const QRect& area);
+// Where a picture goes in area: as large as fits, its shape kept, centred (the
+// rest of the area stays black).
+QRect FitPicture(QSize picture, const QRect& area);
+
 // The digit of a key code, -1 for none. With Shift held most layouts give the
 // symbol above the digit; those of the US layout count as their digit.
 int DigitOfKey(int key);
 
-// What a command of the window's menu asks for in the given mode.
+// What a command of the window's menu asks for in the given mode. Like the
+// keys, the size presets (Zoom, Shrink, Conform) do nothing while the window is
+// maximized or full screen.
 Requests ForCommand(int id, int viewMode);
 // Digit keys: Shift n is Scaled n, then Ctrl n Scaled 1/n (with both, the second
 // wins); nothing while maximized or full screen, and nothing for 0.

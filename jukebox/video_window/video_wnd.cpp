@@ -1,11 +1,12 @@
 #include "jukebox/video_window/video_wnd.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 
 #include "jukebox/playback/media_engine.h"
@@ -30,6 +31,9 @@ CVideoWnd::CVideoWnd(MediaEngine& engine, QPoint& position, QWidget* keyTarget,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    // A video that starts must not take the keyboard from the window the user
+    // types in: shown, it stays inactive until clicked.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     fade_.setDuration(kFadeMs);
     connect(&fade_, &QPropertyAnimation::finished, this, [this] {
         if (fadingOut_) {
@@ -49,22 +53,21 @@ CVideoWnd::~CVideoWnd() {
 void CVideoWnd::SetViewMode(double factor, int mode) {
     switch (mode) {
         case Scaled:
-            resizeKeepingPlace(ScaledWindowSize(QSize(engine_.videoWidth(), engine_.videoHeight()),
-                                                factor, kFrameThickness));
+            resizeOnScreen(ScaledWindowSize(videoSize(), factor, kFrameThickness));
             zoomFactor_ = factor;
             viewMode_ = Scaled;
             break;
         case Conform:
-            resizeKeepingPlace(ConformWindowSize(factor, kFrameThickness));
+            resizeOnScreen(ConformWindowSize(factor, kFrameThickness));
             zoomFactor_ = factor;
             viewMode_ = Conform;
             break;
         case Maximized:
-            showMaximized();
+            changeState(Qt::WindowMaximized);
             viewMode_ = Maximized;
             break;
         case Restore:
-            showNormal();
+            changeState(Qt::WindowNoState);
             viewMode_ = Scaled;
             break;
         case Fullscreen:
@@ -91,11 +94,44 @@ void CVideoWnd::setGreyed(int mode) {
     menu_.setGreyed(MenuGreyedAfter(mode, menu_.greyed()));
 }
 
-void CVideoWnd::resizeKeepingPlace(QSize size) {
-    // Maximized or full screen, a resize would be lost or undo the state.
-    if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
-        resize(size);
+QSize CVideoWnd::videoSize() const {
+    return QSize(engine_.videoWidth(), engine_.videoHeight());
+}
+
+// The usable part of the screen the window is on (its middle decides).
+QRect CVideoWnd::availableArea() const {
+    QScreen* on = QGuiApplication::screenAt(geometry().center());
+    if (on == nullptr) {
+        on = screen();
     }
+    return on != nullptr ? on->availableGeometry() : QRect();
+}
+
+// A new size keeps the window on its screen: where it would run off, the window
+// moves back inside (a window manager would otherwise move it its own way).
+void CVideoWnd::resizeOnScreen(QSize size) {
+    // Maximized or full screen, a resize would be lost or undo the state.
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+        return;
+    }
+    const QRect area = availableArea();
+    resize(size);
+    const QPoint corner = KeptInside(QRect(pos(), size), area);
+    if (corner != pos()) {
+        move(corner);
+    }
+}
+
+void CVideoWnd::changeState(Qt::WindowStates state) {
+    changingState_ = true;
+    if (state == Qt::WindowMaximized) {
+        showMaximized();
+    } else if (state == Qt::WindowFullScreen) {
+        showFullScreen();
+    } else {
+        showNormal();
+    }
+    changingState_ = false;
 }
 
 void CVideoWnd::apply(const std::vector<Request>& requests) {
@@ -168,24 +204,17 @@ void CVideoWnd::setAlwaysOnTop(bool onTop) {
 
 void CVideoWnd::videoOutputBound(bool firstOpen) {
     if (firstOpen) {
-        SetViewMode(zoomFactor_, viewMode_);
-        activateAndGiveBack();
+        // The first size, the native one at first, never larger than the screen.
+        const QSize picture =
+            viewMode_ == Conform ? QSize(kConformWidth, kConformHeight) : videoSize();
+        SetViewMode(FactorWithin(picture, zoomFactor_, kFrameThickness, availableArea().size()),
+                    viewMode_);
+        raise();
     }
     if (viewMode_ == Fullscreen) {
         engine_.SetOutputFullScreen(true);
     } else {
         FitVideo();
-    }
-}
-
-// The first video brings the window forward once, without taking the keyboard
-// from the window the user works in.
-void CVideoWnd::activateAndGiveBack() {
-    QWidget* before = QApplication::activeWindow();
-    raise();
-    activateWindow();
-    if (before != nullptr && before != this) {
-        before->activateWindow();
     }
 }
 
@@ -198,19 +227,26 @@ void CVideoWnd::presentFrame(const QImage& frame) {
     update();
 }
 
+// The graph let go of this window: the last file's picture goes with it.
+void CVideoWnd::dropPicture() {
+    frame_ = QImage();
+    update();
+}
+
+QRect CVideoWnd::shownPictureRect() const {
+    if (frame_.isNull()) {
+        return QRect();
+    }
+    return FitPicture(frame_.size(), pictureRect_);
+}
+
 void CVideoWnd::placeOutput(const QRect& rect) {
     pictureRect_ = rect;
     update();
 }
 
 void CVideoWnd::setOutputFullScreen(bool on) {
-    switchingFullScreen_ = true;
-    if (on) {
-        showFullScreen();
-    } else {
-        showNormal();
-    }
-    switchingFullScreen_ = false;
+    changeState(on ? Qt::WindowFullScreen : Qt::WindowNoState);
     FitVideo();
 }
 
@@ -237,15 +273,27 @@ void CVideoWnd::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(64, 64, 64));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (!frame_.isNull() && !pictureRect_.isEmpty()) {
+    const QRect picture = shownPictureRect();
+    if (!picture.isEmpty()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(pictureRect_, frame_);
+        painter.drawImage(picture, frame_);
     }
 }
 
 void CVideoWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitVideo();
+}
+
+// The remembered corner is where the window really is, whoever moved it (a
+// drag, a size that kept it on the screen, the window manager), so that the
+// next drag starts from there. Maximized and full screen are not places.
+void CVideoWnd::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible() &&
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) == 0) {
+        position_ = pos();
+    }
 }
 
 bool CVideoWnd::handleViewKey(QKeyEvent* event) {
@@ -336,14 +384,31 @@ void CVideoWnd::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CVideoWnd::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !switchingFullScreen_ &&
-        viewMode_ == Fullscreen && !isFullScreen()) {
-        // The platform took full screen away: the graph tells the engine, which
-        // tells this window to go back to windowed mode.
-        engine_.OutputLostFullScreen();
+    if (event->type() == QEvent::WindowStateChange && !changingState_) {
+        followWindowState();
     }
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         update();
+    }
+}
+
+// The window system changed the window's state by itself; the view mode
+// follows, so that the keys, the menu and a double-click act on the real state.
+void CVideoWnd::followWindowState() {
+    if (viewMode_ == Fullscreen) {
+        if (!isFullScreen()) {
+            // The graph tells the engine, which tells this window to go back to
+            // windowed mode.
+            engine_.OutputLostFullScreen();
+        }
+        return;
+    }
+    if (viewMode_ == Maximized && !isMaximized()) {
+        viewMode_ = Scaled;
+        setGreyed(Restore);
+    } else if (viewMode_ != Maximized && isMaximized()) {
+        viewMode_ = Maximized;
+        setGreyed(Maximized);
     }
 }
 

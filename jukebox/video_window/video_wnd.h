@@ -48,7 +48,10 @@ public:
     VideoWindowMenu& windowMenu() { return menu_; }
     // The picture shown last (null before the first frame).
     const QImage& frame() const { return frame_; }
+    // Where the output goes (the client area), and the part of it the picture
+    // covers, its shape kept (empty without a picture).
     QRect pictureRect() const { return pictureRect_; }
+    QRect shownPictureRect() const;
     bool dragging() const { return dragging_; }
     // Shown, and not on its way out.
     bool shownToUser() const { return isVisible() && !fadingOut_; }
@@ -71,11 +74,13 @@ public:
     void presentFrame(const QImage& frame) override;
     void placeOutput(const QRect& rect) override;
     void setOutputFullScreen(bool on) override;
+    void dropPicture() override;
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -87,13 +92,16 @@ protected:
 
 private:
     void apply(const std::vector<VideoView::Request>& requests);
-    void resizeKeepingPlace(QSize size);
+    QSize videoSize() const;
+    QRect availableArea() const;
+    void resizeOnScreen(QSize size);
+    void changeState(Qt::WindowStates state);
+    void followWindowState();
     void setGreyed(int mode);
     bool handleViewKey(QKeyEvent* event);
     void forwardKey(QKeyEvent* event);
     QRect clientArea() const;
     Qt::Edges edgesAt(QPoint point) const;
-    void activateAndGiveBack();
 
     MediaEngine& engine_;
     QPoint& position_;
@@ -108,5 +116,5 @@ private:
     int viewMode_ = 1;  // VideoView::Scaled
     bool dragging_ = false;
     bool fadingOut_ = false;
-    bool switchingFullScreen_ = false;  // our own state change, not a loss
+    bool changingState_ = false;  // our own state change, not the window system's
 };

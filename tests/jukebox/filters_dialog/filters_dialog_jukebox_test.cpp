@@ -39,6 +39,14 @@ TEST(FiltersJukeboxTest, CtrlFTogglesTheDialogWhoseListFollowsEachOpen) {
     QTest::keyClick(&dialog.list(), Qt::Key_F, Qt::ControlModifier);
     QTest::qWait(0);
     EXPECT_FALSE(shown());
+    // Keys the main window acts on when they are let go work there too: L and R
+    // switch loop and random on, whether the list or the dialog has the key.
+    Transport& transport = rig.window().transport();
+    ASSERT_FALSE(transport.loop());
+    ASSERT_FALSE(transport.random());
+    QTest::keyClick(&dialog.list(), Qt::Key_L);
+    QTest::keyClick(&dialog, Qt::Key_R);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return transport.loop() && transport.random(); }, 5000));
 
     MediaEngine& engine = rig.app().engine();
     ASSERT_TRUE(engine.OpenMedia(copyMedia(media.wav, rig.folder() / "music", "a.wav")));

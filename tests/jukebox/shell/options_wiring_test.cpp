@@ -16,7 +16,9 @@
 
 #include "jukebox/options_sheet/option_sheet.h"
 #include "jukebox/shell/command_ids.h"
+#include "jukebox/shell/time_display.h"
 #include "jukebox/shell/track_panel.h"
+#include "jukebox/video_window/video_wnd.h"
 #include "tests/jukebox/playback/test_media.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
 
@@ -41,6 +43,26 @@ void showPage(COptionSheet& sheet, COptionSheet::Slot slot) {
     auto* tabs = sheet.findChild<QTabWidget*>();
     tabs->setCurrentIndex(tabs->indexOf(sheet.page(slot)));
 }
+
+// Counts the events of one type that a widget gets.
+class EventCounter : public QObject {
+public:
+    EventCounter(QWidget& widget, QEvent::Type type) : type_(type) {
+        widget.installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) {
+            ++count;
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
 
 TEST(OptionsWiring, OkReachesThePanelAndCancelOnlyTheAlwaysOnTopChoice) {
     JukeboxRig rig;
@@ -94,6 +116,51 @@ TEST(OptionsWiring, OkReachesThePanelAndCancelOnlyTheAlwaysOnTopChoice) {
     EXPECT_TRUE(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(rig.app().settings().tagPage.primaryFormat, QStringLiteral("[%n]"));
     EXPECT_EQ(rig.app().record().defaultCodePage, 932);
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
+    EXPECT_TRUE(rig.closeWithControl());
+}
+
+// Ticking and unticking "Always on top" keeps every window as it was: never
+// hidden, the same native windows, which go on drawing (the playing time moves
+// on the face).
+TEST(OptionsWiring, AlwaysOnTopKeepsTheWindowsDrawingBothWays) {
+    JukeboxRig rig;
+    rig.start();
+    CVelorineWnd& wnd = rig.window();
+    CVideoWnd& video = rig.app().videoWindow();
+    CTimeDisplay& time = wnd.controls().time();
+    writeFileBytes(rig.folder() / "quiet.wav", silentWavBytes(30));
+    rig.drop({rig.path("quiet.wav")});
+    wnd.OnCommand(ControlId::Play);
+    ASSERT_EQ(wnd.transport().mode(), Transport::Mode::Playing);
+    video.winId();  // the video window exists natively though it is hidden
+    const QWindow* face = wnd.windowHandle();
+    const QWindow* picture = video.windowHandle();
+    const WId faceId = wnd.winId();
+    EventCounter paints(time, QEvent::Paint);
+    EventCounter hides(wnd, QEvent::Hide);
+
+    for (const bool onTop : {true, false}) {
+        whenSheetShows(QDialogButtonBox::Ok, [onTop](COptionSheet& sheet) {
+            showPage(sheet, COptionSheet::GeneralPage);
+            sheet.findChild<QCheckBox*>(QStringLiteral("alwaysOnTop"))->setChecked(onTop);
+        });
+        rig.click(ControlId::Options);
+        EXPECT_EQ(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(video.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(wnd.windowHandle(), face);
+        EXPECT_EQ(wnd.winId(), faceId);
+        EXPECT_EQ(video.windowHandle(), picture);
+        EXPECT_EQ(wnd.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        ASSERT_TRUE(wnd.isVisible());
+        EXPECT_EQ(hides.count, 0);
+
+        const int second = time.seconds();
+        const int painted = paints.count;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return time.seconds() > second && paints.count > painted; }, kWaitMs))
+            << "still at " << second << "s";
+    }
     EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
     EXPECT_TRUE(rig.closeWithControl());
 }

@@ -20,6 +20,13 @@ const VideoMedia& videoMedia() {
                 " num-buffers=60 ! video/x-raw,width=" + std::to_string(VideoMedia::kWidth) +
                 ",height=" + std::to_string(VideoMedia::kHeight) +
                 ",framerate=15/1 ! vp8enc deadline=1 ! webmmux");
+        made.wide = encodeMedia(
+            dir / "wide.webm",
+            "videotestsrc pattern=solid-color foreground-color=" +
+                std::to_string(VideoMedia::kColour) +
+                " num-buffers=20 ! video/x-raw,width=" + std::to_string(VideoMedia::kWideWidth) +
+                ",height=" + std::to_string(VideoMedia::kWideHeight) +
+                ",framerate=15/1 ! vp8enc deadline=1 ! webmmux");
         made.sound =
             encodeMedia(dir / "tone.wav",
                         "audiotestsrc num-buffers=20 ! audio/x-raw,rate=44100,channels=2 ! "

@@ -1,10 +1,12 @@
 // The video window over a real GStreamer graph: when it shows, the sizes of its
 // view modes with the frame, its keys and double-clicks, the menu's greying and
-// full screen, with a video of an odd size made for the test.
+// full screen, staying on the screen and the picture's shape, with videos made
+// for the test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 
 #include "jukebox/options/extension_lists.h"
@@ -15,6 +17,7 @@
 #include "jukebox/video_window/video_wnd.h"
 #include "tests/jukebox/video_window/video_media.h"
 #include "tests/support/recording_ui_service.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -57,6 +60,26 @@ protected:
         return !media.video.isEmpty() && open(media.video);
     }
     QSize size() const { return wnd.size(); }
+    bool frameShown() {
+        return QTest::qWaitFor([&] { return !wnd.frame().isNull(); }, kWaitMs);
+    }
+    // The colour the window shows at a point of its own.
+    QRgb shownAt(QPoint point) { return wnd.grab().toImage().pixel(point); }
+    // A press, a move by offset with the button held and the release, from the
+    // window's middle, as the user's hand gives them.
+    void drag(QPoint offset) {
+        const QPoint inside = wnd.rect().center();
+        const QPoint start = wnd.mapToGlobal(inside);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, start, Qt::LeftButton, Qt::LeftButton,
+                          {});
+        QApplication::sendEvent(&wnd, &press);
+        QMouseEvent move(QEvent::MouseMove, inside, start + offset, Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(&wnd, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, start + offset, Qt::LeftButton, {},
+                            {});
+        QApplication::sendEvent(&wnd, &release);
+    }
     void key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(&wnd, static_cast<Qt::Key>(key), mods);
     }
@@ -80,6 +103,7 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    TempDir dir;
     RecordingUiService ui;
     ExtensionLists lists{ui, {QStringLiteral("wav")}, {QStringLiteral("webm")}};
     GstMediaGraph graph;
@@ -103,6 +127,8 @@ TEST_F(VideoWndTest, HiddenUntilTheFirstVideoWhichShowsItsPictureAtNativeSizeAnd
 
     ASSERT_TRUE(open(media.video));
     EXPECT_TRUE(wnd.isVisible());
+    // Shown without taking the keyboard from the window the user types in.
+    EXPECT_TRUE(wnd.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_EQ(size(), QSize(kW + kBorder, kH + kBorder));
     EXPECT_EQ(wnd.pictureRect(), QRect(5, 5, kW, kH));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !wnd.frame().isNull(); }, kWaitMs));
@@ -231,19 +257,18 @@ TEST_F(VideoWndTest, FullScreenEndsByResetEscapeOrItsLossAndAltF4CannotCloseTheW
 TEST_F(VideoWndTest, DraggingMovesTheRememberedCornerAndOtherKeysAndCommandsGoToTheMainWindow) {
     ASSERT_TRUE(openVideo());
     wnd.move(position);
-    const QPoint inside = wnd.rect().center();
-    const QPoint start = position + inside;
-    QMouseEvent press(QEvent::MouseButtonPress, inside, start, Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&wnd, &press);
-    QMouseEvent move(QEvent::MouseMove, inside, start + QPoint(25, -7), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(&wnd, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, start + QPoint(25, -7), Qt::LeftButton,
-                        {}, {});
-    QApplication::sendEvent(&wnd, &release);
+    drag(QPoint(25, -7));
     EXPECT_EQ(position, QPoint(55, 33));
     EXPECT_EQ(wnd.pos(), position);
     EXPECT_FALSE(wnd.dragging());
+
+    // The window manager moves the window (as it may for a large size): the
+    // remembered corner follows, and the next drag starts where the window is.
+    wnd.move(QPoint(200, 120));
+    EXPECT_EQ(position, QPoint(200, 120));
+    drag(QPoint(-10, 15));
+    EXPECT_EQ(wnd.pos(), QPoint(190, 135));
+    EXPECT_EQ(position, wnd.pos());
 
     key(Qt::Key_Space);
     key(Qt::Key_F, Qt::ControlModifier);
@@ -252,6 +277,122 @@ TEST_F(VideoWndTest, DraggingMovesTheRememberedCornerAndOtherKeysAndCommandsGoTo
     wnd.windowMenu().menu().actions().at(0)->trigger();  // Filter
     wnd.windowMenu().menu().actions().at(2)->trigger();  // Pause
     EXPECT_EQ(commands, (QList<int>{kCmdFilter, kCmdPause}));
+}
+
+TEST_F(VideoWndTest, AFirstVideoLargerThanTheScreenFitsItsShapeKeptAndPresetsStayOnTheScreen) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.wide.isEmpty());
+    const QRect screen = wnd.screen()->availableGeometry();
+    ASSERT_GT(VideoMedia::kWideWidth + kBorder, screen.width());
+    position = QPoint(300, 200);
+    wnd.move(position);
+    ASSERT_TRUE(open(media.wide));
+
+    // As large as the screen allows, the picture as wide for its height as the
+    // video's (to the pixel), and inside the screen.
+    const QRect first = wnd.geometry();
+    EXPECT_TRUE(screen.contains(first))
+        << first.x() << "," << first.y() << " " << first.width() << "x" << first.height();
+    EXPECT_TRUE(first.width() == screen.width() || first.height() == screen.height());
+    const QSize picture = first.size() - QSize(kBorder, kBorder);
+    EXPECT_NEAR(picture.height(),
+                double(picture.width()) * VideoMedia::kWideHeight / VideoMedia::kWideWidth, 1.0);
+    EXPECT_LT(wnd.zoomFactor(), 1.0);
+    EXPECT_EQ(position, wnd.pos());
+
+    // Every preset keeps the window on the screen: one too large for it starts
+    // at its corner, one that fits moves only as far as it must.
+    auto onScreen = [&](int start, int length, int screenStart, int screenLength) {
+        return length >= screenLength
+                   ? start == screenStart
+                   : start >= screenStart && start + length <= screenStart + screenLength;
+    };
+    const std::pair<int, Qt::KeyboardModifier> presets[] = {
+        {5, Qt::ShiftModifier}, {1, Qt::ShiftModifier}, {2, Qt::ControlModifier}};
+    for (const auto& [digit, mods] : presets) {
+        key(Qt::Key_0 + digit, mods);
+        const QRect now = wnd.geometry();
+        EXPECT_TRUE(onScreen(now.x(), now.width(), screen.x(), screen.width())) << digit;
+        EXPECT_TRUE(onScreen(now.y(), now.height(), screen.y(), screen.height())) << digit;
+        EXPECT_EQ(position, wnd.pos()) << "the remembered corner is the real one";
+    }
+    EXPECT_EQ(size(),
+              QSize(VideoMedia::kWideWidth / 2 + kBorder, VideoMedia::kWideHeight / 2 + kBorder));
+    const QPoint before = wnd.pos();
+    drag(QPoint(-3, -4));
+    EXPECT_EQ(wnd.pos(), before + QPoint(-3, -4)) << "no jump";
+
+    // The picture keeps its shape in a window of another: black bars above and
+    // below the wide picture in a 4:3 window.
+    key(Qt::Key_2, Qt::AltModifier);
+    ASSERT_TRUE(frameShown());
+    EXPECT_EQ(wnd.pictureRect(), QRect(5, 5, 320, 240));
+    EXPECT_EQ(wnd.shownPictureRect(), QRect(5, 45, 320, 160));
+    EXPECT_EQ(qGreen(shownAt(QPoint(wnd.width() / 2, 5 + 20))), 0);
+    EXPECT_NEAR(qGreen(shownAt(wnd.rect().center())), qGreen(VideoMedia::kColour), 12);
+}
+
+TEST_F(VideoWndTest, MenuPresetsDoNothingWhileMaximizedOrFullScreenAndTheModeFollowsTheWindow) {
+    ASSERT_TRUE(openVideo());
+    key(Qt::Key_Return, Qt::AltModifier);
+    ASSERT_EQ(wnd.viewMode(), Fullscreen);
+    wnd.windowMenu().conform().actions().at(2)->trigger();
+    wnd.windowMenu().shrink().actions().at(1)->trigger();
+    EXPECT_EQ(wnd.viewMode(), Fullscreen);
+    EXPECT_TRUE(wnd.isFullScreen());
+    key(Qt::Key_Escape);
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_FALSE(wnd.isFullScreen());
+    EXPECT_FALSE(wnd.isMaximized());
+
+    doubleClick();
+    ASSERT_EQ(wnd.viewMode(), Maximized);
+    const QSize maximized = size();
+    wnd.windowMenu().shrink().actions().at(1)->trigger();
+    wnd.windowMenu().conform().actions().at(0)->trigger();
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+    EXPECT_EQ(size(), maximized);
+    EXPECT_TRUE(greyed(true));
+    doubleClick();
+    EXPECT_EQ(wnd.viewMode(), Scaled) << "one double-click restores";
+    EXPECT_FALSE(wnd.isMaximized());
+
+    // The window system maximizes and restores the window by itself: the mode,
+    // the menu and the next double-click follow.
+    wnd.showMaximized();
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+    EXPECT_TRUE(greyed(true));
+    wnd.showNormal();
+    EXPECT_EQ(wnd.viewMode(), Scaled);
+    EXPECT_TRUE(greyed(false));
+    doubleClick();
+    EXPECT_TRUE(wnd.isMaximized());
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+}
+
+TEST_F(VideoWndTest, ThePictureGoesWithItsFileForASoundInAVideoFileAndAFailedOpen) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_TRUE(openVideo());
+    ASSERT_TRUE(frameShown());
+    const QPoint middle = wnd.rect().center();
+    ASSERT_NEAR(qGreen(shownAt(middle)), qGreen(VideoMedia::kColour), 12);
+
+    // A sound in a file of the video class: the window stays, black.
+    const std::filesystem::path soundOnly = dir / "sound.webm";
+    std::filesystem::copy_file(media.sound.toStdString(), soundOnly);
+    ASSERT_TRUE(open(QString::fromStdString(soundOnly.string())));
+    EXPECT_TRUE(wnd.isVisible());
+    QTest::qWait(200);  // a stale frame on its way would show by now
+    EXPECT_TRUE(wnd.frame().isNull());
+    EXPECT_EQ(shownAt(middle), qRgb(0, 0, 0));
+
+    ASSERT_TRUE(openVideo());
+    ASSERT_TRUE(frameShown());
+    const std::filesystem::path broken = dir / "broken.webm";
+    writeFileBytes(broken, std::string(4096, 'x'));
+    EXPECT_FALSE(open(QString::fromStdString(broken.string())));
+    EXPECT_TRUE(wnd.frame().isNull());
+    EXPECT_EQ(shownAt(middle), qRgb(0, 0, 0));
 }
 
 }  // namespace
