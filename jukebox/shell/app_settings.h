@@ -15,10 +15,10 @@ class TagRecord;
 // the value names given beside each member; numbers are read back with toInt(),
 // because a new process reads them back as text.
 struct AppSettings {
-    bool random = false;                                // "OptionRandom"
+    bool random = false;                                    // "OptionRandom"
     QString trackfile = TracklistStore::kDefaultTracklist;  // "Trackfile"
-    int volume = 90;                                    // "Volume", 0..100
-    int balance = 0;                                    // "Balance", -100..100
+    int volume = 90;                                        // "Volume", 0..100
+    int balance = 0;                                        // "Balance", -100..100
 
     QPoint mainPos{10, 10};     // "MainX", "MainY"
     QPoint playPos{10, 10};     // "PlayX", "PlayY": the video window

@@ -1,6 +1,7 @@
 #include "jukebox/shell/transport.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "jukebox/playback/media_engine.h"
 #include "jukebox/shell/command_ids.h"
@@ -161,6 +162,9 @@ void Transport::PauseResume() {
 void Transport::Stop() {
     setMode(Mode::Stopped);
     engine_.Stop();
+    if (std::exchange(pendingOpen_, false)) {
+        view_.setPanelBits(false, PanelBit::Opening);  // the address is given up
+    }
     view_.clearHover(ControlId::Stop);
     view_.setTrayPlayChecked(false);
     view_.popupText(QStringLiteral("Mode: Stop"));
@@ -334,9 +338,12 @@ void Transport::PollPosition() {
         }
     }
     // Only a track that plays can end: paused at its last frame it stays there.
-    // The next one waits while a box is open: it must not open inside the box's loop.
-    if (position == engine_.GetDurationMs() && mode_ == Mode::Playing &&
-        !(ui_ != nullptr && ui_->modalOpen())) {
+    // A stream that has ended is the end even where its position stopped a few
+    // ms short of the length read at the open. An address still opening has
+    // not begun. The next track waits while a box is open: it must not open
+    // inside the box's loop.
+    const bool ended = position == engine_.GetDurationMs() || engine_.AtEnd();
+    if (ended && mode_ == Mode::Playing && !pendingOpen_ && !(ui_ != nullptr && ui_->modalOpen())) {
         Skip();
     }
 }
@@ -362,7 +369,8 @@ void Transport::applyModeToEngine() {
 }
 
 bool Transport::OpenCurrentTrack() {
-    engine_.Stop();
+    engine_.Stop();  // also drops an address still opening
+    pendingOpen_ = false;
     if (tracklist_.EntryCount() == 0) {
         return false;
     }
@@ -373,12 +381,42 @@ bool Transport::OpenCurrentTrack() {
     const TrackEntry entry = tracklist_.EntryAt(-1);
     view_.setLampState(ControlId::TagLamp, entry.mappingKind);
     view_.setLampState(ControlId::AvLamp, entry.mediaKind);
-    if (!engine_.OpenMedia(entry.path)) {
-        view_.setPanelBits(false, PanelBit::Text | PanelBit::Opening);
-        Q_EMIT trackChanged(false);
-        openFailed();
-        return false;
+    switch (engine_.BeginOpen(entry.path)) {
+        case OpenResult::Failed:
+            trackNotOpened();
+            return false;
+        case OpenResult::Pending:
+            // An address: the window keeps answering while it opens, and
+            // OpenFinished takes it from there.
+            pendingOpen_ = true;
+            pendingEntry_ = entry;
+            return true;
+        case OpenResult::Opened:
+            break;
     }
+    trackIsOpen(entry);
+    return true;
+}
+
+void Transport::OpenFinished(bool opened) {
+    if (!pendingOpen_) {
+        return;  // given up meanwhile
+    }
+    pendingOpen_ = false;
+    if (opened) {
+        trackIsOpen(pendingEntry_);
+    } else {
+        trackNotOpened();
+    }
+}
+
+void Transport::trackNotOpened() {
+    view_.setPanelBits(false, PanelBit::Text | PanelBit::Opening);
+    Q_EMIT trackChanged(false);
+    openFailed();
+}
+
+void Transport::trackIsOpen(const TrackEntry& entry) {
     failedInARow_ = 0;
     passOver_.stop();
     DurationChanged(engine_.GetDurationMs());
@@ -395,7 +433,6 @@ bool Transport::OpenCurrentTrack() {
     if (!speedWas1) {
         Q_EMIT speedChanged();
     }
-    return true;
 }
 
 void Transport::openFailed() {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include "jukebox/tracklist/track_entry.h"
+
 class MediaEngine;
 class TracklistStore;
 class TransportView;
@@ -46,6 +48,10 @@ public:
     // passed over: the next playable entry opens from the event loop, and when
     // every entry has failed in a row the transport stops, once.
     bool OpenCurrentTrack();
+    // An address that OpenCurrentTrack began to open has opened or failed.
+    void OpenFinished(bool opened);
+    // An address is still opening.
+    bool openPending() const { return pendingOpen_; }
     // Failed opens since the last one that worked.
     int failedInARow() const { return failedInARow_; }
     // The UI service whose modal boxes hold back the end of a track: nothing the
@@ -132,6 +138,8 @@ private:
     void applyModeToEngine();
     void openFailed();
     void passOverFailed();
+    void trackIsOpen(const TrackEntry& entry);
+    void trackNotOpened();
 
     MediaEngine& engine_;
     TracklistStore& tracklist_;
@@ -147,6 +155,8 @@ private:
     bool bossSavedVideo_ = false;
     Drag drag_ = Drag::None;
     int failedInARow_ = 0;
+    bool pendingOpen_ = false;
+    TrackEntry pendingEntry_;
     UiService* ui_ = nullptr;
     QTimer seekTimer_;      // 3236
     QTimer timeModeTimer_;  // 3208

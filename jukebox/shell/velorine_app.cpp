@@ -98,6 +98,8 @@ void CVelorineApp::InitInstance() {
     connect(skinPage, &CSkinPage::skinChosen, this, &CVelorineApp::SwitchSkin);
     options_->sheet()->setPage(COptionSheet::SkinPage, skinPage);
     host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
+    host_.setOpenFinishedListener(
+        [this](bool opened) { window_->transport().OpenFinished(opened); });
     connect(&wnd, &CVelorineWnd::closeRequested, this, &CVelorineApp::RequestClose);
     tracklist_.seedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
