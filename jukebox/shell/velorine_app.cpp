@@ -239,7 +239,7 @@ void CVelorineApp::RunStartupStep() {
     if (commandLine_.minimized) {
         window_->OnCommand(ControlId::Mini);
     }
-    tracklist_.LoadTracklist();
+    session_.LoadAtStart();
     if (!closePending_) {
         dictionary_.LoadDictionary();
     }
@@ -260,6 +260,11 @@ void CVelorineApp::RunStartupStep() {
 // opening several) join the list behind it.
 void CVelorineApp::runCommandLineFile() {
     if (commandLine_.file.isEmpty()) {
+        // Without a file of its own, the jukebox goes on where it was left.
+        if (session_.ResumeCurrent() && window_->transport().OpenCurrentTrack() &&
+            session_.resumePositionMs() > 0) {
+            window_->transport().SeekTo(session_.resumePositionMs(), false);
+        }
         return;
     }
     const bool accepted = tracklist_.AddCommandLinePath(commandLine_.file);
@@ -370,6 +375,7 @@ void CVelorineApp::CloseSequence() {
 }
 
 void CVelorineApp::SaveSettings() {
+    session_.Flush();  // while the track is still open, for its position
     if (window_) {
         settings_.random = window_->transport().random();
     }
