@@ -1,6 +1,7 @@
 #include "jukebox/session/session_file.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "jukebox/common/utf16_file.h"
 #include "jukebox/common/whole_file.h"
@@ -131,33 +132,38 @@ bool parse(const QString& text, SessionState& state) {
 }  // namespace
 
 bool WriteSessionFile(const QString& file, const SessionState& state) {
-    qsizetype size = 256 + state.listPath.size() * 2;
+    QString head(1, QChar(kByteOrderMark));
+    head += kMagic + kLineEnd;
+    head += kList + escaped(state.listPath) + kLineEnd;
+    head += kModified + QString::number(state.modified ? 1 : 0) + kLineEnd;
+    head += kCurrent + QString::number(std::max(state.currentIndex, -1)) + kLineEnd;
+    head += kPosition + QString::number(std::max(state.positionMs, 0)) + kLineEnd;
+    head += kEntries + QString::number(state.paths.size()) + kLineEnd;
+    qsizetype units = head.size();
     for (const QString& path : state.paths) {
-        size += path.size() + kLineEnd.size();
+        units += path.size() + kLineEnd.size();
     }
-    QString text;
-    text.reserve(size);
-    text += QChar(kByteOrderMark);
-    text += kMagic + kLineEnd;
-    text += kList + escaped(state.listPath) + kLineEnd;
-    text += kModified + QString::number(state.modified ? 1 : 0) + kLineEnd;
-    text += kCurrent + QString::number(std::max(state.currentIndex, -1)) + kLineEnd;
-    text += kPosition + QString::number(std::max(state.positionMs, 0)) + kLineEnd;
-    text += kEntries + QString::number(state.paths.size()) + kLineEnd;
+    // The units go straight into the bytes: a list of 100,000 paths is written
+    // at every change, so no second copy of it is made.
+    QByteArray bytes(units * 2, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(bytes.data());
+    const auto put = [&out](QStringView text) {
+        std::memcpy(out, text.utf16(), static_cast<size_t>(text.size()) * 2);
+        out += text.size();
+    };
+    put(head);
     for (const QString& path : state.paths) {
+        char16_t* start = out;
+        put(path);
         // The list never takes a path with a line break (it would come back as
         // two); should one be there all the same, it must not split the file.
-        if (path.contains(u'\r') || path.contains(u'\n')) {
-            QString mended = path;
-            mended.replace(u'\r', QChar::ReplacementCharacter);
-            mended.replace(u'\n', QChar::ReplacementCharacter);
-            text += mended;
-        } else {
-            text += path;
+        for (char16_t* c = start; c != out; ++c) {
+            if (*c == u'\r' || *c == u'\n') {
+                *c = QChar::ReplacementCharacter;
+            }
         }
-        text += kLineEnd;
+        put(kLineEnd);
     }
-    QByteArray bytes(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
         for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
             std::swap(bytes[i], bytes[i + 1]);

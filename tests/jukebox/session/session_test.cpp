@@ -54,6 +54,13 @@ TEST(SessionFileTest, WhatIsWrittenComesBackExactlyAndStillOpensAsATracklist) {
     ASSERT_EQ(ReadSessionFile(file, back), SessionRead::Ok);
     EXPECT_TRUE(back == empty);
 
+    // A path with a line break (the list refuses them) cannot split the file.
+    SessionState broken = empty;
+    broken.paths = {u"a\nb\r.mp3"_s, u"c.mp3"_s};
+    ASSERT_TRUE(WriteSessionFile(file, broken));
+    ASSERT_EQ(ReadSessionFile(file, back), SessionRead::Ok);
+    EXPECT_EQ(back.paths, QStringList({u"a\uFFFDb\uFFFD.mp3"_s, u"c.mp3"_s}));
+
     // The tracklist reader skips the facts and takes the paths.
     SessionState plain;
     plain.listPath = u"default.trk"_s;
