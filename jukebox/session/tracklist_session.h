@@ -20,7 +20,8 @@ class TracklistSession : public TracklistObserver {
 public:
     static constexpr int kQuietMs = 1000;
     static constexpr int kLatestMs = 2000;
-    static constexpr const char* kFileName = "session.trk";
+    // Hidden: it is no list of the user's, and Open/New starts in this folder.
+    static constexpr const char* kFileName = ".session.trk";
 
     // What the start does with the session file read (null: none, or damaged).
     struct StartPlan {

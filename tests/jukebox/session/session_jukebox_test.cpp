@@ -9,6 +9,7 @@
 
 #include "jukebox/common/utf16_file.h"
 #include "jukebox/session/session_file.h"
+#include "jukebox/session/tracklist_session.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
@@ -151,7 +152,7 @@ TEST_F(SessionJukeboxTest, ASessionOfAnotherListOrADamagedOneLeavesTheStartAsItW
     foreign.modified = true;
     foreign.currentIndex = 0;
     foreign.paths = {track("foreign.wav")};
-    ASSERT_TRUE(WriteSessionFile(rig.path("session.trk"), foreign));
+    ASSERT_TRUE(WriteSessionFile(rig.path(TracklistSession::kFileName), foreign));
     rig.start();
     EXPECT_EQ(storePaths(), QStringList{old});
     EXPECT_EQ(tlist().windowTitle(), u"Tracklist - default.trk"_s);
@@ -159,7 +160,8 @@ TEST_F(SessionJukeboxTest, ASessionOfAnotherListOrADamagedOneLeavesTheStartAsItW
     EXPECT_FALSE(rig.app().engine().HasGraph());
     ASSERT_TRUE(rig.closeWithControl());
 
-    writeFileBytes(rig.folder() / "session.trk", std::string("\xFF\xFE;Velorine session 1\r", 22));
+    writeFileBytes(rig.folder() / TracklistSession::kFileName,
+                   std::string("\xFF\xFE;Velorine session 1\r", 22));
     rig.restart();
     EXPECT_EQ(storePaths(), QStringList{old});
     EXPECT_EQ(tlist().windowTitle(), u"Tracklist - default.trk"_s);

@@ -143,7 +143,7 @@ class TracklistSessionTest : public TracklistTest {
 protected:
     TracklistSessionTest() { list = writeTracklist("default.trk", {path("music/old.mp3")}); }
 
-    QString sessionFile() const { return path("session.trk"); }
+    QString sessionFile() const { return path(TracklistSession::kFileName); }
     SessionState readSession() const {
         SessionState state;
         ReadSessionFile(sessionFile(), state);
@@ -182,9 +182,9 @@ TEST_F(TracklistSessionTest, ChangesAreWrittenAMomentAfterAndTheListFileOnlyBySa
     EXPECT_TRUE(readSession().modified);
 
     // Changes that never stop are written all the same, by the latest time.
-    const std::string written = readFileBytes(dir / "session.trk");
+    const std::string written = readFileBytes(dir / TracklistSession::kFileName);
     since.restart();
-    while (readFileBytes(dir / "session.trk") == written &&
+    while (readFileBytes(dir / TracklistSession::kFileName) == written &&
            since.elapsed() < 4 * TracklistSession::kLatestMs) {
         store.AddPath(path("music/gone" + std::to_string(since.elapsed()) + ".mp3"));
         QTest::qWait(100);
@@ -250,7 +250,7 @@ TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedWithTheCurrentTrackAndN
         if (bytes.empty()) {
             ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
         } else {
-            writeFileBytes(dir / "session.trk", bytes);
+            writeFileBytes(dir / TracklistSession::kFileName, bytes);
         }
         TracklistSession next{other, QString::fromStdString(dir.path().string()), {}};
         next.LoadAtStart();
@@ -270,7 +270,7 @@ TEST_F(TracklistSessionTest, ACloseDuringTheStartLoadLeavesTheSessionAsItWas) {
         saved.paths.append(path("missing/" + std::to_string(i) + ".mp3"));
     }
     ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
-    const std::string before = readFileBytes(dir / "session.trk");
+    const std::string before = readFileBytes(dir / TracklistSession::kFileName);
     int dispatches = 0;
     bool flushedDuringLoad = true;
     ui.onDispatch = [&] {
@@ -283,7 +283,7 @@ TEST_F(TracklistSessionTest, ACloseDuringTheStartLoadLeavesTheSessionAsItWas) {
     EXPECT_FALSE(flushedDuringLoad);
     EXPECT_LT(store.EntryCount(), 50);
     EXPECT_FALSE(session.Flush()) << "the close sequence after the step";
-    EXPECT_EQ(readFileBytes(dir / "session.trk"), before);
+    EXPECT_EQ(readFileBytes(dir / TracklistSession::kFileName), before);
 }
 
 }  // namespace
