@@ -82,7 +82,9 @@ bool TracklistSession::ResumeCurrent() {
     }
     resumeMs_ = plan.positionMs;
     store_.SetCurrent(index);
-    return true;
+    // A file gone since is current still, but opening it would only greet
+    // the start with a failure.
+    return store_.EntryAt(index).playable != 0;
 }
 
 void TracklistSession::listChanged() {

@@ -44,7 +44,8 @@ public:
     // it may hold the only copy of what is being loaded.
     void LoadAtStart();
     // After LoadAtStart: the entry that was current becomes current again; true
-    // when there is one, then resumePositionMs is the place to go on from.
+    // when there is one that can be opened, then resumePositionMs is the place
+    // to go on from.
     bool ResumeCurrent();
     int resumePositionMs() const { return resumeMs_; }
 

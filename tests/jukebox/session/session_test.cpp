@@ -218,16 +218,17 @@ TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedWithTheCurrentTrackAndN
     SessionState saved;
     saved.listPath = list;
     saved.modified = true;
-    saved.currentIndex = 2;
+    saved.currentIndex = 3;
     saved.positionMs = 4000;
-    // old.mp3 is gone: the current track is found again by its path.
-    saved.paths = {path("music/old.mp3"), a, b};
-    std::filesystem::remove(dir / "music" / "old.mp3");
+    // The notes are no longer taken (not media): the current track is found
+    // again by its path. old.mp3 is gone and joins as a missing file.
+    const QString notes = writeFile("music/notes.txt");
+    saved.paths = {notes, path("music/old.mp3"), a, b};
     ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
     const std::string before = readFileBytes(dir / "default.trk");
 
     session.LoadAtStart();
-    EXPECT_EQ(storePaths(), saved.paths);
+    EXPECT_EQ(storePaths(), saved.paths.mid(1));
     EXPECT_EQ(store.title(), u"Tracklist - default.trk *"_s);
     EXPECT_TRUE(store.hasUnsavedChanges());
     ASSERT_TRUE(session.ResumeCurrent());
@@ -242,22 +243,32 @@ TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedWithTheCurrentTrackAndN
     ASSERT_TRUE(session.Flush());
     EXPECT_FALSE(readSession().modified);
 
-    // A session of another list, and a damaged one, leave the start as ever.
-    for (const std::string& bytes : {std::string(), std::string("\xFF\xFE;", 3)}) {
-        TracklistStore other{ui, lists, record, tagPage, &dictionary};
-        other.setTracklistPath(path("other.trk"));
-        writeTracklist("other.trk", {b});
-        if (bytes.empty()) {
-            ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
-        } else {
-            writeFileBytes(dir / TracklistSession::kFileName, bytes);
-        }
+    // A current track whose file is gone is current again, but not opened.
+    saved.currentIndex = 1;
+    ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
+    const auto startAgain = [&](const QString& trackfile, TracklistStore& other) {
+        other.setTracklistPath(trackfile);
         TracklistSession next{other, QString::fromStdString(dir.path().string()), {}};
         next.LoadAtStart();
-        EXPECT_EQ(other.EntryCount(), 1);
-        EXPECT_EQ(other.EntryAt(0).path, b);
+        return next.ResumeCurrent();
+    };
+    {
+        TracklistStore again{ui, lists, record, tagPage, &dictionary};
+        EXPECT_FALSE(startAgain(list, again));
+        EXPECT_EQ(again.currentIndex(), 0);
+        EXPECT_TRUE(again.modified());
+    }
+    // A session of another list, and a damaged one, leave the start as ever.
+    writeTracklist("other.trk", {b});
+    for (const std::string& bytes : {std::string(), std::string("\xFF\xFE;", 3)}) {
+        if (!bytes.empty()) {
+            writeFileBytes(dir / TracklistSession::kFileName, bytes);
+        }
+        TracklistStore other{ui, lists, record, tagPage, &dictionary};
+        EXPECT_FALSE(startAgain(path("other.trk"), other));
+        EXPECT_EQ(other.paths(), QStringList{b});
         EXPECT_FALSE(other.modified());
-        EXPECT_FALSE(next.ResumeCurrent());
+        EXPECT_EQ(other.currentIndex(), -1);
     }
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
 }
