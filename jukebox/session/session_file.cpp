@@ -148,8 +148,10 @@ bool WriteSessionFile(const QString& file, const SessionState& state) {
     QByteArray bytes(units * 2, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(bytes.data());
     const auto put = [&out](QStringView text) {
-        std::memcpy(out, text.utf16(), static_cast<size_t>(text.size()) * 2);
-        out += text.size();
+        if (!text.isEmpty()) {  // an empty text may have no data at all
+            std::memcpy(out, text.utf16(), static_cast<size_t>(text.size()) * 2);
+            out += text.size();
+        }
     };
     put(head);
     for (const QString& path : state.paths) {
