@@ -1,8 +1,8 @@
 // The session file and its keeper over a real store: what is written comes
-// back exactly, anything less than a whole file is refused, the start takes
-// the session only for unsaved changes of its own list, the file follows the
-// list a moment after each change and never while the start-up load runs, and
-// the user's tracklist file is never written but by Save.
+// back exactly, anything less than a whole file is refused, the file follows
+// the list a moment after each change and never while the start-up load runs,
+// unsaved changes come back marked, and the user's tracklist file is never
+// written but by Save.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -110,35 +110,6 @@ TEST(SessionFileTest, AnythingLessThanTheWholeFileIsRefused) {
     EXPECT_EQ(ReadSessionFile(file, state), SessionRead::Damaged);
 }
 
-TEST(SessionFileTest, TheStartTakesTheSessionOnlyForUnsavedChangesOfItsOwnList) {
-    using Plan = TracklistSession::StartPlan;
-    EXPECT_FALSE(TracklistSession::PlanStart(nullptr, u"default.trk"_s).restoreList);
-
-    SessionState saved = sampleState(u"default.trk"_s);
-    Plan plan = TracklistSession::PlanStart(&saved, u"default.trk"_s);
-    EXPECT_TRUE(plan.restoreList);
-    EXPECT_EQ(plan.currentIndex, 2);
-    EXPECT_EQ(plan.currentPath, saved.paths[2]);
-    EXPECT_EQ(plan.positionMs, 12345);
-    // The same file by another name.
-    EXPECT_TRUE(TracklistSession::PlanStart(&saved, u"./x/../default.trk"_s).restoreList);
-
-    plan = TracklistSession::PlanStart(&saved, u"other.trk"_s);
-    EXPECT_FALSE(plan.restoreList);
-    EXPECT_EQ(plan.currentIndex, -1);
-
-    // Nothing unsaved: the file is loaded, the current track still comes back.
-    saved.modified = false;
-    plan = TracklistSession::PlanStart(&saved, u"default.trk"_s);
-    EXPECT_FALSE(plan.restoreList);
-    EXPECT_EQ(plan.currentIndex, 2);
-
-    saved.currentIndex = static_cast<int>(saved.paths.size());  // past the end
-    plan = TracklistSession::PlanStart(&saved, u"default.trk"_s);
-    EXPECT_EQ(plan.currentIndex, -1);
-    EXPECT_EQ(plan.positionMs, 0);
-}
-
 class TracklistSessionTest : public TracklistTest {
 protected:
     TracklistSessionTest() { list = writeTracklist("default.trk", {path("music/old.mp3")}); }
@@ -212,7 +183,7 @@ TEST_F(TracklistSessionTest, ChangesAreWrittenAMomentAfterAndTheListFileOnlyBySa
               "\xFF\xFE" + utf16Bytes(path("music/old.mp3") + u"\r\n"_s + added + u"\r\n"_s));
 }
 
-TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedWithTheCurrentTrackAndNothingElseDoes) {
+TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedAndTheCurrentTrackIsFoundByItsPath) {
     const QString a = writeMp3("music/a.mp3");
     const QString b = writeMp3("music/b.mp3");
     SessionState saved;
@@ -246,30 +217,13 @@ TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedWithTheCurrentTrackAndN
     // A current track whose file is gone is current again, but not opened.
     saved.currentIndex = 1;
     ASSERT_TRUE(WriteSessionFile(sessionFile(), saved));
-    const auto startAgain = [&](const QString& trackfile, TracklistStore& other) {
-        other.setTracklistPath(trackfile);
-        TracklistSession next{other, QString::fromStdString(dir.path().string()), {}};
-        next.LoadAtStart();
-        return next.ResumeCurrent();
-    };
-    {
-        TracklistStore again{ui, lists, record, tagPage, &dictionary};
-        EXPECT_FALSE(startAgain(list, again));
-        EXPECT_EQ(again.currentIndex(), 0);
-        EXPECT_TRUE(again.modified());
-    }
-    // A session of another list, and a damaged one, leave the start as ever.
-    writeTracklist("other.trk", {b});
-    for (const std::string& bytes : {std::string(), std::string("\xFF\xFE;", 3)}) {
-        if (!bytes.empty()) {
-            writeFileBytes(dir / TracklistSession::kFileName, bytes);
-        }
-        TracklistStore other{ui, lists, record, tagPage, &dictionary};
-        EXPECT_FALSE(startAgain(path("other.trk"), other));
-        EXPECT_EQ(other.paths(), QStringList{b});
-        EXPECT_FALSE(other.modified());
-        EXPECT_EQ(other.currentIndex(), -1);
-    }
+    TracklistStore again{ui, lists, record, tagPage, &dictionary};
+    again.setTracklistPath(list);
+    TracklistSession next{again, QString::fromStdString(dir.path().string()), {}};
+    next.LoadAtStart();
+    EXPECT_FALSE(next.ResumeCurrent());
+    EXPECT_EQ(again.currentIndex(), 0);
+    EXPECT_TRUE(again.modified());
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
 }
 
