@@ -269,7 +269,7 @@ void CVelorineApp::RunStartupStep() {
     if (commandLine_.minimized) {
         window_->OnCommand(ControlId::Mini);
     }
-    tracklist_.LoadTracklist();
+    session_.LoadAtStart();
     if (!closePending_) {
         dictionary_.LoadDictionary();
     }
@@ -290,6 +290,11 @@ void CVelorineApp::RunStartupStep() {
 // opening several) join the list behind it.
 void CVelorineApp::runCommandLineFile() {
     if (commandLine_.file.isEmpty()) {
+        // Without a file of its own, the jukebox goes on where it was left.
+        if (session_.ResumeCurrent() && window_->transport().OpenCurrentTrack() &&
+            session_.resumePositionMs() > 0) {
+            window_->transport().SeekTo(session_.resumePositionMs(), false);
+        }
         return;
     }
     const bool accepted = tracklist_.AddCommandLinePath(commandLine_.file);
@@ -416,6 +421,7 @@ void CVelorineApp::CloseSequence() {
 }
 
 bool CVelorineApp::SaveSettings() {
+    session_.Flush();  // while the track is still open, for its position
     // Before they were read, the values here are the defaults: writing them
     // would replace what the user has.
     if (!settings_.loaded) {

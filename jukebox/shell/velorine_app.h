@@ -8,6 +8,7 @@
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/playback/gst_media_graph.h"
 #include "jukebox/playback/media_engine.h"
+#include "jukebox/session/tracklist_session.h"
 #include "jukebox/shell/app_settings.h"
 #include "jukebox/shell/command_line.h"
 #include "jukebox/shell/engine_host.h"
@@ -123,6 +124,8 @@ private:
     TagRecord record_;
     DictionaryStore dictionary_;
     TracklistStore tracklist_;
+    // The working list between runs (engine_ is asked only once running).
+    TracklistSession session_{tracklist_, workFolder_, [this] { return engine_.GetPositionMs(); }};
     GstMediaGraph graph_;
     EngineHost host_;
     MediaEngine engine_;

@@ -36,4 +36,9 @@ public:
     // Track panel: set or clear state bits, then show a pop-up of that kind.
     virtual void panelSetBits(bool /*set*/, int /*bits*/) {}
     virtual void panelPopup(int /*kind*/) {}
+
+    // What a saved copy of the list would hold changed: its paths or their
+    // order, the tracklist file, the modified mark or the current track. Told
+    // often (at every entry a scan adds), so it must be cheap.
+    virtual void listChanged() {}
 };

@@ -60,10 +60,60 @@ TracklistStore::TracklistStore(UiService& ui, const ExtensionLists& lists, TagRe
       tagPage_(tagPage),
       builder_(ui, lists, record, dictionary),
       random_(static_cast<uint32_t>(std::time(nullptr))),
-      observer_(&nullObserver) {}
+      observer_(&nullObserver),
+      changeObserver_(&nullObserver) {}
 
 void TracklistStore::setObserver(TracklistObserver* observer) {
     observer_ = observer != nullptr ? observer : &nullObserver;
+}
+
+void TracklistStore::setChangeObserver(TracklistObserver* observer) {
+    changeObserver_ = observer != nullptr ? observer : &nullObserver;
+}
+
+void TracklistStore::changed() {
+    changeObserver_->listChanged();
+}
+
+void TracklistStore::pathsEdited() {
+    // What a load adds is the file's own content.
+    if (!loading_) {
+        unsaved_ = true;
+    }
+    changed();
+}
+
+void TracklistStore::AppendEntry(TrackEntry entry) {
+    entries_.append(std::move(entry));
+    pathsEdited();
+}
+
+void TracklistStore::ReplaceEntry(int index, TrackEntry entry) {
+    const bool samePath = entries_.at(index).path == entry.path;
+    entries_.replace(index, std::move(entry));
+    if (!samePath) {
+        pathsEdited();
+    }
+}
+
+void TracklistStore::RemoveEntries(int index, int count) {
+    entries_.removeFrom(index, count);
+    pathsEdited();
+}
+
+void TracklistStore::ExchangeEntries(int a, int b) {
+    entries_.exchange(a, b);
+    pathsEdited();
+}
+
+void TracklistStore::setCurrentIndex(int index) {
+    currentIndex_ = index;
+    changed();
+}
+
+void TracklistStore::setTracklistPath(const QString& path) {
+    tracklistPath_ = path;
+    changed();
 }
 
 TrackEntry TracklistStore::EntryAt(int index) const {
@@ -82,6 +132,15 @@ TrackEntry TracklistStore::EntryAt(int index) const {
     return placeholder(QStringLiteral("Out of range"));
 }
 
+QStringList TracklistStore::paths() const {
+    QStringList paths;
+    paths.reserve(entries_.count());
+    for (const TrackEntry& entry : entries_.entries()) {
+        paths.append(entry.path);
+    }
+    return paths;
+}
+
 QString TracklistStore::lineFor(int index) const {
     return FormatEntry(tagPage_.listFormat, EntryAt(index));
 }
@@ -90,6 +149,7 @@ void TracklistStore::appendWithLine(TrackEntry entry) {
     entries_.append(std::move(entry));
     int index = entries_.count() - 1;
     observer_->lineAdded(index, lineFor(index));
+    pathsEdited();
 }
 
 void TracklistStore::UpdateTitle(bool modified) {
@@ -97,8 +157,10 @@ void TracklistStore::UpdateTitle(bool modified) {
     title_ = QStringLiteral("Tracklist - %1").arg(FileNamePart(tracklistPath_));
     if (modified) {
         title_ += QStringLiteral(" *");
+        unsaved_ = true;
     }
     observer_->titleChanged(title_);
+    changed();
 }
 
 void TracklistStore::SetBusy(bool on) {
@@ -121,16 +183,47 @@ void TracklistStore::FillList() {
 }
 
 bool TracklistStore::LoadTracklist() {
+    return load(
+        [this] { return IsPlaylistPath(tracklistPath_) ? loadPlaylist() : loadTracklistFile(); },
+        false);
+}
+
+bool TracklistStore::RestoreTracklist(const QStringList& paths) {
+    return load(
+        [this, &paths] {
+            qsizetype next = 0;
+            addLoadedPaths([&paths, &next](QString& path) {
+                if (next >= paths.size()) {
+                    return false;
+                }
+                path = paths[next++];
+                return true;
+            });
+            return true;
+        },
+        true);
+}
+
+bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges) {
+    if (loading_) {
+        return false;  // the running load owns the entries
+    }
     SetBusy(true);
+    loading_ = true;
     abortRequested_ = false;
+    unsaved_ = false;  // what was unsaved is given up from here on
     entries_.clear();
     observer_->linesRefilled({});
-    const bool loaded = IsPlaylistPath(tracklistPath_) ? loadPlaylist() : loadTracklistFile();
+    changed();
+    const bool loaded = fill();
+    loadAborted_ = abortRequested_;
+    loading_ = false;
     if (loaded) {
-        UpdateTitle(false);
+        UpdateTitle(unsavedChanges);
     }
     SetBusy(false);
     abortRequested_ = false;
+    changed();
     return loaded;
 }
 
@@ -224,20 +317,33 @@ bool TracklistStore::SaveTracklist() {
     if (IsPlaylistPath(tracklistPath_)) {
         saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
     } else {
-        QStringList paths;
-        paths.reserve(entries_.count());
-        for (const TrackEntry& entry : entries_.entries()) {
-            paths.append(entry.path);
-        }
-        saved = WriteUtf16Lines(tracklistPath_, paths);
+        saved = WriteUtf16Lines(tracklistPath_, paths());
     }
-    if (!saved) {
+    if (saved) {
+        unsaved_ = false;
+    } else {
         ui_.showMessage(QStringLiteral("Cannot save tracklist"));
     }
     // A failed save keeps the mark: the changes are still unsaved.
     UpdateTitle(saved ? false : modified_);
     SetBusy(false);
     return saved;
+}
+
+bool TracklistStore::ConfirmReplace() {
+    if (!unsaved_) {
+        return true;
+    }
+    switch (
+        ui_.askYesNoCancel(QStringLiteral("The tracklist has unsaved changes. Save them first?"))) {
+        case UiService::Answer::Yes:
+            return SaveTracklist();
+        case UiService::Answer::No:
+            return true;
+        case UiService::Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 // For other players: the title as "Artist - Title" where the texts give both.
@@ -363,9 +469,11 @@ bool TracklistStore::AddDroppedAsCurrent(const QStringList& names) {
         const int listed = firstListedOf(names);
         currentIndex_ = listed >= 0 ? listed : before;
         Focus();
+        changed();
         return listed >= 0;
     }
     Focus();
+    changed();
     return true;
 }
 
@@ -399,6 +507,7 @@ bool TracklistStore::AddCommandLinePath(const QString& path) {
         for (int i = 0; i < EntryCount(); ++i) {
             if (entries_.at(i).path == path) {
                 currentIndex_ = i;
+                changed();
                 Focus();
                 return true;
             }
@@ -407,6 +516,7 @@ bool TracklistStore::AddCommandLinePath(const QString& path) {
     currentIndex_ = EntryCount();
     bool handled = AddPath(path);
     Focus();
+    changed();
     return handled;
 }
 
@@ -456,6 +566,7 @@ bool TracklistStore::moveToPlayable(bool loopMode, const std::function<int(int, 
 
 void TracklistStore::SetCurrent(int index) {
     currentIndex_ = index;
+    changed();
     observer_->selectOnly(index >= 0 && index < EntryCount() ? index : -1);
     observer_->showDetails();
 }
@@ -495,8 +606,10 @@ void TracklistStore::SortEntries(SortKey key) {
             ui_.dispatchEventsIfDue();
             return abortRequested_ || entries_.revision() != revision;
         });
-    if (order) {
+    // A list already in order stays as its file has it.
+    if (order && !std::is_sorted(order->begin(), order->end())) {
         entries_.reorder(*order);
+        pathsEdited();
     }
     panelScan(false, TracklistObserver::kPanelSorting);
     SetBusy(false);
@@ -521,6 +634,7 @@ void TracklistStore::DeleteSelected(const std::vector<int>& selected) {
     }
     entries_.removeIndices(doomed);
     observer_->linesRemoved(doomed);
+    pathsEdited();
     if (EntryCount() > 0) {
         observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
         UpdateTitle(true);

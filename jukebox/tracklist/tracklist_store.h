@@ -40,6 +40,9 @@ public:
 
     // observer may be null: then nothing is told.
     void setObserver(TracklistObserver* observer);
+    // A second observer, told only listChanged (the keeper of the session file);
+    // null: none.
+    void setChangeObserver(TracklistObserver* observer);
     void setDictionary(const DictionaryLookup* dictionary) { builder_.setDictionary(dictionary); }
     void seedRandom(uint32_t seed) { random_.seed(seed); }
 
@@ -49,16 +52,20 @@ public:
     // Where there is none, a placeholder that names the reason.
     TrackEntry EntryAt(int index) const;
     int EntryCount() const { return entries_.count(); }
-    void AppendEntry(TrackEntry entry) { entries_.append(std::move(entry)); }
-    void ReplaceEntry(int index, TrackEntry entry) { entries_.replace(index, std::move(entry)); }
-    void RemoveEntries(int index, int count) { entries_.removeFrom(index, count); }
-    void ExchangeEntries(int a, int b) { entries_.exchange(a, b); }
+    void AppendEntry(TrackEntry entry);
+    void ReplaceEntry(int index, TrackEntry entry);
+    void RemoveEntries(int index, int count);
+    void ExchangeEntries(int a, int b);
+    // Every entry's path, in list order.
+    QStringList paths() const;
+    // The first index whose path equals path exactly, or -1.
+    int IndexOfPath(const QString& path) const { return entries_.firstIndexOfPath(path); }
 
     int currentIndex() const { return currentIndex_; }
     // Sets the current track without touching the window (Select).
-    void setCurrentIndex(int index) { currentIndex_ = index; }
+    void setCurrentIndex(int index);
     const QString& tracklistPath() const { return tracklistPath_; }
-    void setTracklistPath(const QString& path) { tracklistPath_ = path; }
+    void setTracklistPath(const QString& path);
     bool abortRequested() const { return abortRequested_; }
     void RequestAbort() { abortRequested_ = true; }
     bool busy() const { return busy_; }
@@ -67,12 +74,26 @@ public:
     // Replaces the entries by the file's paths. False when the file was refused or
     // could not be created.
     bool LoadTracklist();
+    // Replaces the entries by paths, as a load does, when they are changes of
+    // the tracklist file that were never saved: the title is marked and the
+    // file is not touched. False when a load is running.
+    bool RestoreTracklist(const QStringList& paths);
+    // A load runs; and whether the last one stopped at Abort before its end.
+    bool loading() const { return loading_; }
+    bool loadAborted() const { return loadAborted_; }
     // Writes every path (as M3U8 or PLS to a playlist's name); on failure the old
     // file stays and the title keeps its mark.
     bool SaveTracklist();
     void UpdateTitle(bool modified);
     const QString& title() const { return title_; }
     bool modified() const { return modified_; }
+    // The list may differ from its file: it was marked, or its paths or their
+    // order changed (a sort, the Insert key, a command-line file), since the
+    // last load or save.
+    bool hasUnsavedChanges() const { return unsaved_; }
+    // Before the list is replaced: unsaved changes are offered for saving. False
+    // when the user keeps the list (Cancel, or Yes and the save failed).
+    bool ConfirmReplace();
 
     // Adding.
     // True when the path was handled (added, scanned, or passed over as no media
@@ -117,6 +138,9 @@ public:
     int ApplyDictionary();
 
 private:
+    // Empties the store and fills it through fill(), which adds the paths.
+    // unsavedChanges: the paths are changes of the file never saved (marked).
+    bool load(const std::function<bool()>& fill, bool unsavedChanges);
     bool loadTracklistFile();
     bool loadPlaylist();
     // The messages for a file that cannot be opened, then create(); false (after
@@ -135,6 +159,9 @@ private:
     bool moveToPlayable(bool loopMode, const std::function<int(int, int)>& step);
     std::vector<int> validSelection(const std::vector<int>& selected) const;
     void panelScan(bool on, int bits);
+    // The paths or their order changed.
+    void pathsEdited();
+    void changed();
     bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
 
     UiService& ui_;
@@ -143,12 +170,16 @@ private:
     EntryList entries_;
     RandomGenerator random_;
     TracklistObserver* observer_;
+    TracklistObserver* changeObserver_;
 
     int currentIndex_ = -1;
     QString tracklistPath_;
     bool abortRequested_ = false;
     bool busy_ = false;
     bool modified_ = false;
+    bool unsaved_ = false;
+    bool loading_ = false;
+    bool loadAborted_ = false;
     QString title_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;

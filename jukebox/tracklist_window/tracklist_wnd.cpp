@@ -353,6 +353,9 @@ void CTracklistWnd::addCommand() {
 }
 
 void CTracklistWnd::openCommand() {
+    if (!store_.ConfirmReplace()) {
+        return;
+    }
     const QString name = ui_.openOrNewFileName(
         QStringLiteral("Load tracklist"), QDir::currentPath(), kOpenFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {

@@ -53,6 +53,11 @@ void JukeboxRig::start(const CommandLine& commandLine) {
     waitForStep();
 }
 
+void JukeboxRig::restart(const CommandLine& commandLine) {
+    app_.reset();
+    start(commandLine);
+}
+
 bool JukeboxRig::waitForStep() {
     return QTest::qWaitFor([this] { return app_->startupStepDone(); }, kStepWaitMs);
 }

@@ -28,6 +28,9 @@ public:
     // Only InitInstance: the start-up step is still to come.
     void startWithoutStep(const CommandLine& commandLine = {});
     bool waitForStep();
+    // The program started anew in the same folder, as the next run (close the
+    // running one first).
+    void restart(const CommandLine& commandLine = {});
     // A left click on a control of the face, as the user gives it.
     void click(int controlId);
     // Closes with the close control and waits for the close sequence.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the session file keeps of the working tracklist.
+struct SessionState {
+    QString listPath;       // the tracklist file the list belongs to
+    bool modified = false;  // it holds changes never saved to that file
+    int currentIndex = -1;  // -1: no current track
+    int positionMs = 0;     // the place in the current track
+    QStringList paths;      // the entries in list order
+};
+
+enum class SessionRead {
+    Ok,
+    Missing,  // no file (or it cannot be opened)
+    Damaged,  // not a whole session file of this kind
+};
+
+// The session file is a tracklist file (UTF-16LE, the mark, CR LF): a few
+// comment lines that hold the facts, then one path per line. Written whole or
+// not at all, so the paths and the facts always belong together, and the file
+// still opens as a tracklist. Unlike a tracklist, paths are read back exactly:
+// no line is cut or skipped.
+bool WriteSessionFile(const QString& file, const SessionState& state);
+// Anything short of a whole file as WriteSessionFile writes it is Damaged, and
+// state is then left empty.
+SessionRead ReadSessionFile(const QString& file, SessionState& state);
