@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "jukebox/common/leftovers.h"
 #include "jukebox/common/path_functions.h"
 
 namespace {
@@ -56,8 +57,7 @@ int createBeside(const QByteArray& target, QByteArray& name) {
     qsizetype slash = target.lastIndexOf('/');
     QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + ".velorine-" +
-               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        name = folder + SaveTemporaryName(QRandomGenerator::global()->generate64());
         int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -66,9 +66,51 @@ int createBeside(const QByteArray& target, QByteArray& name) {
     return -1;
 }
 
+bool writeAllAt(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done),
+                             static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Writing in place cannot keep the old file when the write fails halfway, so the
+// room for the new one is claimed first: a full disk or a quota then refuses the
+// save while the old bytes are all still there. Only then is it overwritten, and
+// cut to its new length.
 bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
-    int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    return fd >= 0 && writeFlushClose(fd, bytes);
+    // Non-blocking, so that a FIFO of that name cannot hang the save.
+    int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const off_t oldSize = info.st_size;
+    const auto newSize = static_cast<off_t>(bytes.size());
+    // Only the part past the old end is claimed: where the file system cannot
+    // reserve, the C library's stand-in writes into that part alone.
+    const bool room =
+        regular && (newSize <= oldSize || ::posix_fallocate(fd, oldSize, newSize - oldSize) == 0);
+    if (!room) {
+        // What a partial claim added goes again; the old bytes were not touched.
+        if (regular && ::ftruncate(fd, oldSize) != 0) {
+            // Nothing more to undo: the old bytes are whole either way.
+        }
+        ::close(fd);
+        return false;
+    }
+    const bool ok = writeAllAt(fd, bytes) && ::ftruncate(fd, newSize) == 0 &&
+                    (::fsync(fd) == 0 || errno == EINVAL);
+    return ::close(fd) == 0 && ok;
 }
 
 }  // namespace

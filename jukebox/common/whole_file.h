@@ -17,6 +17,9 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 // which then takes the old one's place, so on failure the old file stays as it
 // was. Where the folder allows no new file (its permissions or attributes refuse
 // it) but the file itself may be written, the file is written in place instead:
-// truncated, written, flushed and checked. A symbolic link is followed, so the file
-// it points to is replaced, not the link.
+// the room for the new bytes is claimed first, so that a full disk refuses the
+// save before anything is overwritten; then it is written, cut to its length,
+// flushed and checked. A symbolic link is followed, so the file it points to is
+// replaced, not the link. The new file beside the old one is named
+// ".velorine-<pid>-<random>.tmp" (leftovers.h).
 bool SaveFileWhole(const QString& path, const QByteArray& bytes);

@@ -167,4 +167,35 @@ TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 2);
 }
 
+// Written in place, a file that grows past the free space (here past the file size
+// limit) fails before a byte of it is overwritten; one that shrinks loses its tail.
+TEST_F(Utf16FileTest, AnInPlaceSaveThatDoesNotFitKeepsTheOldFile) {
+    fs::create_directory(dir / "locked");
+    QStringList rows;
+    for (int i = 0; i < 157; ++i) {
+        rows.append(QStringLiteral("row %1").arg(i));
+    }
+    ASSERT_TRUE(WriteUtf16Lines(path("locked/default.dic"), rows.mid(0, 150)));
+    const std::string before = readFileBytes(dir / "locked/default.dic");
+    fs::permissions(dir.path(), fs::perms(0755));
+    fs::permissions(dir / "locked/default.dic", fs::perms(0666));
+    fs::permissions(dir / "locked", fs::perms(0555));
+    std::string found = RunUnprivileged([&] {
+        FileSizeLimit limit(static_cast<long long>(before.size()) + 40);
+        bool refused = !WriteUtf16Lines(path("locked/default.dic"), rows);
+        return std::string(refused ? "refused" : "saved");
+    });
+    EXPECT_EQ(found, "refused");
+    EXPECT_TRUE(readFileBytes(dir / "locked/default.dic") == before) << "the old rows were cut";
+    found = RunUnprivileged([&] {
+        return std::string(WriteUtf16Lines(path("locked/default.dic"), rows.mid(0, 2)) ? "saved"
+                                                                                       : "refused");
+    });
+    fs::permissions(dir / "locked", fs::perms(0755));
+    EXPECT_EQ(found, "saved");
+    EXPECT_EQ(readFileBytes(dir / "locked/default.dic"),
+              "\xFF\xFE" + std::string("r\0o\0w\0 \0000\0\r\0\n\0r\0o\0w\0 \0001\0\r\0\n\0", 28));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 1);
+}
+
 }  // namespace
