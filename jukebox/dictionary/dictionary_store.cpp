@@ -133,17 +133,17 @@ bool DictionaryStore::LoadDictionary() {
             ui_.showMessage(QStringLiteral("Dictionary not in UNICODE"));
             return false;
     }
-    QStringList lines = ReadLinePieces(text);
+    QStringList lines = ReadLines(text);
     text.clear();
     QList<DictionaryEntry> rows;
     rows.reserve((lines.size() + kLinesPerRow - 1) / kLinesPerRow);
     for (qsizetype first = 0; first < lines.size(); first += kLinesPerRow) {
         DictionaryEntry entry;
         // A file that ends inside a row still gives that row; its missing texts
-        // stay empty. A piece of 258 or 259 units would be written back as two
-        // lines and shift the rows after it: it is cut as an edit would cut it.
+        // stay empty. Texts are taken whole, however long, so that a save writes
+        // them back as they were.
         for (qsizetype i = 0; i < kLinesPerRow && first + i < lines.size(); ++i) {
-            entry.text(kFileOrder[i]) = cutToLine(std::move(lines[first + i]));
+            entry.text(kFileOrder[i]) = std::move(lines[first + i]);
         }
         rows.append(std::move(entry));
     }

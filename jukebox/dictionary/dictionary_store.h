@@ -19,11 +19,13 @@ class UiService;
 // File format: UTF-16 little-endian with the byte-order mark, then seven lines per
 // row, each ended by CR LF, in the order Filename, Display, Artist, Genre, Date,
 // Source, Comment (Genre and Date before Source, unlike the columns). Lines are read
-// at most 259 units at a time.
+// whole (ReadLines).
 class DictionaryStore : public DictionaryLookup {
 public:
-    // Texts longer than this would be read back as two lines and shift every
-    // later row, so they are cut to it when they enter the store.
+    // Texts that enter the store by an edit are cut to this length, so that the
+    // file stays readable by versions that read at most 259 units per line (a
+    // longer line would shift every later row there). Texts a file brings are
+    // kept whole.
     static constexpr int kMaxTextUnits = 257;
     static constexpr const char* kFileName = "default.dic";
 

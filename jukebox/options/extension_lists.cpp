@@ -41,7 +41,7 @@ bool ExtensionLists::LoadExtensionList(const QString& name, QStringList& list) {
     }
     // Each byte is the character of the same code.
     QString text = QString::fromLatin1(file.readAll());
-    for (const QString& line : ReadLinePieces(text)) {
+    for (const QString& line : ReadLines(text)) {
         if (!line.isEmpty()) {
             list.append(line);
         }

@@ -150,7 +150,7 @@ bool TracklistStore::loadTracklistFile() {
             ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
             return false;
     }
-    const QStringList lines = ReadLinePieces(text);
+    const QStringList lines = ReadLines(text);
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {

@@ -19,6 +19,22 @@ QString qs(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
+// The data files' lines: whole however long, and ended by CR alone where the
+// text holds no line feed.
+TEST(ReadLines, TakesLinesWholeAndCrAloneWhereNoLineFeedIs) {
+    EXPECT_EQ(ReadLines(u"a\r\nb\r\n"), QStringList({qs(u"a"), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"a\nb"), QStringList({qs(u"a"), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"a\r\n\r\nb"), QStringList({qs(u"a"), qs(u""), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"ab\rcd\n"), QStringList({qs(u"ab")}));
+    const QString line(600, u'x');
+    EXPECT_EQ(ReadLines(QString(line + QStringLiteral("\r\nnext\r\n"))),
+              QStringList({line, qs(u"next")}));
+    EXPECT_EQ(ReadLines(QString(line + QStringLiteral("\rnext\r\rlast"))),
+              QStringList({line, qs(u"next"), qs(u""), qs(u"last")}));
+    EXPECT_EQ(ReadLines(u"a\r"), QStringList({qs(u"a")}));
+    EXPECT_TRUE(ReadLines(u"").isEmpty());
+}
+
 TEST(ReadLinePieces, CutsAtTheLastLineFeedAndCarriageReturn) {
     EXPECT_EQ(ReadLinePieces(u"a\r\nb\r\n"), QStringList({qs(u"a"), qs(u"b")}));
     EXPECT_EQ(ReadLinePieces(u"a\nb"), QStringList({qs(u"a"), qs(u"b")}));

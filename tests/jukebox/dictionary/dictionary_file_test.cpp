@@ -145,44 +145,33 @@ TEST_F(DictionaryTest, TextsStayOneLineSoTheRowsKeepTheirRhythm) {
     EXPECT_EQ(reloaded.rowAt(1).filename, QStringLiteral("b.avi"));
 }
 
-// Texts of 258 and 259 units, as a foreign file may hold them, are cut at load as
-// an edit cuts them: written back whole they would read as two lines each, and
-// every save would shift the rows once more.
+// Texts of any length, as a foreign file may hold them, are read whole, and every
+// save reads back as it was: a text cut into two lines would shift every later row.
+// Lines ended by CR alone are read too.
 TEST_F(DictionaryTest, EverySaveReloadsAsItWas) {
     QStringList lines = kTwoRowsInFileOrder;
-    lines[0] = QString(258, u'n') + QStringLiteral(".avi");  // read as 259 units and "avi"
+    lines[0] = QString(258, u'n') + QStringLiteral(".avi");
     lines[1] = QString(258, u'd');
-    lines[9] = QString(259, u'a');
+    lines[9] = QString(300, u'a');
     writeFileBytes(dir / "default.dic", dicBytes(lines));
     ASSERT_TRUE(store.LoadDictionary());
-    ASSERT_EQ(store.rowCount(), 3);
-    EXPECT_EQ(store.rowAt(0).filename, QString(257, u'n'));
-    EXPECT_EQ(store.rowAt(0).display, QStringLiteral("avi"));
-    EXPECT_EQ(store.rowAt(0).artist, QString(257, u'd'));
-    QList<DictionaryEntry> first;
-    for (int row = 0; row < store.rowCount(); ++row) {
-        first.append(store.rowAt(row));
-    }
-    for (int cycle = 1; cycle <= 4; ++cycle) {
+    ASSERT_EQ(store.rowCount(), 2);
+    EXPECT_EQ(store.rowAt(0).filename, lines[0]);
+    EXPECT_EQ(store.rowAt(0).display, lines[1]);
+    EXPECT_EQ(store.rowAt(1).artist, lines[9]);
+    const std::string saved = dicBytes(lines);
+    for (int cycle = 1; cycle <= 2; ++cycle) {
         ASSERT_TRUE(store.SaveDictionary());
+        EXPECT_TRUE(dicFile() == saved) << "cycle " << cycle;
         ASSERT_TRUE(store.LoadDictionary());
-        ASSERT_EQ(store.rowCount(), first.size()) << "cycle " << cycle;
-        for (int row = 0; row < store.rowCount(); ++row) {
-            EXPECT_EQ(store.rowAt(row), first[row]) << "cycle " << cycle << " row " << row;
-        }
+        ASSERT_EQ(store.rowCount(), 2) << "cycle " << cycle;
     }
-}
-
-TEST_F(DictionaryTest, AForeignOverlongLineIsReadInPieces) {
-    // Longer lines are read 259 units at a time: the rest becomes the next line,
-    // and the first piece is cut to what a line holds.
-    writeFileBytes(dir / "default.dic",
-                   dicBytes({QString(300, u'n') + QStringLiteral(".avi"), QStringLiteral("D")}));
+    std::string crOnly = dicBytes({kTwoRowsInFileOrder.join(u'\r')});
+    writeFileBytes(dir / "default.dic", crOnly.substr(0, crOnly.size() - 2));
     ASSERT_TRUE(store.LoadDictionary());
-    ASSERT_EQ(store.rowCount(), 1);
-    EXPECT_EQ(store.rowAt(0).filename, QString(DictionaryStore::kMaxTextUnits, u'n'));
-    EXPECT_EQ(store.rowAt(0).display, QString(41, u'n') + QStringLiteral(".avi"));
-    EXPECT_EQ(store.rowAt(0).artist, QStringLiteral("D"));
+    ASSERT_EQ(store.rowCount(), 2);
+    EXPECT_EQ(store.rowAt(1).filename, QStringLiteral("b.wav"));
+    EXPECT_EQ(store.rowAt(1).source, kTwoRowsInFileOrder[12]);
 }
 
 // What the listener hears of the modified state, and when.

@@ -28,9 +28,9 @@ TEST_F(ExtensionListsTest, ClassifiesIgnoringCaseVideoFirst) {
     EXPECT_FALSE(IsStreamExtension(QStringLiteral("asfx")));
 }
 
-TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) {
+TEST_F(ExtensionListsTest, ReadsByteLinesWholeSkippingEmptyOnes) {
     writeFileBytes(dir / "audio.flt", "mp3\r\n\r\nwav\r\n\xE9xt\n  ogg \r\nlast");
-    writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\n");
+    writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\r\rmkv\r");
     ExtensionLists lists(ui, folder());
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(
@@ -40,7 +40,8 @@ TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) 
     // Lines are not trimmed: "  ogg " is not "ogg".
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("ogg")), MediaNone);
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("  OGG ")), MediaAudio);
-    EXPECT_EQ(lists.videoExtensions(), QStringList({QString(259, u'v'), QString(41, u'v')}));
+    // A long entry is one entry; lines ended by CR alone are lines.
+    EXPECT_EQ(lists.videoExtensions(), QStringList({QString(300, u'v'), QStringLiteral("mkv")}));
 }
 
 TEST_F(ExtensionListsTest, MissingFilesAreReportedAndCreatedEmpty) {
