@@ -147,6 +147,14 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
     return WholeFileRead::Ok;
 }
 
+bool IsRegularOrMissing(const QString& path) {
+    struct stat info {};
+    if (::stat(LocalPathBytes(path).constData(), &info) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(info.st_mode);
+}
+
 bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
     const QByteArray target = replacedFile(LocalPathBytes(path));
     QByteArray temporary;

@@ -13,6 +13,11 @@ enum class WholeFileRead {
 
 WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 
+// True when path names a regular file (also through a symbolic link) or nothing
+// at all. A reader that cannot open without blocking (QSettings, for one) asks
+// first: a FIFO of that name would hold it up for ever.
+bool IsRegularOrMissing(const QString& path);
+
 // Writes bytes to path whole or not at all: they go to a new file beside it,
 // which then takes the old one's place, so on failure the old file stays as it
 // was. Where the folder allows no new file (its permissions or attributes refuse

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <QFile>
 #include <filesystem>
 
@@ -90,6 +91,25 @@ TEST_F(Utf16FileTest, WritesTheMarkAndCrLfAfterEveryLine) {
     QString text;
     ASSERT_EQ(ReadUtf16File(file, text), Utf16FileStatus::Ok);
     EXPECT_EQ(text, QStringLiteral("D:\\a.mp3\r\n\r\n"));
+}
+
+// Files that are no regular files are refused at once, never waited on.
+TEST_F(Utf16FileTest, OnlyRegularFilesAreRead) {
+    writeFileBytes(dir / "file", "x");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    fs::create_symlink(dir / "file", dir / "to-file");
+    fs::create_symlink(dir / "fifo", dir / "to-fifo");
+    fs::create_symlink(dir / "gone", dir / "dangling");
+    for (const char* name : {"file", "to-file", "missing", "dangling"}) {
+        EXPECT_TRUE(IsRegularOrMissing(path(name))) << name;
+    }
+    QByteArray bytes;
+    for (const char* name : {"fifo", "to-fifo", "folder"}) {
+        EXPECT_FALSE(IsRegularOrMissing(path(name))) << name;
+        EXPECT_EQ(ReadFileWhole(path(name), bytes), WholeFileRead::CannotOpen) << name;
+    }
+    EXPECT_FALSE(IsRegularOrMissing(path("file/below")));
 }
 
 TEST_F(Utf16FileTest, RefusesFilesWithoutTheLittleEndianMark) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "jukebox/options/extension_lists.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/support/recording_ui_service.h"
 #include "tests/support/temp_dir.h"
 
@@ -61,6 +66,26 @@ TEST_F(ExtensionListsTest, AFolderThatCannotHoldTheFilesEndsTheProgram) {
     ExtensionLists lists(ui, QString::fromStdString((dir / "no" / "such").string()));
     EXPECT_EQ(ui.fatalMessages.size(), 2);
     EXPECT_EQ(ui.fatalMessages.value(0), QStringLiteral("Cannot create.  Exiting..."));
+}
+
+// A list that is no regular file (a FIFO would wait for a writer for ever) is
+// refused like one that cannot be opened, and is left as it is.
+TEST_F(ExtensionListsTest, AListThatIsNoRegularFileIsRefusedWithoutWaiting) {
+    writeFileBytes(dir / "audio.flt", "mp3\r\n");
+    ASSERT_EQ(::mkfifo((dir / "video.flt").c_str(), 0600), 0);
+    const bool refused = FinishesInChild(
+        [&] {
+            ExtensionLists lists(ui, folder());
+            return lists.audioExtensions() == QStringList{QStringLiteral("mp3")} &&
+                   lists.videoExtensions().isEmpty() &&
+                   ui.messages == QStringList({QStringLiteral("Cannot open video.flt\nWill "
+                                                              "attempt to create"),
+                                               QStringLiteral("Cannot create.  Exiting...")}) &&
+                   ui.fatalMessages.size() == 1;
+        },
+        ChildLimits{10});
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "video.flt"));
 }
 
 TEST_F(ExtensionListsTest, SavesCrLfLinesWholeOrNotAtAll) {
