@@ -147,6 +147,55 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
     return WholeFileRead::Ok;
 }
 
+bool KeepCopyBeside(const QString& path, QString& copyPath) {
+    copyPath.clear();
+    const QByteArray source = LocalPathBytes(path);
+    int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) {
+        return errno == ENOENT;
+    }
+    struct stat info {};
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    QByteArray name;
+    int out = -1;
+    for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
+        name = source + (attempt == 0 ? QByteArray() : '.' + QByteArray::number(attempt)) + ".bak";
+        out =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0777);
+        if (out < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    bool ok = out >= 0;
+    char buffer[65536];
+    while (ok) {
+        ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = writeAll(out, QByteArray::fromRawData(buffer, n));
+    }
+    ::close(in);
+    if (out >= 0) {
+        ok = ok && (::fsync(out) == 0 || errno == EINVAL);
+        ok = ::close(out) == 0 && ok;
+        if (!ok) {
+            ::unlink(name.constData());
+        }
+    }
+    if (ok) {
+        copyPath = PathFromLocalBytes(name);
+    }
+    return ok;
+}
+
 bool IsRegularOrMissing(const QString& path) {
     struct stat info {};
     if (::stat(LocalPathBytes(path).constData(), &info) != 0) {

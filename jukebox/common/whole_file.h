@@ -18,6 +18,13 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 // first: a FIFO of that name would hold it up for ever.
 bool IsRegularOrMissing(const QString& path);
 
+// Keeps a copy of the file at path beside it, before a save replaces a file that
+// could not be read: "<name>.bak", or "<name>.1.bak", "<name>.2.bak", ... when
+// that is taken (an earlier copy is never overwritten). copyPath is the copy's
+// path; empty, with true, when there is no file to keep. False when no copy could
+// be made: then the file must not be replaced.
+bool KeepCopyBeside(const QString& path, QString& copyPath);
+
 // Writes bytes to path whole or not at all: they go to a new file beside it,
 // which then takes the old one's place, so on failure the old file stays as it
 // was. Where the folder allows no new file (its permissions or attributes refuse

@@ -13,6 +13,7 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "jukebox/dictionary/dictionary_listener.h"
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/ui/ui_service.h"
@@ -117,6 +118,7 @@ bool DictionaryStore::LoadDictionary() {
     // Whatever the file holds, the rows now are what a load gives: nothing of
     // the user's is left to lose.
     setModified(false);
+    unreadFile_ = false;
     QString text;
     switch (ReadUtf16File(filePath(), text)) {
         case Utf16FileStatus::Ok:
@@ -131,6 +133,7 @@ bool DictionaryStore::LoadDictionary() {
             return false;
         case Utf16FileStatus::NotUnicode:
             ui_.showMessage(QStringLiteral("Dictionary not in UNICODE"));
+            unreadFile_ = true;
             return false;
     }
     QStringList lines = ReadLines(text);
@@ -180,13 +183,29 @@ bool DictionaryStore::SaveDictionary(Report report) {
             lines.append(row.text(column));
         }
     }
-    if (!WriteUtf16Lines(filePath(), lines)) {
+    if (!keepUnreadFile() || !WriteUtf16Lines(filePath(), lines)) {
         ui_.showMessage(QStringLiteral("Cannot open default.dic"));
         return false;
     }
     setModified(false);
     if (report == Report::Always) {
         ui_.showMessage(QStringLiteral("Dictionary saved"));
+    }
+    return true;
+}
+
+bool DictionaryStore::keepUnreadFile() {
+    if (!unreadFile_) {
+        return true;
+    }
+    QString copy;
+    if (!KeepCopyBeside(filePath(), copy)) {
+        return false;
+    }
+    unreadFile_ = false;
+    if (!copy.isEmpty()) {
+        ui_.showMessage(QStringLiteral("default.dic was not in UNICODE; it was kept as %1")
+                            .arg(FileNamePart(copy)));
     }
     return true;
 }

@@ -37,7 +37,9 @@ public:
     // file is an empty dictionary. True when the file was read.
     bool LoadDictionary();
     // Writes every row, whole or not at all. True on success. A failure is always
-    // reported; success only when asked.
+    // reported; success only when asked. A file that the last load could not read
+    // is first kept beside it as "default.dic.bak" (with a message that says so);
+    // when no copy can be made, nothing is saved.
     enum class Report { Always, FailureOnly };
     bool SaveDictionary(Report report = Report::Always);
     // Adds a row for a media file, or for every media file below a folder, unless
@@ -85,6 +87,7 @@ public:
 private:
     void resetRows(QList<DictionaryEntry> rows);
     bool createEmptyFile();
+    bool keepUnreadFile();
     bool addFile(const QString& name);
     void setModified(bool modified);
 
@@ -96,4 +99,7 @@ private:
     DictionaryListener* listener_ = nullptr;
     bool busy_ = false;
     bool modified_ = false;
+    // The last load refused the file ("not in UNICODE"): its bytes are still the
+    // user's, and a save must not destroy them.
+    bool unreadFile_ = false;
 };

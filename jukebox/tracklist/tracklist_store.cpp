@@ -9,6 +9,7 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "jukebox/playlists/playlist_format.h"
 #include "jukebox/playlists/playlist_reader.h"
 #include "jukebox/playlists/playlist_writer.h"
@@ -125,6 +126,7 @@ bool TracklistStore::LoadTracklist() {
     abortRequested_ = false;
     entries_.clear();
     observer_->linesRefilled({});
+    refusedPath_.clear();
     const bool loaded = IsPlaylistPath(tracklistPath_) ? loadPlaylist() : loadTracklistFile();
     if (loaded) {
         UpdateTitle(false);
@@ -148,6 +150,7 @@ bool TracklistStore::loadTracklistFile() {
             break;
         case Utf16FileStatus::NotUnicode:
             ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
+            refused(QStringLiteral("was not in UNICODE"));
             return false;
     }
     const QStringList lines = ReadLines(text);
@@ -180,6 +183,7 @@ bool TracklistStore::loadPlaylist() {
         case PlaylistReader::Status::TooLarge:
             ui_.showMessage(QStringLiteral("Playlist too large (over %1 MiB)")
                                 .arg(PlaylistReader::kMaxBytes >> 20));
+            refused(QStringLiteral("was too large to open"));
             return false;
     }
     addLoadedPaths([&reader](QString& path) { return reader.next(path); });
@@ -210,10 +214,33 @@ void TracklistStore::addLoadedPaths(const std::function<bool(QString&)>& next) {
     panelScan(false, TracklistObserver::kPanelScanning);
 }
 
+void TracklistStore::refused(const QString& reason) {
+    refusedPath_ = tracklistPath_;
+    refusedReason_ = reason;
+}
+
+bool TracklistStore::keepRefusedFile() {
+    if (refusedPath_.isEmpty() || refusedPath_ != tracklistPath_) {
+        return true;
+    }
+    QString copy;
+    if (!KeepCopyBeside(tracklistPath_, copy)) {
+        return false;
+    }
+    refusedPath_.clear();
+    if (!copy.isEmpty()) {
+        ui_.showMessage(QStringLiteral("%1 %2; it was kept as %3")
+                            .arg(FileNamePart(tracklistPath_), refusedReason_, FileNamePart(copy)));
+    }
+    return true;
+}
+
 bool TracklistStore::SaveTracklist() {
     SetBusy(true);
     bool saved = false;
-    if (IsPlaylistPath(tracklistPath_)) {
+    if (!keepRefusedFile()) {
+        // Nothing is written over a file whose copy could not be made.
+    } else if (IsPlaylistPath(tracklistPath_)) {
         saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
     } else {
         QStringList paths;

@@ -65,7 +65,9 @@ public:
     // could not be created.
     bool LoadTracklist();
     // Writes every path (as M3U8 or PLS to a playlist's name); on failure the old
-    // file stays and the title keeps its mark.
+    // file stays and the title keeps its mark. A file the last load refused is
+    // first kept beside it as "<name>.bak"; when no copy can be made, nothing is
+    // saved.
     bool SaveTracklist();
     void UpdateTitle(bool modified);
     const QString& title() const { return title_; }
@@ -117,6 +119,8 @@ private:
     // The messages for a file that cannot be opened, then create(); false (after
     // the fatal message) when the file cannot be created.
     bool createMissing(const std::function<bool()>& create);
+    void refused(const QString& reason);
+    bool keepRefusedFile();
     // AddPath for every path next() gives, with events pumped and Abort heard.
     void addLoadedPaths(const std::function<bool(QString&)>& next);
     std::vector<PlaylistItem> playlistItems() const;
@@ -143,6 +147,10 @@ private:
     bool busy_ = false;
     bool modified_ = false;
     QString title_;
+    // A file the last load refused (not in UNICODE, too large) is still the
+    // user's: a save to it keeps a copy first.
+    QString refusedPath_;
+    QString refusedReason_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
 };

@@ -1,5 +1,6 @@
 // default.dic: its line order, its messages and what survives a failure.
 #include "jukebox/dictionary/dictionary_listener.h"
+#include "tests/jukebox/common/unprivileged.h"
 #include "tests/jukebox/dictionary/dictionary_fixture.h"
 
 namespace {
@@ -83,6 +84,46 @@ TEST_F(DictionaryTest, LoadRefusals) {
         EXPECT_EQ(store.rowCount(), 0);
         EXPECT_EQ(dicFile(), c.bytes);
     }
+}
+
+// A file the load refused is still the user's: the first save keeps it beside the
+// new one, never over an earlier copy; where no copy can be made, nothing is saved.
+TEST_F(DictionaryTest, AFileThatFailedToLoadIsKeptBeforeTheFirstSave) {
+    const std::string ansi = "Song.avi\r\nThe Song\r\n";
+    writeFileBytes(dir / "default.dic", ansi);
+    writeFileBytes(dir / "default.dic.bak", "older");
+    ASSERT_FALSE(store.LoadDictionary());
+    store.AddToDictionary(QStringLiteral("new.avi"));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveDictionary());
+    EXPECT_EQ(ui.messages, QStringList({QStringLiteral("default.dic was not in UNICODE; it was "
+                                                       "kept as default.dic.1.bak"),
+                                        QStringLiteral("Dictionary saved")}));
+    EXPECT_EQ(readFileBytes(dir / "default.dic.1.bak"), ansi);
+    EXPECT_EQ(readFileBytes(dir / "default.dic.bak"), "older");
+    EXPECT_EQ(dicFile(), dicBytes({QStringLiteral("new.avi"), QStringLiteral("new.avi"), QString(),
+                                   QString(), QString(), QString(), QString()}));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveDictionary());
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Dictionary saved")});
+
+    std::filesystem::create_directory(dir / "locked");
+    writeFileBytes(dir / "locked" / "default.dic", ansi);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(dir / "locked" / "default.dic", std::filesystem::perms(0666));
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms(0555));
+    const std::string found = RunUnprivileged([&] {
+        ui.messages.clear();
+        DictionaryStore locked(ui, lists, pathIn("locked"));
+        locked.LoadDictionary();
+        locked.AddToDictionary(QStringLiteral("new.avi"));
+        const bool saved = locked.SaveDictionary();
+        return std::string(saved ? "saved" : "refused") + ": " +
+               ui.messages.join(u'|').toStdString();
+    });
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms(0755));
+    EXPECT_EQ(found, "refused: Dictionary not in UNICODE|Cannot open default.dic");
+    EXPECT_EQ(readFileBytes(dir / "locked" / "default.dic"), ansi);
 }
 
 TEST_F(DictionaryTest, AFileThatCannotBeCreatedEndsTheProgram) {

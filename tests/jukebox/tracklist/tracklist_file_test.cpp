@@ -86,6 +86,24 @@ TEST_F(TracklistFileTest, RefusesFilesWithoutTheLittleEndianMark) {
     }
 }
 
+// A refused file is still the user's: the first save to it keeps it beside.
+TEST_F(TracklistFileTest, ARefusedFileIsKeptBeforeTheFirstSave) {
+    writeFile("default.trk", "/a.mp3\r\n");
+    EXPECT_FALSE(store.LoadTracklist());
+    appendEntries({QStringLiteral("/new.mp3")});
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral(
+                               "default.trk was not in UNICODE; it was kept as default.trk.bak")});
+    EXPECT_EQ(readFileBytes(dir / "default.trk.bak"), "/a.mp3\r\n");
+    EXPECT_EQ(readFileBytes(dir / "default.trk"),
+              "\xFF\xFE" + utf16Bytes(QStringLiteral("/new.mp3\r\n")));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "default.trk.1.bak"));
+}
+
 TEST_F(TracklistFileTest, MissingFileIsCreatedSoThatTheNextStartReadsIt) {
     store.setTracklistPath(path("new.trk"));
     ASSERT_TRUE(store.LoadTracklist());
