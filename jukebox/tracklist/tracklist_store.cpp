@@ -127,6 +127,7 @@ bool TracklistStore::LoadTracklist() {
     entries_.clear();
     observer_->linesRefilled({});
     refusedPath_.clear();
+    playlistOrigins_.clear();
     const bool loaded = IsPlaylistPath(tracklistPath_) ? loadPlaylist() : loadTracklistFile();
     if (loaded) {
         UpdateTitle(false);
@@ -186,7 +187,15 @@ bool TracklistStore::loadPlaylist() {
             refused(QStringLiteral("was too large to open"));
             return false;
     }
-    addLoadedPaths([&reader](QString& path) { return reader.next(path); });
+    addLoadedPaths([this, &reader](QString& path) {
+        PlaylistItem item;
+        if (!reader.next(item)) {
+            return false;
+        }
+        playlistOrigins_.remember(item);
+        path = item.path;
+        return true;
+    });
     return true;
 }
 
@@ -259,18 +268,17 @@ bool TracklistStore::SaveTracklist() {
     return saved;
 }
 
-// For other players: the title as "Artist - Title" where the texts give both.
+// For other players: the title as "Artist - Title" where the texts give both, and
+// what the playlist the entry came from said of it.
 std::vector<PlaylistItem> TracklistStore::playlistItems() const {
     std::vector<PlaylistItem> items;
     items.reserve(static_cast<std::size_t>(entries_.count()));
     for (const TrackEntry& entry : entries_.entries()) {
-        PlaylistItem item;
-        item.path = entry.path;
-        item.title = entry.artistFound && !entry.artist.isEmpty()
-                         ? entry.artist + QStringLiteral(" - ") + entry.name
-                         : entry.name;
-        item.seconds = entry.durationMs > 0 ? (entry.durationMs + 500) / 1000 : -1;
-        items.push_back(std::move(item));
+        const QString title = entry.artistFound && !entry.artist.isEmpty()
+                                  ? entry.artist + QStringLiteral(" - ") + entry.name
+                                  : entry.name;
+        const int seconds = entry.durationMs > 0 ? (entry.durationMs + 500) / 1000 : -1;
+        items.push_back(playlistOrigins_.itemFor(entry.path, title, seconds));
     }
     return items;
 }

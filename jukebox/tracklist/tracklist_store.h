@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "jukebox/playlists/playlist_item.h"
+#include "jukebox/playlists/playlist_origins.h"
 #include "jukebox/tracklist/entry_builder.h"
 #include "jukebox/tracklist/entry_list.h"
 #include "jukebox/tracklist/entry_sorter.h"
@@ -151,6 +152,8 @@ private:
     // user's: a save to it keeps a copy first.
     QString refusedPath_;
     QString refusedReason_;
+    // What the playlist the entries came from said of them, for saving it again.
+    PlaylistOrigins playlistOrigins_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
 };
