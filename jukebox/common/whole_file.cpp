@@ -66,22 +66,6 @@ int createBeside(const QByteArray& target, QByteArray& name) {
     return -1;
 }
 
-bool writeAllAt(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done),
-                             static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 // Writing in place cannot keep the old file when the write fails halfway, so the
 // room for the new one is claimed first: a full disk or a quota then refuses the
 // save while the old bytes are all still there. Only then is it overwritten, and
@@ -108,7 +92,8 @@ bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
         ::close(fd);
         return false;
     }
-    const bool ok = writeAllAt(fd, bytes) && ::ftruncate(fd, newSize) == 0 &&
+    // Written from the start, where the descriptor stands after the open.
+    const bool ok = writeAll(fd, bytes) && ::ftruncate(fd, newSize) == 0 &&
                     (::fsync(fd) == 0 || errno == EINVAL);
     return ::close(fd) == 0 && ok;
 }
