@@ -92,11 +92,11 @@ QString PlaylistWriter::entryText(const PlaylistItem& item, bool pls) const {
     return text;
 }
 
-// The entry as the playlist that brought it wrote it, when saved to the folder it
-// was written for and it still names the same path; else empty.
+// The entry as the playlist that brought it wrote it (relative, absolute or as a
+// file URL), when saved to the folder it was written for and it still names the
+// same path; else empty.
 QString PlaylistWriter::writtenText(const PlaylistItem& item, const QString& absolute) const {
     if (item.written.isEmpty() || item.writtenFolder != folder_ ||
-        PlaylistEntryResolver::KindOf(item.written) != Kind::Relative ||
         resolver_.resolve(item.written) != absolute) {
         return {};
     }

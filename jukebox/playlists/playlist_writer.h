@@ -12,9 +12,9 @@
 // so a playlist moved or copied together with its music still finds it; so are
 // entries elsewhere (as "../...") when the file is there or a playlist brought
 // them relative; others are written absolute. An entry a playlist brought is
-// written as that playlist wrote it when saved to the same folder, with its
-// #EXTINF line. A path whose bytes are not UTF-8 (or that holds a line break)
-// cannot be written as UTF-8 text and is written as a file URL with its bytes
+// written as that playlist wrote it (relative, absolute or as a file URL) when
+// saved to the same folder, with its #EXTINF line. A path whose bytes are not UTF-8 (or that holds
+// a line break) cannot be written as UTF-8 text and is written as a file URL with its bytes
 // percent-encoded, and so is a PLS entry that begins or ends in a blank (PLS
 // values are read trimmed). Addresses are written as they are.
 class PlaylistWriter {

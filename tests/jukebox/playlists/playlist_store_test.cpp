@@ -105,18 +105,22 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
 TEST_F(PlaylistStoreTest, AnotherPlayersPlaylistIsSavedTheWayItCame) {
     writeMp3("music/a.mp3");
     writeMp3("lists/sub/b.mp3");
+    const QString absolute = writeMp3("lists/c.mp3");
     const std::string theirs =
         "#EXTM3U\n"
         "#EXTINF:215,Artist - Song\n../music/a.mp3\n"
         "#EXTINF:-1,Gone\n../music/gone.mp3\n"
         "#EXTINF:42 tvg-id=\"x\",Radio\nhttp://radio.example/a\n"
-        "#EXTINF:-1,b.mp3\nsub/b.mp3\n";
+        "#EXTINF:-1,b.mp3\nsub/b.mp3\n" +
+        absolute.toStdString() + "\n";
     writeFile("lists/theirs.m3u8", theirs);
     const QStringList paths = loaded(path("lists/theirs.m3u8"));
     ASSERT_EQ(paths, QStringList({path("music/a.mp3"), path("music/gone.mp3"),
-                                  u"http://radio.example/a"_s, path("lists/sub/b.mp3")}));
+                                  u"http://radio.example/a"_s, path("lists/sub/b.mp3"), absolute}));
     ASSERT_TRUE(store.SaveTracklist());
-    EXPECT_EQ(readFileBytes(dir / "lists/theirs.m3u8"), theirs);
+    EXPECT_EQ(readFileBytes(dir / "lists/theirs.m3u8"),
+              theirs.substr(0, theirs.size() - absolute.size() - 1) + "#EXTINF:-1,c.mp3\n" +
+                  absolute.toStdString() + "\n");
 
     // Elsewhere the same files, relative to the new place.
     store.setTracklistPath(path("other/copy.m3u8"));
@@ -127,7 +131,8 @@ TEST_F(PlaylistStoreTest, AnotherPlayersPlaylistIsSavedTheWayItCame) {
               "#EXTINF:215,Artist - Song\n../music/a.mp3\n"
               "#EXTINF:-1,Gone\n../music/gone.mp3\n"
               "#EXTINF:42 tvg-id=\"x\",Radio\nhttp://radio.example/a\n"
-              "#EXTINF:-1,b.mp3\n../lists/sub/b.mp3\n"_s);
+              "#EXTINF:-1,b.mp3\n../lists/sub/b.mp3\n"
+              "#EXTINF:-1,c.mp3\n../lists/c.mp3\n"_s);
     EXPECT_EQ(loaded(path("other/copy.m3u8")), paths);
 
     // As PLS the lengths and titles the playlist brought.
