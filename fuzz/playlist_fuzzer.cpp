@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "fuzz/scratch_folder.h"
@@ -52,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::vector<PlaylistItem> items;
     for (const QString& entry : entries) {
-        items.push_back(PlaylistItem{entry, entry, -1});
+        PlaylistItem item;
+        item.path = entry;
+        item.title = entry;
+        items.push_back(std::move(item));
     }
     const QString again = scratch.filePath(QStringLiteral("again.m3u8"));
     if (PlaylistWriter::Save(again, items)) {

@@ -1,5 +1,27 @@
 #include "jukebox/common/text_lines.h"
 
+QStringList ReadLines(QStringView text) {
+    QStringList lines;
+    const char16_t end = text.contains(u'\n') ? u'\n' : u'\r';
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype stop = text.indexOf(end, start);
+        if (stop < 0) {
+            stop = text.size();
+        }
+        QStringView line = text.sliced(start, stop - start);
+        start = stop + 1;
+        if (end == u'\n') {
+            const qsizetype cut = line.lastIndexOf(u'\r');
+            if (cut >= 0) {
+                line = line.first(cut);
+            }
+        }
+        lines.append(line.toString());
+    }
+    return lines;
+}
+
 QStringList ReadLinePieces(QStringView text, qsizetype maxUnits) {
     QStringList pieces;
     qsizetype start = 0;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "jukebox/common/leftovers.h"
 #include "jukebox/common/path_functions.h"
 
 namespace {
@@ -56,8 +57,7 @@ int createBeside(const QByteArray& target, QByteArray& name) {
     qsizetype slash = target.lastIndexOf('/');
     QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + ".velorine-" +
-               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        name = folder + SaveTemporaryName(QRandomGenerator::global()->generate64());
         int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -66,9 +66,36 @@ int createBeside(const QByteArray& target, QByteArray& name) {
     return -1;
 }
 
+// Writing in place cannot keep the old file when the write fails halfway, so the
+// room for the new one is claimed first: a full disk or a quota then refuses the
+// save while the old bytes are all still there. Only then is it overwritten, and
+// cut to its new length.
 bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
-    int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    return fd >= 0 && writeFlushClose(fd, bytes);
+    // Non-blocking, so that a FIFO of that name cannot hang the save.
+    int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const off_t oldSize = info.st_size;
+    const auto newSize = static_cast<off_t>(bytes.size());
+    // Only the part past the old end is claimed: where the file system cannot
+    // reserve, the C library's stand-in writes into that part alone.
+    const bool room =
+        regular && (newSize <= oldSize || ::posix_fallocate(fd, oldSize, newSize - oldSize) == 0);
+    if (!room) {
+        // What a partial claim added goes again; the old bytes were not touched.
+        if (regular && ::ftruncate(fd, oldSize) != 0) {
+            // Nothing more to undo: the old bytes are whole either way.
+        }
+        ::close(fd);
+        return false;
+    }
+    // Written from the start, where the descriptor stands after the open.
+    const bool ok = writeAll(fd, bytes) && ::ftruncate(fd, newSize) == 0 &&
+                    (::fsync(fd) == 0 || errno == EINVAL);
+    return ::close(fd) == 0 && ok;
 }
 
 }  // namespace
@@ -103,6 +130,63 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
         return WholeFileRead::CannotOpen;
     }
     return WholeFileRead::Ok;
+}
+
+bool KeepCopyBeside(const QString& path, QString& copyPath) {
+    copyPath.clear();
+    const QByteArray source = LocalPathBytes(path);
+    int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) {
+        return errno == ENOENT;
+    }
+    struct stat info {};
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    QByteArray name;
+    int out = -1;
+    for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
+        name = source + (attempt == 0 ? QByteArray() : '.' + QByteArray::number(attempt)) + ".bak";
+        out =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0777);
+        if (out < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    bool ok = out >= 0;
+    char buffer[65536];
+    while (ok) {
+        ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = writeAll(out, QByteArray::fromRawData(buffer, n));
+    }
+    ::close(in);
+    if (out >= 0) {
+        ok = ok && (::fsync(out) == 0 || errno == EINVAL);
+        ok = ::close(out) == 0 && ok;
+        if (!ok) {
+            ::unlink(name.constData());
+        }
+    }
+    if (ok) {
+        copyPath = PathFromLocalBytes(name);
+    }
+    return ok;
+}
+
+bool IsRegularOrMissing(const QString& path) {
+    struct stat info {};
+    if (::stat(LocalPathBytes(path).constData(), &info) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(info.st_mode);
 }
 
 bool SaveFileWhole(const QString& path, const QByteArray& bytes) {

@@ -13,10 +13,25 @@ enum class WholeFileRead {
 
 WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 
+// True when path names a regular file (also through a symbolic link) or nothing
+// at all. A reader that cannot open without blocking (QSettings, for one) asks
+// first: a FIFO of that name would hold it up for ever.
+bool IsRegularOrMissing(const QString& path);
+
+// Keeps a copy of the file at path beside it, before a save replaces a file that
+// could not be read: "<name>.bak", or "<name>.1.bak", "<name>.2.bak", ... when
+// that is taken (an earlier copy is never overwritten). copyPath is the copy's
+// path; empty, with true, when there is no file to keep. False when no copy could
+// be made: then the file must not be replaced.
+bool KeepCopyBeside(const QString& path, QString& copyPath);
+
 // Writes bytes to path whole or not at all: they go to a new file beside it,
 // which then takes the old one's place, so on failure the old file stays as it
 // was. Where the folder allows no new file (its permissions or attributes refuse
 // it) but the file itself may be written, the file is written in place instead:
-// truncated, written, flushed and checked. A symbolic link is followed, so the file
-// it points to is replaced, not the link.
+// the room for the new bytes is claimed first, so that a full disk refuses the
+// save before anything is overwritten; then it is written, cut to its length,
+// flushed and checked. A symbolic link is followed, so the file it points to is
+// replaced, not the link. The new file beside the old one is named
+// ".velorine-<pid>-<random>.tmp" (leftovers.h).
 bool SaveFileWhole(const QString& path, const QByteArray& bytes);

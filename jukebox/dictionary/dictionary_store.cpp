@@ -13,6 +13,7 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "jukebox/dictionary/dictionary_listener.h"
 #include "jukebox/options/extension_lists.h"
 #include "jukebox/ui/ui_service.h"
@@ -117,6 +118,7 @@ bool DictionaryStore::LoadDictionary() {
     // Whatever the file holds, the rows now are what a load gives: nothing of
     // the user's is left to lose.
     setModified(false);
+    unreadFile_ = false;
     QString text;
     switch (ReadUtf16File(filePath(), text)) {
         case Utf16FileStatus::Ok:
@@ -131,19 +133,20 @@ bool DictionaryStore::LoadDictionary() {
             return false;
         case Utf16FileStatus::NotUnicode:
             ui_.showMessage(QStringLiteral("Dictionary not in UNICODE"));
+            unreadFile_ = true;
             return false;
     }
-    QStringList lines = ReadLinePieces(text);
+    QStringList lines = ReadLines(text);
     text.clear();
     QList<DictionaryEntry> rows;
     rows.reserve((lines.size() + kLinesPerRow - 1) / kLinesPerRow);
     for (qsizetype first = 0; first < lines.size(); first += kLinesPerRow) {
         DictionaryEntry entry;
         // A file that ends inside a row still gives that row; its missing texts
-        // stay empty. A piece of 258 or 259 units would be written back as two
-        // lines and shift the rows after it: it is cut as an edit would cut it.
+        // stay empty. Texts are taken whole, however long, so that a save writes
+        // them back as they were.
         for (qsizetype i = 0; i < kLinesPerRow && first + i < lines.size(); ++i) {
-            entry.text(kFileOrder[i]) = cutToLine(std::move(lines[first + i]));
+            entry.text(kFileOrder[i]) = std::move(lines[first + i]);
         }
         rows.append(std::move(entry));
     }
@@ -180,13 +183,29 @@ bool DictionaryStore::SaveDictionary(Report report) {
             lines.append(row.text(column));
         }
     }
-    if (!WriteUtf16Lines(filePath(), lines)) {
+    if (!keepUnreadFile() || !WriteUtf16Lines(filePath(), lines)) {
         ui_.showMessage(QStringLiteral("Cannot open default.dic"));
         return false;
     }
     setModified(false);
     if (report == Report::Always) {
         ui_.showMessage(QStringLiteral("Dictionary saved"));
+    }
+    return true;
+}
+
+bool DictionaryStore::keepUnreadFile() {
+    if (!unreadFile_) {
+        return true;
+    }
+    QString copy;
+    if (!KeepCopyBeside(filePath(), copy)) {
+        return false;
+    }
+    unreadFile_ = false;
+    if (!copy.isEmpty()) {
+        ui_.showMessage(QStringLiteral("default.dic was not in UNICODE; it was kept as %1")
+                            .arg(FileNamePart(copy)));
     }
     return true;
 }

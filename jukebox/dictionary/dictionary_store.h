@@ -19,11 +19,13 @@ class UiService;
 // File format: UTF-16 little-endian with the byte-order mark, then seven lines per
 // row, each ended by CR LF, in the order Filename, Display, Artist, Genre, Date,
 // Source, Comment (Genre and Date before Source, unlike the columns). Lines are read
-// at most 259 units at a time.
+// whole (ReadLines).
 class DictionaryStore : public DictionaryLookup {
 public:
-    // Texts longer than this would be read back as two lines and shift every
-    // later row, so they are cut to it when they enter the store.
+    // Texts that enter the store by an edit are cut to this length, so that the
+    // file stays readable by versions that read at most 259 units per line (a
+    // longer line would shift every later row there). Texts a file brings are
+    // kept whole.
     static constexpr int kMaxTextUnits = 257;
     static constexpr const char* kFileName = "default.dic";
 
@@ -35,7 +37,9 @@ public:
     // file is an empty dictionary. True when the file was read.
     bool LoadDictionary();
     // Writes every row, whole or not at all. True on success. A failure is always
-    // reported; success only when asked.
+    // reported; success only when asked. A file that the last load could not read
+    // is first kept beside it as "default.dic.bak" (with a message that says so);
+    // when no copy can be made, nothing is saved.
     enum class Report { Always, FailureOnly };
     bool SaveDictionary(Report report = Report::Always);
     // Adds a row for a media file, or for every media file below a folder, unless
@@ -83,6 +87,7 @@ public:
 private:
     void resetRows(QList<DictionaryEntry> rows);
     bool createEmptyFile();
+    bool keepUnreadFile();
     bool addFile(const QString& name);
     void setModified(bool modified);
 
@@ -94,4 +99,7 @@ private:
     DictionaryListener* listener_ = nullptr;
     bool busy_ = false;
     bool modified_ = false;
+    // The last load refused the file ("not in UNICODE"): its bytes are still the
+    // user's, and a save must not destroy them.
+    bool unreadFile_ = false;
 };

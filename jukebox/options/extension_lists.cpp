@@ -1,10 +1,12 @@
 #include "jukebox/options/extension_lists.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
-#include <QFile>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
-#include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "jukebox/ui/ui_service.h"
 
 ExtensionLists::ExtensionLists(UiService& ui, const QString& folder) : ui_(ui), folder_(folder) {
@@ -29,19 +31,33 @@ QString ExtensionLists::pathOf(const QString& name) const {
     return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
 }
 
+namespace {
+
+// Only a file that is not there is created: one that exists but cannot be read (a
+// folder, a FIFO, a file without read permission) is left as it is.
+bool createEmpty(const QString& path) {
+    int fd =
+        ::open(LocalPathBytes(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
+}  // namespace
+
 bool ExtensionLists::LoadExtensionList(const QString& name, QStringList& list) {
     list.clear();
-    QFile file(pathOf(name));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    // Only a regular file is read, and without waiting: a FIFO of that name
+    // would otherwise hold the start up for ever.
+    if (ReadFileWhole(pathOf(name), bytes) != WholeFileRead::Ok) {
         ui_.showMessage(QStringLiteral("Cannot open %1\nWill attempt to create").arg(name));
-        if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+        if (!createEmpty(pathOf(name))) {
             ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
         }
         return false;
     }
     // Each byte is the character of the same code.
-    QString text = QString::fromLatin1(file.readAll());
-    for (const QString& line : ReadLinePieces(text)) {
+    QString text = QString::fromLatin1(bytes);
+    for (const QString& line : ReadLines(text)) {
         if (!line.isEmpty()) {
             list.append(line);
         }

@@ -1,5 +1,6 @@
 #include "jukebox/playlists/playlist_writer.h"
 
+#include <sys/stat.h>
 #include <QDir>
 
 #include "jukebox/common/path_functions.h"
@@ -26,6 +27,14 @@ bool needsFileUrl(const QString& path) {
     return false;
 }
 
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool hasOuterBlank(const QString& text) {
+    return !text.isEmpty() && (isBlank(text.front()) || isBlank(text.back()));
+}
+
 QString fileUrl(const QString& absolute) {
     return QStringLiteral("file://") +
            QString::fromLatin1(LocalPathBytes(absolute).toPercentEncoding("/"));
@@ -48,19 +57,74 @@ void appendLine(QByteArray& out, const QString& line) {
 }  // namespace
 
 PlaylistWriter::PlaylistWriter(const QString& playlistPath)
-    : folder_(PlaylistEntryResolver(playlistPath).folder()) {}
+    : resolver_(playlistPath), folder_(resolver_.folder()) {}
 
 QString PlaylistWriter::entryText(const QString& path) const {
-    const Kind kind = PlaylistEntryResolver::KindOf(path);
+    PlaylistItem item;
+    item.path = path;
+    return entryText(item, false);
+}
+
+QString PlaylistWriter::entryText(const PlaylistItem& item, bool pls) const {
+    const Kind kind = PlaylistEntryResolver::KindOf(item.path);
     if (kind != Kind::Relative && kind != Kind::Absolute) {
-        return path;  // addresses and Windows paths as they came
+        return item.path;  // addresses and Windows paths as they came
     }
-    const QString absolute = PlaylistEntryResolver::Absolute(path);
-    if (needsFileUrl(absolute)) {
+    const QString absolute = PlaylistEntryResolver::Absolute(item.path);
+    QString text = writtenText(item, absolute);
+    if (text.isEmpty()) {
+        if (needsFileUrl(absolute)) {
+            return fileUrl(absolute);
+        }
+        text = relativeText(absolute);
+        const bool cameRelative = !item.written.isEmpty() &&
+                                  PlaylistEntryResolver::KindOf(item.written) == Kind::Relative;
+        if (text.isEmpty() && (cameRelative || FileExists(absolute))) {
+            text = upwardText(absolute);
+        }
+        if (text.isEmpty()) {
+            text = absolute;
+        }
+    }
+    if (pls && hasOuterBlank(text)) {
         return fileUrl(absolute);
     }
-    const QString relative = relativeText(absolute);
-    return relative.isEmpty() ? absolute : relative;
+    return text;
+}
+
+// The entry as the playlist that brought it wrote it (relative, absolute or as a
+// file URL), when saved to the folder it was written for and it still names the
+// same path; else empty.
+QString PlaylistWriter::writtenText(const PlaylistItem& item, const QString& absolute) const {
+    if (item.written.isEmpty() || item.writtenFolder != folder_ ||
+        resolver_.resolve(item.written) != absolute) {
+        return {};
+    }
+    return item.written;
+}
+
+// The path relative to the playlist's folder by way of "..", or empty. Where the
+// file is there, the way must lead to that very file: through a linked folder,
+// ".." is not where the text says.
+QString PlaylistWriter::upwardText(const QString& absolute) const {
+    if (QDir::cleanPath(absolute) != absolute) {
+        return {};
+    }
+    const QString relative = QDir(folder_).relativeFilePath(absolute);
+    if (!relative.startsWith(QStringLiteral("../")) ||
+        PlaylistEntryResolver::KindOf(relative) != Kind::Relative) {
+        return {};
+    }
+    struct stat there {};
+    struct stat way {};
+    if (::stat(LocalPathBytes(absolute).constData(), &there) == 0) {
+        const QByteArray joined = LocalPathBytes(folder_ + u'/' + relative);
+        if (::stat(joined.constData(), &way) != 0 || way.st_dev != there.st_dev ||
+            way.st_ino != there.st_ino) {
+            return {};
+        }
+    }
+    return relative;
 }
 
 // The path relative to the playlist's folder, or empty when it does not lie under
@@ -84,8 +148,13 @@ QString PlaylistWriter::relativeText(const QString& absolute) const {
 QByteArray PlaylistWriter::m3u8(const std::vector<PlaylistItem>& items) const {
     QByteArray out("#EXTM3U\n");
     for (const PlaylistItem& item : items) {
-        out += "#EXTINF:" + QByteArray::number(item.seconds) + ',' + titleText(item.title) + '\n';
-        appendLine(out, entryText(item.path));
+        if (!item.infoLine.isEmpty()) {
+            out += item.infoLine + '\n';
+        } else {
+            out +=
+                "#EXTINF:" + QByteArray::number(item.seconds) + ',' + titleText(item.title) + '\n';
+        }
+        appendLine(out, entryText(item, false));
     }
     return out;
 }
@@ -95,7 +164,7 @@ QByteArray PlaylistWriter::pls(const std::vector<PlaylistItem>& items) const {
     int number = 0;
     for (const PlaylistItem& item : items) {
         ++number;
-        appendLine(out, QStringLiteral("File%1=%2").arg(number).arg(entryText(item.path)));
+        appendLine(out, QStringLiteral("File%1=%2").arg(number).arg(entryText(item, true)));
         out += "Title" + QByteArray::number(number) + '=' + titleText(item.title) + '\n';
         appendLine(out, QStringLiteral("Length%1=%2").arg(number).arg(item.seconds));
     }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "jukebox/common/path_functions.h"
+#include "jukebox/common/whole_file.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -37,8 +38,7 @@ QString settingsFilePath() {
 // Something that is not a file where the settings file should be is neither
 // read nor written.
 bool settingsFileUsable() {
-    const QFileInfo info(settingsFilePath());
-    return !info.exists() || info.isFile();
+    return IsRegularOrMissing(settingsFilePath());
 }
 
 // The settings file of this user: ~/.config/Quillamo/velorine.conf on Linux.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "jukebox/common/leftovers.h"
 #include "jukebox/common/path_functions.h"
 #include "jukebox/mpris/mpris_service.h"
 #include "jukebox/mpris/player_name.h"
@@ -37,6 +38,10 @@ void EnterWorkFolder() {
     if (::chdir(LocalPathBytes(work.folder).constData()) != 0) {
         std::perror("velorine: entering the working folder");
     }
+    // What jukeboxes that were killed left behind: unpacked skins and half
+    // written saves. Those of a jukebox that still runs stay.
+    RemoveLeftovers(TemporaryFolder());
+    RemoveLeftovers(CurrentFolder());
 }
 
 }  // namespace

@@ -17,13 +17,17 @@ struct WorkFolderChoice {
 WorkFolderChoice ChooseWorkFolder(const QString& currentFolder);
 
 // Where the shipped data (extension lists, skins) lies for a program in
-// programFolder: "../share/velorine" of an installed program, or the build
-// tree's "work" folder. Empty when neither holds the extension lists.
+// programFolder: "../share/velorine/shipped" of an installed program (a folder of
+// its own, so that an install never writes over the files of a working folder
+// that is "../share/velorine" itself), or the build tree's "work" folder. Empty
+// when neither holds the extension lists.
 QString ShippedDataFolder(const QString& programFolder);
 
 // Makes folder and gives it what a first start needs: the extension lists and
 // an empty tracklist and dictionary when they are missing (files the user has
-// are kept), and the shipped skins, copied where missing or older than the
-// shipped ones (skins the user added stay). False with error set when the
-// folder cannot be made or a file cannot be copied; what could be done is done.
+// are kept, whatever they hold), and the shipped skins: copied where missing,
+// and brought up to date where the working folder still holds what was copied
+// from them before (".shipped-skins" records that); a shipped file the user
+// changed, and skins the user added, stay. False with error set when the folder
+// cannot be made or a file cannot be copied; what could be done is done.
 bool PrepareWorkFolder(const QString& folder, const QString& shipped, QString& error);

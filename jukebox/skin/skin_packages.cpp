@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "jukebox/common/leftovers.h"
 #include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_list_entry.h"
 #include "jukebox/skin/spec_parser.h"
@@ -39,11 +40,10 @@ bool SkinPackages::IsArchivePath(const QString& path) {
 
 QString SkinPackages::makeUnpackingFolder() {
     if (privateRoot_.isEmpty()) {
-        QByteArray temporary = qgetenv("TMPDIR");
-        if (temporary.isEmpty()) {
-            temporary = "/tmp";
-        }
-        privateRoot_ = makeFreshFolder(temporary + "/velorine-skins-XXXXXX");
+        // Named after this process, so that a later start can remove what a
+        // process killed before it could clean up left here.
+        privateRoot_ =
+            makeFreshFolder(LocalPathBytes(TemporaryFolder()) + '/' + SkinFolderPattern());
         if (privateRoot_.isEmpty()) {
             return {};
         }

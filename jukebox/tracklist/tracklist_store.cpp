@@ -9,6 +9,7 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "jukebox/playlists/playlist_format.h"
 #include "jukebox/playlists/playlist_reader.h"
 #include "jukebox/playlists/playlist_writer.h"
@@ -214,6 +215,8 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     unsaved_ = false;  // what was unsaved is given up from here on
     entries_.clear();
     observer_->linesRefilled({});
+    refusedPath_.clear();
+    playlistOrigins_.clear();
     changed();
     const bool loaded = fill();
     loadAborted_ = abortRequested_;
@@ -241,9 +244,10 @@ bool TracklistStore::loadTracklistFile() {
             break;
         case Utf16FileStatus::NotUnicode:
             ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
+            refused(QStringLiteral("was not in UNICODE"));
             return false;
     }
-    const QStringList lines = ReadLinePieces(text);
+    const QStringList lines = ReadLines(text);
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
@@ -273,9 +277,18 @@ bool TracklistStore::loadPlaylist() {
         case PlaylistReader::Status::TooLarge:
             ui_.showMessage(QStringLiteral("Playlist too large (over %1 MiB)")
                                 .arg(PlaylistReader::kMaxBytes >> 20));
+            refused(QStringLiteral("was too large to open"));
             return false;
     }
-    addLoadedPaths([&reader](QString& path) { return reader.next(path); });
+    addLoadedPaths([this, &reader](QString& path) {
+        PlaylistItem item;
+        if (!reader.next(item)) {
+            return false;
+        }
+        playlistOrigins_.remember(item);
+        path = item.path;
+        return true;
+    });
     return true;
 }
 
@@ -311,10 +324,33 @@ void TracklistStore::addLoadedPaths(const std::function<bool(QString&)>& next) {
     panelScan(false, TracklistObserver::kPanelScanning);
 }
 
+void TracklistStore::refused(const QString& reason) {
+    refusedPath_ = tracklistPath_;
+    refusedReason_ = reason;
+}
+
+bool TracklistStore::keepRefusedFile() {
+    if (refusedPath_.isEmpty() || refusedPath_ != tracklistPath_) {
+        return true;
+    }
+    QString copy;
+    if (!KeepCopyBeside(tracklistPath_, copy)) {
+        return false;
+    }
+    refusedPath_.clear();
+    if (!copy.isEmpty()) {
+        ui_.showMessage(QStringLiteral("%1 %2; it was kept as %3")
+                            .arg(FileNamePart(tracklistPath_), refusedReason_, FileNamePart(copy)));
+    }
+    return true;
+}
+
 bool TracklistStore::SaveTracklist() {
     SetBusy(true);
     bool saved = false;
-    if (IsPlaylistPath(tracklistPath_)) {
+    if (!keepRefusedFile()) {
+        // Nothing is written over a file whose copy could not be made.
+    } else if (IsPlaylistPath(tracklistPath_)) {
         saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
     } else {
         saved = WriteUtf16Lines(tracklistPath_, paths());
@@ -346,18 +382,17 @@ bool TracklistStore::ConfirmReplace() {
     return false;
 }
 
-// For other players: the title as "Artist - Title" where the texts give both.
+// For other players: the title as "Artist - Title" where the texts give both, and
+// what the playlist the entry came from said of it.
 std::vector<PlaylistItem> TracklistStore::playlistItems() const {
     std::vector<PlaylistItem> items;
     items.reserve(static_cast<std::size_t>(entries_.count()));
     for (const TrackEntry& entry : entries_.entries()) {
-        PlaylistItem item;
-        item.path = entry.path;
-        item.title = entry.artistFound && !entry.artist.isEmpty()
-                         ? entry.artist + QStringLiteral(" - ") + entry.name
-                         : entry.name;
-        item.seconds = entry.durationMs > 0 ? (entry.durationMs + 500) / 1000 : -1;
-        items.push_back(std::move(item));
+        const QString title = entry.artistFound && !entry.artist.isEmpty()
+                                  ? entry.artist + QStringLiteral(" - ") + entry.name
+                                  : entry.name;
+        const int seconds = entry.durationMs > 0 ? (entry.durationMs + 500) / 1000 : -1;
+        items.push_back(playlistOrigins_.itemFor(entry.path, title, seconds));
     }
     return items;
 }

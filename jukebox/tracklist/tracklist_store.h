@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "jukebox/playlists/playlist_item.h"
+#include "jukebox/playlists/playlist_origins.h"
 #include "jukebox/tracklist/entry_builder.h"
 #include "jukebox/tracklist/entry_list.h"
 #include "jukebox/tracklist/entry_sorter.h"
@@ -82,7 +83,9 @@ public:
     bool loading() const { return loading_; }
     bool loadAborted() const { return loadAborted_; }
     // Writes every path (as M3U8 or PLS to a playlist's name); on failure the old
-    // file stays and the title keeps its mark.
+    // file stays and the title keeps its mark. A file the last load refused is
+    // first kept beside it as "<name>.bak"; when no copy can be made, nothing is
+    // saved.
     bool SaveTracklist();
     void UpdateTitle(bool modified);
     const QString& title() const { return title_; }
@@ -146,6 +149,8 @@ private:
     // The messages for a file that cannot be opened, then create(); false (after
     // the fatal message) when the file cannot be created.
     bool createMissing(const std::function<bool()>& create);
+    void refused(const QString& reason);
+    bool keepRefusedFile();
     // AddPath for every path next() gives, with events pumped and Abort heard.
     void addLoadedPaths(const std::function<bool(QString&)>& next);
     std::vector<PlaylistItem> playlistItems() const;
@@ -181,6 +186,12 @@ private:
     bool loading_ = false;
     bool loadAborted_ = false;
     QString title_;
+    // A file the last load refused (not in UNICODE, too large) is still the
+    // user's: a save to it keeps a copy first.
+    QString refusedPath_;
+    QString refusedReason_;
+    // What the playlist the entries came from said of them, for saving it again.
+    PlaylistOrigins playlistOrigins_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
 };

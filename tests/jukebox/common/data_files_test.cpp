@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <QFile>
 #include <filesystem>
 
@@ -17,6 +18,22 @@ namespace {
 
 QString qs(const char16_t* text) {
     return QString::fromUtf16(text);
+}
+
+// The data files' lines: whole however long, and ended by CR alone where the
+// text holds no line feed.
+TEST(ReadLines, TakesLinesWholeAndCrAloneWhereNoLineFeedIs) {
+    EXPECT_EQ(ReadLines(u"a\r\nb\r\n"), QStringList({qs(u"a"), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"a\nb"), QStringList({qs(u"a"), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"a\r\n\r\nb"), QStringList({qs(u"a"), qs(u""), qs(u"b")}));
+    EXPECT_EQ(ReadLines(u"ab\rcd\n"), QStringList({qs(u"ab")}));
+    const QString line(600, u'x');
+    EXPECT_EQ(ReadLines(QString(line + QStringLiteral("\r\nnext\r\n"))),
+              QStringList({line, qs(u"next")}));
+    EXPECT_EQ(ReadLines(QString(line + QStringLiteral("\rnext\r\rlast"))),
+              QStringList({line, qs(u"next"), qs(u""), qs(u"last")}));
+    EXPECT_EQ(ReadLines(u"a\r"), QStringList({qs(u"a")}));
+    EXPECT_TRUE(ReadLines(u"").isEmpty());
 }
 
 TEST(ReadLinePieces, CutsAtTheLastLineFeedAndCarriageReturn) {
@@ -74,6 +91,25 @@ TEST_F(Utf16FileTest, WritesTheMarkAndCrLfAfterEveryLine) {
     QString text;
     ASSERT_EQ(ReadUtf16File(file, text), Utf16FileStatus::Ok);
     EXPECT_EQ(text, QStringLiteral("D:\\a.mp3\r\n\r\n"));
+}
+
+// Files that are no regular files are refused at once, never waited on.
+TEST_F(Utf16FileTest, OnlyRegularFilesAreRead) {
+    writeFileBytes(dir / "file", "x");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    fs::create_symlink(dir / "file", dir / "to-file");
+    fs::create_symlink(dir / "fifo", dir / "to-fifo");
+    fs::create_symlink(dir / "gone", dir / "dangling");
+    for (const char* name : {"file", "to-file", "missing", "dangling"}) {
+        EXPECT_TRUE(IsRegularOrMissing(path(name))) << name;
+    }
+    QByteArray bytes;
+    for (const char* name : {"fifo", "to-fifo", "folder"}) {
+        EXPECT_FALSE(IsRegularOrMissing(path(name))) << name;
+        EXPECT_EQ(ReadFileWhole(path(name), bytes), WholeFileRead::CannotOpen) << name;
+    }
+    EXPECT_FALSE(IsRegularOrMissing(path("file/below")));
 }
 
 TEST_F(Utf16FileTest, RefusesFilesWithoutTheLittleEndianMark) {
@@ -165,6 +201,37 @@ TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
               "\xFF\xFE" + std::string("n\0e\0w\0\r\0\n\0", 10));
     EXPECT_EQ(readFileBytes(dir / "locked/kept.trk"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 2);
+}
+
+// Written in place, a file that grows past the free space (here past the file size
+// limit) fails before a byte of it is overwritten; one that shrinks loses its tail.
+TEST_F(Utf16FileTest, AnInPlaceSaveThatDoesNotFitKeepsTheOldFile) {
+    fs::create_directory(dir / "locked");
+    QStringList rows;
+    for (int i = 0; i < 157; ++i) {
+        rows.append(QStringLiteral("row %1").arg(i));
+    }
+    ASSERT_TRUE(WriteUtf16Lines(path("locked/default.dic"), rows.mid(0, 150)));
+    const std::string before = readFileBytes(dir / "locked/default.dic");
+    fs::permissions(dir.path(), fs::perms(0755));
+    fs::permissions(dir / "locked/default.dic", fs::perms(0666));
+    fs::permissions(dir / "locked", fs::perms(0555));
+    std::string found = RunUnprivileged([&] {
+        FileSizeLimit limit(static_cast<long long>(before.size()) + 40);
+        bool refused = !WriteUtf16Lines(path("locked/default.dic"), rows);
+        return std::string(refused ? "refused" : "saved");
+    });
+    EXPECT_EQ(found, "refused");
+    EXPECT_TRUE(readFileBytes(dir / "locked/default.dic") == before) << "the old rows were cut";
+    found = RunUnprivileged([&] {
+        return std::string(WriteUtf16Lines(path("locked/default.dic"), rows.mid(0, 2)) ? "saved"
+                                                                                       : "refused");
+    });
+    fs::permissions(dir / "locked", fs::perms(0755));
+    EXPECT_EQ(found, "saved");
+    EXPECT_EQ(readFileBytes(dir / "locked/default.dic"),
+              "\xFF\xFE" + std::string("r\0o\0w\0 \0000\0\r\0\n\0r\0o\0w\0 \0001\0\r\0\n\0", 28));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // default.dic: its line order, its messages and what survives a failure.
 #include "jukebox/dictionary/dictionary_listener.h"
+#include "tests/jukebox/common/unprivileged.h"
 #include "tests/jukebox/dictionary/dictionary_fixture.h"
 
 namespace {
@@ -85,6 +86,46 @@ TEST_F(DictionaryTest, LoadRefusals) {
     }
 }
 
+// A file the load refused is still the user's: the first save keeps it beside the
+// new one, never over an earlier copy; where no copy can be made, nothing is saved.
+TEST_F(DictionaryTest, AFileThatFailedToLoadIsKeptBeforeTheFirstSave) {
+    const std::string ansi = "Song.avi\r\nThe Song\r\n";
+    writeFileBytes(dir / "default.dic", ansi);
+    writeFileBytes(dir / "default.dic.bak", "older");
+    ASSERT_FALSE(store.LoadDictionary());
+    store.AddToDictionary(QStringLiteral("new.avi"));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveDictionary());
+    EXPECT_EQ(ui.messages, QStringList({QStringLiteral("default.dic was not in UNICODE; it was "
+                                                       "kept as default.dic.1.bak"),
+                                        QStringLiteral("Dictionary saved")}));
+    EXPECT_EQ(readFileBytes(dir / "default.dic.1.bak"), ansi);
+    EXPECT_EQ(readFileBytes(dir / "default.dic.bak"), "older");
+    EXPECT_EQ(dicFile(), dicBytes({QStringLiteral("new.avi"), QStringLiteral("new.avi"), QString(),
+                                   QString(), QString(), QString(), QString()}));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveDictionary());
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("Dictionary saved")});
+
+    std::filesystem::create_directory(dir / "locked");
+    writeFileBytes(dir / "locked" / "default.dic", ansi);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(dir / "locked" / "default.dic", std::filesystem::perms(0666));
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms(0555));
+    const std::string found = RunUnprivileged([&] {
+        ui.messages.clear();
+        DictionaryStore locked(ui, lists, pathIn("locked"));
+        locked.LoadDictionary();
+        locked.AddToDictionary(QStringLiteral("new.avi"));
+        const bool saved = locked.SaveDictionary();
+        return std::string(saved ? "saved" : "refused") + ": " +
+               ui.messages.join(u'|').toStdString();
+    });
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms(0755));
+    EXPECT_EQ(found, "refused: Dictionary not in UNICODE|Cannot open default.dic");
+    EXPECT_EQ(readFileBytes(dir / "locked" / "default.dic"), ansi);
+}
+
 TEST_F(DictionaryTest, AFileThatCannotBeCreatedEndsTheProgram) {
     DictionaryStore nowhere(ui, lists, pathIn("no/such/folder"));
     EXPECT_FALSE(nowhere.LoadDictionary());
@@ -145,44 +186,33 @@ TEST_F(DictionaryTest, TextsStayOneLineSoTheRowsKeepTheirRhythm) {
     EXPECT_EQ(reloaded.rowAt(1).filename, QStringLiteral("b.avi"));
 }
 
-// Texts of 258 and 259 units, as a foreign file may hold them, are cut at load as
-// an edit cuts them: written back whole they would read as two lines each, and
-// every save would shift the rows once more.
+// Texts of any length, as a foreign file may hold them, are read whole, and every
+// save reads back as it was: a text cut into two lines would shift every later row.
+// Lines ended by CR alone are read too.
 TEST_F(DictionaryTest, EverySaveReloadsAsItWas) {
     QStringList lines = kTwoRowsInFileOrder;
-    lines[0] = QString(258, u'n') + QStringLiteral(".avi");  // read as 259 units and "avi"
+    lines[0] = QString(258, u'n') + QStringLiteral(".avi");
     lines[1] = QString(258, u'd');
-    lines[9] = QString(259, u'a');
+    lines[9] = QString(300, u'a');
     writeFileBytes(dir / "default.dic", dicBytes(lines));
     ASSERT_TRUE(store.LoadDictionary());
-    ASSERT_EQ(store.rowCount(), 3);
-    EXPECT_EQ(store.rowAt(0).filename, QString(257, u'n'));
-    EXPECT_EQ(store.rowAt(0).display, QStringLiteral("avi"));
-    EXPECT_EQ(store.rowAt(0).artist, QString(257, u'd'));
-    QList<DictionaryEntry> first;
-    for (int row = 0; row < store.rowCount(); ++row) {
-        first.append(store.rowAt(row));
-    }
-    for (int cycle = 1; cycle <= 4; ++cycle) {
+    ASSERT_EQ(store.rowCount(), 2);
+    EXPECT_EQ(store.rowAt(0).filename, lines[0]);
+    EXPECT_EQ(store.rowAt(0).display, lines[1]);
+    EXPECT_EQ(store.rowAt(1).artist, lines[9]);
+    const std::string saved = dicBytes(lines);
+    for (int cycle = 1; cycle <= 2; ++cycle) {
         ASSERT_TRUE(store.SaveDictionary());
+        EXPECT_TRUE(dicFile() == saved) << "cycle " << cycle;
         ASSERT_TRUE(store.LoadDictionary());
-        ASSERT_EQ(store.rowCount(), first.size()) << "cycle " << cycle;
-        for (int row = 0; row < store.rowCount(); ++row) {
-            EXPECT_EQ(store.rowAt(row), first[row]) << "cycle " << cycle << " row " << row;
-        }
+        ASSERT_EQ(store.rowCount(), 2) << "cycle " << cycle;
     }
-}
-
-TEST_F(DictionaryTest, AForeignOverlongLineIsReadInPieces) {
-    // Longer lines are read 259 units at a time: the rest becomes the next line,
-    // and the first piece is cut to what a line holds.
-    writeFileBytes(dir / "default.dic",
-                   dicBytes({QString(300, u'n') + QStringLiteral(".avi"), QStringLiteral("D")}));
+    std::string crOnly = dicBytes({kTwoRowsInFileOrder.join(u'\r')});
+    writeFileBytes(dir / "default.dic", crOnly.substr(0, crOnly.size() - 2));
     ASSERT_TRUE(store.LoadDictionary());
-    ASSERT_EQ(store.rowCount(), 1);
-    EXPECT_EQ(store.rowAt(0).filename, QString(DictionaryStore::kMaxTextUnits, u'n'));
-    EXPECT_EQ(store.rowAt(0).display, QString(41, u'n') + QStringLiteral(".avi"));
-    EXPECT_EQ(store.rowAt(0).artist, QStringLiteral("D"));
+    ASSERT_EQ(store.rowCount(), 2);
+    EXPECT_EQ(store.rowAt(1).filename, QStringLiteral("b.wav"));
+    EXPECT_EQ(store.rowAt(1).source, kTwoRowsInFileOrder[12]);
 }
 
 // What the listener hears of the modified state, and when.

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "jukebox/options/extension_lists.h"
+#include "tests/jukebox/cover/child_run.h"
 #include "tests/support/recording_ui_service.h"
 #include "tests/support/temp_dir.h"
 
@@ -28,9 +33,9 @@ TEST_F(ExtensionListsTest, ClassifiesIgnoringCaseVideoFirst) {
     EXPECT_FALSE(IsStreamExtension(QStringLiteral("asfx")));
 }
 
-TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) {
+TEST_F(ExtensionListsTest, ReadsByteLinesWholeSkippingEmptyOnes) {
     writeFileBytes(dir / "audio.flt", "mp3\r\n\r\nwav\r\n\xE9xt\n  ogg \r\nlast");
-    writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\n");
+    writeFileBytes(dir / "video.flt", std::string(300, 'v') + "\r\r\rmkv\r");
     ExtensionLists lists(ui, folder());
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(
@@ -40,7 +45,8 @@ TEST_F(ExtensionListsTest, ReadsByteLinesSkippingEmptyOnesAndSplittingLongOnes) 
     // Lines are not trimmed: "  ogg " is not "ogg".
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("ogg")), MediaNone);
     EXPECT_EQ(lists.ClassifyExtension(QStringLiteral("  OGG ")), MediaAudio);
-    EXPECT_EQ(lists.videoExtensions(), QStringList({QString(259, u'v'), QString(41, u'v')}));
+    // A long entry is one entry; lines ended by CR alone are lines.
+    EXPECT_EQ(lists.videoExtensions(), QStringList({QString(300, u'v'), QStringLiteral("mkv")}));
 }
 
 TEST_F(ExtensionListsTest, MissingFilesAreReportedAndCreatedEmpty) {
@@ -60,6 +66,26 @@ TEST_F(ExtensionListsTest, AFolderThatCannotHoldTheFilesEndsTheProgram) {
     ExtensionLists lists(ui, QString::fromStdString((dir / "no" / "such").string()));
     EXPECT_EQ(ui.fatalMessages.size(), 2);
     EXPECT_EQ(ui.fatalMessages.value(0), QStringLiteral("Cannot create.  Exiting..."));
+}
+
+// A list that is no regular file (a FIFO would wait for a writer for ever) is
+// refused like one that cannot be opened, and is left as it is.
+TEST_F(ExtensionListsTest, AListThatIsNoRegularFileIsRefusedWithoutWaiting) {
+    writeFileBytes(dir / "audio.flt", "mp3\r\n");
+    ASSERT_EQ(::mkfifo((dir / "video.flt").c_str(), 0600), 0);
+    const bool refused = FinishesInChild(
+        [&] {
+            ExtensionLists lists(ui, folder());
+            return lists.audioExtensions() == QStringList{QStringLiteral("mp3")} &&
+                   lists.videoExtensions().isEmpty() &&
+                   ui.messages == QStringList({QStringLiteral("Cannot open video.flt\nWill "
+                                                              "attempt to create"),
+                                               QStringLiteral("Cannot create.  Exiting...")}) &&
+                   ui.fatalMessages.size() == 1;
+        },
+        ChildLimits{10});
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "video.flt"));
 }
 
 TEST_F(ExtensionListsTest, SavesCrLfLinesWholeOrNotAtAll) {

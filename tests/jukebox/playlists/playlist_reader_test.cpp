@@ -10,6 +10,7 @@
 #include <string>
 
 #include "jukebox/common/path_functions.h"
+#include "jukebox/playlists/playlist_item.h"
 #include "jukebox/playlists/playlist_reader.h"
 #include "tests/jukebox/cover/child_run.h"
 #include "tests/support/temp_dir.h"
@@ -140,6 +141,43 @@ TEST_F(PlaylistReaderTest, PlsFilesComeInTheOrderOfTheirNumbers) {
     EXPECT_EQ(read(path("radio.pls")),
               QStringList({folder + u"/a.mp3"_s, folder + u"/b.mp3"_s, folder + u"/c.mp3"_s,
                            u"http://radio.example/ten"_s}));
+    // Each entry with the title and length of its number, as written.
+    PlaylistReader reader;
+    ASSERT_EQ(reader.open(path("radio.pls")), PlaylistReader::Status::Ok);
+    QStringList info;
+    for (PlaylistItem item; reader.next(item);) {
+        info.append(
+            u"%1 %2 %3 %4"_s.arg(item.written, item.title).arg(item.seconds).arg(item.infoGiven));
+    }
+    EXPECT_EQ(info, QStringList({u"a.mp3  100 1"_s, u"b.mp3  -1 0"_s, u"c.mp3 Third -1 1"_s,
+                                 u"http://radio.example/ten  -1 0"_s}));
+}
+
+// What an M3U says of an entry: its #EXTINF line (the title after the first comma
+// outside quotes), which goes with the entry it stands before only.
+TEST_F(PlaylistReaderTest, ExtinfLinesGoWithTheirEntries) {
+    write("list.m3u8",
+          "#EXTM3U\n"
+          "#EXTINF:215.7 tvg-name=\"a,b\",Artist - Song, Live\n"
+          "../a.mp3\n"
+          "#EXTINF:12,Dropped with its entry\n" +
+              std::string("bad\0name.mp3\n", 13) +
+              "#EXTINF:-1,\n"
+              "#EXTVLCOPT:x\n"
+              "b.mp3\n"
+              "c.mp3\n");
+    PlaylistReader reader;
+    ASSERT_EQ(reader.open(path("list.m3u8")), PlaylistReader::Status::Ok);
+    QStringList info;
+    for (PlaylistItem item; reader.next(item);) {
+        info.append(u"%1|%2|%3|%4"_s.arg(item.written, item.title)
+                        .arg(item.seconds)
+                        .arg(QString::fromUtf8(item.infoLine)));
+    }
+    EXPECT_EQ(info, QStringList(
+                        {u"../a.mp3|Artist - Song, Live|215|#EXTINF:215.7 tvg-name=\"a,b\",Artist "
+                         u"- Song, Live"_s,
+                         u"b.mp3||-1|#EXTINF:-1,"_s, u"c.mp3||-1|"_s}));
 }
 
 TEST_F(PlaylistReaderTest, HugeFilesAndEndlessLinesNeitherHangNorEatMemory) {

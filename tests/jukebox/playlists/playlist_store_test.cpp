@@ -59,8 +59,9 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
     store.ReplaceEntry(0, first);
     const int seconds = 126;
 
-    // Under the playlist's folder relative, elsewhere absolute, bytes that are not
-    // UTF-8 and backslashes as a file URL, the address as it is.
+    // Under the playlist's folder relative, an existing file elsewhere by way of
+    // "..", a missing one absolute, bytes that are not UTF-8 and backslashes as a
+    // file URL, the address as it is.
     store.setTracklistPath(path("lists/mine.m3u8"));
     ASSERT_TRUE(store.SaveTracklist());
     const QString folder = path("lists");
@@ -69,12 +70,12 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
               "#EXTINF:%1,Someone - Night Song\nsub/夜曲.mp3\n"
               "#EXTINF:-1,here.mp3\nhere.mp3\n"
               "#EXTINF:-1,#1 hit.mp3\n./#1 hit.mp3\n"
-              "#EXTINF:-1,歌.mp3\n%2\n"
+              "#EXTINF:-1,歌.mp3\n../music/歌.mp3\n"
               "#EXTINF:-1,????.mp3\nfile://%3/%B8%E8%D6%D0.mp3\n"
               "#EXTINF:-1,gone.mp3\n/nowhere/gone.mp3\n"
               "#EXTINF:-1,01.mp3\nfile://%3/gone%5C01.mp3\n"
               "#EXTINF:-1,live?x=1\nhttp://radio.example/live?x=1\n"_s.arg(seconds)
-                  .arg(outside, QString::fromUtf8(folder.toUtf8().toPercentEncoding("/"))));
+                  .arg(QString::fromUtf8(folder.toUtf8().toPercentEncoding("/"))));
     EXPECT_EQ(observer.title, u"Tracklist - mine.m3u8"_s);
 
     EXPECT_EQ(loaded(path("lists/mine.m3u8")), paths);
@@ -83,18 +84,70 @@ TEST_F(PlaylistStoreTest, SavedAsM3u8OrPlsAndOpenedAgainGivesTheSamePathsInOrder
     EXPECT_EQ(store.EntryAt(5).playable, 0);
     EXPECT_EQ(store.EntryAt(5).artist, u"N/A"_s);
 
-    // PLS the same way; a playlist name in capitals is a playlist all the same.
-    // (The entries were built again at the load: this short file has no length.)
+    // PLS the same way, with the lengths the M3U8 brought; a playlist name in
+    // capitals is a playlist all the same.
     store.setTracklistPath(path("lists/mine.PLS"));
     ASSERT_TRUE(store.SaveTracklist());
     EXPECT_TRUE(text("lists/mine.PLS")
                     .startsWith(u"[playlist]\nFile1=sub/夜曲.mp3\nTitle1=Someone - Night "
-                                u"Song\nLength1=-1\nFile2=here.mp3\n"_s));
+                                u"Song\nLength1=126\nFile2=here.mp3\n"_s));
     EXPECT_TRUE(text("lists/mine.PLS").endsWith(u"NumberOfEntries=8\nVersion=2\n"_s));
     EXPECT_EQ(loaded(path("lists/mine.PLS")), paths);
     store.setTracklistPath(path("lists/old.M3U"));
     ASSERT_TRUE(store.SaveTracklist());
     EXPECT_EQ(loaded(path("lists/old.M3U")), paths);
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
+}
+
+// Another player's playlist saved again: its relative entries stay relative (also
+// those that lead up with "../", found or not), its lengths and titles stay, and
+// a name that ends in a space comes back with it.
+TEST_F(PlaylistStoreTest, AnotherPlayersPlaylistIsSavedTheWayItCame) {
+    writeMp3("music/a.mp3");
+    writeMp3("lists/sub/b.mp3");
+    const QString absolute = writeMp3("lists/c.mp3");
+    const std::string theirs =
+        "#EXTM3U\n"
+        "#EXTINF:215,Artist - Song\n../music/a.mp3\n"
+        "#EXTINF:-1,Gone\n../music/gone.mp3\n"
+        "#EXTINF:42 tvg-id=\"x\",Radio\nhttp://radio.example/a\n"
+        "#EXTINF:-1,b.mp3\nsub/b.mp3\n" +
+        absolute.toStdString() + "\n";
+    writeFile("lists/theirs.m3u8", theirs);
+    const QStringList paths = loaded(path("lists/theirs.m3u8"));
+    ASSERT_EQ(paths, QStringList({path("music/a.mp3"), path("music/gone.mp3"),
+                                  u"http://radio.example/a"_s, path("lists/sub/b.mp3"), absolute}));
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(readFileBytes(dir / "lists/theirs.m3u8"),
+              theirs.substr(0, theirs.size() - absolute.size() - 1) + "#EXTINF:-1,c.mp3\n" +
+                  absolute.toStdString() + "\n");
+
+    // Elsewhere the same files, relative to the new place.
+    store.setTracklistPath(path("other/copy.m3u8"));
+    std::filesystem::create_directories(dir / "other");
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(text("other/copy.m3u8"),
+              u"#EXTM3U\n"
+              "#EXTINF:215,Artist - Song\n../music/a.mp3\n"
+              "#EXTINF:-1,Gone\n../music/gone.mp3\n"
+              "#EXTINF:42 tvg-id=\"x\",Radio\nhttp://radio.example/a\n"
+              "#EXTINF:-1,b.mp3\n../lists/sub/b.mp3\n"
+              "#EXTINF:-1,c.mp3\n../lists/c.mp3\n"_s);
+    EXPECT_EQ(loaded(path("other/copy.m3u8")), paths);
+
+    // As PLS the lengths and titles the playlist brought.
+    store.setTracklistPath(path("lists/theirs.m3u8"));
+    store.LoadTracklist();
+    const QString spaced = u"/nowhere/gone.mp3 "_s;
+    ASSERT_TRUE(store.AddPath(spaced));
+    store.setTracklistPath(path("lists/mine.pls"));
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_TRUE(
+        text("lists/mine.pls")
+            .startsWith(u"[playlist]\nFile1=../music/a.mp3\nTitle1=Artist - Song\n"
+                        u"Length1=215\nFile2=../music/gone.mp3\nTitle2=Gone\nLength2=-1\n"_s))
+        << text("lists/mine.pls").toStdString();
+    EXPECT_EQ(loaded(path("lists/mine.pls")), paths + QStringList{spaced});
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
 }
 

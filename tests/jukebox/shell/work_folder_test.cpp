@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -17,11 +19,11 @@ QString qpath(const fs::path& p) {
     return PathFromLocalBytes(QByteArray::fromStdString(p.string()));
 }
 
-// A shipped data folder as an install lays it out: <prefix>/share/velorine
+// A shipped data folder as an install lays it out: <prefix>/share/velorine/shipped
 // beside <prefix>/bin.
 struct ShippedData {
     TempDir prefix;
-    fs::path data = prefix / "share" / "velorine";
+    fs::path data = prefix / "share" / "velorine" / "shipped";
     ShippedData() {
         fs::create_directories(data / "skins" / "XPAqua");
         fs::create_directories(prefix / "bin");
@@ -61,7 +63,8 @@ TEST(WorkFolderTest, ShippedDataIsFoundBesideAnInstalledProgramOnly) {
 }
 
 // A first start gets everything; a later one keeps what the user changed or
-// added and brings only older shipped skin files up to date.
+// added, whatever its date, and brings only the shipped skin files the user left
+// alone up to date.
 TEST(WorkFolderTest, PreparingFillsInWhatIsMissingAndKeepsTheUsersFiles) {
     ShippedData shipped;
     TempDir home;
@@ -77,14 +80,29 @@ TEST(WorkFolderTest, PreparingFillsInWhatIsMissingAndKeepsTheUsersFiles) {
     writeFileBytes(work / "default.dic", "user rows");
     writeFileBytes(work / "skins" / "Mine.vlz", "user skin");
     const fs::path spec = work / "skins" / "XPAqua" / "spec.txt";
-    writeFileBytes(spec, "old spec");
-    fs::last_write_time(spec, fs::last_write_time(shipped.data / "skins" / "XPAqua" / "spec.txt") -
-                                  std::chrono::hours(1));
+    writeFileBytes(spec, "user's spec");
+    // A newer version ships other skins and lists.
+    for (const fs::path& file :
+         {shipped.data / "skins" / "XPAqua" / "spec.txt", shipped.data / "skins" / "Ember.vlz",
+          shipped.data / "audio.flt"}) {
+        writeFileBytes(file, "newer");
+        fs::last_write_time(file, fs::last_write_time(spec) + std::chrono::hours(1));
+    }
     ASSERT_TRUE(PrepareWorkFolder(qpath(work), qpath(shipped.data), error));
     EXPECT_EQ(readFileBytes(work / "audio.flt"), "mp3\nflac\n");
     EXPECT_EQ(readFileBytes(work / "default.dic"), "user rows");
     EXPECT_EQ(readFileBytes(work / "skins" / "Mine.vlz"), "user skin");
-    EXPECT_EQ(readFileBytes(spec), "new spec");
+    EXPECT_EQ(readFileBytes(spec), "user's spec");
+    EXPECT_EQ(readFileBytes(work / "skins" / "Ember.vlz"), "newer");
+
+    // Files of those names that are no regular files are left alone, unread.
+    fs::remove(work / "default.trk");
+    fs::remove(work / "skins" / "Ember.vlz");
+    ASSERT_EQ(::mkfifo((work / "default.trk").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((work / "skins" / "Ember.vlz").c_str(), 0600), 0);
+    EXPECT_TRUE(PrepareWorkFolder(qpath(work), qpath(shipped.data), error)) << error.toStdString();
+    EXPECT_TRUE(fs::is_fifo(work / "default.trk"));
+    EXPECT_TRUE(fs::is_fifo(work / "skins" / "Ember.vlz"));
 }
 
 TEST(WorkFolderTest, AFolderThatCannotBeMadeIsReported) {

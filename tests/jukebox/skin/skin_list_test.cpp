@@ -2,6 +2,10 @@
 
 #include <QDir>
 
+#include <signal.h>
+#include <unistd.h>
+
+#include "jukebox/common/leftovers.h"
 #include "jukebox/common/path_functions.h"
 #include "jukebox/skin/skin_list.h"
 #include "jukebox/skin/skin_loader.h"
@@ -334,6 +338,37 @@ TEST_F(SkinListTest, TheUnpackingPlaceGoesWithThePackages) {
         EXPECT_TRUE(QDir(folder).exists());
     }
     EXPECT_FALSE(QDir(folder).exists());
+}
+
+// A jukebox killed while it runs cannot clean up: its unpacking place carries its
+// process id, so that the next start removes it, and only it.
+TEST_F(SkinListTest, TheUnpackingPlaceOfAKilledProcessIsRemovedLater) {
+    TemporaryFolderAt temporary(dir / "tmp");
+    writeZip(dir / "Pack.vlz", {{"spec.txt", "[MAIN]\n"}, {"m_panel.bmp", "x"}});
+    FinishesInChild(
+        [&] {
+            SkinPackages killed(ui);
+            killed.PrepareSkinFolder(qpath(dir / "Pack.vlz"));
+            ::kill(::getpid(), SIGKILL);
+            return true;
+        },
+        ChildLimits{});
+    auto topLevel = [&] {
+        std::vector<std::string> names;
+        for (const auto& item : std::filesystem::directory_iterator(dir / "tmp")) {
+            names.push_back(item.path().filename().string());
+        }
+        return names;
+    };
+    const std::vector<std::string> left = topLevel();
+    ASSERT_EQ(left.size(), 1u) << "the killed process left no folder";
+    SkinPackages running(ui);
+    const QString ours = running.PrepareSkinFolder(qpath(dir / "Pack.vlz"));
+    EXPECT_EQ(RemoveLeftovers(TemporaryFolder()), 1);
+    const std::vector<std::string> now = topLevel();
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_NE(now[0], left[0]);
+    EXPECT_TRUE(QDir(ours).exists());
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST_F(TracklistFileTest, SavesTheMarkThenEveryPathWithCrLf) {
 }
 
 TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
-    QString longLine = path("") + QString(300 - path("").size(), u'x');
+    QString longLine = path("") + QString(300 - path("").size(), u'x');  // read whole
     std::string bytes =
         "\xFF\xFE" +
         utf16Bytes(QStringLiteral("\r\n"                 // empty
@@ -33,9 +33,7 @@ TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
     writeFile("default.trk", bytes);
     ASSERT_TRUE(store.LoadTracklist());
     EXPECT_EQ(storePaths(), QStringList({QStringLiteral("   "), QStringLiteral(" ;not a comment"),
-                                         QStringLiteral("x;y"), longLine.left(259),
-                                         longLine.mid(259), path("last.mp3")}));
-    EXPECT_EQ(longLine.mid(259).size(), 41);
+                                         QStringLiteral("x;y"), longLine, path("last.mp3")}));
     EXPECT_EQ(store.EntryAt(0).artist, QStringLiteral("N/A"));  // missing files join
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(observer.events.first(), QStringLiteral("busy 1"));
@@ -46,8 +44,26 @@ TEST_F(TracklistFileTest, ReadsLinesAsTheyHaveAlwaysBeenRead) {
         observer.events.mid(observer.events.size() - 4),
         QStringList({QStringLiteral("bits -2"), QStringLiteral("popup 2"),
                      QStringLiteral("title Tracklist - default.trk"), QStringLiteral("busy 0")}));
-    EXPECT_EQ(observer.lines.size(), 6);
+    EXPECT_EQ(observer.lines.size(), 5);
     EXPECT_EQ(observer.lines[0], QStringLiteral("N/A -    "));
+}
+
+// Whatever the jukebox saved reads back as it was, however long its paths; a
+// file whose lines end in CR alone is read line by line too.
+TEST_F(TracklistFileTest, LongPathsAndCrOnlyLineEndsReadBackAsWritten) {
+    const QString longPath = path("") + QString(600, u'x') + QStringLiteral(".mp3");
+    const QStringList paths{path("a.mp3"), longPath, QStringLiteral("/b.mp3")};
+    appendEntries(paths);
+    store.setTracklistPath(path("long.trk"));
+    ASSERT_TRUE(store.SaveTracklist());
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(storePaths(), paths);
+
+    writeFile("cr.trk", "\xFF\xFE" + utf16Bytes(paths.join(u'\r') + u'\r'));
+    store.setTracklistPath(path("cr.trk"));
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(storePaths(), paths);
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(u'|').toStdString();
 }
 
 TEST_F(TracklistFileTest, RefusesFilesWithoutTheLittleEndianMark) {
@@ -69,6 +85,24 @@ TEST_F(TracklistFileTest, RefusesFilesWithoutTheLittleEndianMark) {
         EXPECT_TRUE(observer.matching(QStringLiteral("bits")).isEmpty());
         EXPECT_EQ(observer.events.last(), QStringLiteral("busy 0"));
     }
+}
+
+// A refused file is still the user's: the first save to it keeps it beside.
+TEST_F(TracklistFileTest, ARefusedFileIsKeptBeforeTheFirstSave) {
+    writeFile("default.trk", "/a.mp3\r\n");
+    EXPECT_FALSE(store.LoadTracklist());
+    appendEntries({QStringLiteral("/new.mp3")});
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral(
+                               "default.trk was not in UNICODE; it was kept as default.trk.bak")});
+    EXPECT_EQ(readFileBytes(dir / "default.trk.bak"), "/a.mp3\r\n");
+    EXPECT_EQ(readFileBytes(dir / "default.trk"),
+              "\xFF\xFE" + utf16Bytes(QStringLiteral("/new.mp3\r\n")));
+    ui.messages.clear();
+    ASSERT_TRUE(store.SaveTracklist());
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "default.trk.1.bak"));
 }
 
 TEST_F(TracklistFileTest, MissingFileIsCreatedSoThatTheNextStartReadsIt) {

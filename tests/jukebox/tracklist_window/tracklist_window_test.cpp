@@ -332,7 +332,7 @@ TEST_F(TracklistWindowTest, OpenReadsAnM3u8OfCjkNamesAndSaveAsOffersM3u8) {
     song.artist = "Someone";
     const QString tagged = writeMp3("曲/夜曲.mp3", song.bytes('\0'));
     writeFile("曲/list.m3u8",
-              "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:10,ignored\r\n夜曲.mp3\r\n"
+              "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:10,Theirs\r\n夜曲.mp3\r\n"
               "#EXTINF:-1,gone\r\n歌\\缺.mp3\r\nhttp://radio.example/a\r\n");
     ui.openAnswers.push_back({path("曲/list.m3u8")});
     trigger(OpenNew);
@@ -350,14 +350,13 @@ TEST_F(TracklistWindowTest, OpenReadsAnM3u8OfCjkNamesAndSaveAsOffersM3u8) {
     EXPECT_EQ(fieldText(Field::Artist), u"N/A"_s);
 
     // SaveAs offers M3U8 beside the tracklist format; a name of that kind is
-    // written as one.
+    // written as one, each entry as the playlist wrote it, with its #EXTINF.
     ui.saveAnswers.push_back(path("曲/copy.m3u8"));
     trigger(SaveAs);
     EXPECT_EQ(ui.fileFilters.last(),
               u"Tracklist [*.trk, *.alb] (*.trk *.alb);;M3U8 playlist (*.m3u8)"_s);
     EXPECT_EQ(readFileBytes(dir / "曲/copy.m3u8"),
-              "#EXTM3U\n#EXTINF:-1"
-              ",Someone - Night Song\n夜曲.mp3\n#EXTINF:-1,缺.mp3\n歌/缺.mp3\n"
+              "#EXTM3U\n#EXTINF:10,Theirs\n夜曲.mp3\n#EXTINF:-1,gone\n歌\\缺.mp3\n"
               "#EXTINF:-1,a\nhttp://radio.example/a\n");
     EXPECT_EQ(wnd.windowTitle(), u"Tracklist - copy.m3u8"_s);
 }
