@@ -4,6 +4,9 @@
 // become the current track.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include "jukebox/mpris/mpris_bridge.h"
@@ -131,6 +134,57 @@ TEST_F(PlaybackFlowTest, HandedFilesThatAreListedAlreadyBecomeCurrentAndPlay) {
     EXPECT_TRUE(playingEntry(1));
     rig.window().OnCommand(ControlId::End);  // Next wraps to the first, not past the end
     ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(0); }, kWaitMs));
+}
+
+// An address whose server takes the connection and never answers: the window
+// goes on answering while it opens, Stop gives it up, and another track takes
+// its place at once.
+TEST_F(PlaybackFlowTest, AStalledAddressHoldsNothingUpAndStopOrAnotherTrackGivesItUp) {
+    QTcpServer stalled;
+    ASSERT_TRUE(stalled.listen(QHostAddress::LocalHost));
+    QList<QTcpSocket*> held;
+    QObject::connect(&stalled, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* socket = stalled.nextPendingConnection()) {
+            held.append(socket);  // taken, never answered
+        }
+    });
+    const QString address =
+        QStringLiteral("http://127.0.0.1:%1/song.mp3").arg(stalled.serverPort());
+    startWith({music("local.wav", testMedia().wav)});
+    store().AddPath(address);
+    ASSERT_EQ(store().EntryCount(), 2);
+
+    for (bool byStop : {true, false}) {
+        SCOPED_TRACE(byStop ? "Stop" : "another track");
+        store().SetCurrent(1);
+        rig.window().OnCommand(ControlId::Play);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(transport().OpenCurrentTrack());
+        EXPECT_LT(clock.elapsed(), 100);
+        EXPECT_TRUE(transport().openPending());
+        // The window answers: a key reaches the transport within 100 ms.
+        clock.restart();
+        QTest::keyClick(&rig.window(), Qt::Key_L);
+        QTest::qWait(10);
+        EXPECT_TRUE(transport().loop());
+        EXPECT_LT(clock.elapsed(), 100);
+        QTest::keyClick(&rig.window(), Qt::Key_L);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return stalled.isListening() && !held.isEmpty(); }, kWaitMs));
+        if (byStop) {
+            rig.window().OnCommand(ControlId::Stop);
+            EXPECT_FALSE(rig.app().engine().opening());
+            EXPECT_FALSE(transport().openPending());
+            EXPECT_EQ(transport().mode(), Transport::Mode::Stopped);
+        } else {
+            store().SetCurrent(0);
+            ASSERT_TRUE(transport().OpenCurrentTrack());
+            EXPECT_FALSE(rig.app().engine().opening());
+            ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(0); }, kWaitMs));
+        }
+    }
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
 }
 
 }  // namespace
