@@ -4,6 +4,7 @@
 // become the current track.
 #include <gtest/gtest.h>
 
+#include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -83,6 +84,33 @@ TEST_F(PlaybackFlowTest, AListWhereNothingPlaysStopsOnceAndSaysSo) {
     EXPECT_EQ(bridge->playbackStatus(), QStringLiteral("Stopped"));
     EXPECT_EQ(rig.ui.notices.size(), 2);
     EXPECT_EQ(rig.ui.messages, rig.ui.notices);
+}
+
+// A seek that lands at the very end of an MP3 made by lame (the arrow keys
+// clamp to its last whole second; a remote control may name any millisecond)
+// ends the track, and the next one plays.
+TEST_F(PlaybackFlowTest, SeeksToTheEndOfALameMp3EndTheTrackAndTheNextPlays) {
+    const TestMedia& media = testMedia();
+    ASSERT_FALSE(media.mp3Lame.isEmpty());
+    startWith({music("1 lame.mp3", media.mp3Lame3s), music("2 next.wav", media.wav),
+               music("3 lame.mp3", media.mp3Lame), music("4 next.wav", media.wav)});
+    store().SetCurrent(0);
+    ASSERT_TRUE(transport().OpenCurrentTrack());
+    rig.window().OnCommand(ControlId::Play);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(0); }, kWaitMs));
+    // Three whole seconds: the key seek lands exactly at the end.
+    EXPECT_EQ(rig.app().engine().GetDurationMs(), TestMedia::kLame3sMs);
+    QTest::keyClick(&rig.window(), Qt::Key_Down);  // +10 s, clamped to the last whole second
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(1); }, kWaitMs));
+
+    store().SetCurrent(2);
+    ASSERT_TRUE(transport().OpenCurrentTrack());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(2); }, kWaitMs));
+    const QString trackId =
+        bridge->metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path();
+    bridge->SetPosition(trackId, qlonglong(TestMedia::kLameMs - 10) * 1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(3); }, kWaitMs));
+    EXPECT_TRUE(rig.ui.messages.isEmpty());
 }
 
 // Ten presses of Next from the sound menu while a box waits for the user: none
