@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CMessageWindow::CMessageWindow(QWidget* owner)
     : QWidget(owner, Qt::Dialog), text_(new QLabel(this)), earlierLine_(new QLabel(this)) {
@@ -39,9 +41,29 @@ void CMessageWindow::showText(const QString& text) {
     earlierLine_->setVisible(earlier_ > 0);
     adjustSize();
     if (!isVisible()) {
+        placeBesideOwner();
         show();
     }
     raise();
+}
+
+// Below the owner where the screen has room, else above it: never over the
+// face the user is working with.
+void CMessageWindow::placeBesideOwner() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) {
+        return;
+    }
+    const QRect face = owner->frameGeometry();
+    const QRect area = owner->screen()->availableGeometry();
+    const QSize size = frameGeometry().size().expandedTo(sizeHint());
+    const int x =
+        std::clamp(face.left(), area.left(), std::max(area.left(), area.right() - size.width()));
+    if (face.bottom() + size.height() <= area.bottom()) {
+        move(x, face.bottom() + 1);
+    } else if (face.top() - size.height() >= area.top()) {
+        move(x, face.top() - size.height());
+    }
 }
 
 QString CMessageWindow::text() const {

@@ -23,6 +23,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void placeBesideOwner();
+
     QLabel* text_;
     QLabel* earlierLine_;
     int earlier_ = 0;

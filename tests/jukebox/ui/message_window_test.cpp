@@ -16,6 +16,7 @@ namespace {
 
 TEST(MessageWindowTest, ManyNoticesShareOneWindowThatShowsTheLatestAndCountsTheRest) {
     QWidget owner;
+    owner.setGeometry(100, 100, 400, 150);
     owner.show();
     owner.activateWindow();
     QtUiService ui(&owner);
@@ -32,6 +33,8 @@ TEST(MessageWindowTest, ManyNoticesShareOneWindowThatShowsTheLatestAndCountsTheR
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("earlierMessages"))->text(),
               QStringLiteral("9 earlier messages"));
     EXPECT_TRUE(window->testAttribute(Qt::WA_ShowWithoutActivating));
+    // Beside the window it belongs to, never over it.
+    EXPECT_FALSE(window->frameGeometry().intersects(owner.frameGeometry()));
 
     // Dismissed, the count starts again.
     window->hide();
