@@ -143,7 +143,8 @@ GraphResult GstMediaGraph::QueryInterface(GraphInterface) {
                                 : fail(kGraphNoInterface, QStringLiteral("There is no graph"));
 }
 
-GraphResult GstMediaGraph::RenderFile(const QString& path) {
+// Points the playbin at path; localFile gets its bytes, empty for an address.
+GraphResult GstMediaGraph::setSource(const QString& path, QByteArray& localFile) {
     if (pipeline_ == nullptr) {
         return noGraph();
     }
@@ -154,6 +155,15 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
         return fail(resolved, error);
     }
     g_object_set(pipeline_, "uri", source.uri.constData(), nullptr);
+    localFile = source.localFile;
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::RenderFile(const QString& path) {
+    QByteArray localFile;
+    if (const GraphResult set = setSource(path, localFile); GraphFailed(set)) {
+        return set;
+    }
     GraphResult hr = changeState(GST_STATE_PAUSED);
     if (GraphSucceeded(hr)) {
         hr = waitSettled(kSettleTimeoutMs);
@@ -163,7 +173,7 @@ GraphResult GstMediaGraph::RenderFile(const QString& path) {
         emptyGraph();
         return hr;
     }
-    time_.cued(pipeline_, source.localFile);
+    time_.cued(pipeline_, localFile);
     return hr;
 }
 
@@ -175,17 +185,9 @@ void GstMediaGraph::emptyGraph() {
 }
 
 GraphResult GstMediaGraph::BeginRenderFile(const QString& path) {
-    if (pipeline_ == nullptr) {
-        return noGraph();
+    if (const GraphResult set = setSource(path, cueLocalFile_); GraphFailed(set)) {
+        return set;
     }
-    GstMediaSource source;
-    QString error;
-    GraphResult resolved = ResolveGstMediaSource(path, source, error);
-    if (GraphFailed(resolved)) {
-        return fail(resolved, error);
-    }
-    g_object_set(pipeline_, "uri", source.uri.constData(), nullptr);
-    cueLocalFile_ = source.localFile;
     cuePending_ = true;
     cueEnded_ = false;
     bus_.keepAsyncDone(true);

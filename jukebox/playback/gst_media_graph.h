@@ -83,6 +83,7 @@ private:
     // Records text as the description of hr and returns hr.
     GraphResult fail(GraphResult hr, const QString& text);
     GraphResult noGraph();
+    GraphResult setSource(const QString& path, QByteArray& localFile);
     GraphResult changeState(int state);
     GraphResult waitSettled(int timeoutMs);
     GraphResult stateChangeFailure();
