@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +22,7 @@
 #include "jukebox/shell/skin_slider.h"
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/skin/skin_list.h"
+#include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "jukebox/skin/skin_packages.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
@@ -83,6 +86,30 @@ TEST(VelorineStartTest, AFirstRunHasTheDefaultsAndARealCloseWritesThemAll) {
     defaults.loaded = true;
     EXPECT_EQ(stored, defaults);
     EXPECT_TRUE(fileText(JukeboxRig::settingsFile()).contains(QStringLiteral("DispMode=0")));
+}
+
+// Places stored for a monitor that is gone bring the windows back on the screen,
+// and settings that cannot be written at close are said, not lost in silence.
+TEST(VelorineStartTest, WindowsComeBackOnTheScreenAndAFailedSaveOfTheSettingsIsSaid) {
+    JukeboxRig rig;
+    AppSettings away = customSettings();
+    away.trackfile = QStringLiteral("default.trk");
+    away.mainPos = {5000, 3000};
+    away.tlistPos = {-4000, 20};
+    SaveAppSettings(away);
+    rig.start();
+    const QRect screen = rig.window().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(rig.window().frameGeometry())) << rig.window().pos().x();
+    EXPECT_TRUE(screen.contains(rig.app().tracklistWindow().storedRect().topLeft()));
+
+    const QString file = JukeboxRig::settingsFile();
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));  // no file can be written there now
+    ASSERT_TRUE(rig.closeWithControl());
+    EXPECT_TRUE(
+        rig.ui.messages.contains(QStringLiteral("Cannot save the settings to %1").arg(file)))
+        << rig.ui.messages.join(u'|').toStdString();
+    EXPECT_TRUE(QDir().rmdir(file));
 }
 
 TEST(VelorineStartTest, EveryValueSurvivesARealRunAndAlwaysOnTopDoesNot) {
