@@ -1,6 +1,9 @@
 // One scroll tick of the track panel with a long title, repaint included (the
 // panel rendered into an image, as the window system would have it painted),
-// beside a baseline panel that draws the text from scratch at each tick.
+// beside a baseline panel that draws the text from scratch at each tick. The
+// same in glyph mode with a Latin and a CJK title, and the line drawn anew when
+// a pop-up gives way to the title, beside a baseline that draws each character
+// the glyph cells lack with the font at every paint.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -124,5 +127,130 @@ void BM_ScrollTickDrawTextBaseline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollTickDrawTextBaseline)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A glyph-mode panel as the dark skin places it: 256 x 14 over cells of 8 x 14,
+// one pixel a tick.
+constexpr int kCellW = 8;
+constexpr int kCellH = 14;
+
+SkinEntry glyphEntry() {
+    SkinEntry e;
+    e.show = SkinVisible;
+    e.fontMode = SkinGlyphs;
+    e.w = 256;
+    e.h = kCellH;
+    e.step = 1;
+    e.period = 40;
+    return e;
+}
+
+// A glyph sheet like a skin's: amber characters 32-126 and a box in cell 95, on black.
+SkinView glyphView() {
+    SkinView view;
+    view.glyphCell = QSize(kCellW, kCellH);
+    view.alpha = QImage(32 * kCellW, 3 * kCellH, QImage::Format_RGB32);
+    view.alpha.fill(Qt::black);
+    QPainter p(&view.alpha);
+    QFont font = QApplication::font();
+    font.setPixelSize(kCellH - 2);
+    p.setFont(font);
+    p.setPen(QColor(0xFF, 0xB0, 0x40));
+    for (int n = 0; n < 96; ++n) {
+        const QRect cell((n % 32) * kCellW, (n / 32) * kCellH, kCellW, kCellH);
+        if (n == 95) {
+            p.drawRect(cell.adjusted(1, 2, -2, -3));
+        } else {
+            p.drawText(cell, Qt::AlignCenter, QString(QChar(32 + n)));
+        }
+    }
+    return view;
+}
+
+QImage glyphTarget() {
+    QImage image(256, kCellH, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    return image;
+}
+
+void BM_GlyphScrollTick(benchmark::State& state) {
+    TagPageSettings formats;
+    const TrackEntry entry = longTitle(int(state.range(0)));
+    CTrackPanel panel(
+        formats, [&] { return entry; }, nullptr, nullptr);
+    panel.Setup(glyphEntry(), glyphView());
+    panel.SetBits(true, PanelBit::Scroll | PanelBit::Text);
+    panel.ShowPrimary();
+    QImage image = glyphTarget();
+    panel.render(&image);
+    panel.holdElapsed();
+    const int rendersBefore = panel.lineImage().renderCount();
+    for (auto _ : state) {
+        panel.scrollTick();
+        if (!panel.scroll().moving()) {
+            panel.holdElapsed();
+        }
+        panel.render(&image);
+    }
+    state.counters["text_px"] = panel.scroll().textWidth();
+    state.counters["line_renders"] = panel.lineImage().renderCount() - rendersBefore;
+}
+BENCHMARK(BM_GlyphScrollTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A pop-up comes and goes: the panel draws the pop-up's line and then the title's
+// line afresh, and paints each.
+void BM_GlyphTitleAfterPopup(benchmark::State& state) {
+    TagPageSettings formats;
+    const TrackEntry entry = longTitle(int(state.range(0)));
+    CTrackPanel panel(
+        formats, [&] { return entry; }, [] { return false; }, [] { return false; });
+    panel.Setup(glyphEntry(), glyphView());
+    panel.SetBits(true, PanelBit::Text);
+    panel.ShowPrimary();
+    QImage image = glyphTarget();
+    panel.render(&image);
+    const int rendersBefore = panel.lineImage().renderCount();
+    for (auto _ : state) {
+        panel.Popup(PanelPopup::Loop);
+        panel.render(&image);
+        panel.popupElapsed();
+        panel.render(&image);
+    }
+    state.counters["line_renders"] = panel.lineImage().renderCount() - rendersBefore;
+}
+BENCHMARK(BM_GlyphTitleAfterPopup)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The baseline of the above for the CJK title: the characters 32-126 copied from
+// the sheet, every other one drawn with the font into its cells at each paint.
+void BM_GlyphTitleDrawTextBaseline(benchmark::State& state) {
+    const TrackEntry entry = longTitle(1);
+    const QString text = entry.artist + QStringLiteral(" - ") + entry.name;
+    const SkinView view = glyphView();
+    QFont font = QApplication::font();
+    font.setPixelSize(kCellH - 2);
+    QImage image = glyphTarget();
+    for (auto _ : state) {
+        QPainter p(&image);
+        p.fillRect(image.rect(), Qt::black);
+        p.setFont(font);
+        p.setPen(QColor(0xFF, 0xB0, 0x40));
+        int x = 0;
+        for (QChar c : text) {
+            const ushort code = c.unicode();
+            if (code >= 32 && code <= 126) {
+                const int n = code - 32;
+                p.drawImage(QPoint(x, 0), view.alpha,
+                            QRect((n % 32) * kCellW, (n / 32) * kCellH, kCellW, kCellH));
+                x += kCellW;
+            } else {
+                p.drawText(QRect(x, 0, 2 * kCellW, kCellH), Qt::AlignCenter, QString(c));
+                x += 2 * kCellW;
+            }
+            if (x >= image.width()) {
+                break;
+            }
+        }
+    }
+}
+BENCHMARK(BM_GlyphTitleDrawTextBaseline)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
