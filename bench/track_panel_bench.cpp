@@ -219,6 +219,31 @@ void BM_GlyphTitleAfterPopup(benchmark::State& state) {
 }
 BENCHMARK(BM_GlyphTitleAfterPopup)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// A title shown for the first time: its line drawn and, for the characters the
+// glyph sheet lacks, their pictures too.
+void BM_GlyphTitleFirstShown(benchmark::State& state) {
+    const TrackEntry entry = longTitle(int(state.range(0)));
+    const QString text = entry.artist + QStringLiteral(" - ") + entry.name;
+    const SkinView view = glyphView();
+    PanelLook look;
+    look.glyphs = true;
+    look.font = QApplication::font();
+    look.sheet = view.alpha;
+    look.cell = view.glyphCell;
+    look.sheetColours = MeasureGlyphSheetColours(view.alpha, view.glyphCell);
+    QImage image = glyphTarget();
+    int glyphs = 0;
+    for (auto _ : state) {
+        PanelLineImage line;
+        line.setLook(look);
+        QPainter p(&image);
+        line.paint(p, text, 0, image.size(), 1.0);
+        glyphs = line.fallbackRenderCount();
+    }
+    state.counters["glyphs_drawn"] = glyphs;
+}
+BENCHMARK(BM_GlyphTitleFirstShown)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // The baseline of the above for the CJK title: the characters 32-126 copied from
 // the sheet, every other one drawn with the font into its cells at each paint.
 void BM_GlyphTitleDrawTextBaseline(benchmark::State& state) {

@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-int PanelLineImage::glyphCell(char16_t code) {
-    return code >= 32 && code <= 126 ? code - 32 : 95;
-}
-
 QFont PanelLineImage::fontForHeight(const QFont& base, int height) {
     QFont font = base;
     font.setWeight(QFont::Normal);
@@ -29,12 +25,15 @@ void PanelLineImage::setLook(const PanelLook& look) {
     look_ = look;
     height_ = -1;  // draw the line again in the new look
     image_ = QImage();
+    if (look.glyphs) {
+        fallback_.setFont(look.font);
+    }
 }
 
 int PanelLineImage::measure(const QString& line) const {
     if (look_.glyphs) {
         // A sheet that never loaded leaves the cell size invalid (-1).
-        return int(line.size()) * std::max(0, look_.cell.width());
+        return CountGlyphCells(line) * std::max(0, look_.cell.width());
     }
     return QFontMetrics(look_.font).horizontalAdvance(line);
 }
@@ -68,7 +67,14 @@ bool PanelLineImage::prepare(const QString& line, int height, qreal dpr) {
     line_ = line;
     height_ = height;
     dpr_ = dpr;
-    width_ = measure(line);
+    if (look_.glyphs) {
+        items_ = LayOutGlyphCells(line);
+        const int cells = items_.empty() ? 0 : items_.back().cell + items_.back().span;
+        width_ = cells * std::max(0, look_.cell.width());
+    } else {
+        items_.clear();
+        width_ = measure(line);
+    }
     const int width = width_;
     const qint64 deviceWidth = qint64(std::ceil(width * dpr));
     const qint64 deviceHeight = qint64(std::ceil(height * dpr));
@@ -86,8 +92,7 @@ bool PanelLineImage::prepare(const QString& line, int height, qreal dpr) {
     return true;
 }
 
-void PanelLineImage::drawLine(QPainter& painter, const QString& line, int x,
-                              int visibleWidth) const {
+void PanelLineImage::drawLine(QPainter& painter, const QString& line, int x, int visibleWidth) {
     if (look_.glyphs) {
         drawGlyphs(painter, line, x, visibleWidth);
         return;
@@ -97,19 +102,26 @@ void PanelLineImage::drawLine(QPainter& painter, const QString& line, int x,
     painter.drawText(QPoint(x, QFontMetrics(look_.font).ascent()), line);
 }
 
-void PanelLineImage::drawGlyphs(QPainter& painter, const QString& line, int x,
-                                int visibleWidth) const {
+void PanelLineImage::drawGlyphs(QPainter& painter, const QString& line, int x, int visibleWidth) {
     const int cw = look_.cell.width();
     const int ch = look_.cell.height();
     if (look_.sheet.isNull() || cw <= 0 || ch <= 0) {
         return;  // no sheet: only the background shows
     }
-    // Only the cells that can be seen.
-    const qsizetype first = std::max<qsizetype>(0, -x / cw);
-    const qsizetype last = std::min<qsizetype>(line.size(), (visibleWidth - x) / cw + 1);
-    for (qsizetype i = first; i < last; ++i) {
-        const int n = glyphCell(line[i].unicode());
-        const QRect source((n % 32) * cw, (n / 32) * ch, cw, ch);
-        painter.drawImage(QPoint(x + int(i) * cw, 0), look_.sheet, source);
+    // Only the pieces that can be seen: from the one that covers the panel's left
+    // edge (a wide one may begin a cell before it) to the right edge.
+    const int firstCell = std::max(0, -x / cw);
+    auto item = std::partition_point(items_.begin(), items_.end(), [&](const PanelGlyphItem& i) {
+        return i.cell + i.span <= firstCell;
+    });
+    for (; item != items_.end() && x + item->cell * cw < visibleWidth; ++item) {
+        const QPoint at(x + item->cell * cw, 0);
+        if (item->sheetCell >= 0) {
+            const int n = item->sheetCell;
+            painter.drawImage(at, look_.sheet, QRect((n % 32) * cw, (n / 32) * ch, cw, ch));
+        } else {
+            painter.drawImage(at, fallback_.glyph(line.mid(item->begin, item->length), item->span,
+                                                  look_.cell, look_.sheetColours, dpr_));
+        }
     }
 }

@@ -148,7 +148,7 @@ void CTrackPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     Q_EMIT doubleClicked();
 }
 
-PanelLook CTrackPanel::lookFor(const SkinEntry& entry, const SkinView& view) const {
+PanelLook CTrackPanel::lookFor(const SkinEntry& entry, const SkinView& view) {
     PanelLook look;
     look.bg = entry.bg;
     look.fg = entry.fg;
@@ -156,10 +156,25 @@ PanelLook CTrackPanel::lookFor(const SkinEntry& entry, const SkinView& view) con
         look.glyphs = true;
         look.sheet = view.alpha;
         look.cell = view.glyphCell;
+        // The characters the sheet lacks are drawn with the desktop font in the
+        // sheet's colours.
+        look.font = QApplication::font();
+        look.sheetColours = sheetColoursOf(view);
     } else {
         look.font = PanelLineImage::fontForHeight(QApplication::font(), entry.h);
     }
     return look;
+}
+
+GlyphSheetColours CTrackPanel::sheetColoursOf(const SkinView& view) {
+    // Once per sheet: a view change hands the same sheet again.
+    const qint64 key = view.alpha.cacheKey();
+    if (key != sheetKey_ || view.glyphCell != sheetCell_) {
+        sheetKey_ = key;
+        sheetCell_ = view.glyphCell;
+        sheetColours_ = MeasureGlyphSheetColours(view.alpha, view.glyphCell);
+    }
+    return sheetColours_;
 }
 
 void CTrackPanel::setTextFormat(const QString& format) {

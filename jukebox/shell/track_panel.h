@@ -70,7 +70,8 @@ protected:
 
 private:
     bool visibleInSkin() const { return entry_.show == SkinVisible; }
-    PanelLook lookFor(const SkinEntry& entry, const SkinView& view) const;
+    PanelLook lookFor(const SkinEntry& entry, const SkinView& view);
+    GlyphSheetColours sheetColoursOf(const SkinView& view);
     void setTextFormat(const QString& format);
     void clearScroll();
     void syncScrollTimer();
@@ -90,6 +91,9 @@ private:
     PanelLine line_;
     PanelScroll scroll_;
     PanelLineImage lineImage_;
+    qint64 sheetKey_ = 0;  // the glyph sheet whose colours were measured
+    QSize sheetCell_;
+    GlyphSheetColours sheetColours_;
     QTimer scrollTimer_;
     QTimer holdTimer_;
     QTimer popupTimer_;

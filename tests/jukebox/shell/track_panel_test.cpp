@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 
 #include "jukebox/shell/command_ids.h"
@@ -33,6 +34,50 @@ QImage glyphSheet() {
         }
     }
     return sheet;
+}
+
+// A sheet as a dark skin draws it: amber strokes on black, cells of 8 x 14. Each
+// cell lights its own pattern (the bits of its number as bars, and a base line);
+// cell 95 is a box. A dim pixel beside each base line, as a character's soft
+// edge would be, must not dull the measured ink.
+constexpr QSize kLitCell(8, 14);
+constexpr QRgb kInk = qRgb(255, 176, 64);
+constexpr QRgb kPaper = qRgb(0, 0, 0);
+
+QImage litSheet() {
+    const int cw = kLitCell.width();
+    const int ch = kLitCell.height();
+    QImage sheet(32 * cw, 3 * ch, QImage::Format_RGB32);
+    sheet.fill(kPaper);
+    for (int n = 0; n < 96; ++n) {
+        const int left = (n % 32) * cw;
+        const int top = (n / 32) * ch;
+        auto light = [&](int x, int y, QRgb c = kInk) { sheet.setPixel(left + x, top + y, c); };
+        for (int x = 1; x < 7; ++x) {
+            for (int y = 1; y < 13; ++y) {
+                const bool box = x == 1 || x == 6 || y == 1 || y == 12;
+                const bool bar = y >= 2 && y <= 8 && ((n >> (y - 2)) & 1);
+                if (n == 95 ? box : bar || y == 11) {
+                    light(x, y);
+                }
+            }
+        }
+        light(7, 11, qRgb(90, 60, 20));
+    }
+    return sheet;
+}
+
+// Pixels within a shade of the ink.
+int inkPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += std::abs(qRed(c) - qRed(kInk)) <= 12 && std::abs(qGreen(c) - qGreen(kInk)) <= 12 &&
+                 std::abs(qBlue(c) - qBlue(kInk)) <= 12;
+        }
+    }
+    return n;
 }
 
 SkinEntry panelEntry(int fontMode, int w, int h) {
@@ -215,18 +260,19 @@ TEST_F(TrackPanelTest, GlyphModeDrawsTheCellOfEachCharacterOnTheBackground) {
     shot();
     setupGlyphs();
 
+    // Characters no font shows take the sheet's box, cell 95.
     track.artist = QStringLiteral("A~");
-    track.name = QString::fromUtf8("\u00e9\u4e2d\x7f\x1f ");
+    track.name = QString::fromUtf8("\x7f\x1f\xee\x80\x80 ");  // U+E000: private use
     formats.primaryFormat = QStringLiteral("%a%n");
     openTrack();
     const QImage image = shot();
-    const int cells[] = {'A' - 32, '~' - 32, 95, 95, 95, 95, 0};
-    for (int i = 0; i < 7; ++i) {
+    const int cells[] = {'A' - 32, '~' - 32, 95, 95, 95, 0};
+    for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(image.pixel(i * kCell + 1, 2), cellColour(cells[i]));
         EXPECT_EQ(image.pixel(i * kCell + 3, 4), cellColour(cells[i]));
     }
-    EXPECT_EQ(image.pixel(7 * kCell + 1, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(6 * kCell + 1, 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(39, 0), qRgb(0, 0, 0));
 
     // A line too wide to keep as one image is drawn cell by cell instead.
@@ -235,6 +281,71 @@ TEST_F(TrackPanelTest, GlyphModeDrawsTheCellOfEachCharacterOnTheBackground) {
     const int renders = panel->lineImage().renderCount();
     EXPECT_EQ(shot().pixel(39, 2), cellColour('Z' - 32));
     EXPECT_EQ(panel->lineImage().renderCount(), renders);
+}
+
+TEST_F(TrackPanelTest, GlyphModeDrawsACjkTitleWithTheFontInTheSheetsInkTwoCellsACharacter) {
+    view.alpha = litSheet();
+    view.glyphCell = kLitCell;
+    const int cw = kLitCell.width();
+    const int ch = kLitCell.height();
+    auto sheetCell = [&](int n) { return view.alpha.copy((n % 32) * cw, (n / 32) * ch, cw, ch); };
+    // Ten cells wide, one cell a tick; a background left by an earlier skin.
+    SkinEntry e = panelEntry(SkinGlyphs, 10 * cw, ch);
+    e.step = cw;
+    e.bg = qRgb(0, 0, 90);
+    panel->Setup(e, view);
+    panel->SetBits(true, PanelBit::Scroll);
+    track.artist = QStringLiteral("Ab");
+    track.name = QString::fromUtf8("\u6708\u4eae\u4ee3\u8868\u6211\u7684\u5fc3\u00e9");
+    formats.primaryFormat = QStringLiteral("%a%n");
+    openTrack();
+    // A, b, seven ideographs of two cells, e acute in one.
+    const PanelScroll& s = panel->scroll();
+    ASSERT_EQ(s.textWidth(), 17 * cw);
+
+    QImage image = shot();
+    EXPECT_EQ(image.copy(0, 0, cw, ch), sheetCell('A' - 32));
+    EXPECT_EQ(image.copy(cw, 0, cw, ch), sheetCell('b' - 32));
+    for (int c = 2; c < 10; ++c) {
+        SCOPED_TRACE(c);
+        const QImage cell = image.copy(c * cw, 0, cw, ch);
+        EXPECT_NE(cell, sheetCell(95)) << "the box of a character the sheet lacks";
+        // On the sheet's paper, not on the stale background.
+        EXPECT_EQ(cell.pixel(0, 0), kPaper);
+    }
+    for (int c = 2; c < 10; c += 2) {
+        SCOPED_TRACE(c);
+        EXPECT_GE(inkPixels(image.copy(c * cw, 0, 2 * cw, ch)), 8) << "no ideograph in the ink";
+    }
+
+    // Cell by cell to the right end (17 - 10 cells); each step moves the picture one
+    // cell, across the middle of an ideograph as across any cell.
+    const int renders = panel->lineImage().renderCount();
+    panel->holdElapsed();
+    for (int tick = 1; tick <= 7; ++tick) {
+        SCOPED_TRACE(tick);
+        panel->scrollTick();
+        EXPECT_EQ(s.offset(), -tick * cw);
+        const QImage next = shot();
+        EXPECT_EQ(next.copy(0, 0, 9 * cw, ch), image.copy(cw, 0, 9 * cw, ch));
+        image = next;
+    }
+    panel->scrollTick();
+    EXPECT_FALSE(s.moving()) << "passed the right end";
+    EXPECT_EQ(s.offset(), -7 * cw);
+    EXPECT_NE(image.copy(9 * cw, 0, cw, ch), sheetCell(95));
+    EXPECT_GE(inkPixels(image.copy(9 * cw, 0, cw, ch)), 3) << "no e acute in the ink";
+    EXPECT_EQ(panel->lineImage().renderCount(), renders);
+
+    // A pop-up and back draws the line again, but not the characters.
+    const int glyphs = panel->lineImage().fallbackRenderCount();
+    EXPECT_EQ(glyphs, 8);
+    panel->Popup(PanelPopup::Loop);
+    shot();
+    panel->popupElapsed();
+    shot();
+    EXPECT_GT(panel->lineImage().renderCount(), renders);
+    EXPECT_EQ(panel->lineImage().fallbackRenderCount(), glyphs);
 }
 
 TEST_F(TrackPanelTest, AScrollTickMovesThePictureWithoutDrawingTheLineAgain) {
