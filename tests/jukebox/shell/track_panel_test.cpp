@@ -304,6 +304,7 @@ TEST_F(TrackPanelTest, GlyphModeDrawsACjkTitleWithTheFontInTheSheetsInkTwoCellsA
     ASSERT_EQ(s.textWidth(), 17 * cw);
 
     QImage image = shot();
+    const QImage firstShot = image;
     EXPECT_EQ(image.copy(0, 0, cw, ch), sheetCell('A' - 32));
     EXPECT_EQ(image.copy(cw, 0, cw, ch), sheetCell('b' - 32));
     for (int c = 2; c < 10; ++c) {
@@ -345,6 +346,19 @@ TEST_F(TrackPanelTest, GlyphModeDrawsACjkTitleWithTheFontInTheSheetsInkTwoCellsA
     panel->popupElapsed();
     shot();
     EXPECT_GT(panel->lineImage().renderCount(), renders);
+    EXPECT_EQ(panel->lineImage().fallbackRenderCount(), glyphs);
+
+    // A title too wide to keep as one picture is drawn piece by piece at each paint,
+    // an ideograph cut by the panel's left edge as the whole line would show it.
+    track.artist = QStringLiteral("A");
+    track.name = QString::fromUtf8("\u6708\u4eae").repeated(1500);
+    openTrack();
+    ASSERT_EQ(s.textWidth(), (1 + 6000) * cw);
+    panel->holdElapsed();
+    panel->scrollTick();
+    panel->scrollTick();
+    image = shot();
+    EXPECT_EQ(image.copy(0, 0, 3 * cw, ch), firstShot.copy(3 * cw, 0, 3 * cw, ch));
     EXPECT_EQ(panel->lineImage().fallbackRenderCount(), glyphs);
 }
 
