@@ -94,9 +94,10 @@ size_t qHash(const PanelFallbackGlyphs::Key& key, size_t seed) {
 }
 
 void PanelFallbackGlyphs::setFont(const QFont& base) {
-    if (base == base_ && base.resolveMask() == base_.resolveMask()) {
+    if (fontSet_ && base == base_ && base.resolveMask() == base_.resolveMask()) {
         return;
     }
+    fontSet_ = true;
     base_ = base;
     font_ = base;
     font_.setWeight(QFont::Normal);

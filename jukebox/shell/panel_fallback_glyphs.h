@@ -58,6 +58,7 @@ private:
     QImage draw(const QString& text, int span, QSize cell, GlyphSheetColours colours,
                 qreal dpr) const;
 
+    bool fontSet_ = false;
     QFont base_;
     QFont font_;  // base_ at normal weight
     QHash<Key, QImage> glyphs_;
