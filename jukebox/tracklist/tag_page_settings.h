@@ -6,13 +6,13 @@ class TagRecord;
 
 // The Tag page's values: the three display formats and the tag-reading switches.
 // Plain data; the settings load and save it under the names below, and every user
-// reads the formats from the one instance at the moment of use.
+// reads the formats from the one instance at the moment of use. preferId3v2 has
+// an MP3 with both tags take its ID3v2 texts rather than its ID3v1 block's; the
+// entry builder reads it at every build.
 struct TagPageSettings {
-    bool useWinampGenres = false;   // "gnrWinAmp"
-    bool useAutoTranslate = false;  // "gnrVelorine"
-    bool useMarlow = false;         // "Marlow"
-    // An MP3 with both tags takes its ID3v2 texts rather than its ID3v1 block's;
-    // the entry builder reads it at every build.
+    bool useWinampGenres = false;                         // "gnrWinAmp"
+    bool useAutoTranslate = false;                        // "gnrVelorine"
+    bool useMarlow = false;                               // "Marlow"
     bool preferId3v2 = false;                             // "PreferId3v2"
     QString listFormat = QStringLiteral("%a - %n");       // "TLFormat"
     QString alternateFormat = QStringLiteral("%a - %n");  // "TPAlternate"
