@@ -29,7 +29,9 @@ CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
       winamp_(namedCheckBox("winampGenres", "WinAmp", "Use WinAmp genre extensions")),
       autoTranslate_(
           namedCheckBox("autoTranslate", "Velorine", "Use Velorine auto Unicode text translation")),
-      marlow_(namedCheckBox("marlow", "MARLOW", "Use MARLOW")) {
+      marlow_(namedCheckBox("marlow", "MARLOW", "Use MARLOW")),
+      preferId3v2_(namedCheckBox("preferId3v2", "Prefer ID3v2",
+                                 "Show the ID3v2 tag of MP3 files that have an ID3v1 tag too")) {
     marlow_->hide();
     auto* legend = new QLabel(
         QStringLiteral("%a: artist\n%n: name\n%g: genre\n%d: date\n%s: source\n%c: comment"), this);
@@ -53,7 +55,11 @@ CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addLayout(formats, 0, 0);
     layout->addWidget(legend, 0, 1);
-    layout->addWidget(extensions, 0, 2, Qt::AlignTop);
+    auto* switches = new QVBoxLayout;
+    switches->addWidget(extensions);
+    switches->addWidget(preferId3v2_);
+    switches->addStretch(1);
+    layout->addLayout(switches, 0, 2);
     layout->setColumnStretch(0, 1);
 }
 
@@ -64,6 +70,7 @@ void CTagPage::initPage() {
     winamp_->setChecked(settings_.useWinampGenres);
     autoTranslate_->setChecked(settings_.useAutoTranslate);
     marlow_->setChecked(settings_.useMarlow);
+    preferId3v2_->setChecked(settings_.preferId3v2);
 }
 
 void CTagPage::okPage() {
@@ -73,4 +80,5 @@ void CTagPage::okPage() {
     settings_.useWinampGenres = winamp_->isChecked();
     settings_.useAutoTranslate = autoTranslate_->isChecked();
     settings_.useMarlow = marlow_->isChecked();
+    settings_.preferId3v2 = preferId3v2_->isChecked();
 }

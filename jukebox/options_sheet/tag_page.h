@@ -8,7 +8,8 @@ struct TagPageSettings;
 
 // The Tag page: the three display formats (track panel primary and alternate,
 // tracklist lines) and the tag-reading switches. The MARLOW box is kept but
-// not shown.
+// not shown. "Prefer ID3v2" has MP3 files that carry both tags show their
+// ID3v2 texts.
 class CTagPage : public COptionPage {
     Q_OBJECT
 public:
@@ -26,4 +27,5 @@ private:
     QCheckBox* winamp_;
     QCheckBox* autoTranslate_;
     QCheckBox* marlow_;
+    QCheckBox* preferId3v2_;
 };

@@ -136,6 +136,7 @@ void loadTagPage(const SettingsGroup& in, const TagPageSettings& defaults, TagPa
     out.useMarlow = in.flag(T::kMarlowKey, defaults.useMarlow);
     out.useWinampGenres = in.flag(T::kWinampGenresKey, defaults.useWinampGenres);
     out.useAutoTranslate = in.flag(T::kAutoTranslateKey, defaults.useAutoTranslate);
+    out.preferId3v2 = in.flag(T::kPreferId3v2Key, defaults.preferId3v2);
     out.primaryFormat = in.text(T::kPrimaryFormatKey, defaults.primaryFormat);
     out.alternateFormat = in.text(T::kAlternateFormatKey, defaults.alternateFormat);
     out.listFormat = in.text(T::kListFormatKey, defaults.listFormat);
@@ -211,6 +212,7 @@ bool SaveAppSettings(const AppSettings& settings) {
     out.setFlag(TagPageSettings::kMarlowKey, tag.useMarlow);
     out.setFlag(TagPageSettings::kWinampGenresKey, tag.useWinampGenres);
     out.setFlag(TagPageSettings::kAutoTranslateKey, tag.useAutoTranslate);
+    out.setFlag(TagPageSettings::kPreferId3v2Key, tag.preferId3v2);
     out.setText(TagPageSettings::kPrimaryFormatKey, tag.primaryFormat);
     out.setText(TagPageSettings::kAlternateFormatKey, tag.alternateFormat);
     out.setText(TagPageSettings::kListFormatKey, tag.listFormat);

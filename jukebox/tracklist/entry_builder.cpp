@@ -4,12 +4,14 @@
 
 #include "jukebox/common/path_functions.h"
 #include "jukebox/options/extension_lists.h"
+#include "jukebox/tracklist/rich_tags.h"
+#include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/ui/ui_service.h"
 #include "taglib/tag_record.h"
 
 EntryBuilder::EntryBuilder(UiService& ui, const ExtensionLists& lists, TagRecord& record,
-                           const DictionaryLookup* dictionary)
-    : ui_(ui), lists_(lists), record_(record), dictionary_(dictionary) {}
+                           const DictionaryLookup* dictionary, const TagPageSettings* tagPage)
+    : ui_(ui), lists_(lists), record_(record), dictionary_(dictionary), tagPage_(tagPage) {}
 
 int EntryBuilder::mediaKindOf(const QString& path) const {
     return lists_.ClassifyExtension(ExtensionPart(FileNamePart(path)));
@@ -51,27 +53,63 @@ TrackEntry EntryBuilder::BuildEntry(const QString& path) {
         return entry;
     }
     entry.playable = 1;
+    RichTagTexts comments;
     if (record_.open(QStringView(path).utf16())) {
-        takeTag(entry);
+        takeMp3Tags(entry);
         if (!entry.nameFound) {
             entry.name = fileName;
         }
         if (!record_.close()) {
             ui_.showMessage(QStringLiteral("!fclose()"));
         }
+    } else if (RichTags::CarriesVorbisComments(extension) &&
+               RichTags::ReadVorbisComments(path, comments)) {
+        takeRichTexts(entry, comments);
     } else {
         findInDictionary(entry);
     }
     return entry;
 }
 
-void EntryBuilder::takeTag(TrackEntry& entry) {
-    record_.read();
+bool EntryBuilder::prefersId3v2() const {
+    return tagPage_ != nullptr && tagPage_->preferId3v2;
+}
+
+void EntryBuilder::takeMp3Tags(TrackEntry& entry) {
+    const bool hasId3v1 = record_.read();
     record_.readMpegFacts();
     entry.isXing = record_.isXing;
     entry.durationMs = record_.durationMs;
     entry.bitrateKbps = record_.bitrateKbps;
 
+    // Opening a file with TagLib costs many times the 128-byte read, so an MP3
+    // with an ID3v1 block is opened again only when ID3v2 is preferred.
+    RichTagTexts texts;
+    if ((!hasId3v1 || prefersId3v2()) && RichTags::ReadId3v2(entry.path, texts)) {
+        takeRichTexts(entry, texts);
+    } else {
+        takeId3v1(entry);
+    }
+}
+
+void EntryBuilder::takeRichTexts(TrackEntry& entry, const RichTagTexts& texts) {
+    auto take = [](const QString& text, QString& field, bool& found) {
+        found = !text.isEmpty();
+        if (found) {
+            field = text;
+        }
+    };
+    take(texts.title, entry.name, entry.nameFound);
+    take(texts.artist, entry.artist, entry.artistFound);
+    take(texts.genre, entry.genre, entry.genreFound);
+    take(texts.year, entry.date, entry.dateFound);
+    take(texts.album, entry.source, entry.sourceFound);
+    take(texts.comment, entry.comment, entry.commentFound);
+    // The readers give texts only when there are some: they came from the tag.
+    entry.mappingKind = MappingTag;
+}
+
+void EntryBuilder::takeId3v1(TrackEntry& entry) {
     std::u16string text;
     auto take = [&](const char(&code)[5], QString& field, bool& found) {
         found = record_.fieldByCode(fourCC(code), text);

@@ -7,14 +7,20 @@
 class ExtensionLists;
 class TagRecord;
 class UiService;
+struct RichTagTexts;
+struct TagPageSettings;
 
 // Works out an entry for one path: its media kind from the extension lists, and
-// its texts from the file's ID3v1 tag or, failing that, from the dictionary.
+// its texts from the file's own tag or, failing that, from the dictionary. An
+// MP3 takes its ID3v1 block, or its ID3v2 tag when it has no block or the Tag
+// page prefers ID3v2; Ogg and FLAC files take their Vorbis comments.
 class EntryBuilder {
 public:
-    // dictionary may be null: then no row is ever found.
+    // dictionary may be null: then no row is ever found. tagPage may be null:
+    // then the ID3v1 block is always preferred.
     EntryBuilder(UiService& ui, const ExtensionLists& lists, TagRecord& record,
-                 const DictionaryLookup* dictionary = nullptr);
+                 const DictionaryLookup* dictionary = nullptr,
+                 const TagPageSettings* tagPage = nullptr);
 
     void setDictionary(const DictionaryLookup* dictionary) { dictionary_ = dictionary; }
     // True when the entry's texts came from the dictionary, or would now: a
@@ -26,12 +32,18 @@ public:
     int mediaKindOf(const QString& path) const;
 
 private:
-    // Fills entry from the tag record, which has the file open.
-    void takeTag(TrackEntry& entry);
+    // Fills entry from the MP3's tags; the tag record has the file open.
+    void takeMp3Tags(TrackEntry& entry);
+    // Fills entry from the ID3v1 block the tag record has read.
+    void takeId3v1(TrackEntry& entry);
+    // Fills entry from an ID3v2 tag or Vorbis comments.
+    static void takeRichTexts(TrackEntry& entry, const RichTagTexts& texts);
+    bool prefersId3v2() const;
     void findInDictionary(TrackEntry& entry) const;
 
     UiService& ui_;
     const ExtensionLists& lists_;
     TagRecord& record_;
     const DictionaryLookup* dictionary_;
+    const TagPageSettings* tagPage_;
 };

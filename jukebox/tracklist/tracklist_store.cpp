@@ -59,7 +59,7 @@ TracklistStore::TracklistStore(UiService& ui, const ExtensionLists& lists, TagRe
                                const TagPageSettings& tagPage, const DictionaryLookup* dictionary)
     : ui_(ui),
       tagPage_(tagPage),
-      builder_(ui, lists, record, dictionary),
+      builder_(ui, lists, record, dictionary, &tagPage),
       random_(static_cast<uint32_t>(std::time(nullptr))),
       observer_(&nullObserver),
       changeObserver_(&nullObserver) {}

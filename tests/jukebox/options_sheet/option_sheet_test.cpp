@@ -100,6 +100,7 @@ protected:
         retype("listFormat", "%d");
         click("winampGenres");
         click("autoTranslate");
+        click("preferId3v2");
 
         turnTo(COptionSheet::FileExtPage);
         ui.promptAnswers = {QStringLiteral("ogg"), QStringLiteral("aac"), std::nullopt, QString()};
@@ -240,6 +241,7 @@ TEST_F(OptionSheetTest, OkTakesEveryPageAndWritesTheListsSorted) {
     EXPECT_TRUE(tag.useWinampGenres);
     EXPECT_TRUE(tag.useAutoTranslate);
     EXPECT_FALSE(tag.useMarlow);
+    EXPECT_TRUE(tag.preferId3v2);
 
     EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nMP3\r\nogg\r\nwav\r\n");
     EXPECT_EQ(readFileBytes(dir / "video.flt"), "mkv\r\n");

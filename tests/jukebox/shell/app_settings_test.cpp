@@ -51,7 +51,7 @@ TEST_F(AppSettingsTest, AFirstRunGetsTheDefaults) {
     EXPECT_EQ(settings.tlistSize, QSize(275, 375));
     EXPECT_EQ(settings.skinName, QStringLiteral("XP Aqua"));
     const TagPageSettings& tag = settings.tagPage;
-    EXPECT_FALSE(tag.useMarlow || tag.useWinampGenres || tag.useAutoTranslate);
+    EXPECT_FALSE(tag.useMarlow || tag.useWinampGenres || tag.useAutoTranslate || tag.preferId3v2);
     for (const QString& format : {tag.primaryFormat, tag.alternateFormat, tag.listFormat}) {
         EXPECT_EQ(format, QStringLiteral("%a - %n"));
     }
@@ -81,6 +81,7 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
     saved.tagPage = {true,
                      true,
                      true,
+                     true,
                      QStringLiteral("%n"),
                      QStringLiteral("%g (%d)"),
                      QStringLiteral("%a: %n")};
@@ -105,7 +106,7 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
                                     "DictsizeX DictsizeY TlistX TlistY TlistsizeX TlistsizeY "
                                     "OptionX OptionY Skinname Marlow gnrWinAmp gnrVelorine "
                                     "TPPrimary TPAlternate TLFormat TextScroll CodePage "
-                                    "Autoplay TxtDelay")
+                                    "Autoplay TxtDelay PreferId3v2")
                                     .split(u' ');
     expectedNames.sort();
     EXPECT_EQ(names, expectedNames);
