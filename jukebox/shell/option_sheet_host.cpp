@@ -9,6 +9,8 @@
 #include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
 
+#include <tuple>
+
 OptionSheetHost::OptionSheetHost(CVelorineWnd& wnd, AppSettings& settings, ExtensionLists& lists,
                                  TagRecord& record, UiService& ui)
     : wnd_(wnd),
@@ -24,12 +26,27 @@ OptionSheetHost::OptionSheetHost(CVelorineWnd& wnd, AppSettings& settings, Exten
 
 OptionSheetHost::~OptionSheetHost() = default;
 
+namespace {
+
+// What decides the texts a tag gives.
+auto tagReadingOf(const AppSettings& settings) {
+    const TagPageSettings& tag = settings.tagPage;
+    return std::make_tuple(tag.useAutoTranslate, tag.useWinampGenres, tag.useMarlow,
+                           tag.preferId3v2, settings.general.codePage);
+}
+
+}  // namespace
+
 void OptionSheetHost::Run() {
     if (sheet_ == nullptr || sheet_->isVisible()) {
         return;  // a second Options (the tray menu) while the sheet is open
     }
+    const auto before = tagReadingOf(settings_);
     if (sheet_->Run() == QDialog::Accepted) {
         settings_.applyTagOptions(record_);
         wnd_.ApplyOptions();
+        if (tagReadingOf(settings_) != before) {
+            Q_EMIT tagReadingChanged();
+        }
     }
 }

@@ -25,6 +25,11 @@ public:
     COptionSheet* sheet() const { return sheet_; }
     void Run();
 
+Q_SIGNALS:
+    // OK changed how tags are read (the Tag page's switches, the character
+    // set): the texts of the entries listed are out of date.
+    void tagReadingChanged();
+
 private:
     CVelorineWnd& wnd_;
     AppSettings& settings_;

@@ -97,6 +97,10 @@ void CVelorineApp::InitInstance() {
     auto* skinPage = new CSkinPage(skins_, workFolder_);
     connect(skinPage, &CSkinPage::skinChosen, this, &CVelorineApp::SwitchSkin);
     options_->sheet()->setPage(COptionSheet::SkinPage, skinPage);
+    rereadTags_.setSingleShot(true);
+    connect(&rereadTags_, &QTimer::timeout, this, &CVelorineApp::RereadTags);
+    connect(options_.get(), &OptionSheetHost::tagReadingChanged, &rereadTags_,
+            qOverload<>(&QTimer::start));
     host_.setDurationListener([this](int ms) { window_->transport().DurationChanged(ms); });
     host_.setOpenFinishedListener(
         [this](bool opened) { window_->transport().OpenFinished(opened); });
@@ -223,6 +227,24 @@ void CVelorineApp::LoadStartSkin() {
     if (!loader_.LoadSkin(skins_.CurrentSkinPath(), skin) || skin.main.face.isEmpty()) {
         skin = FallbackSkin();
     }
+}
+
+// The list's texts follow a new way of reading tags at once, without a Rescan;
+// a load or scan under way is let finish first.
+void CVelorineApp::RereadTags() {
+    if (closed_) {
+        return;
+    }
+    if (tracklist_.busy() || !stepDone_) {
+        rereadTags_.start(kRereadRetryMs);
+        return;
+    }
+    if (ui_.modalOpen()) {
+        ui_.whenNoModal([this] { RereadTags(); });
+        return;
+    }
+    tracklist_.RereadTags();
+    window_->controls().panel().RefreshText();
 }
 
 bool CVelorineApp::SwitchSkin(int index) {

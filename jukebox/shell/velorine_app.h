@@ -41,6 +41,8 @@ public:
     static constexpr int kPaintWaitMs = 2000;
     // Files handed over within this time of each other open together.
     static constexpr int kHandOverBurstMs = 150;
+    // How often a re-read of the tags waiting for a busy list looks again.
+    static constexpr int kRereadRetryMs = 200;
 
     CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent = nullptr);
     ~CVelorineApp() override;
@@ -103,6 +105,7 @@ Q_SIGNALS:
 private:
     void LoadSettings();
     void KeepSideWindowsOnScreens();
+    void RereadTags();
     void LoadStartSkin();
     void stepTimerFired();
     void runCommandLineFile();
@@ -145,6 +148,7 @@ private:
     QTimer paintWait_;
     QStringList handedFiles_;  // handed over, still to be opened
     QTimer handOver_;          // a burst of handed files, one drop
+    QTimer rereadTags_;        // the list's texts read again after new tag options
     int startGuard_ = 1;
     bool stepDone_ = false;
     bool closePending_ = false;

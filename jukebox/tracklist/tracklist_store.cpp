@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <numeric>
 
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
@@ -734,4 +735,10 @@ int TracklistStore::ApplyDictionary() {
 void TracklistStore::RescanCommand(const std::vector<int>& selected) {
     RescanSelected(selected);
     observer_->showDetails();
+}
+
+void TracklistStore::RereadTags() {
+    std::vector<int> all(static_cast<std::size_t>(EntryCount()));
+    std::iota(all.begin(), all.end(), 0);
+    RescanCommand(all);
 }

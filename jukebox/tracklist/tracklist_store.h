@@ -135,6 +135,9 @@ public:
     void DeleteCommand(const std::vector<int>& selected);
     // The Rescan command: rescans and refreshes the details.
     void RescanCommand(const std::vector<int>& selected);
+    // Every entry's texts read again, as the Rescan command does for all of
+    // them (the way tags are read has changed): events are pumped and Abort stops it.
+    void RereadTags();
     // The dictionary's rows changed: the entries that take their texts from it,
     // or would now, are built again, so that names given in the dictionary
     // window show at once. Nothing while busy. Returns the entries rebuilt.

@@ -15,12 +15,16 @@
 #include <functional>
 
 #include "jukebox/options_sheet/option_sheet.h"
+#include "jukebox/shell/app_settings.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/time_display.h"
 #include "jukebox/shell/track_panel.h"
+#include "jukebox/tracklist/tracklist_store.h"
 #include "jukebox/video_window/video_wnd.h"
+#include "taglib/code_page_converter.h"
 #include "tests/jukebox/playback/test_media.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
+#include "tests/taglib/id3v1_fixtures.h"
 
 namespace {
 
@@ -118,6 +122,42 @@ TEST(OptionsWiring, OkReachesThePanelAndCancelOnlyTheAlwaysOnTopChoice) {
     EXPECT_EQ(rig.app().record().defaultCodePage, 932);
     EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
     EXPECT_TRUE(rig.closeWithControl());
+}
+
+// A new character set (or the Tag page's switches) reads the list's tags again at
+// once: a Big5 title without a marker turns from garbage into Chinese on OK, with
+// no Rescan, in the list and in the panel.
+TEST(OptionsWiring, ANewCharacterSetReadsTheListsTagsAgainAtOnce) {
+    JukeboxRig rig;
+    AppSettings settings;
+    settings.tagPage.useAutoTranslate = true;
+    settings.general.codePage = CodePage::Utf8;
+    SaveAppSettings(settings);
+    rig.start();
+    const std::u16string title = u"月亮代表我的心";
+    RawBlock block;
+    block.title = IcuCodePageConverter::instance().fromUtf16(CodePage::Big5, title);
+    block.artist = "Teresa";
+    writeFileBytes(rig.folder() / "big5.mp3",
+                   readFileBytes(testMedia().mp3Plain.toStdString()) + block.bytes());
+    rig.drop({rig.path("big5.mp3")});
+    TracklistStore& list = rig.app().tracklist();
+    ASSERT_EQ(list.EntryCount(), 1);
+    ASSERT_NE(list.EntryAt(0).name.toStdU16String(), title);
+
+    whenSheetShows(QDialogButtonBox::Ok, [](COptionSheet& sheet) {
+        showPage(sheet, COptionSheet::GeneralPage);
+        auto* charset = sheet.findChild<QComboBox*>(QStringLiteral("charset"));
+        charset->setCurrentIndex(charset->findText(QStringLiteral("BIG5")));
+    });
+    rig.click(ControlId::Options);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return list.EntryAt(0).name.toStdU16String() == title; }, kWaitMs));
+    CTrackPanel& panel = rig.window().controls().panel();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel.lineShown().contains(QString::fromStdU16String(title)); }, kWaitMs))
+        << panel.lineShown().toStdString();
+    EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
 }
 
 // Ticking and unticking "Always on top" keeps every window as it was: never
