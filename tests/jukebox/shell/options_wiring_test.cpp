@@ -93,7 +93,11 @@ TEST(OptionsWiring, OkReachesThePanelAndCancelOnlyTheAlwaysOnTopChoice) {
         charset->setCurrentIndex(charset->findText(QStringLiteral("SJIS")));
     });
     rig.click(ControlId::Options);
-    EXPECT_EQ(panel.lineShown(), QStringLiteral("[tone.wav]"));
+    // New tag options read the list again, which the panel tells for a moment.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel.lineShown() == QStringLiteral("Scan: stop"); }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel.lineShown() == QStringLiteral("[tone.wav]"); }, kWaitMs));
     EXPECT_FALSE(panel.stateBits() & PanelBit::Scroll);
     EXPECT_EQ(formatsChanged.count(), 1);
     EXPECT_TRUE(wnd.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
