@@ -1,21 +1,19 @@
 #include "taglib/code_page_detector.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "taglib/code_page_tables.h"
-#include "taglib/hangul_model.h"
+#include "taglib/code_page_weights.h"
 
 namespace {
 
-constexpr int kUtf8 = 0;
-constexpr int kBig5 = 1;
-constexpr int kGb = 2;
-constexpr int kShiftJis = 3;
-constexpr int kKsc = 4;
-constexpr int kWestern = 5;
+constexpr int kUtf8 = kUtf8Candidate;
+constexpr int kShiftJis = kShiftJisCandidate;
+constexpr int kKsc = kKscCandidate;
+constexpr int kWestern = kWesternCandidate;
 
 // Old tools cut text at the 30 bytes of an ID3v1 field, possibly inside a character.
 constexpr size_t kCutWidth = 30;
@@ -33,14 +31,11 @@ struct Char {
     char32_t c = 0;
     uint16_t code = 0;  // the byte, or lead and trail byte, in the code page
     uint8_t bytes = 0;
+    float weight = 0;  // on its own (CodePageWeights)
 };
 
 bool isAsciiAlnum(char32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool isIdeograph(char32_t c) {
-    return c >= 0x4E00 && c <= 0x9FFF;
 }
 
 bool isHangulSyllable(char32_t c) {
@@ -54,12 +49,8 @@ bool inRange(uint16_t code, uint16_t first, uint16_t last) {
 // Decodes one field in one candidate, a character at a time.
 class FieldReader {
 public:
-    FieldReader(int candidate, std::string_view text, bool mayBeCut)
-        : text_(text), mayBeCut_(mayBeCut), candidate_(candidate) {
-        if (candidate != kUtf8) {
-            table_ = CodePageTables::instance().table(CodePageScores::kCandidates[candidate]);
-        }
-    }
+    FieldReader(int candidate, std::string_view text, bool mayBeCut, const CodePageWeights& weights)
+        : text_(text), mayBeCut_(mayBeCut), candidate_(candidate), weights_(weights) {}
 
     // The next character; false at the end, at a cut character, or at an invalid
     // sequence.
@@ -69,7 +60,7 @@ public:
         }
         auto byte = static_cast<uint8_t>(text_[pos_]);
         if (byte < 0x80) {
-            out = {byte, byte, 1};
+            out = {byte, byte, 1, 0};
             ++pos_;
             return true;
         }
@@ -81,12 +72,12 @@ public:
 
 private:
     bool nextLegacy(uint8_t byte, Char& out) {
-        if (!table_->isLead(byte)) {
-            char16_t c = table_->single(byte);
-            if (c == CodePageTables::kNone) {
+        if (!weights_.isLead(candidate_, byte)) {
+            const CodePageWeights::Entry& entry = weights_.single(candidate_, byte);
+            if (entry.c == CodePageTables::kNone) {
                 return fail();
             }
-            out = {c, byte, 1};
+            out = {entry.c, byte, 1, entry.weight * 0.01f};
             ++pos_;
             return true;
         }
@@ -94,11 +85,14 @@ private:
             return cut(1);
         }
         auto trail = static_cast<uint8_t>(text_[pos_ + 1]);
-        char16_t c = table_->pair(byte, trail);
-        if (c == CodePageTables::kNone) {
+        if (trail < 0x40) {
             return fail();
         }
-        out = {c, static_cast<uint16_t>(byte << 8 | trail), 2};
+        const CodePageWeights::Entry& entry = weights_.pair(candidate_, byte, trail);
+        if (entry.c == CodePageTables::kNone) {
+            return fail();
+        }
+        out = {entry.c, static_cast<uint16_t>(byte << 8 | trail), 2, entry.weight * 0.01f};
         pos_ += 2;
         return true;
     }
@@ -137,7 +131,7 @@ private:
             high = 0xBF;
             c = c << 6 | (byte & 0x3Fu);
         }
-        out = {c, lead, static_cast<uint8_t>(length)};
+        out = {c, lead, static_cast<uint8_t>(length), static_cast<float>(weights_.utf8(c))};
         pos_ += static_cast<size_t>(length);
         return true;
     }
@@ -159,234 +153,50 @@ private:
     std::string_view text_;
     bool mayBeCut_;
     int candidate_;
-    const CodePageTables::Table* table_ = nullptr;
+    const CodePageWeights& weights_;
     size_t pos_ = 0;
     bool invalid_ = false;
     int cutBytes_ = 0;
 };
 
-// How many of the national sets of common ideographs hold c (0..4).
-int commonness(char32_t c) {
-    uint8_t sets = CodePageTables::instance().commonSets(c);
-    return std::popcount(sets);
-}
-
-// The weights below are log-probabilities (natural logarithm) of one character in
-// text of a code page, measured against ASCII, which every candidate reads alike
-// and which therefore weighs nothing. A block's base weight is its share of the
-// text over its size: Big5 level 1 holds 5401 characters, GB 2312 level 1 3755,
-// JIS level 1 2965, the KS X 1001 syllables 2350; the second levels and
-// extensions hold the rest of the characters but little of the text. Characters
-// found in all four national sets of common ideographs are the ones text uses
-// most, so they weigh more; a Big5 character found in no other set is rare.
-double ideographBonus(int candidate, char32_t c) {
-    int sets = commonness(c);
-    switch (candidate) {
-        case kBig5:
-            return sets == 4 ? 0.8 : sets == 3 ? 0.0 : sets == 2 ? -0.8 : -2.5;
-        case kGb:
-            // Simplified forms are in GB 2312 alone and common all the same.
-            return sets == 4 ? 0.4 : -0.3;
-        case kShiftJis:
-            return sets == 4 ? 0.3 : sets >= 2 ? -0.3 : -0.5;
-        default:
-            return 0.3 * sets;
+// What a character weighs beside its neighbours. East Asian characters glued to
+// Latin letters are less likely than with a space between (Japanese mixes them
+// most); hanja come as words of their own, seldom between Hangul syllables. In
+// Western text a byte above ASCII seldom follows another, and a symbol wedged
+// between two letters is rarer still, but Don’t is common.
+double contextWeight(int candidate, const Char& ch, const Char* prev, const Char* next,
+                     const CodePageWeights& weights) {
+    bool letterBefore = prev && isAsciiAlnum(prev->c);
+    bool letterAfter = next && isAsciiAlnum(next->c);
+    if (candidate == kWestern) {
+        double weight = prev && prev->c >= 0x80 ? -4 : 0;
+        if (letterBefore && letterAfter) {
+            auto byte = static_cast<uint8_t>(ch.code);
+            if (!weights.westernLetter(byte)) {
+                weight -= 3;
+            } else if (ch.c == U'’') {
+                weight += 1.5;
+            }
+        }
+        return weight;
     }
-}
-
-double big5Weight(const Char& ch) {
-    if (inRange(ch.code, 0xA440, 0xC67E)) {
-        return -8.6 + ideographBonus(kBig5, ch.c);
+    if (candidate == kUtf8 && ch.c < 0x800) {
+        return 0;  // Latin, Greek, Cyrillic letters
     }
-    if (inRange(ch.code, 0xC940, 0xF9D5)) {
-        return -14;
-    }
-    if (inRange(ch.code, 0xA140, 0xA1FE)) {
-        return -7;  // punctuation and brackets
-    }
-    if (inRange(ch.code, 0xA240, 0xA3BF)) {
-        return -10;  // symbols, Greek, Bopomofo
-    }
-    return -15;
-}
-
-double gbWeight(const Char& ch) {
-    bool gb2312 = (ch.code & 0xFF) >= 0xA1 && ch.bytes == 2;
-    if (gb2312 && inRange(ch.code, 0xB0A1, 0xD7F9)) {
-        return -8.2 + ideographBonus(kGb, ch.c);
-    }
-    if (gb2312 && inRange(ch.code, 0xD8A1, 0xF7FE)) {
-        return -13.8;
-    }
-    if (inRange(ch.code, 0xA1A1, 0xA1FE)) {
-        return -7;  // punctuation and brackets
-    }
-    if (inRange(ch.code, 0xA3A1, 0xA3FE)) {
-        return -8;  // full-width ASCII
-    }
-    if (gb2312 && inRange(ch.code, 0xA2A1, 0xA9FE)) {
-        return -11;  // numerals, kana, Greek, Cyrillic, Pinyin, box drawing
-    }
-    if (ch.code == 0x80) {
-        return -9;  // the euro sign
-    }
-    return -15;  // the GBK extensions beyond GB 2312
-}
-
-double shiftJisWeight(const Char& ch) {
-    if (ch.bytes == 1) {
-        return -9;  // half-width katakana
-    }
-    if (inRange(ch.code, 0x829F, 0x82F1) || inRange(ch.code, 0x8340, 0x8396)) {
-        return -6;  // hiragana, katakana
-    }
-    if (inRange(ch.code, 0x8140, 0x81AC)) {
-        return -7;  // punctuation, the long vowel mark, brackets
-    }
-    if (inRange(ch.code, 0x889F, 0x9872)) {
-        return -8.7 + ideographBonus(kShiftJis, ch.c);
-    }
-    if (inRange(ch.code, 0x824F, 0x829A)) {
-        return -8;  // full-width letters and digits
-    }
-    if (inRange(ch.code, 0x989F, 0xEAA4)) {
-        return -13.4;
-    }
-    return -12;  // vendor extensions, Greek, Cyrillic, box drawing
-}
-
-double kscWeight(const Char& ch, const Char* prev, const Char* next) {
-    if (inRange(ch.code, 0xB0A1, 0xC8FE)) {
-        return -7.8 + HangulModel::instance().bonus(ch.c);
-    }
-    if (isHangulSyllable(ch.c)) {
-        return -16;  // the syllables beyond KS X 1001
-    }
-    if (inRange(ch.code, 0xCAA1, 0xFDFE)) {
-        // Hanja come as words of their own, seldom between Hangul syllables.
-        bool amidHangul =
-            (prev && isHangulSyllable(prev->c)) || (next && isHangulSyllable(next->c));
-        return amidHangul ? -15.7 : -14.7;
-    }
-    if (inRange(ch.code, 0xA1A1, 0xA1FE)) {
-        return -7;
-    }
-    if (inRange(ch.code, 0xA3A1, 0xA3FE)) {
-        return -8;
-    }
-    return -11;
-}
-
-double utf8Weight(const Char& ch) {
-    char32_t c = ch.c;
-    if (isIdeograph(c)) {
-        return -8.5 + ideographBonus(kUtf8, c);
-    }
-    if (isHangulSyllable(c)) {
-        return -7.5 + HangulModel::instance().bonus(c);
-    }
-    if (c >= 0x3040 && c <= 0x30FF) {
-        return -5.5;  // kana
-    }
-    if (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7) {
-        return -5;  // accented Latin letters
-    }
-    if (c >= 0x2000 && c <= 0x206F) {
-        return -5;  // quotes, dashes
-    }
-    if (c >= 0x3000 && c <= 0x303F) {
-        return -6;  // CJK punctuation
-    }
-    if (c >= 0xFF00 && c <= 0xFFEF) {
-        return -7;  // full-width forms
-    }
-    if (c >= 0x80 && c <= 0x9F) {
-        return -15;
-    }
-    return -9;
-}
-
-bool isCommonAccentedLetter(char32_t c) {
-    static constexpr std::u32string_view kCommon = U"éèàüöäóáíñçøåêâôúßëïîûæœ";
-    return kCommon.find(c) != std::u32string_view::npos;
-}
-
-double westernWeight(const Char& ch, const Char* prev, const Char* next) {
-    char32_t c = ch.c;
-    bool betweenLetters = prev && next && isAsciiAlnum(prev->c) && isAsciiAlnum(next->c);
-    double weight = -10;
-    bool letter = false;
-    if (isCommonAccentedLetter(c)) {
-        weight = -4.5;
-        letter = true;
-    } else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        weight = -6.5;  // capitals
-        letter = true;
-    } else if ((c >= 0xDF && c <= 0xFF && c != 0xF7) ||
-               std::u32string_view(U"ŠšŽžŒœŸ").find(c) != std::u32string_view::npos) {
-        weight = -5.5;
-        letter = true;
-    } else if (c == U'’') {
-        weight = betweenLetters ? -4 : -5.5;  // Don’t
-        letter = true;
-    } else if (std::u32string_view(U"‘“”–—…").find(c) != std::u32string_view::npos) {
-        weight = -5.5;
-    } else if (std::u32string_view(U"€™©®°«»·¿¡").find(c) != std::u32string_view::npos) {
-        weight = -7.5;
-    } else if (c >= 0x80 && c <= 0x9F) {
-        weight = -14;  // control characters: bytes windows-1252 leaves unassigned
-    } else if (c == 0xAD) {
-        weight = -12;  // soft hyphen
-    }
-    // In Western text a byte above ASCII seldom follows another; a symbol wedged
-    // between two letters is rarer still.
-    if (prev && prev->c >= 0x80) {
-        weight -= 4;
-    }
-    if (!letter && betweenLetters) {
-        weight -= 3;
-    }
-    return weight;
-}
-
-double characterWeight(int candidate, const Char& ch, const Char* prev, const Char* next) {
-    if ((ch.c >= 0xE000 && ch.c <= 0xF8FF) || ch.c == 0xFFFD) {
-        return -15;  // private use: user-defined areas of the tables
-    }
-    double weight = 0;
-    switch (candidate) {
-        case kUtf8:
-            weight = utf8Weight(ch);
-            break;
-        case kBig5:
-            weight = big5Weight(ch);
-            break;
-        case kGb:
-            weight = gbWeight(ch);
-            break;
-        case kShiftJis:
-            weight = shiftJisWeight(ch);
-            break;
-        case kKsc:
-            weight = kscWeight(ch, prev, next);
-            break;
-        default:
-            return westernWeight(ch, prev, next);
-    }
-    // East Asian characters glued to Latin letters are less likely than with a space
-    // between (Japanese mixes them most).
-    if (candidate != kUtf8 || ch.c >= 0x800) {
-        double glue = candidate == kShiftJis ? 0.2 : 0.5;
-        weight -= prev && isAsciiAlnum(prev->c) ? glue : 0;
-        weight -= next && isAsciiAlnum(next->c) ? glue : 0;
+    double glue = candidate == kShiftJis ? 0.2 : 0.5;
+    double weight = (letterBefore ? -glue : 0) + (letterAfter ? -glue : 0);
+    if (candidate == kKsc && inRange(ch.code, 0xCAA1, 0xFDFE) &&
+        ((prev && isHangulSyllable(prev->c)) || (next && isHangulSyllable(next->c)))) {
+        weight -= 1;
     }
     return weight;
 }
 
 // The score of one field's text in one candidate; false when the text is not valid
 // in it.
-bool scoreText(int candidate, std::string_view text, double& score) {
-    FieldReader reader(candidate, text, text.size() >= kCutWidth);
+bool scoreText(int candidate, std::string_view text, const CodePageWeights& weights,
+               double& score) {
+    FieldReader reader(candidate, text, text.size() >= kCutWidth, weights);
     Char window[3];
     Char* prev = nullptr;
     Char* cur = &window[0];
@@ -397,7 +207,8 @@ bool scoreText(int candidate, std::string_view text, double& score) {
     while (haveCur) {
         bool haveNext = reader.next(*next);
         if (cur->c >= 0x80) {
-            score += characterWeight(candidate, *cur, prev, haveNext ? next : nullptr);
+            score += cur->weight +
+                     contextWeight(candidate, *cur, prev, haveNext ? next : nullptr, weights);
         }
         Char* old = prev ? prev : spare;
         prev = cur;
@@ -418,6 +229,72 @@ bool scoreText(int candidate, std::string_view text, double& score) {
     return true;
 }
 
+// The scores of one field's text in every candidate.
+struct FieldScores {
+    std::array<bool, CodePageScores::kCandidateCount> valid{};
+    std::array<double, CodePageScores::kCandidateCount> score{};
+};
+
+// The fields of an album's tags repeat (the artist, the album) from one file to the
+// next, so the last few fields scored are kept by their bytes.
+class FieldScoreCache {
+public:
+    const FieldScores& scores(std::string_view text) {
+        if (text.size() > kMaxText) {
+            fresh_ = compute(text);
+            return fresh_;
+        }
+        Slot& slot = slots_[hash(text) % slots_.size()];
+        if (slot.length != text.size() ||
+            std::memcmp(slot.bytes.data(), text.data(), text.size()) != 0) {
+            slot.length = text.size();
+            std::memcpy(slot.bytes.data(), text.data(), text.size());
+            slot.scores = compute(text);
+        }
+        return slot.scores;
+    }
+
+private:
+    static constexpr size_t kMaxText = 32;
+    struct Slot {
+        size_t length = kMaxText + 1;  // matches no text
+        std::array<char, kMaxText> bytes{};
+        FieldScores scores;
+    };
+
+    static size_t hash(std::string_view text) {
+        uint32_t value = 2166136261u;  // FNV-1a
+        for (char c : text) {
+            value = (value ^ static_cast<uint8_t>(c)) * 16777619u;
+        }
+        return value;
+    }
+
+    static FieldScores compute(std::string_view text) {
+        const CodePageWeights& weights = CodePageWeights::instance();
+        FieldScores result;
+        for (int i = 0; i < CodePageScores::kCandidateCount; ++i) {
+            auto at = static_cast<size_t>(i);
+            result.valid[at] = scoreText(i, text, weights, result.score[at]);
+        }
+        return result;
+    }
+
+    std::array<Slot, 16> slots_;
+    FieldScores fresh_;
+};
+
+const FieldScores& scoreField(std::string_view text) {
+    thread_local FieldScoreCache cache;
+    return cache.scores(text);
+}
+
+// exp(x) for the terms of a sum of likelihoods; a candidate this far behind adds
+// nothing a double can hold beside the best one's 1.
+double relativeLikelihood(double x) {
+    return x < -40 ? 0 : std::exp(x);
+}
+
 std::array<double, CodePageScores::kCandidateCount> logPosteriors(const CodePageScores& scores) {
     std::array<double, CodePageScores::kCandidateCount> result{};
     double best = -std::numeric_limits<double>::infinity();
@@ -431,7 +308,7 @@ std::array<double, CodePageScores::kCandidateCount> logPosteriors(const CodePage
     for (int i = 0; i < CodePageScores::kCandidateCount; ++i) {
         auto at = static_cast<size_t>(i);
         if (scores.valid[at]) {
-            sum += std::exp(scores.score[at] + kPrior[at] - best);
+            sum += relativeLikelihood(scores.score[at] + kPrior[at] - best);
         }
     }
     double norm = best + std::log(sum);
@@ -461,7 +338,7 @@ CodePageGuess best(const std::array<bool, CodePageScores::kCandidateCount>& vali
     for (int i = 0; i < CodePageScores::kCandidateCount; ++i) {
         auto at = static_cast<size_t>(i);
         if (valid[at]) {
-            sum += std::exp(weights[at] - weights[static_cast<size_t>(top)]);
+            sum += relativeLikelihood(weights[at] - weights[static_cast<size_t>(top)]);
         }
     }
     return {CodePageScores::kCandidates[static_cast<size_t>(top)], 1 / sum};
@@ -502,14 +379,10 @@ CodePageScores Score(const std::string_view* fields, size_t count) {
             continue;  // read alike in every candidate
         }
         scores.evidence = true;
-        for (int i = 0; i < CodePageScores::kCandidateCount; ++i) {
-            auto at = static_cast<size_t>(i);
-            double score = 0;
-            if (scores.valid[at] && scoreText(i, text, score)) {
-                scores.score[at] += score;
-            } else {
-                scores.valid[at] = false;
-            }
+        const FieldScores& field = scoreField(text);
+        for (size_t i = 0; i < scores.valid.size(); ++i) {
+            scores.valid[i] = scores.valid[i] && field.valid[i];
+            scores.score[i] += field.score[i];
         }
     }
     return scores;
@@ -535,7 +408,7 @@ int CutLength(int codePage, std::string_view text) {
     if (candidate < 0 || candidate == kWestern) {
         return 0;
     }
-    FieldReader reader(candidate, text, true);
+    FieldReader reader(candidate, text, true, CodePageWeights::instance());
     Char ch;
     while (reader.next(ch)) {
     }

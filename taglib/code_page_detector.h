@@ -41,8 +41,9 @@ struct CodePageGuess {
 // valid, and weighs what remains by how common the characters are by the code
 // tables' own blocks (Big5 level 1, GB 2312 level 1, JIS level 1 kanji and kana,
 // the KS X 1001 Hangul syllables) and by the national sets of common ideographs
-// that hold them. Not thread-safe: it shares the converters of
-// IcuCodePageConverter::instance().
+// that hold them. The tables are read from IcuCodePageConverter::instance() at
+// the first call, which must therefore not race with other users of that
+// converter.
 namespace CodePageDetector {
 
 // The text fields of one tag scored together. Each field is its raw bytes, as in

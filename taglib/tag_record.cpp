@@ -472,7 +472,7 @@ void TagRecord::decodeField(std::u16string& dest, const uint8_t* field, int widt
     while (end > 1 && text[end - 1] == ' ') {
         --end;
     }
-    if (autoDetect && end == width && width == kTextWidth) {
+    if (autoDetect && end == width && width == kTextWidth && (field[end - 1] & 0x80) != 0) {
         // Old tools cut text at 30 bytes, inside a character at times: the text reads
         // up to the cut, without a replacement character for the piece.
         end -= CodePageDetector::CutLength(codePage, std::string_view(text, end));
