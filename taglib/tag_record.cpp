@@ -141,6 +141,7 @@ bool TagRecord::open(std::u16string_view path) {
         close();
     }
     genreIndex = kGenreNeverRead;
+    track = 0;
     clearTexts();
     if (!endsInMp3(path)) {
         return false;
@@ -222,8 +223,12 @@ bool TagRecord::read() {
     bool haveBlock = readLastBlock(block);
     clearTexts();
     genreIndex = 0;
+    track = 0;
     if (!haveBlock || !hasTagMarker(block)) {
         return false;
+    }
+    if (block[kTrackZeroOffset] == 0) {
+        track = block[kTrackOffset];
     }
     int g = block[kGenreOffset];
     genreIndex = static_cast<uint16_t>(g);

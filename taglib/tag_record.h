@@ -79,6 +79,9 @@ public:
     std::u16string comment;
     std::u16string genreText;
     uint16_t genreIndex = kGenreNeverRead;
+    // The ID3v1.1 track number of the last read (a zero byte and the number in the
+    // comment's last two bytes); 0 when the block has none.
+    uint8_t track = 0;
 
     int accessMode = kReadOnly;  // 1 read-only; any other value read and write
     bool isOpen = false;
