@@ -67,6 +67,12 @@ size_t TextLength(std::string_view field);
 
 // The votes of the tags of one folder, read together: a short or ambiguous tag is
 // read the way the others are (a two-character artist the way its album is).
+//
+// A folder is read in two passes. Either score every file's block first
+// (TagRecord::scoreBlock) and then read each with TagRecord::vote set; or, cheaper,
+// read every file detecting on its own, add each record's codePageScores, and read
+// again with vote set only the files for which decide(codePageScores) names
+// another code page than the one they were read in (few: most tags are clear).
 class CodePageVote {
 public:
     // A tag's own reading at least this sure is kept, whatever the folder says.

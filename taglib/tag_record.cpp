@@ -200,9 +200,6 @@ int TagRecord::codePageForGenreByte(int g) const {
 
 void TagRecord::chooseCodePage(const uint8_t* block) {
     int g = block[kGenreOffset];
-    codePageSource = CodePageSource::Given;
-    codePageScores = CodePageScores{};
-    codePageConfidence = 0;
     if (selectCodePage && autoTranslate && markerCodePage(g) >= 0) {
         codePage = markerCodePage(g);
         codePageSource = CodePageSource::Marker;
@@ -224,6 +221,9 @@ bool TagRecord::read() {
     clearTexts();
     genreIndex = 0;
     track = 0;
+    codePageSource = CodePageSource::Given;
+    codePageScores = CodePageScores{};
+    codePageConfidence = 0;
     if (!haveBlock || !hasTagMarker(block)) {
         return false;
     }

@@ -76,6 +76,13 @@ TEST_F(DetectingRead, AMarkerComesFirstThenDetectionThenTheChosenCodePage) {
     EXPECT_EQ(record.codePageSource, Source::Detected);
     EXPECT_EQ(record.codePageConfidence, 0);
     EXPECT_FALSE(record.codePageScores.evidence);
+    // A file without a block leaves nothing of the read before.
+    readBlock({kBig5Title, "", "", "", "", 12});
+    writeFileBytes(dir / "none.mp3", audioBody());
+    ASSERT_TRUE(record.open(u16((dir / "none.mp3").string())));
+    EXPECT_FALSE(record.read());
+    EXPECT_EQ(record.codePageSource, Source::Given);
+    EXPECT_FALSE(record.codePageScores.evidence);
 }
 
 TEST_F(DetectingRead, AFieldCutInsideACharacterReadsUpToTheCut) {
