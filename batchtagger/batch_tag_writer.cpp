@@ -66,18 +66,53 @@ int BatchTagWriter::itemForCodePage(int codePage) {
     return 0;
 }
 
-bool BatchTagWriter::readFile(const QString& path, TagFields& fields, Marker marker) {
+const CodePageVote* BatchTagWriter::folderVote(const QString& path,
+                                               const QStringList& folderFiles) {
+    if (folderFiles.isEmpty()) {
+        return nullptr;
+    }
+    QString folder = path.left(path.lastIndexOf(u'/') + 1);
+    auto found = votes_.find(folder);
+    if (found == votes_.end()) {
+        CodePageVote vote;
+        TagRecord reader;
+        for (const QString& file : folderFiles) {
+            CodePageScores scores;
+            if (reader.open(file.toStdU16String()) && reader.scoreBlock(scores)) {
+                vote.add(scores);
+            }
+            reader.close();
+        }
+        found = votes_.emplace(folder, vote).first;
+    }
+    return &found->second;
+}
+
+bool BatchTagWriter::readFile(const QString& path, TagFields& fields, Marker marker,
+                              const QStringList& folderFiles) {
+    bool follow = marker == Marker::Follow;
+    const CodePageVote* vote = follow ? folderVote(path, folderFiles) : nullptr;
     if (!record_.open(path.toStdU16String())) {
         return false;
     }
-    // The record's own choice by marker, with the current code page for a file
-    // that has none (252 and 253 name no code page either).
-    record_.selectCodePage = marker == Marker::Follow;
+    // The record's own choice by marker, else by the text, with the current code
+    // page for a file read as it is told (252 and 253 name no code page either).
+    int current = record_.codePage;
+    record_.selectCodePage = follow;
     record_.autoTranslate = true;
-    record_.defaultCodePage = record_.codePage;
+    record_.autoDetect = follow;
+    record_.vote = vote;
+    record_.defaultCodePage = current;
     record_.read();
     record_.selectCodePage = false;
+    record_.autoDetect = false;
+    record_.vote = nullptr;
     record_.close();
+    if (itemForCodePage(record_.codePage) == 0 && record_.codePage != CodePage::Utf8) {
+        // Western text has no item in the list: it is shown as read, and writes
+        // stay in the list's code page.
+        record_.codePage = current;
+    }
     fields.title = fromRecord(record_.title);
     fields.artist = fromRecord(record_.artist);
     fields.album = fromRecord(record_.album);
@@ -97,6 +132,7 @@ bool BatchTagWriter::writeFile(const QString& path, const TagFields& fields,
         return false;
     }
     putFields(fields, chosen);
+    votes_.clear();  // the folder's tags change
     bool written = record_.writeFields(chosen);
     bool closed = record_.close();
     return written && closed;
@@ -141,6 +177,7 @@ bool BatchTagWriter::removeTagFrom(const QString& path) {
     if (!record_.open(path.toStdU16String())) {
         return false;
     }
+    votes_.clear();
     bool removed = record_.removeTag();
     bool closed = record_.close();
     return removed && closed;

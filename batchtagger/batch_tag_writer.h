@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <map>
 
 #include "taglib/tag_record.h"
 
@@ -26,8 +27,8 @@ using FieldTicks = std::array<bool, kTagFieldCount>;
 
 // Reads, writes and removes the ID3v1 blocks of single files for the batch editor,
 // over one tag record kept for all its work. The code page of the text follows the
-// editor's code-page list (or the marker of the file shown) and is used for reading
-// as well as writing.
+// editor's code-page list (or the code page of the file shown: its marker's, or
+// the one its text is found to be in) and is used for reading as well as writing.
 class BatchTagWriter {
 public:
     static constexpr int kTextLimit = TagRecord::kTextWidth;
@@ -50,14 +51,18 @@ public:
 
     // How a read chooses the code page of a file's text.
     enum class Marker {
-        Follow,  // a code-page marker in the genre byte chooses it, and it becomes current
+        // A code-page marker in the genre byte chooses it, else the text does (the
+        // other files of its folder voting); it becomes current when the code-page
+        // list holds it (a Western text is shown as such, the list stays).
+        Follow,
         Ignore,  // the current code page, whatever the file says
     };
-    // The block of one file. A file without a marker (or with Marker::Ignore) is
-    // read in the current code page. A file without a block gives empty texts and
-    // genre item 0; false (fields untouched) when the file cannot be opened for
-    // reading and writing.
-    bool readFile(const QString& path, TagFields& fields, Marker marker = Marker::Follow);
+    // The block of one file. folderFiles are the listed files of its folder, whose
+    // tags vote on the code page of a file without a marker. A file without a block
+    // gives empty texts and genre item 0; false (fields untouched) when the file
+    // cannot be opened for reading and writing.
+    bool readFile(const QString& path, TagFields& fields, Marker marker = Marker::Follow,
+                  const QStringList& folderFiles = {});
     // Writes the ticked fields into a file's block in the current code page; the
     // bytes of the other fields stay exactly as they were, so text in another code
     // page is never lost. A ticked genre without a selected item keeps the file's
@@ -67,6 +72,8 @@ public:
     bool writeFile(const QString& path, const TagFields& fields, const FieldTicks& ticks);
     // Cuts the block off a file; true also when it had none.
     bool removeTagFrom(const QString& path);
+    // The folders' votes are read again at the next read (the list has changed).
+    void forgetVotes() { votes_.clear(); }
 
     // Sel All: all ticked becomes none ticked, anything else all ticked.
     static FieldTicks toggledTicks(const FieldTicks& ticks);
@@ -76,6 +83,9 @@ private:
     static unsigned fieldsToWrite(const TagFields& fields, const FieldTicks& ticks);
     // Puts the values of the chosen fields into the record.
     void putFields(const TagFields& fields, unsigned chosen);
+    // The votes of the tags of folderFiles, read once per folder until a write.
+    const CodePageVote* folderVote(const QString& path, const QStringList& folderFiles);
 
     TagRecord record_;
+    std::map<QString, CodePageVote> votes_;  // by folder
 };

@@ -285,6 +285,7 @@ QList<int> CMarlowispDlg::selectedRows() const {
 }
 
 void CMarlowispDlg::refreshList() {
+    writer_.forgetVotes();
     QStringList selected;
     for (int row : selectedRows()) {
         selected.append(fileList_->item(row)->text());
@@ -328,9 +329,10 @@ void CMarlowispDlg::showSelectedFile(BatchTagWriter::Marker marker) {
     }
     QString path = fileList_->item(rows.constFirst())->text();
     TagFields fields;
-    if (writer_.readFile(path, fields, marker)) {
+    if (writer_.readFile(path, fields, marker, folderFilesOf(path))) {
         showFields(fields);
-        // A marker chose the code page: the list shows it, and writes use it.
+        // A marker or the text chose the code page: the list shows it, and writes
+        // use it.
         QSignalBlocker quiet(codePageList_);
         codePageList_->setCurrentIndex(BatchTagWriter::itemForCodePage(writer_.codePage()));
     } else {
@@ -338,6 +340,17 @@ void CMarlowispDlg::showSelectedFile(BatchTagWriter::Marker marker) {
         showStatus(QStringLiteral("Cannot open ") + path);
         statusTimer_.start();
     }
+}
+
+QStringList CMarlowispDlg::folderFilesOf(const QString& path) const {
+    QString folder = path.left(path.lastIndexOf(u'/') + 1);
+    QStringList files;
+    for (const QString& item : files_.paths()) {
+        if (item.startsWith(folder) && item.indexOf(u'/', folder.size()) < 0) {
+            files.append(item);
+        }
+    }
+    return files;
 }
 
 void CMarlowispDlg::onDoubleClicked() {

@@ -52,6 +52,8 @@ private:
     void onCodePageChanged(int item);
     // Shows the tag of the one selected file; empty fields when not exactly one is.
     void showSelectedFile(BatchTagWriter::Marker marker);
+    // The listed files in the folder of path, whose tags vote on its code page.
+    QStringList folderFilesOf(const QString& path) const;
     void onDoubleClicked();
     void deleteSelectedItems();
     void runBatch(Batch batch);

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "converter/tag_show.h"
 #include "taglib/local_path.h"
 #include "taglib/tag_record.h"
 
@@ -47,7 +48,14 @@ int codePageFromName(const std::string& name) {
     return CodePage::Ansi;
 }
 
+bool isAutoName(const std::string& name) {
+    return lowerAscii(name) == "auto";
+}
+
 int runPellimorph(const std::vector<std::string>& args, std::ostream& out) {
+    if (!args.empty() && (args[0] == "--show" || args[0] == "--from")) {
+        return showTags(args, out);
+    }
     if (args.size() < 3) {
         printUsage(out);
         return 1;
@@ -59,6 +67,13 @@ int runPellimorph(const std::vector<std::string>& args, std::ostream& out) {
     TagRecord record;
     record.accessMode = kReadWrite;
     record.selectCodePage = false;  // a marker in the genre byte must not win
+    if (isAutoName(args[0])) {
+        // Asked to find the code page, the tag's own marker is the surest guide;
+        // else its text tells.
+        record.selectCodePage = true;
+        record.autoTranslate = true;
+        record.autoDetect = true;
+    }
     if (!record.open(LocalPathToUtf16(path))) {
         out << "Cannot open " << path << ", check file name\n\n";
         return 1;

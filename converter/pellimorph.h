@@ -7,7 +7,11 @@
 // Maps a converter argument to a code page: "ansi", "utf8", "big5", "gb", "sjis",
 // "ksc" in any case; every other word means the ANSI code page (0).
 int codePageFromName(const std::string& name);
+// "auto" in any case: the current code page is detected (and a marker honoured).
+bool isAutoName(const std::string& name);
 
 // Pellimorph's driver: args are the arguments after the program name, as UTF-8.
-// Writes its texts to out and returns the exit code.
+// Writes its texts to out and returns the exit code. Arguments that begin with
+// --show or --from show tags (tag_show.h); otherwise they are CPcurrent,
+// CPdesired and the file.
 int runPellimorph(const std::vector<std::string>& args, std::ostream& out);

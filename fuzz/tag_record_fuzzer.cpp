@@ -1,6 +1,7 @@
 // The ID3v1 block and the MPEG frame facts of one file: the input is the whole
 // file. It is read honouring the code-page markers, then once in every code
-// page, and finally written back and cut off again as the batch tagger does.
+// page, then detecting its code page with a folder vote, and finally written back
+// and cut off again as the batch tagger does.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,16 @@ void readEveryWay(TagRecord& record) {
         record.codePage = codePage;
         record.read();
     }
+    CodePageVote vote;
+    CodePageScores scores;
+    if (record.scoreBlock(scores)) {
+        vote.add(scores);
+    }
+    record.autoDetect = true;
+    record.vote = &vote;
+    record.read();
+    record.vote = nullptr;
+    record.autoDetect = false;
 }
 
 void rewrite(const std::u16string& path) {

@@ -98,6 +98,25 @@ int bitrateFromTable(int versionBits, int layerBits, int index) {
     return kTables[table][static_cast<size_t>(index - 1)];
 }
 
+// The code page a marker byte names, or -1 for a genre byte that names none
+// (genres, 252, 253, 255).
+int markerCodePage(int g) {
+    switch (g) {
+        case 248:
+            return CodePage::Big5;
+        case 249:
+            return CodePage::ShiftJis;
+        case 250:
+            return CodePage::Gb;
+        case 251:
+            return CodePage::Ksc;
+        case 254:
+            return CodePage::Utf8;
+        default:
+            return -1;
+    }
+}
+
 }  // namespace
 
 TagRecord::TagRecord(const CodePageConverter& converter) : converter_(converter) {}
@@ -122,6 +141,7 @@ bool TagRecord::open(std::u16string_view path) {
         close();
     }
     genreIndex = kGenreNeverRead;
+    track = 0;
     clearTexts();
     if (!endsInMp3(path)) {
         return false;
@@ -174,19 +194,24 @@ int TagRecord::codePageForGenreByte(int g) const {
     if (!autoTranslate) {
         return CodePage::Ansi;
     }
-    switch (g) {
-        case 248:
-            return CodePage::Big5;
-        case 249:
-            return CodePage::ShiftJis;
-        case 250:
-            return CodePage::Gb;
-        case 251:
-            return CodePage::Ksc;
-        case 254:
-            return CodePage::Utf8;
-        default:
-            return defaultCodePage;
+    int marked = markerCodePage(g);
+    return marked >= 0 ? marked : defaultCodePage;
+}
+
+void TagRecord::chooseCodePage(const uint8_t* block) {
+    int g = block[kGenreOffset];
+    if (selectCodePage && autoTranslate && markerCodePage(g) >= 0) {
+        codePage = markerCodePage(g);
+        codePageSource = CodePageSource::Marker;
+    } else if (autoDetect) {
+        codePageScores = blockScores(block);
+        CodePageGuess guess =
+            vote ? vote->decide(codePageScores) : CodePageDetector::Decide(codePageScores);
+        codePage = guess.codePage;
+        codePageConfidence = guess.confidence;
+        codePageSource = CodePageSource::Detected;
+    } else if (selectCodePage) {
+        codePage = codePageForGenreByte(g);
     }
 }
 
@@ -195,14 +220,19 @@ bool TagRecord::read() {
     bool haveBlock = readLastBlock(block);
     clearTexts();
     genreIndex = 0;
+    track = 0;
+    codePageSource = CodePageSource::Given;
+    codePageScores = CodePageScores{};
+    codePageConfidence = 0;
     if (!haveBlock || !hasTagMarker(block)) {
         return false;
     }
+    if (block[kTrackZeroOffset] == 0) {
+        track = block[kTrackOffset];
+    }
     int g = block[kGenreOffset];
     genreIndex = static_cast<uint16_t>(g);
-    if (selectCodePage) {
-        codePage = codePageForGenreByte(g);
-    }
+    chooseCodePage(block);
     if (g > 147) {
         genreIndex = static_cast<uint16_t>(g - 100);
     }
@@ -213,6 +243,26 @@ bool TagRecord::read() {
     decodeField(comment, block + kCommentOffset, kTextWidth);
     genreText = genreName(genreIndex);
     return true;
+}
+
+bool TagRecord::scoreBlock(CodePageScores& scores) const {
+    uint8_t block[kBlockSize] = {};
+    if (!readLastBlock(block) || !hasTagMarker(block)) {
+        return false;
+    }
+    scores = blockScores(block);
+    return true;
+}
+
+CodePageScores TagRecord::blockScores(const uint8_t* block) {
+    const auto* bytes = reinterpret_cast<const char*>(block);
+    const std::array<std::string_view, 5> fields = {
+        std::string_view(bytes + kTitleOffset, kTextWidth),
+        std::string_view(bytes + kArtistOffset, kTextWidth),
+        std::string_view(bytes + kAlbumOffset, kTextWidth),
+        std::string_view(bytes + kYearOffset, kYearWidth),
+        std::string_view(bytes + kCommentOffset, kTextWidth)};
+    return CodePageDetector::Score(fields.data(), fields.size());
 }
 
 bool TagRecord::write() {
@@ -426,6 +476,14 @@ void TagRecord::decodeField(std::u16string& dest, const uint8_t* field, int widt
     int end = static_cast<int>(std::find(text, text + width, '\0') - text);
     while (end > 1 && text[end - 1] == ' ') {
         --end;
+    }
+    if (autoDetect && end == width && width == kTextWidth && (field[end - 1] & 0x80) != 0) {
+        // Old tools cut text at 30 bytes, inside a character at times: the text reads
+        // up to the cut, without a replacement character for the piece.
+        end -= CodePageDetector::CutLength(codePage, std::string_view(text, end));
+        while (end > 1 && text[end - 1] == ' ') {
+            --end;
+        }
     }
     dest = converter_.toUtf16(codePage, std::string_view(text, static_cast<size_t>(end)));
     if (dest.size() > static_cast<size_t>(width)) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "taglib/code_page_converter.h"
+#include "taglib/code_page_detector.h"
 
 // The four-character codes of fieldByCode, as 32-bit numbers whose bytes in memory
 // order are the four characters.
@@ -35,6 +36,11 @@ constexpr uint32_t fourCC(const char (&code)[5]) {
 // Genre bytes above 147 are folded to index byte - 100 on reading and unfolded on
 // writing, so the code-page markers 248..254 travel as indexes 148..154.
 //
+// The code page of a read is chosen in this order: a marker (when selectCodePage
+// and autoTranslate are set); else detection from the text when autoDetect is set
+// (with the folder's votes when vote is set); else the code page chosen by
+// selectCodePage and autoTranslate, or the one the caller set.
+//
 // The record also gathers the facts of the first MPEG audio frame header near the
 // start of the file (readMpegFacts). It shows no messages; callers decide.
 class TagRecord {
@@ -45,6 +51,9 @@ public:
     static constexpr int kGenreCount = 148;
     static constexpr uint16_t kGenreNeverRead = 65535;
     static constexpr int kReadOnly = 1;
+
+    // What chose the code page of the last read.
+    enum class CodePageSource { Given, Marker, Detected };
 
     // The fields of a block, as bits of a set for writeFields.
     enum Field : unsigned {
@@ -70,6 +79,9 @@ public:
     std::u16string comment;
     std::u16string genreText;
     uint16_t genreIndex = kGenreNeverRead;
+    // The ID3v1.1 track number of the last read (a zero byte and the number in the
+    // comment's last two bytes); 0 when the block has none.
+    uint8_t track = 0;
 
     int accessMode = kReadOnly;  // 1 read-only; any other value read and write
     bool isOpen = false;
@@ -79,6 +91,17 @@ public:
     bool selectCodePage = false;  // a read chooses codePage itself
     int codePage = CodePage::Utf8;
     int defaultCodePage = CodePage::Utf8;
+    // A read without a marker detects the code page from the text, and a field that
+    // fills its 30 bytes and ends in a character cut short reads up to the cut.
+    bool autoDetect = false;
+    // The votes of the folder being read together, weighed by a detecting read;
+    // owned by the caller.
+    const CodePageVote* vote = nullptr;
+    // Set by every read: what chose codePage, and for a detecting read the
+    // scores of the block's text and how sure the choice is.
+    CodePageSource codePageSource = CodePageSource::Given;
+    CodePageScores codePageScores;
+    double codePageConfidence = 0;
 
     // MPEG facts.
     uint8_t versionBits = 0;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
@@ -104,6 +127,11 @@ public:
     // Cuts the block off the file; true also when there was none.
     bool removeTag();
     bool readMpegFacts();
+    // The scores of the text of the open file's block, without decoding it (the
+    // first pass over a folder whose tags vote). False when the file has no block.
+    bool scoreBlock(CodePageScores& scores) const;
+    // The scores of the text fields of a 128-byte block.
+    static CodePageScores blockScores(const uint8_t* block);
 
     // The name of a genre index 0..147, of a marker byte 248..254, else "Unknown".
     static std::u16string genreName(int index);
@@ -134,6 +162,8 @@ private:
     bool putBlock(const uint8_t* block, const uint8_t* old, bool replacing);
     // The code page a read uses for a block whose genre byte is g.
     int codePageForGenreByte(int g) const;
+    // Sets codePage and codePageSource for a read of block.
+    void chooseCodePage(const uint8_t* block);
     // The longest run of whole characters of text that fits width bytes.
     std::string encodeWholeCharacters(std::u16string_view text, int width) const;
     void clearTexts();

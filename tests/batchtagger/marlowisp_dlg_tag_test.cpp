@@ -1,6 +1,7 @@
 // Marlowisp's dialog and the tags it shows and writes: fields that are not ticked
-// keep their bytes, the code-page markers choose how a tag is shown, the fields
-// follow the selection after a Delete, and file names in legacy bytes work.
+// keep their bytes, the code-page markers or the text choose how a tag is shown,
+// the fields follow the selection after a Delete, and file names in legacy bytes
+// work.
 #include <QComboBox>
 #include <QTest>
 #include <chrono>
@@ -148,18 +149,19 @@ TEST_F(MarlowispDlgTest, AMarkedFileIsShownInItsCodePage) {
     EXPECT_EQ(edit("title")->text(), moon);
     EXPECT_EQ(codePages->currentText(), u"BIG5");
     EXPECT_EQ(genres->currentText(), u"BIG5");
-    // Without a marker (252 names no code page) the list's code page holds.
+    clickRow(3);
+    EXPECT_EQ(edit("title")->text(), u"Ärger");
+    EXPECT_EQ(codePages->currentText(), u"UTF8");
+    // Without a marker (252 names no code page) the text tells its code page.
     for (int row : {1, 2}) {
         clickRow(row);
         EXPECT_EQ(edit("title")->text(), moon) << row;
         EXPECT_EQ(codePages->currentText(), u"BIG5") << row;
     }
-    clickRow(3);
-    EXPECT_EQ(edit("title")->text(), u"Ärger");
-    EXPECT_EQ(codePages->currentText(), u"UTF8");
 
     // Choosing a code page shows the selected file's tag in it...
     clickRow(1);
+    codePages->setCurrentIndex(3);
     EXPECT_NE(edit("title")->text(), moon);
     codePages->setCurrentIndex(1);
     EXPECT_EQ(edit("title")->text(), moon);
@@ -177,6 +179,25 @@ TEST_F(MarlowispDlgTest, AMarkedFileIsShownInItsCodePage) {
     codePages->setCurrentIndex(3);
     EXPECT_EQ(edit("title")->text(), moon);
     EXPECT_EQ(edit("artist")->text(), typed);
+}
+
+TEST_F(MarlowispDlgTest, AFileWithoutAMarkerIsShownAsTheFilesOfItsFolderRead) {
+    auto gbk = [](const char16_t* text) { return inCodePage(CodePage::Gb, text); };
+    RawBlock one{gbk(u"青藏高原"), gbk(u"丑八怪"), gbk(u"那一年"), "2004", "", 13};
+    RawBlock two{gbk(u"常回家看看"), gbk(u"丑八怪"), gbk(u"那一年"), "2004", "", 13};
+    // Its only text beyond ASCII is the artist's three characters.
+    RawBlock intro{"Intro", gbk(u"丑八怪"), "", "2004", "", 13};
+    RawBlock latin1{"Caf\xE9", "", "", "", "", 13};
+    drop({makeMp3("album/1.mp3", &one), makeMp3("album/2.mp3", &two),
+          makeMp3("album/3.mp3", &intro), makeMp3("other/cafe.mp3", &latin1)});
+    auto* codePages = child<QComboBox>("codePageList");
+    clickRow(2);
+    EXPECT_EQ(edit("artist")->text(), QStringLiteral("丑八怪"));
+    EXPECT_EQ(codePages->currentText(), u"GB");
+    // Western text is shown as such; the list has no item for it and stays.
+    clickRow(3);
+    EXPECT_EQ(edit("title")->text(), QStringLiteral("Café"));
+    EXPECT_EQ(codePages->currentText(), u"GB");
 }
 
 TEST_F(MarlowispDlgTest, FilesNamedInGbkBytesAreListedReadAndWritten) {

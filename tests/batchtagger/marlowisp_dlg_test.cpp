@@ -239,9 +239,12 @@ TEST_F(MarlowispDlgTest, TheCodePageListChoosesTheCodePageOfReadAndWrite) {
         clickRow(list->count() - 1);
         EXPECT_EQ(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
         codePages->setCurrentIndex(c.item == 1 ? 2 : 1);
+        EXPECT_NE(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
+        // Selected again, the file is read in the code page its text is in.
         list->clearSelection();
         clickRow(list->count() - 1);
-        EXPECT_NE(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
+        EXPECT_EQ(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
+        EXPECT_EQ(codePages->currentIndex(), c.item);
     }
 }
 
