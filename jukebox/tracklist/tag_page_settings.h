@@ -9,7 +9,7 @@ class TagRecord;
 // reads the formats from the one instance at the moment of use.
 struct TagPageSettings {
     bool useWinampGenres = false;                         // "gnrWinAmp"
-    bool useAutoTranslate = false;                        // "gnrVelorine"
+    bool useAutoTranslate = true;                         // "gnrVelorine"
     bool useMarlow = false;                               // "Marlow"
     QString listFormat = QStringLiteral("%a - %n");       // "TLFormat"
     QString alternateFormat = QStringLiteral("%a - %n");  // "TPAlternate"

@@ -238,7 +238,7 @@ TEST_F(OptionSheetTest, OkTakesEveryPageAndWritesTheListsSorted) {
     EXPECT_EQ(tag.alternateFormat, QStringLiteral("[%g]"));
     EXPECT_EQ(tag.listFormat, QStringLiteral("%d"));
     EXPECT_TRUE(tag.useWinampGenres);
-    EXPECT_TRUE(tag.useAutoTranslate);
+    EXPECT_FALSE(tag.useAutoTranslate);  // ticked for a new user, unticked here
     EXPECT_FALSE(tag.useMarlow);
 
     EXPECT_EQ(readFileBytes(dir / "audio.flt"), "aac\r\nMP3\r\nogg\r\nwav\r\n");
