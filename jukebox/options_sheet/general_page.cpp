@@ -18,8 +18,14 @@ struct Charset {
     const char* name;
     int codePage;
 };
-constexpr std::array<Charset, 5> kCharsets{
-    {{"UTF-8", 65001}, {"BIG5", 950}, {"GB", 936}, {"SJIS", 932}, {"KSC", 949}}};
+constexpr std::array<Charset, 7> kCharsets{{{"Automatic", GeneralSettings::kAutomaticCodePage},
+                                            {"UTF-8", 65001},
+                                            {"BIG5", 950},
+                                            {"GB", 936},
+                                            {"SJIS", 932},
+                                            {"KSC", 949},
+                                            {"ANSI (Western)", 0}}};
+constexpr int kUtf8Position = 1;
 
 }  // namespace
 
@@ -32,7 +38,8 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
       charset_(new QComboBox(this)),
       delay_(new QSpinBox(this)) {
     charset_->setObjectName(QStringLiteral("charset"));
-    charset_->setToolTip(QStringLiteral("Only used with Velorine ID3 extension"));
+    charset_->setToolTip(QStringLiteral(
+        "For tag text without a code-page marker; Automatic reads it from the text"));
     for (const Charset& charset : kCharsets) {
         charset_->addItem(QString::fromLatin1(charset.name));
     }
@@ -43,7 +50,7 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     connect(charset_, &QComboBox::currentIndexChanged, this, &CGeneralPage::charsetChosen);
 
     auto* choices = new QFormLayout;
-    // A number up to 100 and five short names need no more room than that.
+    // A number up to 100 and seven short names need no more room than that.
     choices->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     choices->addRow(QStringLiteral("Default character set"), charset_);
     choices->addRow(QStringLiteral("Popup (100ms)"), delay_);
@@ -57,7 +64,7 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
 
 int CGeneralPage::CodePageAt(int position) {
     const bool listed = position >= 0 && position < static_cast<int>(kCharsets.size());
-    return listed ? kCharsets[static_cast<size_t>(position)].codePage : 65001;
+    return kCharsets[static_cast<size_t>(listed ? position : kUtf8Position)].codePage;
 }
 
 int CGeneralPage::PositionOf(int codePage) {
@@ -66,7 +73,7 @@ int CGeneralPage::PositionOf(int codePage) {
             return static_cast<int>(i);
         }
     }
-    return 0;
+    return kUtf8Position;
 }
 
 void CGeneralPage::initPage() {

@@ -19,7 +19,8 @@ public:
     void okPage() override;
     void cancelPage() override;
 
-    // The list's code pages by position: UTF-8, BIG5, GB, SJIS, KSC.
+    // The list's code pages by position: Automatic, UTF-8, BIG5, GB, SJIS, KSC,
+    // ANSI (Western).
     static int CodePageAt(int position);
     // The position of a code page; one that is not listed shows as UTF-8.
     static int PositionOf(int codePage);

@@ -18,7 +18,7 @@ constexpr int kSizeLimit = 20000;
 
 // The code pages the program reads tags in; any other stored number is no choice.
 bool knownCodePage(int codePage) {
-    for (int known : {0, 65001, 950, 936, 932, 949, 1252}) {
+    for (int known : {GeneralSettings::kAutomaticCodePage, 0, 65001, 950, 936, 932, 949, 1252}) {
         if (codePage == known) {
             return true;
         }
@@ -159,7 +159,8 @@ void loadGeneral(const SettingsGroup& in, const GeneralSettings& defaults, Gener
 
 void AppSettings::applyTagOptions(TagRecord& record) const {
     tagPage.applyTo(record);
-    record.defaultCodePage = general.codePage;
+    const bool automatic = general.codePage == GeneralSettings::kAutomaticCodePage;
+    record.defaultCodePage = automatic ? CodePage::Utf8 : general.codePage;
     record.selectCodePage = true;
 }
 

@@ -4,10 +4,14 @@
 // options sheet edits them, and the track panel, the drop handling and the pop-ups
 // read them at the moment of use.
 struct GeneralSettings {
+    static constexpr int kAutomaticCodePage = -1;
+
     bool scrollText = true;  // "TextScroll": scroll long text in the track panel
-    int codePage = 65001;    // "CodePage": for tag text without a code-page marker
-    bool autoplay = false;   // "Autoplay": play a dropped or command-line file at once
-    int popupDelay = 10;     // "TxtDelay": how long pop-up texts stay, in 100 ms units
+    // "CodePage": for tag text without a code-page marker; kAutomaticCodePage
+    // lets each tag's bytes tell (the choice of a new user).
+    int codePage = kAutomaticCodePage;
+    bool autoplay = false;  // "Autoplay": play a dropped or command-line file at once
+    int popupDelay = 10;    // "TxtDelay": how long pop-up texts stay, in 100 ms units
     // Never stored: every run starts without it.
     bool alwaysOnTop = false;
     // Written as "DispMode" on every save and never read; it means nothing, but

@@ -11,7 +11,7 @@ class TagRecord;
 // entry builder reads it at every build.
 struct TagPageSettings {
     bool useWinampGenres = false;                         // "gnrWinAmp"
-    bool useAutoTranslate = false;                        // "gnrVelorine"
+    bool useAutoTranslate = true;                         // "gnrVelorine"
     bool useMarlow = false;                               // "Marlow"
     bool preferId3v2 = false;                             // "PreferId3v2"
     QString listFormat = QStringLiteral("%a - %n");       // "TLFormat"

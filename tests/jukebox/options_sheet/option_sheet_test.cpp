@@ -239,7 +239,7 @@ TEST_F(OptionSheetTest, OkTakesEveryPageAndWritesTheListsSorted) {
     EXPECT_EQ(tag.alternateFormat, QStringLiteral("[%g]"));
     EXPECT_EQ(tag.listFormat, QStringLiteral("%d"));
     EXPECT_TRUE(tag.useWinampGenres);
-    EXPECT_TRUE(tag.useAutoTranslate);
+    EXPECT_FALSE(tag.useAutoTranslate);  // ticked for a new user, unticked here
     EXPECT_FALSE(tag.useMarlow);
     EXPECT_TRUE(tag.preferId3v2);
 

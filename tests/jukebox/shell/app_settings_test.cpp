@@ -51,12 +51,14 @@ TEST_F(AppSettingsTest, AFirstRunGetsTheDefaults) {
     EXPECT_EQ(settings.tlistSize, QSize(275, 375));
     EXPECT_EQ(settings.skinName, QStringLiteral("XP Aqua"));
     const TagPageSettings& tag = settings.tagPage;
-    EXPECT_FALSE(tag.useMarlow || tag.useWinampGenres || tag.useAutoTranslate || tag.preferId3v2);
+    EXPECT_FALSE(tag.useMarlow || tag.useWinampGenres || tag.preferId3v2);
+    // A new user reads the markers and lets each tag's bytes tell their code page.
+    EXPECT_TRUE(tag.useAutoTranslate);
     for (const QString& format : {tag.primaryFormat, tag.alternateFormat, tag.listFormat}) {
         EXPECT_EQ(format, QStringLiteral("%a - %n"));
     }
     EXPECT_TRUE(settings.general.scrollText);
-    EXPECT_EQ(settings.general.codePage, 65001);
+    EXPECT_EQ(settings.general.codePage, GeneralSettings::kAutomaticCodePage);
     EXPECT_FALSE(settings.general.autoplay);
     EXPECT_EQ(settings.general.popupDelay, 10);
     EXPECT_FALSE(settings.general.alwaysOnTop);
@@ -191,7 +193,7 @@ TEST_F(AppSettingsTest, ValuesOutOfRangeAreBroughtIntoTheirRanges) {
     EXPECT_EQ(settings.coverSize.height(), 0);
     EXPECT_LE(settings.mainPos.x(), 100000);
     EXPECT_GE(settings.mainPos.y(), -100000);
-    EXPECT_EQ(settings.general.codePage, 65001);
+    EXPECT_EQ(settings.general.codePage, GeneralSettings::kAutomaticCodePage);
 }
 
 // A settings file that cannot be written is reported, never taken as saved; a

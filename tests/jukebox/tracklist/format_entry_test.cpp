@@ -53,7 +53,8 @@ TEST(FormatEntry, EmptyFieldsContributeNothing) {
 
 TEST(TagPageSettings, DefaultsAndSwitchesReachTheTagRecord) {
     TagPageSettings page;
-    EXPECT_FALSE(page.useWinampGenres || page.useAutoTranslate || page.useMarlow);
+    EXPECT_FALSE(page.useWinampGenres || page.useMarlow);
+    EXPECT_TRUE(page.useAutoTranslate);
     for (const QString* format : {&page.listFormat, &page.alternateFormat, &page.primaryFormat}) {
         EXPECT_EQ(*format, QStringLiteral("%a - %n"));
     }
