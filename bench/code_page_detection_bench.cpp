@@ -6,9 +6,14 @@
 
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "bench/bench_files.h"
+#include "jukebox/options/extension_lists.h"
+#include "jukebox/tracklist/tag_page_settings.h"
+#include "jukebox/tracklist/tracklist_store.h"
+#include "jukebox/ui/quiet_ui_service.h"
 #include "taglib/code_page_converter.h"
 #include "taglib/code_page_detector.h"
 #include "taglib/tag_record.h"
@@ -153,6 +158,20 @@ void BM_ScoreAndDecideTag(benchmark::State& state) {
 }
 BENCHMARK(BM_ScoreAndDecideTag)->Unit(benchmark::kMillisecond);
 
+struct TracklistSetup {
+    explicit TracklistSetup(bool detect) {
+        record.selectCodePage = true;
+        record.autoTranslate = true;
+        record.autoDetect = detect;
+        record.defaultCodePage = CodePage::Big5;
+    }
+    QuietUiService ui;
+    ExtensionLists lists{ui, {QStringLiteral("mp3")}, {}};
+    TagRecord record;
+    TagPageSettings tagPage;
+    TracklistStore store{ui, lists, record, tagPage};
+};
+
 // How the jukebox reads a file that joins the list.
 void readFile(TagRecord& record, const std::u16string& path) {
     record.open(path);
@@ -222,6 +241,29 @@ void BM_AddFolderWithDetection(benchmark::State& state) {
         static_cast<double>(readAgain) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_AddFolderWithDetection)->Unit(benchmark::kMillisecond);
+
+// The same music folder dropped on the tracklist as the jukebox adds it (entries,
+// lines, the dictionary asked for nothing), with the tag read as a chosen code
+// page (0) or detected with the folders voting (1).
+void BM_TracklistAddsTheFolder(benchmark::State& state) {
+    const Library& lib = library();
+    const QString root = QString::fromStdString(lib.root.path().string());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto setup = std::make_unique<TracklistSetup>(state.range(0) != 0);
+        state.ResumeTiming();
+        setup->store.AddDroppedFiles({root});
+        if (setup->store.EntryCount() != kAlbums * kTracksPerAlbum) {
+            state.SkipWithError("not every file was added");
+            break;
+        }
+        state.PauseTiming();
+        setup.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kAlbums * kTracksPerAlbum);
+}
+BENCHMARK(BM_TracklistAddsTheFolder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

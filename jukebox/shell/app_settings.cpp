@@ -161,6 +161,7 @@ void AppSettings::applyTagOptions(TagRecord& record) const {
     tagPage.applyTo(record);
     const bool automatic = general.codePage == GeneralSettings::kAutomaticCodePage;
     record.defaultCodePage = automatic ? CodePage::Utf8 : general.codePage;
+    record.autoDetect = automatic;
     record.selectCodePage = true;
 }
 

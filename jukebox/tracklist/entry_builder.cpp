@@ -33,6 +33,7 @@ bool EntryBuilder::TakesDictionary(const TrackEntry& entry) const {
 }
 
 TrackEntry EntryBuilder::BuildEntry(const QString& path) {
+    lastReadDetected_ = false;
     QString fileName = FileNamePart(path);
     QString extension = ExtensionPart(fileName);
     TrackEntry entry;
@@ -126,4 +127,5 @@ void EntryBuilder::takeId3v1(TrackEntry& entry) {
     if (entry.nameFound) {
         entry.mappingKind = MappingTag;
     }
+    lastReadDetected_ = record_.codePageSource == TagRecord::CodePageSource::Detected;
 }

@@ -31,6 +31,10 @@ public:
     // The media kind of a path by its extension: 1 video, 2 audio, 0 neither.
     int mediaKindOf(const QString& path) const;
 
+    // Whether the last BuildEntry read an ID3v1 block whose code page was
+    // detected from its text (its scores and code page are then in the record).
+    bool lastReadDetected() const { return lastReadDetected_; }
+
 private:
     // Fills entry from the MP3's tags; the tag record has the file open.
     void takeMp3Tags(TrackEntry& entry);
@@ -46,4 +50,5 @@ private:
     TagRecord& record_;
     const DictionaryLookup* dictionary_;
     const TagPageSettings* tagPage_;
+    bool lastReadDetected_ = false;
 };

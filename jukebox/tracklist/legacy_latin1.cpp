@@ -1,11 +1,16 @@
 #include "jukebox/tracklist/legacy_latin1.h"
 
-#include "taglib/code_page_converter.h"
+#include <string_view>
 
+#include "taglib/code_page_converter.h"
+#include "taglib/code_page_detector.h"
+
+// Tagging programs of the time wrote text in the user's own code page into frames
+// that declare Latin-1: the fields of one tag are weighed together, as an ID3v1
+// block's are, and Western text stays Western.
 std::vector<std::u16string> decodeLegacyLatin1(const std::vector<std::string>& fields) {
-    // Until the code-page detector is linked in, the bytes are read as the frame
-    // declares them: windows-1252, the Latin-1 that tagging programs really write.
-    const int codePage = CodePage::Ansi;
+    std::vector<std::string_view> views(fields.begin(), fields.end());
+    const int codePage = CodePageDetector::Decide(CodePageDetector::Score(views)).codePage;
     const CodePageConverter& converter = IcuCodePageConverter::instance();
     std::vector<std::u16string> texts;
     texts.reserve(fields.size());

@@ -17,6 +17,7 @@
 #include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/tracklist/tracklist_observer.h"
+#include "taglib/tag_record.h"
 #include "jukebox/ui/ui_service.h"
 
 namespace {
@@ -59,6 +60,7 @@ bool hasLineBreak(const char* name) {
 TracklistStore::TracklistStore(UiService& ui, const ExtensionLists& lists, TagRecord& record,
                                const TagPageSettings& tagPage, const DictionaryLookup* dictionary)
     : ui_(ui),
+      record_(record),
       tagPage_(tagPage),
       builder_(ui, lists, record, dictionary, &tagPage),
       random_(static_cast<uint32_t>(std::time(nullptr))),
@@ -219,7 +221,9 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     refusedPath_.clear();
     playlistOrigins_.clear();
     changed();
+    beginVotes();
     const bool loaded = fill();
+    settleVotes();
     loadAborted_ = abortRequested_;
     loading_ = false;
     if (loaded) {
@@ -430,9 +434,35 @@ bool TracklistStore::AddPath(const QString& path) {
         }
         TrackEntry entry = BuildEntry(path);
         appendWithLine(std::move(entry));
+        noteVote(EntryCount() - 1);
     }
     observer_->showDetails();
     return true;
+}
+
+void TracklistStore::beginVotes() {
+    votes_.begin();
+}
+
+void TracklistStore::noteVote(int index) {
+    if (votes_.active() && builder_.lastReadDetected()) {
+        votes_.note(index, entries_.at(index).path, record_.codePageScores, record_.codePage);
+    }
+}
+
+// Reading again only the tags that their folder reads otherwise keeps a folder
+// of clear tags at the cost of one read each.
+void TracklistStore::settleVotes() {
+    votes_.settle([this](int index, const CodePageVote& vote) {
+        if (index >= EntryCount()) {
+            return;
+        }
+        record_.vote = &vote;
+        TrackEntry entry = BuildEntry(entries_.at(index).path);
+        record_.vote = nullptr;
+        entries_.replace(index, std::move(entry));
+        observer_->lineReplaced(index, lineFor(index));
+    });
 }
 
 bool TracklistStore::ScanFolder(const QString& folder) {
@@ -475,6 +505,7 @@ void TracklistStore::AddDroppedFiles(const QStringList& names) {
     SetBusy(true);
     abortRequested_ = false;
     panelScan(true, TracklistObserver::kPanelScanning);
+    beginVotes();
     for (const QString& name : names) {
         if (abortRequested_) {
             break;
@@ -488,6 +519,7 @@ void TracklistStore::AddDroppedFiles(const QStringList& names) {
             ScanFolder(name);
         }
     }
+    settleVotes();
     panelScan(false, TracklistObserver::kPanelScanning);
     UpdateTitle(true);
     SetBusy(false);
@@ -692,6 +724,7 @@ void TracklistStore::RescanSelected(const std::vector<int>& selected) {
     SetBusy(true);
     abortRequested_ = false;
     panelScan(true, TracklistObserver::kPanelScanning);
+    beginVotes();
     for (int index : lines) {
         ui_.dispatchEventsIfDue();
         if (abortRequested_) {
@@ -701,8 +734,10 @@ void TracklistStore::RescanSelected(const std::vector<int>& selected) {
             continue;
         }
         entries_.replace(index, BuildEntry(entries_.at(index).path));
+        noteVote(index);
         observer_->lineReplaced(index, lineFor(index));
     }
+    settleVotes();
     panelScan(false, TracklistObserver::kPanelScanning);
     SetBusy(false);
     abortRequested_ = false;

@@ -12,6 +12,7 @@
 #include "jukebox/tracklist/entry_builder.h"
 #include "jukebox/tracklist/entry_list.h"
 #include "jukebox/tracklist/entry_sorter.h"
+#include "jukebox/tracklist/folder_votes.h"
 #include "jukebox/tracklist/random_generator.h"
 #include "jukebox/tracklist/track_entry.h"
 
@@ -160,6 +161,11 @@ private:
     // The first entry that one of names is (a file) or holds (a folder), or -1.
     int firstListedOf(const QStringList& names) const;
     void appendWithLine(TrackEntry entry);
+    // The tags read by one long operation (a drop, a load, a re-read): the
+    // files of each folder vote, and those read otherwise are read again.
+    void beginVotes();
+    void noteVote(int index);
+    void settleVotes();
     QString lineFor(int index) const;
     bool isPlayable(int index) const;
     // Steps from the current track (step(i, count) gives the next candidate) to the
@@ -173,9 +179,11 @@ private:
     bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
 
     UiService& ui_;
+    TagRecord& record_;
     const TagPageSettings& tagPage_;
     EntryBuilder builder_;
     EntryList entries_;
+    FolderVotes votes_;
     RandomGenerator random_;
     TracklistObserver* observer_;
     TracklistObserver* changeObserver_;

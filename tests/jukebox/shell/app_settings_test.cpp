@@ -241,6 +241,13 @@ TEST_F(AppSettingsTest, TagOptionsReachTheTagRecord) {
     EXPECT_FALSE(record.marlowExtension);
     EXPECT_EQ(record.defaultCodePage, 949);
     EXPECT_TRUE(record.selectCodePage);
+    EXPECT_FALSE(record.autoDetect);
+
+    // Automatic: the text of each tag tells, UTF-8 where nothing is left to tell.
+    settings.general.codePage = GeneralSettings::kAutomaticCodePage;
+    settings.applyTagOptions(record);
+    EXPECT_TRUE(record.autoDetect);
+    EXPECT_EQ(record.defaultCodePage, CodePage::Utf8);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // How one path becomes an entry: placeholders, tags, the dictionary, streams.
+#include "jukebox/common/path_functions.h"
 #include "tests/jukebox/tracklist/tracklist_fixture.h"
 #include "tests/taglib/id3v1_fixtures.h"
 
@@ -92,6 +93,51 @@ TEST_F(EntryBuilderTest, CodePageMarkerIsHonouredOnlyWithAutoTranslate) {
     EXPECT_EQ(store.BuildEntry(file).name, QString::fromUtf16(u"\u4e2d\u6587"));
     record.autoTranslate = false;  // read as windows-1252 then
     EXPECT_EQ(store.BuildEntry(file).name, QString::fromUtf16(u"\u00a4\u00a4\u00a4\u00e5"));
+}
+
+// The files of one folder added or loaded together vote on their code page: an
+// artist of three GBK characters, which alone reads as Korean, is read the way
+// the other tags of its album are. A Western tag beside them stays Western,
+// and the settings' order holds: the marker first, then detection.
+TEST_F(EntryBuilderTest, FilesReadTogetherVoteOnTheCodePageOfTheirFolder) {
+    // A new user's choices: markers read, else detection.
+    record.selectCodePage = true;
+    record.autoTranslate = true;
+    record.autoDetect = true;
+    const CodePageConverter& icu = IcuCodePageConverter::instance();
+    auto gbk = [&](const char16_t* text) { return icu.fromUtf16(CodePage::Gb, text); };
+    RawBlock one{gbk(u"青藏高原"), gbk(u"丑八怪"), gbk(u"那一年"), "2004", "", 13};
+    RawBlock two{gbk(u"常回家看看"), gbk(u"丑八怪"), gbk(u"那一年"), "2004", "", 13};
+    RawBlock intro{"Intro", gbk(u"丑八怪"), "", "2004", "", 13};
+    RawBlock cafe{"Caf\xE9", "Zo\xEB", "", "", "", 13};
+    RawBlock marked{"\xA4\xA4\xA4\xE5", "", "", "", "", 248};  // Big5 with its marker
+    writeMp3("album/1.mp3", one.bytes());
+    writeMp3("album/2.mp3", two.bytes());
+    const QString alone = writeMp3("album/3 intro.mp3", intro.bytes());
+    writeMp3("album/4 cafe.mp3", cafe.bytes());
+    writeMp3("album/5 marked.mp3", marked.bytes());
+
+    const QString expected = QString::fromStdU16String(u"丑八怪");
+    ASSERT_NE(store.BuildEntry(alone).artist, expected) << "alone it is not clear";
+    store.AddDroppedFiles({path("album")});
+    ASSERT_EQ(store.EntryCount(), 5);
+    std::map<QString, TrackEntry> byName;
+    for (int i = 0; i < store.EntryCount(); ++i) {
+        byName[FileNamePart(store.EntryAt(i).path)] = store.EntryAt(i);
+    }
+    EXPECT_EQ(byName[QStringLiteral("3 intro.mp3")].artist, expected);
+    EXPECT_EQ(byName[QStringLiteral("1.mp3")].name, QString::fromStdU16String(u"青藏高原"));
+    EXPECT_EQ(byName[QStringLiteral("4 cafe.mp3")].name, QStringLiteral("Café"));
+    EXPECT_EQ(byName[QStringLiteral("4 cafe.mp3")].artist, QStringLiteral("Zoë"));
+    EXPECT_EQ(byName[QStringLiteral("5 marked.mp3")].name, QString::fromUtf16(u"\u4e2d\u6587"));
+
+    // The same folder's list loaded again, and the list read again, vote too.
+    store.setTracklistPath(path("album.trk"));
+    ASSERT_TRUE(store.SaveTracklist());
+    ASSERT_TRUE(store.LoadTracklist());
+    EXPECT_EQ(store.EntryAt(store.IndexOfPath(alone)).artist, expected);
+    store.RereadTags();
+    EXPECT_EQ(store.EntryAt(store.IndexOfPath(alone)).artist, expected);
 }
 
 TEST_F(EntryBuilderTest, OtherFilesTakeTheRowOfTheirExactFileName) {

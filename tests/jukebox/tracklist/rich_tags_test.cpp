@@ -269,9 +269,8 @@ TEST_F(RichTagTest, DamagedFilesAndFifosGiveNoTags) {
 
 // Old tagging programs put GBK or Big5 bytes into frames declared Latin-1, as
 // they did into ID3v1 blocks. The code page is judged on all such frames of the
-// tag; this needs the code-page detector behind decodeLegacyLatin1, and is
-// disabled until it is linked in.
-TEST_F(RichTagTest, DISABLED_Latin1FramesHoldingChineseAreReadInTheirCodePage) {
+// tag together.
+TEST_F(RichTagTest, Latin1FramesHoldingChineseAreReadInTheirCodePage) {
     const CodePageConverter& converter = IcuCodePageConverter::instance();
     struct Case {
         int codePage;
