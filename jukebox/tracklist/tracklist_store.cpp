@@ -7,6 +7,7 @@
 #include <ctime>
 #include <numeric>
 
+#include "jukebox/common/natural_order.h"
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
@@ -17,8 +18,8 @@
 #include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tag_page_settings.h"
 #include "jukebox/tracklist/tracklist_observer.h"
-#include "taglib/tag_record.h"
 #include "jukebox/ui/ui_service.h"
+#include "taglib/tag_record.h"
 
 namespace {
 
@@ -474,28 +475,58 @@ bool TracklistStore::ScanFolder(const QString& folder) {
         return false;
     }
     struct stat info {};
-    bool listed = false;
-    if (::fstat(::dirfd(listing), &info) == 0) {
-        auto here = std::make_pair(info.st_dev, info.st_ino);
-        // A folder already being walked further up is reached again through a
-        // link: entering it would never end.
-        if (std::find(walkStack_.begin(), walkStack_.end(), here) == walkStack_.end()) {
-            walkStack_.push_back(here);
-            while (dirent* item = ::readdir(listing)) {
-                ui_.dispatchEventsIfDue();
-                if (abortRequested_) {
-                    break;
-                }
-                if (!hasLineBreak(item->d_name)) {
-                    AddPath(JoinPath(folder, PathFromLocalBytes(QByteArray(item->d_name))));
-                }
-            }
-            walkStack_.pop_back();
-            listed = true;
+    if (::fstat(::dirfd(listing), &info) != 0) {
+        ::closedir(listing);
+        return false;
+    }
+    auto here = std::make_pair(info.st_dev, info.st_ino);
+    // A folder already being walked further up is reached again through a
+    // link: entering it would never end.
+    if (std::find(walkStack_.begin(), walkStack_.end(), here) != walkStack_.end()) {
+        ::closedir(listing);
+        return false;
+    }
+    walkStack_.push_back(here);
+    // The names are read first and walked in natural order, as file managers
+    // list them: the file system's own order is no order at all.
+    QStringList names;
+    while (dirent* item = ::readdir(listing)) {
+        ui_.dispatchEventsIfDue();  // a slow disk may take long to list
+        if (abortRequested_) {
+            break;
+        }
+        const QByteArray name = QByteArray::fromRawData(item->d_name, std::strlen(item->d_name));
+        if (name != "." && name != ".." && !hasLineBreak(item->d_name)) {
+            names.append(PathFromLocalBytes(name));
         }
     }
     ::closedir(listing);
-    return listed;
+    if (abortRequested_) {
+        names.clear();
+    }
+    SortNaturally(names);
+    for (const QString& name : names) {
+        ui_.dispatchEventsIfDue();
+        if (abortRequested_) {
+            break;
+        }
+        AddPath(JoinPath(folder, name));
+    }
+    walkStack_.pop_back();
+    if (walkStack_.empty() && !busy_) {
+        // A walk of its own (Add, Insert) ends here: an Abort that stopped it is
+        // spent, so the next Add or Insert is not refused.
+        abortRequested_ = false;
+    }
+    return true;
+}
+
+void TracklistStore::RequestAbort() {
+    // With nothing running there is nothing to stop; a flag left set would
+    // refuse the next Add or Insert without a word.
+    if (busy_ || loading_ || !walkStack_.empty()) {
+        abortRequested_ = true;
+    }
 }
 
 void TracklistStore::AddDroppedFiles(const QStringList& names) {

@@ -69,7 +69,9 @@ public:
     const QString& tracklistPath() const { return tracklistPath_; }
     void setTracklistPath(const QString& path);
     bool abortRequested() const { return abortRequested_; }
-    void RequestAbort() { abortRequested_ = true; }
+    // Stops the running load, scan, sort or rescan, or a folder walk of Add or
+    // Insert; does nothing when none runs.
+    void RequestAbort();
     bool busy() const { return busy_; }
 
     // The tracklist file, or a playlist of another player (.m3u, .m3u8, .pls).

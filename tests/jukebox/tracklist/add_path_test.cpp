@@ -54,28 +54,32 @@ TEST_F(AddPathTest, ListFormatIsReadAtTheMomentOfUse) {
               QStringList({QStringLiteral("[first.mp3]"), QStringLiteral("second.mp3!")}));
 }
 
-TEST_F(AddPathTest, FolderWalkIsDepthFirstAndKeepsOnlyMedia) {
-    QString a = writeMp3("music/a.mp3");
+TEST_F(AddPathTest, FolderWalkIsDepthFirstInNaturalOrderAndKeepsOnlyMedia) {
+    // Written in an order of their own: the walk follows the names, not the disk.
+    QStringList numbered(13);
+    for (int n : {7, 2, 11, 1, 12, 5, 9, 3, 10, 6, 4, 8}) {
+        numbered[n] = writeFile("music/" + std::to_string(n) + ".wav");
+    }
+    QString intro = writeFile("music/Intro.wav");
+    QString deep = writeFile("music/CD 2/deeper/w.avi");
+    QString two = writeFile("music/CD 2/02.wav");
+    QString one = writeFile("music/CD 2/1.wav");
+    QString bonus = writeMp3("music/bonus.mp3");
     writeFile("music/b.txt");
-    QString v = writeFile("music/sub/v.avi");
-    QString w = writeFile("music/sub/deeper/w.wav");
-    writeFile("music/.hidden.mp3");
+    QString hidden = writeFile("music/.hidden.mp3");
     EXPECT_TRUE(store.ScanFolder(path("music")));
-    QStringList paths = storePaths();
-    std::vector<QString> sorted(paths.begin(), paths.end());
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(QStringList(sorted.begin(), sorted.end()),
-              QStringList({path("music/.hidden.mp3"), a, w, v}));
-    // Depth first: a subfolder's files come together.
-    auto at = [&](const QString& p) { return paths.indexOf(p); };
-    EXPECT_EQ(std::abs(at(v) - at(w)), 1);
+    // Numbers by value, case ignored ("bonus", "CD 2", "Intro"), and each
+    // subfolder walked at its place among the names.
+    QStringList expected{hidden};
+    expected << numbered.mid(1) << bonus << one << two << deep << intro;
+    EXPECT_EQ(storePaths(), expected);
     // Joined with "/", a trailing separator kept as it is.
     store.AddPath(path("music/"));
-    EXPECT_TRUE(storePaths().contains(path("music//a.mp3")));
+    EXPECT_EQ(storePaths().value(expected.size() + 1), path("music//1.wav"));
     EXPECT_FALSE(store.ScanFolder(path("no-such-folder")));
 }
 
-TEST_F(AddPathTest, AbortStopsAWalkAtOnceAndStaysUntilTheNextLongOperation) {
+TEST_F(AddPathTest, AbortStopsAWalkAtOnceAndIsSpentWhenItEnds) {
     for (int i = 0; i < 40; ++i) {
         writeFile("big/" + std::to_string(i) + ".wav");
     }
@@ -84,20 +88,23 @@ TEST_F(AddPathTest, AbortStopsAWalkAtOnceAndStaysUntilTheNextLongOperation) {
             store.RequestAbort();
         }
     };
-    store.AddPath(path("big"));
-    EXPECT_EQ(store.EntryCount(), 7);  // what was added stays
+    EXPECT_TRUE(store.AddPath(path("big")));  // as Insert adds a folder
+    EXPECT_EQ(store.EntryCount(), 7);         // what was added stays
+    EXPECT_EQ(store.EntryAt(6).path, path("big/6.wav"));
     EXPECT_GE(ui.dispatchCount, 7);
-
-    // Abort pending with nothing running: adding does nothing until a drop clears it.
     ui.onDispatch = nullptr;
-    store.RequestAbort();
-    EXPECT_FALSE(store.AddPath(writeMp3("later.mp3")));
-    EXPECT_FALSE(store.ScanFolder(path("big")));
-    EXPECT_FALSE(store.AddCommandLinePath(path("later.mp3")));
-    EXPECT_EQ(store.EntryCount(), 7);
-    store.AddDroppedFiles({path("later.mp3")});
-    EXPECT_EQ(store.EntryCount(), 8);
     EXPECT_FALSE(store.abortRequested());
+    EXPECT_TRUE(store.AddPath(writeMp3("later.mp3")));
+    EXPECT_EQ(store.EntryCount(), 8);
+
+    // Abort with nothing running does nothing: the next Add, Insert or
+    // command-line path is not refused.
+    store.RequestAbort();
+    EXPECT_FALSE(store.abortRequested());
+    EXPECT_TRUE(store.AddPath(writeMp3("after.mp3")));
+    EXPECT_TRUE(store.ScanFolder(path("big")));
+    EXPECT_TRUE(store.AddCommandLinePath(writeMp3("named.mp3")));
+    EXPECT_EQ(store.EntryCount(), 8 + 1 + 33 + 1);
 }
 
 TEST_F(AddPathTest, LinksBackUpTheWalkDoNotLoop) {
