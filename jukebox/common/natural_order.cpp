@@ -1,6 +1,8 @@
 #include "jukebox/common/natural_order.h"
 
+#include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -34,23 +36,37 @@ char32_t foldCase(char32_t c) {
     return QChar::toCaseFolded(c);
 }
 
+// Units are kept with their bytes in big-endian order: the keys then compare
+// with memcmp, which is what the sort of a large folder spends its time on.
+void append(std::u16string& key, char16_t unit) {
+    key += qToBigEndian(unit);
+}
+
 void appendCount(std::u16string& key, qsizetype count) {
-    key += static_cast<char16_t>((count >> 16) & 0xFFFF);
-    key += static_cast<char16_t>(count & 0xFFFF);
+    append(key, static_cast<char16_t>((count >> 16) & 0xFFFF));
+    append(key, static_cast<char16_t>(count & 0xFFFF));
+}
+
+int compareUnits(const std::u16string& a, const std::u16string& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    if (int order = std::memcmp(a.data(), b.data(), common * sizeof(char16_t)); order != 0) {
+        return order;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 // UTF-16 units compare in code point order once the units from U+E000 up are
 // moved below the surrogates.
 void appendCodePoint(std::u16string& key, char32_t c) {
     if (c == u'/') {
-        key += kSeparator;
+        append(key, kSeparator);
     } else if (c < 0xD800) {
-        key += static_cast<char16_t>(c);
+        append(key, static_cast<char16_t>(c));
     } else if (c < 0x10000) {
-        key += static_cast<char16_t>(c - 0x800);
+        append(key, static_cast<char16_t>(c - 0x800));
     } else {
-        key += static_cast<char16_t>(QChar::highSurrogate(c) + 0x2000);
-        key += static_cast<char16_t>(QChar::lowSurrogate(c) + 0x2000);
+        append(key, static_cast<char16_t>(QChar::highSurrogate(c) + 0x2000));
+        append(key, static_cast<char16_t>(QChar::lowSurrogate(c) + 0x2000));
     }
 }
 
@@ -72,10 +88,10 @@ NaturalSortKey::NaturalSortKey(const QString& text) : text_(text) {
             while (i < size && digitValue(units[i]) >= 0) {
                 ++i;
             }
-            folded_ += kNumberMark;
+            append(folded_, kNumberMark);
             appendCount(folded_, i - firstSignificant);
             for (qsizetype d = firstSignificant; d < i; ++d) {
-                folded_ += static_cast<char16_t>(u'0' + digitValue(units[d]));
+                append(folded_, static_cast<char16_t>(u'0' + digitValue(units[d])));
             }
             appendCount(zeros_, firstSignificant - start);
             continue;
@@ -86,8 +102,8 @@ NaturalSortKey::NaturalSortKey(const QString& text) : text_(text) {
             continue;
         }
         if (QChar::isSurrogate(unit)) {
-            folded_ += kLoneSurrogate;
-            folded_ += unit;
+            append(folded_, kLoneSurrogate);
+            append(folded_, unit);
         } else {
             appendCodePoint(folded_, foldCase(unit));
         }
@@ -96,10 +112,10 @@ NaturalSortKey::NaturalSortKey(const QString& text) : text_(text) {
 }
 
 std::strong_ordering operator<=>(const NaturalSortKey& a, const NaturalSortKey& b) {
-    if (int order = a.folded_.compare(b.folded_); order != 0) {
+    if (int order = compareUnits(a.folded_, b.folded_); order != 0) {
         return order <=> 0;
     }
-    if (int order = a.zeros_.compare(b.zeros_); order != 0) {
+    if (int order = compareUnits(a.zeros_, b.zeros_); order != 0) {
         return order <=> 0;
     }
     return QString::compare(a.text_, b.text_, Qt::CaseSensitive) <=> 0;
@@ -115,8 +131,15 @@ void SortNaturally(QStringList& names) {
     for (const QString& name : names) {
         keys.emplace_back(name);
     }
-    std::sort(keys.begin(), keys.end());
+    // Pointers move cheaper than keys.
+    std::vector<const NaturalSortKey*> order;
+    order.reserve(keys.size());
+    for (const NaturalSortKey& key : keys) {
+        order.push_back(&key);
+    }
+    std::sort(order.begin(), order.end(),
+              [](const NaturalSortKey* a, const NaturalSortKey* b) { return *a < *b; });
     for (qsizetype i = 0; i < names.size(); ++i) {
-        names[i] = keys[static_cast<std::size_t>(i)].text();
+        names[i] = order[static_cast<std::size_t>(i)]->text();
     }
 }

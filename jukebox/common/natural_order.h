@@ -30,6 +30,7 @@ public:
     }
 
 private:
+    // Both with their units' bytes in big-endian order.
     std::u16string folded_;  // case folded, digit runs by value, in code point order
     std::u16string zeros_;   // the number of leading zeros of each run of digits
     QString text_;
