@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "jukebox/common/natural_order.h"
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
@@ -36,10 +37,11 @@ private:
     bool& flag_;
 };
 
-// The names in a folder, in the order the file system gives them; hidden ones too.
-// Names are bytes: they are decoded without loss, so that a name in GBK or Big5
-// bytes is kept as it is. Events go on being dispatched while a very large folder
-// is listed.
+// The names in a folder, hidden ones too, in natural order (the file system's
+// own order is no order at all), as the tracklist walks folders. Names are
+// bytes: they are decoded without loss, so that a name in GBK or Big5 bytes is
+// kept as it is. Events go on being dispatched while a very large folder is
+// listed.
 QStringList listFolder(const QString& folder, UiService& ui) {
     QStringList names;
     DIR* listing = ::opendir(LocalPathBytes(folder).constData());
@@ -54,6 +56,7 @@ QStringList listFolder(const QString& folder, UiService& ui) {
         ui.dispatchEventsIfDue();
     }
     ::closedir(listing);
+    SortNaturally(names);
     return names;
 }
 

@@ -10,6 +10,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST_F(DictionaryTest, AddingIgnoresCaseWhileLookupsDoNot) {
     EXPECT_EQ(store.AddToDictionary(QStringLiteral("D:\\video\\Song.avi")), 1);
     EXPECT_EQ(store.rowAt(0), makeRow(QStringLiteral("Song.avi"), QStringLiteral("Song.avi")));
@@ -76,23 +78,23 @@ protected:
     }
 };
 
-TEST_F(DictionaryFolderTest, AFolderAddsEveryMediaFileBelowItOnce) {
+TEST_F(DictionaryFolderTest, AFolderAddsEveryMediaFileBelowItOnceInNaturalOrder) {
     touch("drop/one.mp3");
-    touch("drop/cover.jpg");
-    touch("drop/.hidden.wav");
     touch("drop/sub/two.avi");
-    touch("drop/sub/deeper/ONE.MP3");   // same name, other case: refused
+    touch("drop/sub/deeper/ONE.MP3");  // same name, other case, met later: refused
+    touch("drop/cover.jpg");
+    touch("drop/10 - y.mp3");
+    touch("drop/Bonus.wav");
+    touch("drop/.hidden.wav");
+    touch("drop/2 - x.mp3");
     touch("drop/clip.avi/inside.wav");  // a folder with a media name is walked, not added
     fs::create_directories(dir / "drop/empty");
-    EXPECT_EQ(store.AddToDictionary(pathIn("drop")), 4);
-    // Which of one.mp3 and ONE.MP3 comes first depends on the listing order.
-    QStringList folded;
-    for (const QString& name : filenames()) {
-        folded.append(name.toLower());
-    }
-    folded.sort();
-    EXPECT_EQ(folded, QStringList({QStringLiteral(".hidden.wav"), QStringLiteral("inside.wav"),
-                                   QStringLiteral("one.mp3"), QStringLiteral("two.avi")}));
+    EXPECT_EQ(store.AddToDictionary(pathIn("drop")), 7);
+    // Each folder's names by value and without regard to case, subfolders at
+    // their place among them.
+    EXPECT_EQ(filenames(),
+              QStringList({u".hidden.wav"_s, u"2 - x.mp3"_s, u"10 - y.mp3"_s, u"Bonus.wav"_s,
+                           u"inside.wav"_s, u"one.mp3"_s, u"two.avi"_s}));
     EXPECT_GE(ui.dispatchCount, 1);
     // A trailing separator names the same folder; everything is known by now.
     EXPECT_EQ(store.AddToDictionary(pathIn("drop/")), 0);
