@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "batchtagger/batch_file_list.h"
+#include "jukebox/common/natural_order.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -32,22 +33,29 @@ protected:
     BatchFileList list;
 };
 
-TEST_F(BatchFileListTest, AFolderGivesItsMp3FilesSortedWithoutRegardToCase) {
+TEST_F(BatchFileListTest, AFolderGivesItsMp3FilesInNaturalOrder) {
     touch("drop/b.mp3");
+    touch("drop/10 - y.mp3");
     touch("drop/a.MP3");
     touch("drop/c.wav");
     touch("drop/Sub/d.mp3");
+    touch("drop/2 - x.mp3");
     touch("drop/Sub/e.Mp3");
+    touch("drop/Sub 2/a.mp3");
     touch("drop/mp3");
     std::filesystem::create_directories(dir / "drop/empty.mp3");
 
-    EXPECT_EQ(list.addPath(path("drop")), 4);
+    EXPECT_EQ(list.addPath(path("drop")), 7);
+    // Numbers by value, case ignored, a folder's files before those of a
+    // folder whose name goes on.
     EXPECT_EQ(list.paths(),
-              expected({"drop/a.MP3", "drop/b.mp3", "drop/Sub/d.mp3", "drop/Sub/e.Mp3"}));
+              expected({"drop/2 - x.mp3", "drop/10 - y.mp3", "drop/a.MP3", "drop/b.mp3",
+                        "drop/Sub/d.mp3", "drop/Sub/e.Mp3", "drop/Sub 2/a.mp3"}));
+    EXPECT_EQ(list.rowOf(path("DROP/SUB 2/A.MP3")), 6);
 
     // The same folder again, a file inside it and the sub-folder add nothing.
     EXPECT_EQ(list.addPaths({path("drop"), path("drop/b.mp3"), path("drop/Sub")}), 0);
-    EXPECT_EQ(list.count(), 4);
+    EXPECT_EQ(list.count(), 7);
 }
 
 TEST_F(BatchFileListTest, AFileIsLeftOutWhenAnItemBeginsWithItsPath) {
@@ -86,10 +94,9 @@ TEST_F(BatchFileListTest, TenThousandFilesAreListedOnceEach) {
     EXPECT_EQ(list.addPath(path("many")), 0);
     const QStringList& paths = list.paths();
     ASSERT_EQ(paths.size(), 10000);
-    EXPECT_TRUE(std::is_sorted(paths.begin(), paths.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    }));
+    EXPECT_TRUE(std::is_sorted(paths.begin(), paths.end(), NaturalLess));
     EXPECT_EQ(list.rowOf(path("many/t0.mp3")), 0);
+    EXPECT_EQ(list.rowOf(path("many/t10.mp3")), 10);
     EXPECT_EQ(list.rowOf(path("many/T9999.MP3")), 9999);
     EXPECT_EQ(list.rowOf(path("many/t10000.mp3")), -1);
 }
