@@ -36,6 +36,10 @@ DetailTexts DetailsFor(const TrackEntry& entry, int caret, int count) {
     texts[TracklistLayout::Date] = entry.date;
     texts[TracklistLayout::Artist] = entry.artist;
     texts[TracklistLayout::Comment] = entry.comment;
-    texts[TracklistLayout::IndexTotal] = QStringLiteral("%1/%2").arg(caret + 1).arg(count);
+    texts[TracklistLayout::IndexTotal] = IndexTotalText(caret, count);
     return texts;
+}
+
+QString IndexTotalText(int caret, int count) {
+    return QStringLiteral("%1/%2").arg(caret + 1).arg(count);
 }

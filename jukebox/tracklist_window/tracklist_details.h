@@ -12,3 +12,5 @@ using DetailTexts = std::array<QString, TracklistLayout::kFieldCount>;
 
 // caret is the line's index, count the number of entries.
 DetailTexts DetailsFor(const TrackEntry& entry, int caret, int count);
+// The Index/Total field alone: "caret + 1/count".
+QString IndexTotalText(int caret, int count);

@@ -339,13 +339,18 @@ void CTracklistWnd::selectCommand() {
     }
 }
 
+// Not the working folder, which holds the jukebox's own data files.
+QString CTracklistWnd::dialogFolder() const {
+    return dialogFolder_.StartFor(store_.EntryAt(-1).path);
+}
+
 void CTracklistWnd::addCommand() {
-    // The user's home folder: where a Linux user keeps music, unlike the root.
     const QStringList names =
-        ui_.openFileNames(QStringLiteral("File Selection"), QDir::homePath(), QString());
+        ui_.openFileNames(QStringLiteral("File Selection"), dialogFolder(), QString());
     if (names.isEmpty()) {
         return;
     }
+    dialogFolder_.Chose(names.constFirst());
     for (const QString& name : names) {
         store_.AddPath(name);
     }
@@ -356,21 +361,23 @@ void CTracklistWnd::openCommand() {
     if (!store_.ConfirmReplace()) {
         return;
     }
-    const QString name = ui_.openOrNewFileName(
-        QStringLiteral("Load tracklist"), QDir::currentPath(), kOpenFilter, QStringLiteral("trk"));
+    const QString name = ui_.openOrNewFileName(QStringLiteral("Load tracklist"), dialogFolder(),
+                                               kOpenFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
+    dialogFolder_.Chose(name);
     store_.setTracklistPath(name);
     store_.LoadTracklist();
 }
 
 void CTracklistWnd::saveAsCommand() {
-    const QString name = ui_.saveFileName(QStringLiteral("Save tracklist"), QDir::currentPath(),
+    const QString name = ui_.saveFileName(QStringLiteral("Save tracklist"), dialogFolder(),
                                           kSaveFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
+    dialogFolder_.Chose(name);
     store_.setTracklistPath(name);
     store_.SaveTracklist();
 }
@@ -503,21 +510,36 @@ void CTracklistWnd::dropEvent(QDropEvent* event) {
 
 // --- What the store tells ---
 
+// The detail fields always describe this list: after every change of its lines
+// they are shown again, not only when the caret moves.
+
 void CTracklistWnd::lineAdded(int /*index*/, const QString& text) {
     model_.append(text);
+    const int caret = caretRow();
+    if (caret < 0) {
+        showDetails();
+    } else {
+        // Only the total changed; a long scan adds lines by the thousand.
+        setDetail(TracklistLayout::IndexTotal, IndexTotalText(caret, store_.EntryCount()));
+    }
 }
 
 void CTracklistWnd::lineReplaced(int index, const QString& text) {
     model_.replace(index, text);
     list_.selectionModel()->select(model_.index(index), QItemSelectionModel::Deselect);
+    if (index == caretRow()) {
+        showDetails();
+    }
 }
 
 void CTracklistWnd::linesRemoved(const std::vector<int>& ascending) {
     model_.removeRows(ascending);
+    showDetails();
 }
 
 void CTracklistWnd::linesRefilled(const QStringList& lines) {
     model_.refill(lines);
+    showDetails();
 }
 
 void CTracklistWnd::selectOnly(int index) {
@@ -531,19 +553,27 @@ void CTracklistWnd::selectOnly(int index) {
     list_.scrollTo(at);
 }
 
+// A list with lines always has a caret line, as a list box has: the first one
+// until the user moves it (a list refilled by a load or sort starts without
+// one). An empty list shows empty fields, never those of the list before.
 void CTracklistWnd::showDetails() {
-    const int caret = caretRow();
-    if (caret < 0) {
-        return;
+    if (caretRow() < 0 && model_.rowCount() > 0) {
+        list_.selectionModel()->setCurrentIndex(model_.index(0), QItemSelectionModel::NoUpdate);
     }
-    const DetailTexts texts = DetailsFor(store_.EntryAt(caret), caret, store_.EntryCount());
+    const int caret = caretRow();
+    const DetailTexts texts =
+        caret >= 0 ? DetailsFor(store_.EntryAt(caret), caret, store_.EntryCount()) : DetailTexts{};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        // Only what changed: a folder scan refreshes the fields at every file.
-        if (texts[i] != shownDetails_[i]) {
-            shownDetails_[i] = texts[i];
-            fields_[i]->setText(texts[i]);
-            fields_[i]->setCursorPosition(0);
-        }
+        setDetail(i, texts[i]);
+    }
+}
+
+// Only what changed: a folder scan refreshes the fields at every file.
+void CTracklistWnd::setDetail(std::size_t field, const QString& text) {
+    if (text != shownDetails_[field]) {
+        shownDetails_[field] = text;
+        fields_[field]->setText(text);
+        fields_[field]->setCursorPosition(0);
     }
 }
 

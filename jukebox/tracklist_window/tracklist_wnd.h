@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "jukebox/tracklist/tracklist_observer.h"
+#include "jukebox/tracklist_window/dialog_folder.h"
 #include "jukebox/tracklist_window/tracklist_details.h"
 #include "jukebox/tracklist_window/tracklist_layout.h"
 #include "jukebox/tracklist_window/tracklist_line_model.h"
@@ -115,6 +116,8 @@ private:
     void insertPrompt();
     void forwardKey(QKeyEvent* event);
     bool suppressToolTip(QObject* watched) const;
+    QString dialogFolder() const;
+    void setDetail(std::size_t field, const QString& text);
 
     TracklistStore& store_;
     UiService& ui_;
@@ -122,6 +125,7 @@ private:
     QListView list_;
     std::array<QLineEdit*, TracklistLayout::kFieldCount> fields_{};
     DetailTexts shownDetails_;
+    DialogFolder dialogFolder_;
     QToolButton detailButton_;
     QWidget toolbar_;  // the buttons along the bottom edge
     QMenu sortMenu_;

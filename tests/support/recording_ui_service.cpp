@@ -34,8 +34,9 @@ QStringList RecordingUiService::openFileNames(const QString&, const QString& fol
     return answer;
 }
 
-QString RecordingUiService::saveFileName(const QString&, const QString&, const QString& filter,
-                                         const QString&) {
+QString RecordingUiService::saveFileName(const QString&, const QString& folder,
+                                         const QString& filter, const QString&) {
+    saveFolders.append(folder);
     fileFilters.append(filter);
     if (saveAnswers.empty()) {
         return {};

@@ -57,6 +57,7 @@ public:
     QStringList openFolders;  // where each open dialog started
     QStringList fileFilters;  // the filter of each file dialog, in order
     std::deque<QString> saveAnswers;
+    QStringList saveFolders;  // where each save dialog started
 
     // Run at every dispatch, so a test can act "while the loop runs" (press Abort).
     std::function<void()> onDispatch;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 
+#include "jukebox/common/path_functions.h"
 #include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "tests/jukebox/tracklist_window/tracklist_window_fixture.h"
@@ -78,6 +79,58 @@ TEST_F(TracklistWindowTest, LinesAndDetailsOfTaggedDictionaryAndUntaggedEntries)
     EXPECT_EQ(fieldText(Field::MediaKind), u"AUD"_s);
     EXPECT_EQ(fieldText(Field::Artist), u""_s);
     EXPECT_EQ(fieldText(Field::IndexTotal), u"4/4"_s);
+}
+
+// The fields describe the list as it is after every change, without the caret
+// having to move: never the path and count of a list opened before, nor the
+// text a line had before a sort.
+TEST_F(TracklistWindowTest, TheDetailsFollowOpenInsertSortAndDeleteAtOnce) {
+    QStringList many;
+    for (int i = 1; i <= 8; ++i) {
+        many.append(QStringLiteral("/m/%1.mp3").arg(i));
+    }
+    ui.openAnswers.push_back({writeTracklist("many.trk", many)});
+    trigger(OpenNew);
+    EXPECT_EQ(fieldText(Field::Path), u"/m/1.mp3"_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/8"_s);
+    clickLine(5);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"6/8"_s);
+
+    ui.openAnswers.push_back(
+        {writeTracklist("few.trk", {u"/n/c.mp3"_s, u"/n/a.mp3"_s, u"/n/b.mp3"_s})});
+    trigger(OpenNew);
+    EXPECT_EQ(fieldText(Field::Path), u"/n/c.mp3"_s);
+    EXPECT_EQ(fieldText(Field::Artist), u"N/A"_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/3"_s);
+
+    // A line for a path that names no file counts at once.
+    ui.promptAnswers.push_back(u"/n/typed.mp3"_s);
+    pressInList(Qt::Key_Insert);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/4"_s);
+
+    // Sorted without a current track: the caret is on the first line and the
+    // fields show it.
+    store.SortByKey(SortKey::Fullpath);
+    EXPECT_EQ(fieldText(Field::Path), u"/n/a.mp3"_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/4"_s);
+
+    // Deleting lines shows the line now under the caret; deleting them all, and
+    // a new empty list, show empty fields.
+    store.DeleteCommand({0});
+    EXPECT_EQ(fieldText(Field::Path), u"/n/b.mp3"_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u"1/3"_s);
+    store.DeleteCommand({0, 1, 2});
+    for (int field = 0; field < TracklistLayout::kFieldCount; ++field) {
+        EXPECT_EQ(fieldText(static_cast<TracklistLayout::Field>(field)), u""_s) << field;
+    }
+    fillEntries({u"/o/x.mp3"_s});
+    EXPECT_EQ(fieldText(Field::Path), u"/o/x.mp3"_s);
+    ui.answers.push_back(UiService::Answer::No);  // the changes are given up
+    ui.openAnswers.push_back({path("new.trk")});
+    trigger(OpenNew);
+    EXPECT_EQ(store.EntryCount(), 0);
+    EXPECT_EQ(fieldText(Field::Path), u""_s);
+    EXPECT_EQ(fieldText(Field::IndexTotal), u""_s);
 }
 
 TEST_F(TracklistWindowTest, DeletingSelectsTheLineAtTheGapOrTheNewLastLine) {
@@ -324,6 +377,45 @@ TEST_F(TracklistWindowTest, InsertAndTheEditingButtonsDoNothingWhileAScanRuns) {
     ui.openAnswers.clear();
     wnd.OnCommand(Add);
     EXPECT_EQ(ui.openFolders, QStringList{QDir::homePath()});
+}
+
+TEST_F(TracklistWindowTest, FileDialogsStartAtTheCurrentTrackElseTheFolderLastUsedElseHome) {
+    // Nothing chosen yet and no current track: the home folder, not the
+    // working folder.
+    trigger(Add);
+    trigger(SaveAs);
+    EXPECT_EQ(ui.openFolders, QStringList{QDir::homePath()});
+    EXPECT_EQ(ui.saveFolders, QStringList{QDir::homePath()});
+
+    // A file chosen in one dialog: the next one starts in its folder.
+    ui.openAnswers.push_back({writeMp3("picked/one.mp3")});
+    trigger(Add);
+    trigger(SaveAs);
+    EXPECT_EQ(ui.saveFolders.last(), path("picked"));
+
+    // The current track's folder comes first, for every dialog.
+    store.AddPath(writeMp3("music/cd 1/song.mp3"));
+    store.SetCurrent(1);
+    ui.answers.push_back(UiService::Answer::No);
+    trigger(OpenNew);
+    trigger(Add);
+    trigger(SaveAs);
+    EXPECT_EQ(ui.openFolders.mid(2), QStringList({path("music/cd 1"), path("music/cd 1")}));
+    EXPECT_EQ(ui.saveFolders.last(), path("music/cd 1"));
+
+    // Unless the dialog cannot go there: a folder named in bytes that are not
+    // UTF-8, or one that is gone.
+    std::filesystem::create_directories(dir / "\xD6\xD0");
+    writeFileBytes(dir / "\xD6\xD0" / "gbk.mp3", "x");
+    store.AddPath(
+        PathFromLocalBytes(QByteArray::fromStdString((dir / "\xD6\xD0/gbk.mp3").string())));
+    appendEntries({u"/no/such/folder/x.mp3"_s});
+    ASSERT_EQ(store.EntryCount(), 4);
+    for (int current : {2, 3}) {
+        store.SetCurrent(current);
+        trigger(Add);
+        EXPECT_EQ(ui.openFolders.last(), path("picked")) << current;
+    }
 }
 
 TEST_F(TracklistWindowTest, OpenReadsAnM3u8OfCjkNamesAndSaveAsOffersM3u8) {
