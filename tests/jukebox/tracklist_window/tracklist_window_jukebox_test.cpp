@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 
@@ -106,6 +108,44 @@ TEST_F(TracklistJukeboxTest, SelectOpensTheLineUnderTheCaretInTheMainWindow) {
         [&] { return wnd().controls().panel().lineShown() == QStringLiteral("Sort: stop"); },
         kWaitMs))
         << wnd().controls().panel().lineShown().toStdString();
+}
+
+// An album dropped on the face is listed by its numbers whatever order the
+// disk keeps, and the fields describe each list at once: the first track
+// after the drop, the first line of a list opened after it.
+TEST_F(TracklistJukeboxTest, ADroppedAlbumIsListedByNumberAndTheDetailsFollowEachList) {
+    const TestMedia& media = testMedia();
+    ASSERT_FALSE(media.wav.isEmpty());
+    rig.start();
+    const std::filesystem::path album = rig.folder() / "album";
+    QStringList expected(12);
+    for (int n : {7, 2, 11, 1, 12, 5, 9, 3, 10, 6, 4, 8}) {
+        expected[n - 1] = copyMedia(media.wav, album, (std::to_string(n) + ".wav").c_str());
+    }
+    rig.drop({QString::fromStdString(album.string())});
+    EXPECT_EQ(store().paths(), expected);
+    EXPECT_EQ(store().currentIndex(), 0);
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(tlist().field(TracklistLayout::Path).text(), expected[0]);
+    EXPECT_EQ(tlist().field(TracklistLayout::IndexTotal).text(), u"1/12"_s);
+
+    const QString other = rig.path("other.trk");
+    {
+        QFile file(other);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xFF\xFE", 2));
+        for (const QString& line : {expected[11], expected[10]}) {
+            const QString text = line + u"\r\n"_s;
+            file.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        }
+    }
+    rig.ui.answers.push_back(UiService::Answer::No);  // the drop is not saved
+    rig.ui.openAnswers.push_back({other});
+    tlist().action(TracklistCommand::OpenNew)->trigger();
+    ASSERT_EQ(store().EntryCount(), 2);
+    EXPECT_EQ(tlist().field(TracklistLayout::Path).text(), expected[11]);
+    EXPECT_EQ(tlist().field(TracklistLayout::IndexTotal).text(), u"1/2"_s);
 }
 
 TEST_F(TracklistJukeboxTest, TheSettingsKeepTheRectangleWithoutTheDetailStrip) {
