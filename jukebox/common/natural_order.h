@@ -10,9 +10,9 @@
 // - without regard to case ("apple" and "Banana" in alphabet order);
 // - a run of decimal digits by its value, so "2 - x" comes before "10 - y",
 //   however many digits it has;
-// - other characters by code point (CJK names too); "/" before every other
-//   character, so whole paths sort folder by folder; names whose bytes are not
-//   UTF-8 (held as lone surrogates) after all others.
+// - other characters by code point (CJK names too); "/" before every character
+//   a name can hold, so whole paths sort folder by folder; a byte that is not
+//   UTF-8 (held as a lone surrogate) after every character.
 // Names that are equal so far are told apart by their leading zeros ("7"
 // before "07") and at last by their exact text (upper case first), so the
 // order is total and the same on every run, for any text.
