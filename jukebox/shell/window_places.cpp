@@ -78,34 +78,35 @@ QRect WindowPlaces::frameOf(Side side) const {
     return {window->pos(), grown(window->size(), margins)};
 }
 
-// The frames of the windows that have their places, but the one placed now.
-// The options sheet is a passing dialog: the others do not give way to it.
-QList<QRect> WindowPlaces::placedFrames(int except) const {
+// What a side keeps clear of: the windows before it in the order, placed or
+// worked out, and those after it that have their places already. The options
+// sheet is a passing dialog: nothing gives way to it, and it shows over all.
+QList<QRect> WindowPlaces::framesToAvoid(Side side) const {
     QList<QRect> frames;
-    for (int side = 0; side < Options; ++side) {
-        if (side != except && sides_[side].window != nullptr && sides_[side].placed) {
-            frames << frameOf(static_cast<Side>(side));
+    if (side == Options) {
+        return frames;
+    }
+    for (int other = 0; other < Options; ++other) {
+        const Entry& entry = sides_[other];
+        if (other != side && entry.window != nullptr && (other < side || entry.placed)) {
+            frames << frameOf(static_cast<Side>(other));
         }
     }
     return frames;
 }
 
 void WindowPlaces::PlaceUnplaced() {
-    QList<QRect> taken = placedFrames(-1);
     for (int side = 0; side < kSideCount; ++side) {
         const Entry& entry = sides_[side];
-        if (entry.window == nullptr || entry.placed) {
-            continue;
+        if (entry.window != nullptr && !entry.placed) {
+            place(static_cast<Side>(side));
         }
-        // The sheet shows alone, over the others: in the middle of the screen.
-        place(static_cast<Side>(side), side == Options ? QList<QRect>() : taken);
-        taken << frameOf(static_cast<Side>(side));
     }
 }
 
-void WindowPlaces::place(Side side, const QList<QRect>& taken) {
+void WindowPlaces::place(Side side) {
     apply(side, SidePlacement::Place(sides_[side].kind, frameOf(side).size(), faceFrame(),
-                                     screenArea(), taken));
+                                     screenArea(), framesToAvoid(side)));
 }
 
 void WindowPlaces::apply(Side side, const QRect& frame) {
@@ -185,7 +186,7 @@ void WindowPlaces::frameKnown(Side side) {
         return;
     }
     entry.ruled = false;
-    place(side, side == Options ? QList<QRect>() : placedFrames(side));
+    place(side);
 }
 
 void WindowPlaces::VideoSized() {
@@ -194,5 +195,5 @@ void WindowPlaces::VideoSized() {
         return;
     }
     entry.ruled = false;
-    place(Video, placedFrames(Video));
+    place(Video);
 }

@@ -56,9 +56,9 @@ private:
         bool watched = false;  // waiting for the window manager to tell its frame
     };
 
-    void place(Side side, const QList<QRect>& taken);
+    void place(Side side);
     void apply(Side side, const QRect& frame);
-    QList<QRect> placedFrames(int except) const;
+    QList<QRect> framesToAvoid(Side side) const;
     void firstShown(Side side);
     void frameKnown(Side side);
     QRect faceFrame() const;
