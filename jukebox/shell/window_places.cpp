@@ -167,7 +167,12 @@ void WindowPlaces::firstShown(Side side) {
             this,
             [this, side] {
                 if (QWidget* window = sides_[side].window) {
-                    WhenFrameKnown(*window, [this, side] { frameKnown(side); });
+                    // The watch lives with the window, which may outlive this.
+                    WhenFrameKnown(*window, [self = QPointer<WindowPlaces>(this), side] {
+                        if (self != nullptr) {
+                            self->frameKnown(side);
+                        }
+                    });
                 }
             },
             Qt::QueuedConnection);
