@@ -203,14 +203,18 @@ bool CDictionaryWnd::Toggle() {
     return true;
 }
 
-void CDictionaryWnd::FadeIn() {
+void CDictionaryWnd::FadeIn(bool activate) {
     fadingOut_ = false;
     if (!isVisible()) {
         setWindowOpacity(0.0);
+        setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
     raise();
-    activateWindow();
+    if (activate) {
+        activateWindow();
+    }
     fader_.fadeIn();
 }
 

@@ -1,6 +1,6 @@
 #include "jukebox/shell/velorine_app.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QSessionManager>
 #include <cstdio>
 #include <ctime>
@@ -352,19 +352,19 @@ void CVelorineApp::ReopenSideWindows() {
         return;
     }
     sidesReopened_ = true;
-    // The keyboard stays where it is; a window shown at its button takes it.
-    QPointer<QWidget> active = QApplication::activeWindow();
+    // Shown without the keyboard, which stays with the face.
     if (settings_.tlistShown && !tracklistWnd_->shownOrShowing()) {
-        window_->OnCommand(ControlId::Tlist);
+        places_->PlaceUnplaced();
+        tracklistWnd_->FadeIn(false);
+        window_->setButtonOn(ControlId::Tlist, true);
     }
     if (settings_.dictShown && !dictionaryWnd_->shownOrShowing()) {
-        window_->OnCommand(ControlId::Dict);
+        places_->PlaceUnplaced();
+        dictionaryWnd_->FadeIn(false);
+        window_->setButtonOn(ControlId::Dict, true);
     }
     if (settings_.coverShown && !coverWnd_->IsCoverVisible()) {
         window_->OnCommand(ControlId::Cover);
-    }
-    if (active != nullptr) {
-        active->activateWindow();
     }
 }
 

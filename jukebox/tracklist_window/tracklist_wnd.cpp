@@ -265,16 +265,20 @@ bool CTracklistWnd::Toggle() {
     return true;
 }
 
-void CTracklistWnd::FadeIn() {
+void CTracklistWnd::FadeIn(bool activate) {
     fadingOut_ = false;
     fade_.stop();
     if (!isVisible()) {
         setWindowOpacity(0.0);
+        setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
         applyMinimumSize();
     }
     raise();
-    activateWindow();
+    if (activate) {
+        activateWindow();
+    }
     fade_.setStartValue(windowOpacity());
     fade_.setEndValue(1.0);
     fade_.start();
