@@ -20,6 +20,7 @@
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/ui_service.h"
 #include "jukebox/ui/wait_cursor.h"
+#include "jukebox/ui/window_frame.h"
 
 namespace {
 
@@ -175,13 +176,13 @@ void CDictionaryWnd::applyLayout() {
 
 // The limit is for the whole window, frame included. The window manager tells
 // the frame only some time after the window shows, with a move or a resize;
-// before the window shows, a stored size below the limit is kept.
+// until then a stored size below the limit is kept, since a resize as the
+// window shows would put its area where its frame was to be.
 void CDictionaryWnd::applyMinimumSize() {
     if (!isVisible()) {
         return;
     }
-    const QSize frame = frameGeometry().size() - size();
-    const QSize limit = DictionaryLayout::MinimumSize() - frame;
+    const QSize limit = MinimumAreaSize(*this, DictionaryLayout::MinimumSize());
     if (minimumSize() != limit) {
         setMinimumSize(limit);
     }
@@ -202,14 +203,18 @@ bool CDictionaryWnd::Toggle() {
     return true;
 }
 
-void CDictionaryWnd::FadeIn() {
+void CDictionaryWnd::FadeIn(bool activate) {
     fadingOut_ = false;
     if (!isVisible()) {
         setWindowOpacity(0.0);
+        setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
     raise();
-    activateWindow();
+    if (activate) {
+        activateWindow();
+    }
     fader_.fadeIn();
 }
 

@@ -32,7 +32,9 @@ public:
 
     // Shows with a fade in, or hides with a fade out; true when now shown.
     bool Toggle();
-    void FadeIn();
+    // Shown at the user's asking, the window takes the keyboard; shown again
+    // at a start (activate false), it leaves it where it is.
+    void FadeIn(bool activate = true);
     void FadeOut();
     // Ends a running fade at once.
     void FinishFade();

@@ -82,6 +82,8 @@ public:
         }
         return value.isValid() ? value.toString() : fallback;
     }
+    // Both values of a pair are there, and numbers.
+    bool has(const char* x, const char* y) const { return isNumber(x) && isNumber(y); }
     QPoint point(const char* x, const char* y, QPoint fallback) const {
         return {number(x, fallback.x(), -kCoordinateLimit, kCoordinateLimit),
                 number(y, fallback.y(), -kCoordinateLimit, kCoordinateLimit)};
@@ -116,6 +118,12 @@ public:
     }
 
 private:
+    bool isNumber(const char* key) const {
+        bool ok = false;
+        settings_.value(QLatin1StringView(key)).toInt(&ok);
+        return ok;
+    }
+
     QSettings settings_;
 };
 
@@ -129,6 +137,14 @@ void loadWindows(const SettingsGroup& in, const AppSettings& defaults, AppSettin
     out.tlistPos = in.point("TlistX", "TlistY", defaults.tlistPos);
     out.tlistSize = in.size("TlistsizeX", "TlistsizeY", defaults.tlistSize);
     out.optionPos = in.point("OptionX", "OptionY", defaults.optionPos);
+    out.stored.play = in.has("PlayX", "PlayY");
+    out.stored.cover = in.has("CoverX", "CoverY");
+    out.stored.dict = in.has("DictX", "DictY");
+    out.stored.tlist = in.has("TlistX", "TlistY");
+    out.stored.option = in.has("OptionX", "OptionY");
+    out.tlistShown = in.flag("TlistShown", defaults.tlistShown);
+    out.coverShown = in.flag("CoverShown", defaults.coverShown);
+    out.dictShown = in.flag("DictShown", defaults.dictShown);
 }
 
 void loadTagPage(const SettingsGroup& in, const TagPageSettings& defaults, TagPageSettings& out) {
@@ -209,6 +225,9 @@ bool SaveAppSettings(const AppSettings& settings) {
     out.setPoint("TlistX", "TlistY", settings.tlistPos);
     out.setSize("TlistsizeX", "TlistsizeY", settings.tlistSize);
     out.setPoint("OptionX", "OptionY", settings.optionPos);
+    out.setFlag("TlistShown", settings.tlistShown);
+    out.setFlag("CoverShown", settings.coverShown);
+    out.setFlag("DictShown", settings.dictShown);
     out.setText("Skinname", settings.skinName);
     const TagPageSettings& tag = settings.tagPage;
     out.setFlag(TagPageSettings::kMarlowKey, tag.useMarlow);

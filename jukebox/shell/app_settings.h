@@ -30,6 +30,24 @@ struct AppSettings {
     QSize tlistSize{275, 375};  // "TlistsizeX", "TlistsizeY"
     QPoint optionPos{10, 10};   // "OptionX", "OptionY": the options sheet
 
+    // Which of the places above were read from the settings (both values of
+    // the pair there). A window without one is placed beside the main window
+    // instead of at the default; all of them are written.
+    struct StoredPlaces {
+        bool play = false;
+        bool cover = false;
+        bool dict = false;
+        bool tlist = false;
+        bool option = false;
+        friend bool operator==(const StoredPlaces&, const StoredPlaces&) = default;
+    };
+    StoredPlaces stored;
+
+    // The windows open at the last close, opened again at the next start.
+    bool tlistShown = false;  // "TlistShown"
+    bool coverShown = false;  // "CoverShown"
+    bool dictShown = false;   // "DictShown"
+
     QString skinName = QStringLiteral("XP Aqua");  // "Skinname"
 
     TagPageSettings tagPage;

@@ -17,6 +17,7 @@
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/shell/velorine_icon.h"
 #include "jukebox/shell/velorine_wnd.h"
+#include "jukebox/shell/window_places.h"
 #include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "jukebox/ui/screen_fit.h"
 #include "jukebox/ui/ui_service.h"
@@ -71,6 +72,7 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
 }
 
 CVelorineApp::~CVelorineApp() {
+    places_.reset();
     tracklist_.setObserver(nullptr);
     tracklistWnd_.reset();
     dictionaryWnd_.reset();
@@ -118,6 +120,7 @@ void CVelorineApp::InitInstance() {
     wnd.move(settings_.mainPos);
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
     wnd.ApplyView(1);
+    PlaceSideWindows();
     wnd.show();
     wnd.ShowEngineState();
     wnd.StartPoll();
@@ -134,6 +137,19 @@ void CVelorineApp::KeepSideWindowsOnScreens() {
     settings_.optionPos = KeepOnDesktop(settings_.optionPos, kSmallestWindow);
 }
 
+// Windows without a stored place go beside the face, wherever it is when they
+// first show.
+void CVelorineApp::PlaceSideWindows() {
+    places_ = std::make_unique<WindowPlaces>(*window_, settings_);
+    const AppSettings::StoredPlaces& stored = settings_.stored;
+    places_->setWindow(WindowPlaces::Tracklist, tracklistWnd_.get(), true, stored.tlist);
+    places_->setWindow(WindowPlaces::Cover, coverWnd_.get(), false, stored.cover);
+    places_->setWindow(WindowPlaces::Video, videoWnd_.get(), false, stored.play);
+    places_->setWindow(WindowPlaces::Dictionary, dictionaryWnd_.get(), true, stored.dict);
+    places_->setWindow(WindowPlaces::Options, options_->sheet(), true, stored.option);
+    places_->PlaceUnplaced();
+}
+
 // Hidden until asked for; it shows the store and passes the track panel's
 // news on to the main window's panel.
 void CVelorineApp::CreateTracklistWindow() {
@@ -143,8 +159,14 @@ void CVelorineApp::CreateTracklistWindow() {
     tracklistWnd_->setKeyTarget(&wnd);
     tracklistWnd_->setOpenCurrentTrack([this] { window_->transport().OpenCurrentTrack(); });
     tracklist_.setObserver(tracklistWnd_.get());
-    connect(&wnd, &CVelorineWnd::tracklistToggleRequested, this,
-            [this] { window_->setButtonOn(ControlId::Tlist, tracklistWnd_->Toggle()); });
+    // A window's first place is worked out before the window exists: only then
+    // does the window manager take it for the frame's.
+    connect(&wnd, &CVelorineWnd::tracklistToggleRequested, this, [this] {
+        if (places_) {
+            places_->PlaceUnplaced();
+        }
+        window_->setButtonOn(ControlId::Tlist, tracklistWnd_->Toggle());
+    });
     connect(tracklistWnd_.get(), &CTracklistWnd::closed, this,
             [this] { window_->setButtonOn(ControlId::Tlist, false); });
     // New display formats from the options sheet: the lines are formatted anew.
@@ -169,6 +191,11 @@ void CVelorineApp::CreateVideoWindow() {
     videoWnd_->setWindowIcon(VelorineIcon());
     videoWnd_->move(settings_.playPos);
     videoWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
+    videoWnd_->setFirstSizedListener([this] {
+        if (places_) {
+            places_->VideoSized();
+        }
+    });
     host_.setVideoWindow(videoWnd_.get());
     wnd.setVideoWindow(videoWnd_.get());
 }
@@ -194,8 +221,12 @@ void CVelorineApp::CreateDictionaryWindow() {
     dictionaryWnd_ = std::make_unique<CDictionaryWnd>(dictionary_, ui_, &wnd);
     dictionaryWnd_->setKeyTarget(&wnd);
     dictionaryWnd_->setStoredRect(settings_.dictPos, settings_.dictSize);
-    connect(&wnd, &CVelorineWnd::dictionaryToggleRequested, this,
-            [this] { window_->setButtonOn(ControlId::Dict, dictionaryWnd_->Toggle()); });
+    connect(&wnd, &CVelorineWnd::dictionaryToggleRequested, this, [this] {
+        if (places_) {
+            places_->PlaceUnplaced();
+        }
+        window_->setButtonOn(ControlId::Dict, dictionaryWnd_->Toggle());
+    });
     connect(dictionaryWnd_.get(), &CDictionaryWnd::closed, this,
             [this] { window_->setButtonOn(ControlId::Dict, false); });
     dictionaryChanged_.setSingleShot(true);
@@ -301,10 +332,39 @@ void CVelorineApp::RunStartupStep() {
     startGuard_ = 1;
     stepDone_ = true;
     if (!closePending_) {
+        ReopenSideWindows();
         openHandedFiles();
     }
     if (closePending_) {
         CloseSequence();
+    }
+}
+
+// After the list has loaded, so that it shows whole at once. A jukebox started
+// minimized opens them when it is restored.
+void CVelorineApp::ReopenSideWindows() {
+    if (closed_ || sidesReopened_) {
+        return;
+    }
+    if (window_->minimized()) {
+        connect(window_.get(), &CVelorineWnd::restored, this, &CVelorineApp::ReopenSideWindows,
+                Qt::SingleShotConnection);
+        return;
+    }
+    sidesReopened_ = true;
+    // Shown without the keyboard, which stays with the face.
+    if (settings_.tlistShown && !tracklistWnd_->shownOrShowing()) {
+        places_->PlaceUnplaced();
+        tracklistWnd_->FadeIn(false);
+        window_->setButtonOn(ControlId::Tlist, true);
+    }
+    if (settings_.dictShown && !dictionaryWnd_->shownOrShowing()) {
+        places_->PlaceUnplaced();
+        dictionaryWnd_->FadeIn(false);
+        window_->setButtonOn(ControlId::Dict, true);
+    }
+    if (settings_.coverShown && !coverWnd_->IsCoverVisible()) {
+        window_->OnCommand(ControlId::Cover);
     }
 }
 
@@ -453,6 +513,15 @@ bool CVelorineApp::SaveSettings() {
         settings_.random = window_->transport().random();
     }
     settings_.trackfile = tracklist_.tracklistPath();
+    // A window that has not shown yet goes beside the face where it is now.
+    if (places_) {
+        places_->PlaceUnplaced();
+    }
+    if (sidesReopened_) {
+        settings_.tlistShown = tracklistWnd_ && tracklistWnd_->shownOrShowing();
+        settings_.dictShown = dictionaryWnd_ && dictionaryWnd_->shownOrShowing();
+        settings_.coverShown = coverWnd_ && coverWnd_->IsCoverVisible();
+    }
     if (tracklistWnd_) {
         const QRect rect = tracklistWnd_->storedRect();
         settings_.tlistPos = rect.topLeft();

@@ -27,6 +27,7 @@ class CVelorineWnd;
 class OptionSheetHost;
 class PanelObserver;
 class UiService;
+class WindowPlaces;
 
 // The jukebox as one object: it owns the stores, the media engine and the main
 // window, brings them to life in the start-up order, runs the one-shot
@@ -105,6 +106,9 @@ Q_SIGNALS:
 private:
     void LoadSettings();
     void KeepSideWindowsOnScreens();
+    void PlaceSideWindows();
+    // The windows open at the last close open again, once the face shows.
+    void ReopenSideWindows();
     void RereadTags();
     void LoadStartSkin();
     void stepTimerFired();
@@ -144,6 +148,7 @@ private:
     std::unique_ptr<CDictionaryWnd> dictionaryWnd_;  // a child of the main window
     QTimer dictionaryChanged_;                       // many row changes, one look at the tracklist
     std::unique_ptr<OptionSheetHost> options_;
+    std::unique_ptr<WindowPlaces> places_;
     QTimer stepTimer_;  // 3204
     QTimer paintWait_;
     QStringList handedFiles_;  // handed over, still to be opened
@@ -151,6 +156,8 @@ private:
     QTimer rereadTags_;        // the list's texts read again after new tag options
     int startGuard_ = 1;
     bool stepDone_ = false;
+    // Until then the settings keep which windows were open at the last close.
+    bool sidesReopened_ = false;
     bool closePending_ = false;
     bool closed_ = false;
 };

@@ -279,6 +279,7 @@ void CVelorineWnd::Restore() {
     activateWindow();
     fader_.fadeIn();
     popupText(QStringLiteral("Restore"));
+    Q_EMIT restored();
 }
 
 void CVelorineWnd::changeEvent(QEvent* event) {

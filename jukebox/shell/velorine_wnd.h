@@ -115,6 +115,8 @@ Q_SIGNALS:
     // them anew.
     void formatsChanged();
     void firstPainted();
+    // Back from the tray or the taskbar.
+    void restored();
 
 protected:
     bool event(QEvent* event) override;

@@ -20,6 +20,7 @@
 #include "jukebox/tracklist_window/tracklist_pictures.h"
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/ui_service.h"
+#include "jukebox/ui/window_frame.h"
 
 namespace {
 
@@ -200,6 +201,13 @@ QRect CTracklistWnd::storedRect() const {
 void CTracklistWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     applyLayout();
+    applyMinimumSize();
+}
+
+// The window manager tells the frame with a move or a resize.
+void CTracklistWnd::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    applyMinimumSize();
 }
 
 void CTracklistWnd::applyLayout() {
@@ -215,14 +223,18 @@ void CTracklistWnd::applyLayout() {
     toolbar_.setGeometry(0, client.height() - kToolbarHeight, client.width(), kToolbarHeight);
 }
 
-// The limits are for the whole window, frame included, so they apply once the
-// window is shown and has its frame; before, a stored size below them is kept.
+// The limits are for the whole window, frame included, so they apply in full
+// once the window manager has told the frame. Before that a smaller size (a
+// stored one) is kept: a resize as the window shows would put its area where
+// its frame was to be, the title bar off the screen.
 void CTracklistWnd::applyMinimumSize() {
     if (!isVisible()) {
         return;
     }
-    const QSize frame = frameGeometry().size() - size();
-    setMinimumSize(TracklistLayout::MinimumSize(tagsShown_) - frame);
+    const QSize limit = MinimumAreaSize(*this, TracklistLayout::MinimumSize(tagsShown_));
+    if (minimumSize() != limit) {
+        setMinimumSize(limit);
+    }
 }
 
 void CTracklistWnd::ToggleDetails() {
@@ -253,16 +265,20 @@ bool CTracklistWnd::Toggle() {
     return true;
 }
 
-void CTracklistWnd::FadeIn() {
+void CTracklistWnd::FadeIn(bool activate) {
     fadingOut_ = false;
     fade_.stop();
     if (!isVisible()) {
         setWindowOpacity(0.0);
+        setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
         applyMinimumSize();
     }
     raise();
-    activateWindow();
+    if (activate) {
+        activateWindow();
+    }
     fade_.setStartValue(windowOpacity());
     fade_.setEndValue(1.0);
     fade_.start();

@@ -48,7 +48,9 @@ public:
 
     // Shows with a fade in, or hides with a fade out; true when now shown.
     bool Toggle();
-    void FadeIn();
+    // Shown at the user's asking, the window takes the keyboard; shown again
+    // at a start (activate false), it leaves it where it is.
+    void FadeIn(bool activate = true);
     void FadeOut();
     // Ends a running fade at once.
     void FinishFade();
@@ -91,6 +93,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstdlib>
 
@@ -34,13 +35,38 @@ void followChosenFilter(QFileDialog& dialog, const QString& defaultSuffix) {
                      });
 }
 
+// When a dialog closes, the window manager activates its owner's owner; the
+// keyboard goes back to the window that had it before the dialog instead.
+class KeepActivation {
+public:
+    KeepActivation() : window_(QApplication::activeWindow()) {}
+    ~KeepActivation() {
+        if (window_ != nullptr && window_->isVisible()) {
+            window_->activateWindow();
+        }
+    }
+    KeepActivation(const KeepActivation&) = delete;
+    KeepActivation& operator=(const KeepActivation&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
+
 }  // namespace
 
-// A dialog asked for while another modal one is open (the options sheet) shows
-// over that one, not over the main window somewhere else on the screen.
+// A dialog belongs to the window it came from: the modal one open at the time
+// (the options sheet), else the window the user works in (the tracklist for
+// its prompt and messages), else the main window. It shows over that window,
+// and the main window is not brought up over it when the dialog closes.
 QWidget* QtUiService::owner() const {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr ? modal : parent_.data();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active->isVisible() && active != messages_) {
+        return active;
+    }
+    return parent_.data();
 }
 
 void QtUiService::showMessage(const QString& text) {
@@ -49,6 +75,7 @@ void QtUiService::showMessage(const QString& text) {
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, owner());
+    KeepActivation keep;
     ModalScope modal(*this);
     box.exec();
 }
@@ -75,6 +102,7 @@ bool QtUiService::prompt(const QString& caption, const QString& promptLine, QStr
     CPromptDialog dialog(owner());
     dialog.setCaption(caption);
     dialog.setPrompt(promptLine);
+    KeepActivation keep;
     ModalScope modal(*this);
     return dialog.ask(text);
 }
@@ -104,6 +132,7 @@ UiService::Answer QtUiService::askYesNoCancel(const QString& text) {
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    KeepActivation keep;
     ModalScope modal(*this);
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -120,6 +149,7 @@ QStringList QtUiService::openFileNames(const QString& caption, const QString& fo
     if (abandoning()) {
         return {};
     }
+    KeepActivation keep;
     ModalScope modal(*this);
     return QFileDialog::getOpenFileNames(owner(), caption, folder, filter);
 }
@@ -132,6 +162,7 @@ QString QtUiService::saveFileName(const QString& caption, const QString& folder,
     QFileDialog dialog(owner(), caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     followChosenFilter(dialog, defaultSuffix);
+    KeepActivation keep;
     ModalScope modal(*this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -144,10 +175,11 @@ QString QtUiService::openOrNewFileName(const QString& caption, const QString& fo
     if (abandoning()) {
         return {};
     }
-    QFileDialog dialog(parent_, caption, folder, filter);
+    QFileDialog dialog(owner(), caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     followChosenFilter(dialog, defaultSuffix);
+    KeepActivation keep;
     ModalScope modal(*this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

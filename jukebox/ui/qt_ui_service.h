@@ -10,7 +10,8 @@
 class QtUiService : public UiService {
 public:
     // Dialogs are centred on the modal dialog open at the time, if any, else on
-    // parent when it is set.
+    // the active window, else on parent when it is set; when one closes, the
+    // window that was active before it is active again.
     explicit QtUiService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 

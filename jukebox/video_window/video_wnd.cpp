@@ -209,6 +209,9 @@ void CVideoWnd::videoOutputBound(bool firstOpen) {
             viewMode_ == Conform ? QSize(kConformWidth, kConformHeight) : videoSize();
         SetViewMode(FactorWithin(picture, zoomFactor_, kFrameThickness, availableArea().size()),
                     viewMode_);
+        if (firstSized_) {
+            firstSized_();
+        }
         raise();
     }
     if (viewMode_ == Fullscreen) {

@@ -58,6 +58,10 @@ public:
     void FinishFade();
     // On top of other windows, as the main window is.
     void setAlwaysOnTop(bool onTop);
+    // Told once the window has taken the size of the first video of the run.
+    void setFirstSizedListener(std::function<void()> listener) {
+        firstSized_ = std::move(listener);
+    }
 
     // MediaEngineWindow: the video part. The graph's other news (filters, the
     // duration) are for whoever hosts the engine.
@@ -107,6 +111,7 @@ private:
     QPoint& position_;
     QPointer<QWidget> keyTarget_;
     std::function<void(int)> command_;
+    std::function<void()> firstSized_;
     VideoWindowMenu menu_;
     QPropertyAnimation fade_;
     QImage frame_;

@@ -46,6 +46,9 @@ TEST_F(AppSettingsTest, AFirstRunGetsTheDefaults) {
                        settings.tlistPos, settings.optionPos}) {
         EXPECT_EQ(pos, QPoint(10, 10));
     }
+    // No place is stored: the windows go beside the main window instead.
+    EXPECT_EQ(settings.stored, AppSettings::StoredPlaces());
+    EXPECT_FALSE(settings.tlistShown || settings.coverShown || settings.dictShown);
     EXPECT_EQ(settings.coverSize, QSize(100, 100));
     EXPECT_EQ(settings.dictSize, QSize(400, 200));
     EXPECT_EQ(settings.tlistSize, QSize(275, 375));
@@ -79,6 +82,7 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
     saved.tlistPos = {42, 43};
     saved.tlistSize = {244, 445};
     saved.optionPos = {46, 47};
+    saved.tlistShown = saved.coverShown = saved.dictShown = true;
     saved.skinName = QStringLiteral("Blue Steel");
     saved.tagPage = {true,
                      true,
@@ -94,6 +98,7 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
     LoadAppSettings(loaded);
     AppSettings expected = saved;
     expected.loaded = true;
+    expected.stored = {true, true, true, true, true};
     expected.general.alwaysOnTop = false;
     expected.general.displayMode = 0;  // written, never read
     EXPECT_EQ(loaded, expected);
@@ -108,7 +113,8 @@ TEST_F(AppSettingsTest, EveryValueComesBackUnderItsOwnNameButAlwaysOnTopDoesNot)
                                     "DictsizeX DictsizeY TlistX TlistY TlistsizeX TlistsizeY "
                                     "OptionX OptionY Skinname Marlow gnrWinAmp gnrVelorine "
                                     "TPPrimary TPAlternate TLFormat TextScroll CodePage "
-                                    "Autoplay TxtDelay PreferId3v2")
+                                    "Autoplay TxtDelay PreferId3v2 TlistShown CoverShown "
+                                    "DictShown")
                                     .split(u' ');
     expectedNames.sort();
     EXPECT_EQ(names, expectedNames);
@@ -153,7 +159,13 @@ TEST_F(AppSettingsTest, NumbersThatALaterRunReadsAsTextKeepTheirSign) {
         "CodePage=936\n"
         "MainX=-1200\n"
         "TxtDelay=not a number\n"
-        "DispMode=3\n");
+        "DispMode=3\n"
+        "TlistX=-5\n"
+        "TlistY=-7\n"
+        "DictX=300\n"
+        "CoverX=1\n"
+        "CoverY=x\n"
+        "TlistShown=1\n");
     AppSettings settings;
     LoadAppSettings(settings);
     EXPECT_EQ(settings.balance, -40);
@@ -166,6 +178,12 @@ TEST_F(AppSettingsTest, NumbersThatALaterRunReadsAsTextKeepTheirSign) {
     EXPECT_EQ(settings.mainPos, QPoint(-1200, 10));
     EXPECT_EQ(settings.general.popupDelay, 10);
     EXPECT_EQ(settings.general.displayMode, 0);
+    // A place is stored only where both of its numbers are.
+    EXPECT_TRUE(settings.stored.tlist);
+    EXPECT_EQ(settings.tlistPos, QPoint(-5, -7));
+    EXPECT_FALSE(settings.stored.dict || settings.stored.cover || settings.stored.play);
+    EXPECT_TRUE(settings.tlistShown);
+    EXPECT_FALSE(settings.coverShown);
 }
 
 // Values edited by hand or left by another machine come back within their

@@ -1,17 +1,24 @@
 // The cover and dictionary windows beside the running jukebox: the Cover and
 // Dictionary commands, the cover of each track opened with the transport's
-// texts over it, names given in the dictionary reaching the tracklist, and the
-// question about unsaved dictionary changes when the program closes.
+// texts over it, names given in the dictionary reaching the tracklist, the
+// question about unsaved dictionary changes when the program closes, and
+// where the windows around the face open and which open again.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "jukebox/cover_window/cover_wnd.h"
 #include "jukebox/dictionary_window/dictionary_wnd.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/skin_button.h"
+#include "jukebox/tracklist_window/tracklist_wnd.h"
+#include "jukebox/video_window/video_wnd.h"
 #include "tests/jukebox/playback/test_media.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
 
@@ -30,6 +37,7 @@ protected:
     CVelorineWnd& wnd() { return rig.window(); }
     CCoverWnd& cover() { return rig.app().coverWindow(); }
     CDictionaryWnd& dictionary() { return rig.app().dictionaryWindow(); }
+    CTracklistWnd& tracklist() { return rig.app().tracklistWindow(); }
     bool buttonOn(int id) { return wnd().controls().button(id)->isOn(); }
     void key(Qt::Key key) { QTest::keyClick(&wnd(), key); }
     // The close control, and the question it brings while rows are unsaved.
@@ -120,6 +128,92 @@ TEST_F(SideWindowsTest, YesAtCloseSavesTheDictionary) {
     const QString text = QStringLiteral("\uFEFFsong.avi\r\nsong.avi\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(readFileBytes(rig.folder() / "default.dic"),
               std::string(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+}
+
+// Without stored places every window opens beside the face, on its screen: a
+// click on the face's buttons never lands on one of them. The windows open at
+// the close open again at the next start, where they were.
+TEST_F(SideWindowsTest, AFirstStartOpensEveryWindowBesideTheFaceAndTheNextStartReopensThem) {
+    rig.start();
+    key(Qt::Key_T);
+    key(Qt::Key_C);
+    key(Qt::Key_D);
+    QRect sheet;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            sheet = dialog->frameGeometry();
+            dialog->reject();
+        }
+    });
+    wnd().OnCommand(ControlId::Options);
+    tracklist().FinishFade();
+    dictionary().FinishFade();
+    cover().FinishFade();
+    const QRect face = wnd().frameGeometry();
+    const QRect screen = wnd().screen()->availableGeometry();
+    // Once the frames are known, the list is as wide as the face, right below it.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return tracklist().frameGeometry() == QRect(face.left(), face.bottom() + 1,
+                                                        face.width(),
+                                                        tracklist().frameGeometry().height());
+        },
+        kWaitMs))
+        << tracklist().frameGeometry().x() << ',' << tracklist().frameGeometry().y() << ' '
+        << tracklist().frameGeometry().width();
+    ASSERT_FALSE(sheet.isEmpty());
+    const QList<QRect> frames{tracklist().frameGeometry(), cover().frameGeometry(),
+                              dictionary().frameGeometry(), sheet};
+    for (const QRect& frame : frames) {
+        EXPECT_TRUE(screen.contains(frame)) << frame.x() << ',' << frame.y();
+        EXPECT_FALSE(frame.intersects(face)) << frame.x() << ',' << frame.y();
+    }
+    EXPECT_TRUE(tracklist().isVisible() && cover().isVisible() && dictionary().isVisible());
+
+    // Closed with the list and the cover open and the dictionary closed.
+    key(Qt::Key_D);
+    dictionary().FinishFade();
+    const QRect listFrame = tracklist().frameGeometry();
+    const QRect coverFrame = cover().frameGeometry();
+    ASSERT_TRUE(rig.closeWithControl());
+    rig.restart();
+    EXPECT_TRUE(tracklist().shownOrShowing());
+    EXPECT_TRUE(buttonOn(ControlId::Tlist));
+    EXPECT_TRUE(cover().IsCoverVisible());
+    EXPECT_TRUE(buttonOn(ControlId::Cover));
+    EXPECT_FALSE(dictionary().shownOrShowing());
+    EXPECT_FALSE(buttonOn(ControlId::Dict));
+    EXPECT_FALSE(rig.app().videoWindow().isVisible());
+    tracklist().FinishFade();
+    EXPECT_EQ(tracklist().frameGeometry(), listFrame);
+    EXPECT_EQ(cover().frameGeometry(), coverFrame);
+
+    // Started minimized, they open when the jukebox comes back.
+    ASSERT_TRUE(rig.closeWithControl());
+    CommandLine minimized;
+    minimized.minimized = true;
+    rig.restart(minimized);
+    EXPECT_FALSE(tracklist().shownOrShowing());
+    wnd().OnCommand(ControlId::Mini);
+    EXPECT_TRUE(tracklist().shownOrShowing());
+    EXPECT_TRUE(cover().IsCoverVisible());
+}
+
+// A stored place is used as it is, even over the face (the user put it there).
+TEST_F(SideWindowsTest, StoredPlacesAreUsedAsTheyAre) {
+    AppSettings stored;
+    stored.tlistPos = {40, 30};
+    stored.coverPos = {300, 60};
+    stored.dictPos = {20, 100};
+    stored.tlistShown = stored.coverShown = stored.dictShown = true;
+    SaveAppSettings(stored);
+    rig.start();
+    tracklist().FinishFade();
+    dictionary().FinishFade();
+    EXPECT_EQ(tracklist().pos(), QPoint(40, 30));
+    EXPECT_EQ(cover().pos(), QPoint(300, 60));
+    EXPECT_EQ(dictionary().pos(), QPoint(20, 100));
+    EXPECT_EQ(tracklist().size(), QSize(275, 375));
 }
 
 }  // namespace

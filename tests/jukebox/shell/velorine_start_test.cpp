@@ -22,8 +22,8 @@
 #include "jukebox/shell/skin_slider.h"
 #include "jukebox/shell/track_panel.h"
 #include "jukebox/skin/skin_list.h"
-#include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "jukebox/skin/skin_packages.h"
+#include "jukebox/tracklist_window/tracklist_wnd.h"
 #include "tests/jukebox/shell/jukebox_rig.h"
 #include "tests/jukebox/skin/skin_fixtures.h"
 
@@ -84,6 +84,21 @@ TEST(VelorineStartTest, AFirstRunHasTheDefaultsAndARealCloseWritesThemAll) {
     LoadAppSettings(stored);
     AppSettings defaults;
     defaults.loaded = true;
+    // The other windows' places were worked out beside the face, and written.
+    const QRect face(stored.mainPos, wnd.size());
+    EXPECT_FALSE(QRect(stored.tlistPos, stored.tlistSize).intersects(face));
+    EXPECT_FALSE(QRect(stored.coverPos, stored.coverSize).intersects(face));
+    EXPECT_FALSE(QRect(stored.dictPos, stored.dictSize).intersects(face));
+    EXPECT_FALSE(face.contains(stored.playPos));
+    EXPECT_FALSE(face.contains(stored.optionPos));
+    EXPECT_EQ(stored.stored, AppSettings::StoredPlaces({true, true, true, true, true}));
+    defaults.stored = stored.stored;
+    defaults.playPos = stored.playPos;
+    defaults.coverPos = stored.coverPos;
+    defaults.dictPos = stored.dictPos;
+    defaults.tlistPos = stored.tlistPos;
+    defaults.tlistSize = stored.tlistSize;
+    defaults.optionPos = stored.optionPos;
     EXPECT_EQ(stored, defaults);
     EXPECT_TRUE(fileText(JukeboxRig::settingsFile()).contains(QStringLiteral("DispMode=0")));
 }
@@ -144,6 +159,7 @@ TEST(VelorineStartTest, EveryValueSurvivesARealRunAndAlwaysOnTopDoesNot) {
         LoadAppSettings(stored);
         AppSettings expected = custom;
         expected.loaded = true;
+        expected.stored = {true, true, true, true, true};
         EXPECT_EQ(stored, expected);
     }
     JukeboxRig next(false);

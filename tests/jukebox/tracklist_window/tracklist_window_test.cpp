@@ -322,6 +322,23 @@ TEST_F(TracklistWindowTest, TheDetailStripAddsFiftyFourPixelsThatTheSettingsNeve
     EXPECT_EQ(wnd.minimumHeight() + frame, TracklistLayout::kMinHeightHidden);
 }
 
+// The window manager tells the frame only after the window shows: a size
+// below the limits is kept until then, as a resize at the show would put the
+// window's area, not its frame, at the stored place.
+TEST_F(TracklistWindowTest, AStoredSizeBelowTheLimitsIsKeptWhenTheWindowShows) {
+    // A window that shows without a frame told, as under a window manager.
+    CTracklistWnd shown(store, ui);
+    shown.setAttribute(Qt::WA_DontShowOnScreen);
+    shown.setStoredRect(QPoint(10, 10), QSize(275, 375));
+    shown.FadeIn();
+    shown.FinishFade();
+    ASSERT_TRUE(shown.isVisible());
+    ASSERT_EQ(shown.frameGeometry(), shown.geometry());
+    EXPECT_EQ(shown.storedRect(), QRect(10, 10, 275, 375));
+    // It cannot be made smaller still.
+    EXPECT_EQ(shown.minimumSize(), QSize(275, TracklistLayout::kMinHeightHidden));
+}
+
 TEST_F(TracklistWindowTest, InsertAndTheEditingButtonsDoNothingWhileAScanRuns) {
     for (int i = 0; i < 6; ++i) {
         writeMp3("scan/" + std::to_string(i) + ".mp3");

@@ -2,6 +2,7 @@
 // track, its keys reaching the main window, and the boss key.
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTest>
 
 #include "jukebox/shell/command_ids.h"
@@ -43,6 +44,29 @@ TEST(VideoWndJukeboxTest, SpaceInTheVideoWindowPausesAndTheBossKeyHidesAndBrings
     video.FinishFade();
     EXPECT_TRUE(video.isVisible());
     EXPECT_TRUE(rig.ui.messages.isEmpty()) << rig.ui.messages.join(u'|').toStdString();
+}
+
+// Without a stored place the first video opens beside the face, at the
+// video's own size, and on the screen.
+TEST(VideoWndJukeboxTest, TheFirstVideoOpensBesideTheFaceOnTheScreen) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.video.isEmpty());
+    JukeboxRig rig;
+    rig.start();
+    CVideoWnd& video = rig.app().videoWindow();
+    TracklistStore& store = rig.app().tracklist();
+    store.AddPath(copyMedia(media.video, rig.folder() / "films", "green.webm"));
+    store.setCurrentIndex(0);
+    ASSERT_TRUE(rig.window().transport().OpenCurrentTrack());
+    video.FinishFade();
+    ASSERT_TRUE(video.isVisible());
+
+    const int border = 2 * (video.frameThickness() + 1);
+    EXPECT_EQ(video.size(), QSize(VideoMedia::kWidth + border, VideoMedia::kHeight + border));
+    const QRect face = rig.window().frameGeometry();
+    EXPECT_FALSE(video.frameGeometry().intersects(face));
+    EXPECT_TRUE(rig.window().screen()->availableGeometry().contains(video.frameGeometry()));
+    EXPECT_EQ(rig.app().settings().playPos, video.pos());
 }
 
 }  // namespace
