@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include "taglib/genre_table.h"
 #include "taglib/local_path.h"
@@ -162,6 +163,7 @@ bool TagRecord::open(std::u16string_view path) {
     // O_NONBLOCK has no effect on a regular file, so it may stay.
     fd_ = fd;
     length_ = info.st_size;
+    path_ = std::move(localPath);
     isOpen = true;
     return true;
 }
@@ -218,13 +220,17 @@ void TagRecord::chooseCodePage(const uint8_t* block) {
 bool TagRecord::read() {
     uint8_t block[kBlockSize] = {};
     bool haveBlock = readLastBlock(block);
+    return readBlock(haveBlock ? block : nullptr);
+}
+
+bool TagRecord::readBlock(const uint8_t* block) {
     clearTexts();
     genreIndex = 0;
     track = 0;
     codePageSource = CodePageSource::Given;
     codePageScores = CodePageScores{};
     codePageConfidence = 0;
-    if (!haveBlock || !hasTagMarker(block)) {
+    if (block == nullptr || !hasTagMarker(block)) {
         return false;
     }
     if (block[kTrackZeroOffset] == 0) {
@@ -276,8 +282,24 @@ bool TagRecord::writeFields(unsigned fields) {
     if ((fields & kAllFields) == 0) {
         return true;  // nothing to change: the file, its time included, stays as it was
     }
+    TagChange change;
+    if (!plannedWrite(fields, change)) {
+        return false;
+    }
+    if (beforeChange && !beforeChange(change)) {
+        return false;
+    }
+    return putBlock(change);
+}
+
+bool TagRecord::plannedWrite(unsigned fields, TagChange& change) const {
+    int64_t length = fileLength();
+    if (length < 0) {
+        return false;
+    }
     uint8_t old[kBlockSize] = {};
-    bool replacing = readLastBlock(old) && hasTagMarker(old);
+    bool haveLast = readLastBlock(old);
+    bool replacing = haveLast && hasTagMarker(old);
     uint8_t block[kBlockSize] = {};
     if (replacing) {
         std::memcpy(block, old, kBlockSize);
@@ -285,7 +307,23 @@ bool TagRecord::writeFields(unsigned fields) {
         emptyBlock(block);
     }
     encodeFields(block, fields, old, replacing);
-    return putBlock(block, old, replacing);
+    change.path = path_;
+    change.sizeBefore = length;
+    change.hadTag = replacing;
+    if (haveLast) {
+        change.tailBefore.assign(reinterpret_cast<const char*>(old), kBlockSize);
+    } else if (!readTail(length, change.tailBefore)) {
+        return false;
+    }
+    change.sizeAfter = replacing ? length : length + kBlockSize;
+    change.tailAfter.assign(reinterpret_cast<const char*>(block), kBlockSize);
+    return true;
+}
+
+bool TagRecord::readTail(int64_t end, std::string& tail) const {
+    int64_t start = std::max<int64_t>(0, end - kBlockSize);
+    tail.resize(static_cast<size_t>(end - start));
+    return readAt(fd_, reinterpret_cast<uint8_t*>(tail.data()), tail.size(), start);
 }
 
 void TagRecord::emptyBlock(uint8_t* block) const {
@@ -338,19 +376,17 @@ void TagRecord::encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock)
     }
 }
 
-bool TagRecord::putBlock(const uint8_t* block, const uint8_t* old, bool replacing) {
-    int64_t length = fileLength();
-    if (length < 0) {
-        return false;
-    }
-    int64_t position = replacing ? length - kBlockSize : length;
+bool TagRecord::putBlock(const TagChange& change) {
+    const auto* block = reinterpret_cast<const uint8_t*>(change.tailAfter.data());
+    int64_t position = change.hadTag ? change.sizeBefore - kBlockSize : change.sizeBefore;
     bool written = writeAt(fd_, block, kBlockSize, position);
     if (!written) {
         // A write cut short (a full disk, a size limit) must not leave half a block:
         // put the old bytes back, or cut the appended piece off again.
-        if (replacing) {
-            writeAt(fd_, old, kBlockSize, position);
-        } else if (ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        if (change.hadTag) {
+            writeAt(fd_, reinterpret_cast<const uint8_t*>(change.tailBefore.data()), kBlockSize,
+                    position);
+        } else if (ftruncate(fd_, static_cast<off_t>(change.sizeBefore)) != 0) {
             // Nothing more can be done; the caller reports the failed write.
         }
     }
@@ -365,6 +401,17 @@ bool TagRecord::removeTag() {
     }
     uint8_t old[kBlockSize] = {};
     if (readLastBlock(old) && hasTagMarker(old)) {
+        if (beforeChange) {
+            TagChange change;
+            change.path = path_;
+            change.sizeBefore = length;
+            change.hadTag = true;
+            change.tailBefore.assign(reinterpret_cast<const char*>(old), kBlockSize);
+            change.sizeAfter = length - kBlockSize;
+            if (!readTail(change.sizeAfter, change.tailAfter) || !beforeChange(change)) {
+                return false;
+            }
+        }
         bool cut = ftruncate(fd_, static_cast<off_t>(length - kBlockSize)) == 0;
         refreshLength();
         return cut;
