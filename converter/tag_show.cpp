@@ -22,8 +22,9 @@ struct Options {
 };
 
 void printShowUsage(std::ostream& out) {
-    out << "Syntax: Pellimorph --show [--from CP] filename.mp3 ...\n\n"
-           "Shows the ID3v1 tag of each file as one JSON line.\n"
+    out << "Syntax: Pellimorph --show [--from CP] PATH ...\n\n"
+           "Shows the ID3v1 tag of each file as one JSON line; a folder stands for\n"
+           "every MP3 file below it.\n"
            "CP = codepage to read the tags in, else the marker's or the detected one\n"
            "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC, AUTO\n";
 }
