@@ -8,8 +8,8 @@
 #include <set>
 #include <utility>
 
-#include "converter/folder_votes.h"
 #include "converter/mp3_paths.h"
+#include "converter/tag_folder_votes.h"
 #include "converter/tag_show.h"
 #include "tagjournal/tag_journal.h"
 #include "taglib/local_path.h"
@@ -121,7 +121,7 @@ bool fileId(const std::string& path, std::pair<dev_t, ino_t>& id) {
 
 int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream& err) {
     std::vector<std::string> files = expandMp3Paths(request.paths);
-    FolderVotes votes;
+    TagFolderVotes votes;
     if (request.detect) {
         votes.gather(files);
     }

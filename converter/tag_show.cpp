@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "converter/folder_votes.h"
 #include "converter/mp3_paths.h"
 #include "converter/pellimorph.h"
+#include "converter/tag_folder_votes.h"
 #include "taglib/code_page_detector.h"
 #include "taglib/local_path.h"
 #include "taglib/tag_record.h"
@@ -172,7 +172,7 @@ int showTags(const std::vector<std::string>& args, std::ostream& out) {
     // First the tags of each folder are weighed together, then each file is read
     // with its folder's votes.
     std::vector<std::string> files = expandMp3Paths(options.files);
-    FolderVotes votes;
+    TagFolderVotes votes;
     if (!options.given) {
         votes.gather(files);
     }

@@ -9,7 +9,7 @@
 // The code-page votes of the tags of each folder, so that a tag too short to tell
 // reads the way the other tags of its folder do. A folder is the folder of a path
 // as written, so "a.mp3" and "./b.mp3" are in one.
-class FolderVotes {
+class TagFolderVotes {
 public:
     // Weighs the tag of every file that has one.
     void gather(const std::vector<std::string>& files);

@@ -1,4 +1,4 @@
-#include "converter/folder_votes.h"
+#include "converter/tag_folder_votes.h"
 
 #include <filesystem>
 
@@ -17,7 +17,7 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
-void FolderVotes::gather(const std::vector<std::string>& files) {
+void TagFolderVotes::gather(const std::vector<std::string>& files) {
     TagRecord record;
     for (const std::string& file : files) {
         CodePageScores scores;
@@ -28,7 +28,7 @@ void FolderVotes::gather(const std::vector<std::string>& files) {
     }
 }
 
-const CodePageVote* FolderVotes::of(const std::string& file) const {
+const CodePageVote* TagFolderVotes::of(const std::string& file) const {
     auto found = votes_.find(folderOf(file));
     return found == votes_.end() ? nullptr : &found->second;
 }
