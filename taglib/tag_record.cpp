@@ -217,14 +217,20 @@ void TagRecord::chooseCodePage(const uint8_t* block) {
 
 bool TagRecord::read() {
     uint8_t block[kBlockSize] = {};
-    bool haveBlock = readLastBlock(block);
+    if (!readLastBlock(block)) {
+        block[0] = 0;  // no block: readBlock clears the fields and says so
+    }
+    return readBlock(block);
+}
+
+bool TagRecord::readBlock(const uint8_t* block) {
     clearTexts();
     genreIndex = 0;
     track = 0;
     codePageSource = CodePageSource::Given;
     codePageScores = CodePageScores{};
     codePageConfidence = 0;
-    if (!haveBlock || !hasTagMarker(block)) {
+    if (!hasTagMarker(block)) {
         return false;
     }
     if (block[kTrackZeroOffset] == 0) {
@@ -273,18 +279,41 @@ bool TagRecord::writeFields(unsigned fields) {
     if (accessMode == kReadOnly || !isOpen) {
         return false;
     }
-    if ((fields & kAllFields) == 0) {
+    if ((fields & (kAllFields | kTrackField)) == 0) {
         return true;  // nothing to change: the file, its time included, stays as it was
     }
     uint8_t old[kBlockSize] = {};
     bool replacing = readLastBlock(old) && hasTagMarker(old);
     uint8_t block[kBlockSize] = {};
-    if (replacing) {
+    composeBlock(block, fields, old, replacing);
+    return putBlock(block, old, replacing);
+}
+
+void TagRecord::composeBlock(uint8_t* block, unsigned fields, const uint8_t* old,
+                             bool hadBlock) const {
+    if (hadBlock) {
         std::memcpy(block, old, kBlockSize);
     } else {
         emptyBlock(block);
     }
-    encodeFields(block, fields, old, replacing);
+    encodeFields(block, fields, old, hadBlock);
+}
+
+bool TagRecord::lastBlock(uint8_t* block, bool& hasTag) const {
+    hasTag = false;
+    if (!readLastBlock(block)) {
+        return false;
+    }
+    hasTag = hasTagMarker(block);
+    return true;
+}
+
+bool TagRecord::writeBlock(const uint8_t* block) {
+    if (accessMode == kReadOnly || !isOpen || !hasTagMarker(block)) {
+        return false;
+    }
+    uint8_t old[kBlockSize] = {};
+    bool replacing = readLastBlock(old) && hasTagMarker(old);
     return putBlock(block, old, replacing);
 }
 
@@ -313,8 +342,8 @@ void TagRecord::encodeFields(uint8_t* block, unsigned fields, const uint8_t* old
     if (fields & kYearField) {
         encodeField(block + kYearOffset, year, kYearWidth);
     }
-    if (fields & kCommentField) {
-        encodeComment(block, old, hadBlock);
+    if (fields & (kCommentField | kTrackField)) {
+        encodeComment(block, fields, old, hadBlock);
     }
     if (fields & kGenreField) {
         int genre = genreIndex & 0xFF;
@@ -325,16 +354,44 @@ void TagRecord::encodeFields(uint8_t* block, unsigned fields, const uint8_t* old
     }
 }
 
-void TagRecord::encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const {
-    // Keep an ID3v1.1 track number when the new comment leaves room for it.
+void TagRecord::encodeComment(uint8_t* block, unsigned fields, const uint8_t* old,
+                              bool hadBlock) const {
     bool oldHasTrack = hadBlock && old[kTrackZeroOffset] == 0 && old[kTrackOffset] != 0;
-    if (oldHasTrack &&
-        encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack) {
-        encodeField(block + kCommentOffset, comment, kCommentWidthWithTrack);
+    uint8_t* dest = block + kCommentOffset;
+    if (!(fields & kCommentField)) {
+        // Only the track number changes; the comment keeps its bytes, less a
+        // character that the two bytes of a new track number would cut in two.
+        int textWidth = kTextWidth;
+        if (track != 0) {
+            const auto* text = reinterpret_cast<const char*>(dest);
+            size_t end =
+                CodePageDetector::TextLength(std::string_view(text, kCommentWidthWithTrack));
+            int cut = CodePageDetector::CutLength(codePage, std::string_view(text, end));
+            std::memset(dest + end - static_cast<size_t>(cut), ' ', static_cast<size_t>(cut));
+            block[kTrackZeroOffset] = 0;
+            block[kTrackOffset] = track;
+            textWidth = kCommentWidthWithTrack;
+        } else if (oldHasTrack) {
+            block[kTrackZeroOffset] = 0;
+            block[kTrackOffset] = 0;
+        }
+        for (int i = textWidth - 1; i >= 1 && (dest[i] == 0 || dest[i] == ' '); --i) {
+            dest[i] = ' ';
+        }
+        return;
+    }
+    // A ticked track number takes the comment's last two bytes; an old one is kept
+    // when the new comment leaves room for it.
+    uint8_t number = (fields & kTrackField) ? track : (oldHasTrack ? old[kTrackOffset] : 0);
+    bool keep = number != 0 &&
+                ((fields & kTrackField) ||
+                 encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack);
+    if (keep) {
+        encodeField(dest, comment, kCommentWidthWithTrack);
         block[kTrackZeroOffset] = 0;
-        block[kTrackOffset] = old[kTrackOffset];
+        block[kTrackOffset] = number;
     } else {
-        encodeField(block + kCommentOffset, comment, kTextWidth);
+        encodeField(dest, comment, kTextWidth);
     }
 }
 

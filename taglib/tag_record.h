@@ -64,6 +64,9 @@ public:
         kCommentField = 1u << 4,
         kGenreField = 1u << 5,
         kAllFields = (1u << 6) - 1,
+        // The ID3v1.1 track number (track, 0 for none). Not among kAllFields: a
+        // plain write keeps the file's track number where the comment leaves room.
+        kTrackField = 1u << 6,
     };
 
     explicit TagRecord(const CodePageConverter& converter = IcuCodePageConverter::instance());
@@ -117,6 +120,9 @@ public:
     // Reads the block; false when the file has none (the texts are then empty and
     // the genre index 0).
     bool read();
+    // The same read of a 128-byte block given in memory (what a read of a file
+    // ending in it gives).
+    bool readBlock(const uint8_t* block);
     // Writes the block over the old one, or appends it when there is none.
     bool write();
     // Writes a block in which only the fields in the set (Field bits) come from the
@@ -124,6 +130,15 @@ public:
     // with genre 0 when the file has none. Text that the code page cannot hold is
     // thus never re-encoded unasked. An empty set writes nothing and is true.
     bool writeFields(unsigned fields);
+    // The block writeFields would write: old is the file's last 128 bytes when
+    // hadBlock (they begin with "TAG"), else ignored.
+    void composeBlock(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
+    // The last 128 bytes of the open file; false when it is shorter or cannot be
+    // read. hasTag tells whether they are a block.
+    bool lastBlock(uint8_t* block, bool& hasTag) const;
+    // Puts these 128 bytes (a whole block, "TAG" first) over the file's block, or
+    // after its last byte when it has none.
+    bool writeBlock(const uint8_t* block);
     // Cuts the block off the file; true also when there was none.
     bool removeTag();
     bool readMpegFacts();
@@ -156,7 +171,7 @@ private:
     // Encodes the fields of the set into block; old is the file's block when
     // hadBlock, for the ID3v1.1 track number.
     void encodeFields(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
-    void encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const;
+    void encodeComment(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
     // Puts block at the end of the file, over the old one when replacing; a write
     // cut short puts the file back as it was.
     bool putBlock(const uint8_t* block, const uint8_t* old, bool replacing);
