@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include "taglib/genre_table.h"
 #include "taglib/local_path.h"
@@ -162,6 +163,7 @@ bool TagRecord::open(std::u16string_view path) {
     // O_NONBLOCK has no effect on a regular file, so it may stay.
     fd_ = fd;
     length_ = info.st_size;
+    path_ = std::move(localPath);
     isOpen = true;
     return true;
 }
@@ -217,10 +219,8 @@ void TagRecord::chooseCodePage(const uint8_t* block) {
 
 bool TagRecord::read() {
     uint8_t block[kBlockSize] = {};
-    if (!readLastBlock(block)) {
-        block[0] = 0;  // no block: readBlock clears the fields and says so
-    }
-    return readBlock(block);
+    bool haveBlock = readLastBlock(block);
+    return readBlock(haveBlock ? block : nullptr);
 }
 
 bool TagRecord::readBlock(const uint8_t* block) {
@@ -230,7 +230,7 @@ bool TagRecord::readBlock(const uint8_t* block) {
     codePageSource = CodePageSource::Given;
     codePageScores = CodePageScores{};
     codePageConfidence = 0;
-    if (!hasTagMarker(block)) {
+    if (block == nullptr || !hasTagMarker(block)) {
         return false;
     }
     if (block[kTrackZeroOffset] == 0) {
@@ -282,11 +282,51 @@ bool TagRecord::writeFields(unsigned fields) {
     if ((fields & (kAllFields | kTrackField)) == 0) {
         return true;  // nothing to change: the file, its time included, stays as it was
     }
+    TagChange change;
+    if (!plannedWrite(fields, change)) {
+        return false;
+    }
+    if (beforeChange && !beforeChange(change)) {
+        return false;
+    }
+    return putBlock(change);
+}
+
+bool TagRecord::plannedWrite(unsigned fields, TagChange& change) const {
+    if (fileLength() < 0) {
+        return false;
+    }
     uint8_t old[kBlockSize] = {};
-    bool replacing = readLastBlock(old) && hasTagMarker(old);
+    bool haveLast = readLastBlock(old);
+    bool replacing = haveLast && hasTagMarker(old);
     uint8_t block[kBlockSize] = {};
     composeBlock(block, fields, old, replacing);
-    return putBlock(block, old, replacing);
+    return changeFor(block, old, haveLast, replacing, change);
+}
+
+bool TagRecord::changeFor(const uint8_t* block, const uint8_t* old, bool haveLast, bool replacing,
+                          TagChange& change) const {
+    int64_t length = fileLength();
+    if (length < 0) {
+        return false;
+    }
+    change.path = path_;
+    change.sizeBefore = length;
+    change.hadTag = replacing;
+    if (haveLast) {
+        change.tailBefore.assign(reinterpret_cast<const char*>(old), kBlockSize);
+    } else if (!readTail(length, change.tailBefore)) {
+        return false;
+    }
+    change.sizeAfter = replacing ? length : length + kBlockSize;
+    change.tailAfter.assign(reinterpret_cast<const char*>(block), kBlockSize);
+    return true;
+}
+
+bool TagRecord::readTail(int64_t end, std::string& tail) const {
+    int64_t start = std::max<int64_t>(0, end - kBlockSize);
+    tail.resize(static_cast<size_t>(end - start));
+    return readAt(fd_, reinterpret_cast<uint8_t*>(tail.data()), tail.size(), start);
 }
 
 void TagRecord::composeBlock(uint8_t* block, unsigned fields, const uint8_t* old,
@@ -313,8 +353,15 @@ bool TagRecord::writeBlock(const uint8_t* block) {
         return false;
     }
     uint8_t old[kBlockSize] = {};
-    bool replacing = readLastBlock(old) && hasTagMarker(old);
-    return putBlock(block, old, replacing);
+    bool haveLast = readLastBlock(old);
+    TagChange change;
+    if (!changeFor(block, old, haveLast, haveLast && hasTagMarker(old), change)) {
+        return false;
+    }
+    if (beforeChange && !beforeChange(change)) {
+        return false;
+    }
+    return putBlock(change);
 }
 
 void TagRecord::emptyBlock(uint8_t* block) const {
@@ -395,19 +442,17 @@ void TagRecord::encodeComment(uint8_t* block, unsigned fields, const uint8_t* ol
     }
 }
 
-bool TagRecord::putBlock(const uint8_t* block, const uint8_t* old, bool replacing) {
-    int64_t length = fileLength();
-    if (length < 0) {
-        return false;
-    }
-    int64_t position = replacing ? length - kBlockSize : length;
+bool TagRecord::putBlock(const TagChange& change) {
+    const auto* block = reinterpret_cast<const uint8_t*>(change.tailAfter.data());
+    int64_t position = change.hadTag ? change.sizeBefore - kBlockSize : change.sizeBefore;
     bool written = writeAt(fd_, block, kBlockSize, position);
     if (!written) {
         // A write cut short (a full disk, a size limit) must not leave half a block:
         // put the old bytes back, or cut the appended piece off again.
-        if (replacing) {
-            writeAt(fd_, old, kBlockSize, position);
-        } else if (ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        if (change.hadTag) {
+            writeAt(fd_, reinterpret_cast<const uint8_t*>(change.tailBefore.data()), kBlockSize,
+                    position);
+        } else if (ftruncate(fd_, static_cast<off_t>(change.sizeBefore)) != 0) {
             // Nothing more can be done; the caller reports the failed write.
         }
     }
@@ -422,6 +467,17 @@ bool TagRecord::removeTag() {
     }
     uint8_t old[kBlockSize] = {};
     if (readLastBlock(old) && hasTagMarker(old)) {
+        if (beforeChange) {
+            TagChange change;
+            change.path = path_;
+            change.sizeBefore = length;
+            change.hadTag = true;
+            change.tailBefore.assign(reinterpret_cast<const char*>(old), kBlockSize);
+            change.sizeAfter = length - kBlockSize;
+            if (!readTail(change.sizeAfter, change.tailAfter) || !beforeChange(change)) {
+                return false;
+            }
+        }
         bool cut = ftruncate(fd_, static_cast<off_t>(length - kBlockSize)) == 0;
         refreshLength();
         return cut;

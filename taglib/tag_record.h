@@ -2,11 +2,13 @@
 
 #include <bit>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "taglib/code_page_converter.h"
 #include "taglib/code_page_detector.h"
+#include "taglib/tag_change.h"
 
 // The four-character codes of fieldByCode, as 32-bit numbers whose bytes in memory
 // order are the four characters.
@@ -106,6 +108,11 @@ public:
     CodePageScores codePageScores;
     double codePageConfidence = 0;
 
+    // Asked before a write or a removal changes the file, with the change it is
+    // about to make (an undo journal keeps it first). When it returns false the
+    // file is left alone and the operation fails.
+    std::function<bool(const TagChange&)> beforeChange;
+
     // MPEG facts.
     uint8_t versionBits = 0;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
     uint8_t layerBits = 0;    // 3 Layer I, 2 Layer II, 1 Layer III
@@ -120,9 +127,6 @@ public:
     // Reads the block; false when the file has none (the texts are then empty and
     // the genre index 0).
     bool read();
-    // The same read of a 128-byte block given in memory (what a read of a file
-    // ending in it gives).
-    bool readBlock(const uint8_t* block);
     // Writes the block over the old one, or appends it when there is none.
     bool write();
     // Writes a block in which only the fields in the set (Field bits) come from the
@@ -130,6 +134,9 @@ public:
     // with genre 0 when the file has none. Text that the code page cannot hold is
     // thus never re-encoded unasked. An empty set writes nothing and is true.
     bool writeFields(unsigned fields);
+    // The change writeFields(fields) would make, without making it; a read-only
+    // record can tell too. False when no file is open or its end cannot be read.
+    bool plannedWrite(unsigned fields, TagChange& change) const;
     // The block writeFields would write: old is the file's last 128 bytes when
     // hadBlock (they begin with "TAG"), else ignored.
     void composeBlock(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
@@ -137,10 +144,13 @@ public:
     // read. hasTag tells whether they are a block.
     bool lastBlock(uint8_t* block, bool& hasTag) const;
     // Puts these 128 bytes (a whole block, "TAG" first) over the file's block, or
-    // after its last byte when it has none.
+    // after its last byte when it has none; beforeChange is asked first.
     bool writeBlock(const uint8_t* block);
     // Cuts the block off the file; true also when there was none.
     bool removeTag();
+    // Reads a 128-byte block as read() reads the file's, choosing the code page the
+    // same way: a preview of what a write would leave reads its block so.
+    bool readBlock(const uint8_t* block);
     bool readMpegFacts();
     // The scores of the text of the open file's block, without decoding it (the
     // first pass over a folder whose tags vote). False when the file has no block.
@@ -172,9 +182,15 @@ private:
     // hadBlock, for the ID3v1.1 track number.
     void encodeFields(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
     void encodeComment(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
-    // Puts block at the end of the file, over the old one when replacing; a write
-    // cut short puts the file back as it was.
-    bool putBlock(const uint8_t* block, const uint8_t* old, bool replacing);
+    // The last bytes of the file before offset end, at most a block's worth.
+    bool readTail(int64_t end, std::string& tail) const;
+    // The change of putting block at the end of the file: over its last 128
+    // bytes old when replacing.
+    bool changeFor(const uint8_t* block, const uint8_t* old, bool haveLast, bool replacing,
+                   TagChange& change) const;
+    // Makes a planned write: the new block at the end of the file, over the old one
+    // when there was one; a write cut short puts the file back as it was.
+    bool putBlock(const TagChange& change);
     // The code page a read uses for a block whose genre byte is g.
     int codePageForGenreByte(int g) const;
     // Sets codePage and codePageSource for a read of block.
@@ -186,4 +202,5 @@ private:
     const CodePageConverter& converter_;
     int fd_ = -1;
     int64_t length_ = -1;
+    std::string path_;  // the open file's path, its bytes
 };
