@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 
 #include "taglib/tag_record.h"
@@ -65,6 +66,10 @@ public:
     // cannot be opened for reading and writing.
     bool readFile(const QString& path, TagFields& fields, Marker marker = Marker::Follow,
                   const QStringList& folderFiles = {});
+    // Asked before a removal changes a file (the undo journal keeps the change).
+    void setBeforeChange(std::function<bool(const TagChange&)> ask) {
+        record_.beforeChange = std::move(ask);
+    }
     // Cuts the block off a file; true also when it had none.
     bool removeTagFrom(const QString& path);
     // The folders' votes are read again at the next read (the list has changed).

@@ -105,7 +105,11 @@ QString filesText(int count) {
 
 }  // namespace
 
-CMarlowispDlg::CMarlowispDlg(QWidget* parent, UiService* ui) : QDialog(parent), ui_(ui) {
+CMarlowispDlg::CMarlowispDlg(QWidget* parent, UiService* ui, const std::string& journalFolder)
+    : QDialog(parent), ui_(ui), journal_(journalFolder) {
+    // Nothing is written or removed unless the journal has kept what it changes.
+    writer_.setBeforeChange(journal_.recorder());
+    planner_.setBeforeChange(journal_.recorder());
     if (ui_ == nullptr) {
         ownUi_ = std::make_unique<QtUiService>(this);
         ui_ = ownUi_.get();
@@ -146,10 +150,15 @@ void CMarlowispDlg::buildControls() {
     addFolderButton_ = makeButton(QStringLiteral("Add Folder..."), "addFolderButton", this);
     connect(addFilesButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFiles);
     connect(addFolderButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFolder);
+    undoButton_ = makeButton(QStringLiteral("Undo last write"), "undoButton", this);
+    undoButton_->setToolTip(QStringLiteral(
+        "Put back the bytes the last Write or Remove changed, also after a restart"));
+    connect(undoButton_, &QPushButton::clicked, this, &CMarlowispDlg::undoLastWrite);
     auto* inputs = new QHBoxLayout;
     inputs->addWidget(addFilesButton_);
     inputs->addWidget(addFolderButton_);
     inputs->addStretch(1);
+    inputs->addWidget(undoButton_);
     grid->addLayout(inputs, 0, 0, 1, 5);
 
     fileList_ = new QTableView(this);
@@ -187,7 +196,7 @@ void CMarlowispDlg::buildControls() {
     QList<QWidget*> tabOrder{fileList_};
     buildFieldRows(grid, 2, tabOrder);
     buildButtons(grid, 2, tabOrder);
-    tabOrder << addFilesButton_ << addFolderButton_;
+    tabOrder << addFilesButton_ << addFolderButton_ << undoButton_;
 
     statusLine_ = new QLineEdit(this);
     statusLine_->setObjectName(QStringLiteral("statusLine"));
@@ -560,7 +569,7 @@ bool CMarlowispDlg::writeOne(const QString& path, const WriteRequest& request, b
     // The plan the preview shows is the one written.
     FilePlan plan = planner_.plan(path, request);
     wrote = plan.writes;
-    return WritePlanner::apply(plan);
+    return planner_.apply(plan);
 }
 
 void CMarlowispDlg::runBatch(Batch batch) {
@@ -570,6 +579,8 @@ void CMarlowispDlg::runBatch(Batch batch) {
         return;
     }
     WriteRequest request = writeRequest();
+    // One press is one run of the journal: Undo puts back all of it.
+    journal_.beginRun("marlowisp");
     QList<int> failedRows;
     QStringList done;
     int untouched = 0;
@@ -588,6 +599,7 @@ void CMarlowispDlg::runBatch(Batch batch) {
             ++untouched;
         }
     }
+    bool journalKept = journal_.endRun();
     writer_.forgetVotes();
     table_.forget(done);
     if (rows.size() > 1) {
@@ -625,7 +637,54 @@ void CMarlowispDlg::runBatch(Batch batch) {
             text += QStringLiteral(" (left selected)");
         }
     }
-    holdStatus(text, failed);
+    QStringList details = failed;
+    if (!journal_.lastError().empty() && (!failed.isEmpty() || !journalKept)) {
+        // Why files were left alone, or why the last run may not be undone.
+        details.append(QString::fromStdString(journal_.lastError()));
+        text += QStringLiteral(" (undo journal: %1)").arg(details.constLast());
+    }
+    holdStatus(text, details);
+    schedulePreview();
+}
+
+void CMarlowispDlg::undoLastWrite() {
+    releaseStatus();
+    UndoReport report = journal_.undoLastRun();
+    if (!report.found) {
+        holdStatus(QStringLiteral("Nothing to undo"), {});
+        return;
+    }
+    QStringList restored;
+    QStringList refused;  // "a.mp3 changed since, left alone"
+    QStringList details;
+    for (const FileUndo& file : report.files) {
+        QString path = PathFromLocalBytes(QByteArray::fromStdString(file.path));
+        QString result = QString::fromLatin1(undoResultText(file.result));
+        if (file.result == UndoResult::Restored || file.result == UndoResult::AlreadyAsBefore) {
+            restored.append(path);
+        } else {
+            refused.append(FileNamePart(path) + u' ' + result);
+        }
+        details.append(path + QStringLiteral(": ") + result);
+    }
+    QString text = QStringLiteral("Undid the last write: %1 restored")
+                       .arg(filesText(static_cast<int>(restored.size())));
+    if (report.program != "marlowisp") {
+        text += QStringLiteral(" (a run of %1)").arg(QString::fromStdString(report.program));
+    }
+    constexpr int kNamed = 3;
+    if (!refused.isEmpty()) {
+        text += QStringLiteral("; ") + refused.mid(0, kNamed).join(QStringLiteral("; "));
+        if (refused.size() > kNamed) {
+            text += QStringLiteral("; and %1 more left alone").arg(refused.size() - kNamed);
+        }
+    }
+    holdStatus(text, details);
+    writer_.forgetVotes();
+    table_.forget(restored);
+    if (!fieldsEdited_) {
+        showSelectedFile(BatchTagWriter::Marker::Follow);
+    }
     schedulePreview();
 }
 

@@ -10,6 +10,7 @@
 #include "batchtagger/batch_tag_table_model.h"
 #include "batchtagger/batch_tag_writer.h"
 #include "batchtagger/write_planner.h"
+#include "tagjournal/tag_journal.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,8 +38,10 @@ public:
     // The item of the code-page list that writes each file in its own code page.
     static constexpr int kAsDetectedItem = 5;
 
-    // ui shows the file dialogs; without one the dialog makes its own.
-    explicit CMarlowispDlg(QWidget* parent = nullptr, UiService* ui = nullptr);
+    // ui shows the file dialogs; without one the dialog makes its own. Every Write
+    // and Remove is kept in the undo journal in journalFolder.
+    explicit CMarlowispDlg(QWidget* parent = nullptr, UiService* ui = nullptr,
+                           const std::string& journalFolder = TagJournal::defaultFolder());
     ~CMarlowispDlg() override;
 
     // What a drop of these local paths does (also the paths of the command line).
@@ -77,6 +80,8 @@ private:
     void runBatch(Batch batch);
     // Writes one file as planned; false when it could not be written.
     bool writeOne(const QString& path, const WriteRequest& request, bool& wrote);
+    // Puts back the files of the journal's last run.
+    void undoLastWrite();
     void addFiles();
     void addFolder();
     void schedulePreview();
@@ -104,6 +109,7 @@ private:
     BatchTagTableModel table_;
     BatchTagWriter writer_;
     WritePlanner planner_;
+    TagJournal journal_;
     bool statusHeld_ = false;
     QString lastFolder_;
     bool changingSelection_ = false;
@@ -121,6 +127,7 @@ private:
     QPushButton* exitButton_ = nullptr;
     QPushButton* addFilesButton_ = nullptr;
     QPushButton* addFolderButton_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
     QPushButton* previewButton_ = nullptr;
     QCheckBox* convertBox_ = nullptr;
     QTextBrowser* previewPane_ = nullptr;

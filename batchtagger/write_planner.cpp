@@ -156,6 +156,7 @@ bool WritePlanner::apply(const FilePlan& plan) {
     }
     TagRecord record;
     record.accessMode = 2;
+    record.beforeChange = beforeChange_;
     if (!record.open(plan.path.toStdU16String())) {
         return false;
     }

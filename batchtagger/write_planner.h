@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "batchtagger/batch_tag_writer.h"
 #include "batchtagger/tag_view.h"
@@ -54,8 +55,13 @@ public:
 
     FilePlan plan(const QString& path, const WriteRequest& request);
     // Puts the plan's block into its file, provided the file still ends as it did
-    // when it was planned. False when it does not, or cannot be opened or written.
-    static bool apply(const FilePlan& plan);
+    // when it was planned. False when it does not, or cannot be opened or written,
+    // or when beforeChange says no.
+    bool apply(const FilePlan& plan);
+    // Asked before a write changes a file (the undo journal keeps the change).
+    void setBeforeChange(std::function<bool(const TagChange&)> ask) {
+        beforeChange_ = std::move(ask);
+    }
 
     // The positions in text of the characters codePage cannot hold (a character
     // of two UTF-16 units counts at its first).
@@ -68,4 +74,5 @@ private:
 
     TagRecord record_;
     TagViewReader reader_;
+    std::function<bool(const TagChange&)> beforeChange_;
 };

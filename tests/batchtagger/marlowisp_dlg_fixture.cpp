@@ -15,7 +15,7 @@ QString qpath(const std::filesystem::path& path) {
 }
 
 void MarlowispDlgTest::SetUp() {
-    dialog = std::make_unique<CMarlowispDlg>(nullptr, &ui);
+    dialog = std::make_unique<CMarlowispDlg>(nullptr, &ui, (dir / "journal").string());
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     list = child<QTableView>("fileList");
