@@ -57,12 +57,12 @@ TEST_F(MarlowispDlgTest, TabWalksDownTheFieldsThenTheButtons) {
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     list->setFocus();
-    const char* order[] = {"titleEdit",    "titleChange",    "artistEdit",      "artistChange",
-                           "albumEdit",    "albumChange",    "yearEdit",        "yearChange",
-                           "commentEdit",  "commentChange",  "trackEdit",       "trackChange",
-                           "genreList",    "genreChange",    "writeButton",     "removeButton",
-                           "selAllButton", "codePageList",   "convertBox",      "previewButton",
-                           "exitButton",   "addFilesButton", "addFolderButton", "fileList"};
+    const char* order[] = {
+        "titleEdit",    "titleChange",    "artistEdit",      "artistChange", "albumEdit",
+        "albumChange",  "yearEdit",       "yearChange",      "commentEdit",  "commentChange",
+        "trackEdit",    "trackChange",    "genreList",       "genreChange",  "writeButton",
+        "removeButton", "selAllButton",   "codePageList",    "convertBox",   "previewButton",
+        "exitButton",   "addFilesButton", "addFolderButton", "undoButton",   "fileList"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
