@@ -85,12 +85,21 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) 
     return button;
 }
 
-// "cannot write a.mp3, b.mp3 and 2 more" for the names of the files that failed.
+// A file's name with its folder's, "cd2/03 track.mp3": an album's track names
+// repeat from folder to folder.
+QString shortName(const QString& path) {
+    QString folder = FolderPart(path);
+    folder.chop(1);
+    folder = FileNamePart(folder);
+    return folder.isEmpty() ? FileNamePart(path) : folder + u'/' + FileNamePart(path);
+}
+
+// "cannot write cd1/a.mp3, cd1/b.mp3 and 2 more" for the files that failed.
 QString failedNames(const QString& verb, const QStringList& failed) {
     constexpr int kNamed = 3;
     QStringList names;
     for (const QString& path : failed.mid(0, kNamed)) {
-        names.append(FileNamePart(path));
+        names.append(shortName(path));
     }
     QString text = verb + u' ' + names.join(QStringLiteral(", "));
     if (failed.size() > kNamed) {
@@ -168,6 +177,8 @@ void CMarlowispDlg::buildControls() {
     fileList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fileList_->setWordWrap(false);
+    // The end of a folder tells it from its neighbours.
+    fileList_->setTextElideMode(Qt::ElideMiddle);
     fileList_->setShowGrid(false);
     fileList_->verticalHeader()->hide();
     // Rows of one height: the view never measures rows it does not show, so
@@ -186,7 +197,7 @@ void CMarlowispDlg::buildControls() {
     columns->setSortIndicatorClearable(true);
     columns->setSortIndicator(-1, Qt::AscendingOrder);
     fileList_->setSortingEnabled(true);
-    fileList_->setMinimumSize(960, 260);
+    fileList_->setMinimumSize(960, 320);
     fileList_->installEventFilter(this);
     connect(fileList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CMarlowispDlg::onSelectionChanged);
@@ -663,7 +674,7 @@ void CMarlowispDlg::undoLastWrite() {
         if (file.result == UndoResult::Restored || file.result == UndoResult::AlreadyAsBefore) {
             restored.append(path);
         } else {
-            refused.append(FileNamePart(path) + u' ' + result);
+            refused.append(shortName(path) + u' ' + result);
         }
         details.append(path + QStringLiteral(": ") + result);
     }
