@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -197,7 +198,7 @@ void CMarlowispDlg::buildControls() {
     columns->setSortIndicatorClearable(true);
     columns->setSortIndicator(-1, Qt::AscendingOrder);
     fileList_->setSortingEnabled(true);
-    fileList_->setMinimumSize(960, 320);
+    fileList_->setMinimumSize(960, 300);
     fileList_->installEventFilter(this);
     connect(fileList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CMarlowispDlg::onSelectionChanged);
@@ -220,7 +221,7 @@ void CMarlowispDlg::buildControls() {
     }
     previewPane_ = new QTextBrowser(this);
     previewPane_->setObjectName(QStringLiteral("previewPane"));
-    previewPane_->setMinimumHeight(260);
+    previewPane_->setMinimumHeight(230);
     previewPane_->setFocusPolicy(Qt::ClickFocus);
     previewPane_->setAcceptDrops(false);
     previewPane_->hide();
@@ -318,6 +319,8 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
     connect(previewButton_, &QPushButton::toggled, this, [this](bool on) {
         previewPane_->setVisible(on);
         schedulePreview();
+        // The window grows downwards by the preview: keep its bottom on the screen.
+        QTimer::singleShot(0, this, &CMarlowispDlg::keepOnScreen);
     });
     exitButton_ = makeButton(QStringLiteral("Exit"), "exitButton", this);
     connect(writeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Write); });
@@ -336,6 +339,18 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
     }
     grid->addWidget(exitButton_, firstRow + kTagFieldCount - 1, 4);
     tabOrder << column << exitButton_;
+}
+
+void CMarlowispDlg::keepOnScreen() {
+    if (screen() == nullptr) {
+        return;
+    }
+    QRect area = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    int over = frame.bottom() - area.bottom();
+    if (over > 0) {
+        move(x(), std::max(area.top(), frame.top() - over));
+    }
 }
 
 void CMarlowispDlg::buildSystemMenu() {

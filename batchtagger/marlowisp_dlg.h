@@ -69,6 +69,7 @@ private:
     void buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder);
     void buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder);
     void buildSystemMenu();
+    void keepOnScreen();
     void onSelectionChanged();
     void onCodePageChanged(int item);
     // Shows the tag of the one selected file; empty fields when not exactly one is.
