@@ -7,7 +7,6 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QIntValidator>
 #include <QItemSelection>
 #include <QKeyEvent>
@@ -25,6 +24,8 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "batchtagger/batch_report.h"
+#include "batchtagger/file_table_view.h"
 #include "batchtagger/preview_html.h"
 #include "batchtagger/program_icon.h"
 #include "jukebox/common/path_functions.h"
@@ -86,33 +87,6 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) 
     return button;
 }
 
-// A file's name with its folder's, "cd2/03 track.mp3": an album's track names
-// repeat from folder to folder.
-QString shortName(const QString& path) {
-    QString folder = FolderPart(path);
-    folder.chop(1);
-    folder = FileNamePart(folder);
-    return folder.isEmpty() ? FileNamePart(path) : folder + u'/' + FileNamePart(path);
-}
-
-// "cannot write cd1/a.mp3, cd1/b.mp3 and 2 more" for the files that failed.
-QString failedNames(const QString& verb, const QStringList& failed) {
-    constexpr int kNamed = 3;
-    QStringList names;
-    for (const QString& path : failed.mid(0, kNamed)) {
-        names.append(shortName(path));
-    }
-    QString text = verb + u' ' + names.join(QStringLiteral(", "));
-    if (failed.size() > kNamed) {
-        text += QStringLiteral(" and %1 more").arg(failed.size() - kNamed);
-    }
-    return text;
-}
-
-QString filesText(int count) {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
-}
-
 }  // namespace
 
 CMarlowispDlg::CMarlowispDlg(QWidget* parent, UiService* ui, const std::string& journalFolder)
@@ -171,33 +145,7 @@ void CMarlowispDlg::buildControls() {
     inputs->addWidget(undoButton_);
     grid->addLayout(inputs, 0, 0, 1, 5);
 
-    fileList_ = new QTableView(this);
-    fileList_->setObjectName(QStringLiteral("fileList"));
-    fileList_->setModel(&table_);
-    fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fileList_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fileList_->setWordWrap(false);
-    // The end of a folder tells it from its neighbours.
-    fileList_->setTextElideMode(Qt::ElideMiddle);
-    fileList_->setShowGrid(false);
-    fileList_->verticalHeader()->hide();
-    // Rows of one height: the view never measures rows it does not show, so
-    // tags are read only for the rows on the screen.
-    fileList_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    fileList_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    QHeaderView* columns = fileList_->horizontalHeader();
-    columns->setSectionResizeMode(QHeaderView::Interactive);
-    columns->setStretchLastSection(true);
-    const std::array<int, BatchTagTableModel::kColumnCount - 1> widths = {180, 170, 130, 130,
-                                                                          50,  50,  100};
-    for (size_t column = 0; column < widths.size(); ++column) {
-        fileList_->setColumnWidth(static_cast<int>(column), widths[column]);
-    }
-    // The list order (natural order of the paths) until a column is chosen.
-    columns->setSortIndicatorClearable(true);
-    columns->setSortIndicator(-1, Qt::AscendingOrder);
-    fileList_->setSortingEnabled(true);
+    fileList_ = MakeFileTableView(&table_, this);
     fileList_->setMinimumSize(960, 300);
     fileList_->installEventFilter(this);
     connect(fileList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -640,72 +588,31 @@ void CMarlowispDlg::runBatch(Batch batch) {
         fileList_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
         changingSelection_ = false;
     }
-    QStringList failed;
+    BatchOutcome outcome;
+    outcome.kind = batch == Batch::Write ? BatchOutcome::Kind::Write : BatchOutcome::Kind::Remove;
+    outcome.done = static_cast<int>(done.size());
+    outcome.untouched = untouched;
     for (int row : failedRows) {
-        failed.append(table_.pathAt(row));
+        outcome.failed.append(table_.pathAt(row));
     }
-    bool writing = batch == Batch::Write;
-    QString text =
-        writing
-            ? QStringLiteral("Wrote %1").arg(filesText(static_cast<int>(done.size())))
-            : QStringLiteral("Removed the tag of %1").arg(filesText(static_cast<int>(done.size())));
-    if (untouched > 0) {
-        text += QStringLiteral("; %1 nothing to write")
-                    .arg(filesText(untouched) +
-                         (untouched == 1 ? QStringLiteral(" has") : QStringLiteral(" have")));
-    }
-    if (!failed.isEmpty()) {
-        text +=
-            QStringLiteral("; ") + failedNames(writing ? QStringLiteral("cannot write")
-                                                       : QStringLiteral("cannot remove the tag of"),
-                                               failed);
-        if (rows.size() > 1) {
-            text += QStringLiteral(" (left selected)");
-        }
-    }
-    QStringList details = failed;
-    if (!journal_.lastError().empty() && (!failed.isEmpty() || !journalKept)) {
+    outcome.failedStaySelected = rows.size() > 1;
+    if (!journal_.lastError().empty() && (!failedRows.isEmpty() || !journalKept)) {
         // Why files were left alone, or why the last run may not be undone.
-        details.append(QString::fromStdString(journal_.lastError()));
-        text += QStringLiteral(" (undo journal: %1)").arg(details.constLast());
+        outcome.journalError = QString::fromStdString(journal_.lastError());
     }
-    holdStatus(text, details);
+    BatchReport report = ReportBatch(outcome);
+    holdStatus(report.text, report.details);
     schedulePreview();
 }
 
 void CMarlowispDlg::undoLastWrite() {
     releaseStatus();
-    UndoReport report = journal_.undoLastRun();
-    if (!report.found) {
-        holdStatus(QStringLiteral("Nothing to undo"), {});
+    QStringList restored;
+    BatchReport report = ReportUndo(journal_.undoLastRun(), restored);
+    holdStatus(report.text, report.details);
+    if (restored.isEmpty()) {
         return;
     }
-    QStringList restored;
-    QStringList refused;  // "a.mp3 changed since, left alone"
-    QStringList details;
-    for (const FileUndo& file : report.files) {
-        QString path = PathFromLocalBytes(QByteArray::fromStdString(file.path));
-        QString result = QString::fromLatin1(undoResultText(file.result));
-        if (file.result == UndoResult::Restored || file.result == UndoResult::AlreadyAsBefore) {
-            restored.append(path);
-        } else {
-            refused.append(shortName(path) + u' ' + result);
-        }
-        details.append(path + QStringLiteral(": ") + result);
-    }
-    QString text = QStringLiteral("Undid the last write: %1 restored")
-                       .arg(filesText(static_cast<int>(restored.size())));
-    if (report.program != "marlowisp") {
-        text += QStringLiteral(" (a run of %1)").arg(QString::fromStdString(report.program));
-    }
-    constexpr int kNamed = 3;
-    if (!refused.isEmpty()) {
-        text += QStringLiteral("; ") + refused.mid(0, kNamed).join(QStringLiteral("; "));
-        if (refused.size() > kNamed) {
-            text += QStringLiteral("; and %1 more left alone").arg(refused.size() - kNamed);
-        }
-    }
-    holdStatus(text, details);
     writer_.forgetVotes();
     table_.forget(restored);
     if (!fieldsEdited_) {
