@@ -115,9 +115,11 @@ FilePlan WritePlanner::plan(const QString& path, const WriteRequest& request) {
     } else {
         plan.now.state = TagView::State::NoTag;
     }
-    // Text that every code page reads alike names none of its own: new text for
-    // it is written in UTF-8, the default everywhere.
-    bool ownCodePage = plan.now.state == TagView::State::Tag && plan.now.evidence;
+    // A marker names the file's code page, and so does text that code pages read
+    // differently; text that every code page reads alike names none: new text
+    // for it is written in UTF-8, the default everywhere.
+    bool ownCodePage =
+        plan.now.state == TagView::State::Tag && (!plan.now.guessed || plan.now.evidence);
     plan.codePage = request.codePage != WriteRequest::kAsDetected ? request.codePage
                     : ownCodePage                                 ? plan.now.codePage
                                                                   : CodePage::Utf8;

@@ -127,6 +127,11 @@ TEST_F(WritePlannerTest, ThePreviewIsWhatTheWrittenFileReadsBack) {
     EXPECT_EQ(asDetected.codePage, CodePage::Big5);
     EXPECT_TRUE(asDetected.lost[TagView::Title].contains(5));  // the snowman
     EXPECT_FALSE(asDetected.lost[TagView::Title].contains(7));
+    // A marker names the code page as well as the text does: new text goes in it,
+    // and the marked file reads it back as typed.
+    FilePlan marked = planner.plan(files[2], typed);
+    EXPECT_EQ(marked.codePage, CodePage::ShiftJis);
+    EXPECT_EQ(marked.after.texts[TagView::Title], QStringLiteral("Caf? ? 月"));
 }
 
 TEST_F(WritePlannerTest, APlanIsNotAppliedToAFileThatChangedSince) {
