@@ -4,7 +4,10 @@
 #include <array>
 #include <utility>
 
+#include "converter/batch_conversion.h"
+#include "converter/mp3_paths.h"
 #include "converter/tag_show.h"
+#include "tagjournal/tag_journal.h"
 #include "taglib/local_path.h"
 #include "taglib/tag_record.h"
 
@@ -21,6 +24,19 @@ void printUsage(std::ostream& out) {
            "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC\n"
            "if any parameter has white space in it, enclose it in quotes\n";
 }
+
+void printManyUsage(std::ostream& out) {
+    out << "Syntax: Pellimorph [--dry-run] CPcurrent CPdesired PATH...\n"
+           "        Pellimorph --undo\n"
+           "        Pellimorph --show [--from CP] PATH...\n\n"
+           "PATH = an MP3 file, or a folder: every MP3 file below it\n"
+           "CPcurrent may also be AUTO: the tag's marker, else the detected codepage\n"
+           "--dry-run shows the texts before and after and writes nothing\n"
+           "--undo puts back the files of the last run\n";
+}
+
+// The one-file form: its output and exit codes are as they always were.
+int convertOneFile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 std::string lowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -52,14 +68,42 @@ bool isAutoName(const std::string& name) {
     return lowerAscii(name) == "auto";
 }
 
-int runPellimorph(const std::vector<std::string>& args, std::ostream& out) {
+int runPellimorph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "--show" || args[0] == "--from")) {
         return showTags(args, out);
     }
-    if (args.size() < 3) {
-        printUsage(out);
+    if (!args.empty() && args[0] == "--undo") {
+        if (args.size() != 1) {
+            printManyUsage(err);
+            return 1;
+        }
+        return undoLastRun(out, err);
+    }
+    bool dryRun = !args.empty() && args[0] == "--dry-run";
+    size_t first = dryRun ? 1 : 0;
+    if (args.size() < first + 3) {
+        if (dryRun) {
+            printManyUsage(err);
+        } else {
+            printUsage(out);
+        }
         return 1;
     }
+    if (!dryRun && args.size() == 3 && !isFolder(args[2])) {
+        return convertOneFile(args, out, err);
+    }
+    BatchConversion request;
+    request.detect = isAutoName(args[first]);
+    request.source = codePageFromName(args[first]);
+    request.target = codePageFromName(args[first + 1]);
+    request.dryRun = dryRun;
+    request.paths.assign(args.begin() + static_cast<std::ptrdiff_t>(first + 2), args.end());
+    return convertFiles(request, out, err);
+}
+
+namespace {
+
+int convertOneFile(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int source = codePageFromName(args[0]);
     int target = codePageFromName(args[1]);
     const std::string& path = args[2];
@@ -86,12 +130,25 @@ int runPellimorph(const std::vector<std::string>& args, std::ostream& out) {
         out << "\nNo ID3v1 tag in " << path << ", file left unchanged\n";
         return 0;
     }
+    // The change is kept so that --undo can put it back; without a journal the
+    // file is still converted, as it always was, with a warning.
+    TagJournal journal;
+    journal.beginRun("pellimorph");
+    record.beforeChange = [&](const TagChange& change) {
+        if (!journal.record(change)) {
+            err << "Pellimorph: " << journal.lastError() << "; this change cannot be undone\n";
+        }
+        return true;
+    };
     record.codePage = target;
     bool written = record.write();
     bool closed = record.close();
+    journal.endRun();
     if (!written || !closed) {
         out << "\nCannot write the tag of " << path << "\n";
         return 1;
     }
     return 0;
 }
+
+}  // namespace

@@ -1,10 +1,9 @@
 #include "converter/tag_show.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <map>
-#include <memory>
 
+#include "converter/folder_votes.h"
+#include "converter/mp3_paths.h"
 #include "converter/pellimorph.h"
 #include "taglib/code_page_detector.h"
 #include "taglib/local_path.h"
@@ -23,8 +22,9 @@ struct Options {
 };
 
 void printShowUsage(std::ostream& out) {
-    out << "Syntax: Pellimorph --show [--from CP] filename.mp3 ...\n\n"
-           "Shows the ID3v1 tag of each file as one JSON line.\n"
+    out << "Syntax: Pellimorph --show [--from CP] PATH ...\n\n"
+           "Shows the ID3v1 tag of each file as one JSON line; a folder stands for\n"
+           "every MP3 file below it.\n"
            "CP = codepage to read the tags in, else the marker's or the detected one\n"
            "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC, AUTO\n";
 }
@@ -46,16 +46,6 @@ bool parse(const std::vector<std::string>& args, Options& options) {
     }
     options.files.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
     return options.show && !options.files.empty();
-}
-
-// The files of one folder vote together: the folder of a path as written, so that
-// "a.mp3" and "./b.mp3" are in one folder.
-std::string folderOf(const std::string& path) {
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (parent.empty()) {
-        parent = ".";
-    }
-    return parent.lexically_normal().string();
 }
 
 const char* sourceName(TagRecord::CodePageSource source) {
@@ -181,30 +171,22 @@ int showTags(const std::vector<std::string>& args, std::ostream& out) {
     }
     // First the tags of each folder are weighed together, then each file is read
     // with its folder's votes.
-    std::map<std::string, CodePageVote> votes;
+    std::vector<std::string> files = expandMp3Paths(options.files);
+    FolderVotes votes;
     if (!options.given) {
-        TagRecord record;
-        setUp(record, options);
-        for (const std::string& file : options.files) {
-            CodePageScores scores;
-            if (record.open(LocalPathToUtf16(file)) && record.scoreBlock(scores)) {
-                votes[folderOf(file)].add(scores);
-            }
-            record.close();
-        }
+        votes.gather(files);
     }
     int exitCode = 0;
     TagRecord record;
     setUp(record, options);
-    for (const std::string& file : options.files) {
+    for (const std::string& file : files) {
         std::u16string path = LocalPathToUtf16(file);
         if (!record.open(path)) {
             printError(out, path, "cannot open");
             exitCode = 1;
             continue;
         }
-        auto vote = votes.find(folderOf(file));
-        record.vote = vote == votes.end() ? nullptr : &vote->second;
+        record.vote = votes.of(file);
         if (record.read()) {
             printTag(out, path, record);
         } else {

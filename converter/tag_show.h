@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
-// pellimorph --show [--from CP] FILE...
+// pellimorph --show [--from CP] PATH...
 //
-// Prints for each file one JSON object on a line of its own, in UTF-8: the file,
+// Prints for each file (a folder stands for every MP3 file below it, walked in
+// natural order) one JSON object on a line of its own, in UTF-8: the file,
 // the code page of its tag (ANSI, UTF8, BIG5, GB, SJIS, KSC), what chose it
 // (marker, detected, given), title, artist, album, year, comment, track and
 // genre. The code page is the marker's, else detected, with the files of one

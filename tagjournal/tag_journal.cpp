@@ -370,7 +370,18 @@ bool TagJournal::record(const TagChange& change) {
         }
         return false;
     }
-    std::string body = "file " + std::to_string(nowMs()) + " " + hex(change.path) + " " +
+    // An undo may run from another folder: a relative path is kept as an absolute one.
+    std::string path = change.path;
+    if (path[0] != '/') {
+        std::error_code error;
+        std::filesystem::path current = std::filesystem::current_path(error);
+        if (error) {
+            lastError_ = "cannot tell the current folder: " + error.message();
+            return false;
+        }
+        path = (current / path).string();
+    }
+    std::string body = "file " + std::to_string(nowMs()) + " " + hex(path) + " " +
                        std::to_string(change.sizeBefore) + (change.hadTag ? " 1 " : " 0 ") +
                        hex(change.tailBefore) + " " + std::to_string(change.sizeAfter) + " " +
                        hex(change.tailAfter);

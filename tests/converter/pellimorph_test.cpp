@@ -184,7 +184,7 @@ TEST_F(PellimorphTest, HandlesPathsWithSpacesAndNonAsciiLetters) {
     std::filesystem::create_directory(folder);
     std::filesystem::path path = folder / "歌 曲.MP3";
     writeFileBytes(path, audioBody() + RawBlock{"\xA4\xE5", "", "", "", "", 0}.bytes());
-    ProcessResult result = run({"big5", "utf8", path.string(), "ignored", "extra"});
+    ProcessResult result = run({"big5", "utf8", path.string()});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.output, "Pellimorph: processing " + path.string());
     EXPECT_EQ(blockField(readFileBytes(path), 3, 30), padded("文", 30));

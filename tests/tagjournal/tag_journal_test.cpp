@@ -88,6 +88,28 @@ TEST_F(TagJournalTest, UndoPutsBackEveryByteAfterTheProgramClosed) {
     EXPECT_FALSE(TagJournal(folder()).undoLastRun().found);
 }
 
+TEST_F(TagJournalTest, AFileNamedRelativeToTheFolderOfTheRunIsFoundFromAnyOther) {
+    const std::string tagged = audioBody() + RawBlock{"Old", "", "", "", "", 0}.bytes();
+    file("relative.mp3", tagged);
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    {
+        TagJournal journal(folder());
+        journal.beginRun("test");
+        TagRecord record;
+        ASSERT_TRUE(open(record, "relative.mp3", journal));
+        record.read();
+        record.title = u"New";
+        EXPECT_TRUE(record.write());
+    }
+    std::filesystem::current_path(before);
+    UndoReport report = TagJournal(folder()).undoLastRun();
+    ASSERT_EQ(report.files.size(), 1u);
+    EXPECT_EQ(report.files[0].path, (dir / "relative.mp3").string());
+    EXPECT_EQ(report.files[0].result, UndoResult::Restored);
+    EXPECT_EQ(readFileBytes(dir / "relative.mp3"), tagged);
+}
+
 TEST_F(TagJournalTest, RefusesFilesChangedSinceAndCanBeTriedAgain) {
     const std::string tagged = audioBody() + RawBlock{"Old", "", "", "", "", 0}.bytes();
     auto kept = file("kept.mp3", tagged);
