@@ -268,7 +268,8 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
         previewPane_->setVisible(on);
         schedulePreview();
         // The window grows downwards by the preview: keep its bottom on the screen.
-        QTimer::singleShot(0, this, &CMarlowispDlg::keepOnScreen);
+        layout()->activate();
+        keepOnScreen();
     });
     exitButton_ = makeButton(QStringLiteral("Exit"), "exitButton", this);
     connect(writeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Write); });
