@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -158,4 +159,20 @@ int BatchFileList::removeRows(QList<int> rows) {
         return -1;
     }
     return std::min(firstRemoved, count() - 1);
+}
+
+QStringList BatchFileList::pathsFromArguments(const QList<QByteArray>& arguments,
+                                              const QString& currentFolder) {
+    QStringList paths;
+    for (const QByteArray& argument : arguments) {
+        if (argument.isEmpty()) {
+            continue;
+        }
+        QString path = PathFromLocalBytes(argument);
+        if (!path.startsWith(u'/')) {
+            path = JoinPath(currentFolder, path);
+        }
+        paths.append(QDir::cleanPath(path));
+    }
+    return paths;
 }

@@ -38,6 +38,12 @@ public:
 
     bool holdsItemBeginningWith(const QString& path) const;
 
+    // The paths named on a command line (as bytes: old disks carry names in GBK or
+    // Big5), each made absolute against currentFolder and cleaned, so that "." or
+    // "../Old" are walked as the folders they name.
+    static QStringList pathsFromArguments(const QList<QByteArray>& arguments,
+                                          const QString& currentFolder);
+
 private:
     // The file test of one path (given with its key of the list order); visited
     // holds the folders entered in this drop. A folder walk already knows which

@@ -13,10 +13,6 @@ QString fromRecord(const std::u16string& text) {
     return QString::fromStdU16String(text);
 }
 
-std::u16string toRecord(const QString& text, int limit) {
-    return text.left(limit).toStdU16String();
-}
-
 }  // namespace
 
 BatchTagWriter::BatchTagWriter() {
@@ -118,59 +114,9 @@ bool BatchTagWriter::readFile(const QString& path, TagFields& fields, Marker mar
     fields.album = fromRecord(record_.album);
     fields.year = fromRecord(record_.year);
     fields.comment = fromRecord(record_.comment);
+    fields.track = record_.track;
     fields.genreItem = record_.genreIndex < kGenreIndexUnknown ? record_.genreIndex : -1;
     return true;
-}
-
-bool BatchTagWriter::writeFile(const QString& path, const TagFields& fields,
-                               const FieldTicks& ticks) {
-    unsigned chosen = fieldsToWrite(fields, ticks);
-    if (chosen == 0) {
-        return true;
-    }
-    if (!record_.open(path.toStdU16String())) {
-        return false;
-    }
-    putFields(fields, chosen);
-    votes_.clear();  // the folder's tags change
-    bool written = record_.writeFields(chosen);
-    bool closed = record_.close();
-    return written && closed;
-}
-
-unsigned BatchTagWriter::fieldsToWrite(const TagFields& fields, const FieldTicks& ticks) {
-    static constexpr std::array<unsigned, kTagFieldCount> kBits = {
-        TagRecord::kTitleField, TagRecord::kArtistField,  TagRecord::kAlbumField,
-        TagRecord::kYearField,  TagRecord::kCommentField, TagRecord::kGenreField};
-    unsigned chosen = 0;
-    for (size_t field = 0; field < ticks.size(); ++field) {
-        chosen |= ticks[field] ? kBits[field] : 0u;
-    }
-    if (fields.genreItem < 0 || fields.genreItem >= kGenreItemCount) {
-        chosen &= ~unsigned{TagRecord::kGenreField};
-    }
-    return chosen;
-}
-
-void BatchTagWriter::putFields(const TagFields& fields, unsigned chosen) {
-    if (chosen & TagRecord::kTitleField) {
-        record_.title = toRecord(fields.title, kTextLimit);
-    }
-    if (chosen & TagRecord::kArtistField) {
-        record_.artist = toRecord(fields.artist, kTextLimit);
-    }
-    if (chosen & TagRecord::kAlbumField) {
-        record_.album = toRecord(fields.album, kTextLimit);
-    }
-    if (chosen & TagRecord::kYearField) {
-        record_.year = toRecord(fields.year, kYearLimit);
-    }
-    if (chosen & TagRecord::kCommentField) {
-        record_.comment = toRecord(fields.comment, kTextLimit);
-    }
-    if (chosen & TagRecord::kGenreField) {
-        record_.genreIndex = static_cast<uint16_t>(fields.genreItem);
-    }
 }
 
 bool BatchTagWriter::removeTagFrom(const QString& path) {

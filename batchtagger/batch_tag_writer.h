@@ -3,13 +3,14 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 
 #include "taglib/tag_record.h"
 
 // The fields of the batch editor, in the order of its rows.
-enum class TagField { Title, Artist, Album, Year, Comment, Genre };
-constexpr int kTagFieldCount = 6;
+enum class TagField { Title, Artist, Album, Year, Comment, Track, Genre };
+constexpr int kTagFieldCount = 7;
 
 // What the editor's fields hold. genreItem is an item of the genre list (it stands
 // for the genre index of the same number) or -1 for no selection.
@@ -19,13 +20,15 @@ struct TagFields {
     QString album;
     QString year;
     QString comment;
+    int track = 0;  // the ID3v1.1 track number, 1..255; 0 for none
     int genreItem = -1;
 };
 
 // Which fields a write changes (the Change boxes).
 using FieldTicks = std::array<bool, kTagFieldCount>;
 
-// Reads, writes and removes the ID3v1 blocks of single files for the batch editor,
+// Reads and removes the ID3v1 blocks of single files for the batch editor (writes
+// are planned and made by WritePlanner),
 // over one tag record kept for all its work. The code page of the text follows the
 // editor's code-page list (or the code page of the file shown: its marker's, or
 // the one its text is found to be in) and is used for reading as well as writing.
@@ -63,13 +66,10 @@ public:
     // cannot be opened for reading and writing.
     bool readFile(const QString& path, TagFields& fields, Marker marker = Marker::Follow,
                   const QStringList& folderFiles = {});
-    // Writes the ticked fields into a file's block in the current code page; the
-    // bytes of the other fields stay exactly as they were, so text in another code
-    // page is never lost. A ticked genre without a selected item keeps the file's
-    // genre too, since writing "no genre" would store a genre nobody chose. With
-    // nothing to write the file is not touched (true). False when the file cannot
-    // be opened, written or closed.
-    bool writeFile(const QString& path, const TagFields& fields, const FieldTicks& ticks);
+    // Asked before a removal changes a file (the undo journal keeps the change).
+    void setBeforeChange(std::function<bool(const TagChange&)> ask) {
+        record_.beforeChange = std::move(ask);
+    }
     // Cuts the block off a file; true also when it had none.
     bool removeTagFrom(const QString& path);
     // The folders' votes are read again at the next read (the list has changed).
@@ -79,10 +79,6 @@ public:
     static FieldTicks toggledTicks(const FieldTicks& ticks);
 
 private:
-    // The fields a write changes, as TagRecord::Field bits.
-    static unsigned fieldsToWrite(const TagFields& fields, const FieldTicks& ticks);
-    // Puts the values of the chosen fields into the record.
-    void putFields(const TagFields& fields, unsigned chosen);
     // The votes of the tags of folderFiles, read once per folder until a write.
     const CodePageVote* folderVote(const QString& path, const QStringList& folderFiles);
 

@@ -279,7 +279,7 @@ bool TagRecord::writeFields(unsigned fields) {
     if (accessMode == kReadOnly || !isOpen) {
         return false;
     }
-    if ((fields & kAllFields) == 0) {
+    if ((fields & (kAllFields | kTrackField)) == 0) {
         return true;  // nothing to change: the file, its time included, stays as it was
     }
     TagChange change;
@@ -293,20 +293,23 @@ bool TagRecord::writeFields(unsigned fields) {
 }
 
 bool TagRecord::plannedWrite(unsigned fields, TagChange& change) const {
-    int64_t length = fileLength();
-    if (length < 0) {
+    if (fileLength() < 0) {
         return false;
     }
     uint8_t old[kBlockSize] = {};
     bool haveLast = readLastBlock(old);
     bool replacing = haveLast && hasTagMarker(old);
     uint8_t block[kBlockSize] = {};
-    if (replacing) {
-        std::memcpy(block, old, kBlockSize);
-    } else {
-        emptyBlock(block);
+    composeBlock(block, fields, old, replacing);
+    return changeFor(block, old, haveLast, replacing, change);
+}
+
+bool TagRecord::changeFor(const uint8_t* block, const uint8_t* old, bool haveLast, bool replacing,
+                          TagChange& change) const {
+    int64_t length = fileLength();
+    if (length < 0) {
+        return false;
     }
-    encodeFields(block, fields, old, replacing);
     change.path = path_;
     change.sizeBefore = length;
     change.hadTag = replacing;
@@ -324,6 +327,41 @@ bool TagRecord::readTail(int64_t end, std::string& tail) const {
     int64_t start = std::max<int64_t>(0, end - kBlockSize);
     tail.resize(static_cast<size_t>(end - start));
     return readAt(fd_, reinterpret_cast<uint8_t*>(tail.data()), tail.size(), start);
+}
+
+void TagRecord::composeBlock(uint8_t* block, unsigned fields, const uint8_t* old,
+                             bool hadBlock) const {
+    if (hadBlock) {
+        std::memcpy(block, old, kBlockSize);
+    } else {
+        emptyBlock(block);
+    }
+    encodeFields(block, fields, old, hadBlock);
+}
+
+bool TagRecord::lastBlock(uint8_t* block, bool& hasTag) const {
+    hasTag = false;
+    if (!readLastBlock(block)) {
+        return false;
+    }
+    hasTag = hasTagMarker(block);
+    return true;
+}
+
+bool TagRecord::writeBlock(const uint8_t* block) {
+    if (accessMode == kReadOnly || !isOpen || !hasTagMarker(block)) {
+        return false;
+    }
+    uint8_t old[kBlockSize] = {};
+    bool haveLast = readLastBlock(old);
+    TagChange change;
+    if (!changeFor(block, old, haveLast, haveLast && hasTagMarker(old), change)) {
+        return false;
+    }
+    if (beforeChange && !beforeChange(change)) {
+        return false;
+    }
+    return putBlock(change);
 }
 
 void TagRecord::emptyBlock(uint8_t* block) const {
@@ -351,8 +389,8 @@ void TagRecord::encodeFields(uint8_t* block, unsigned fields, const uint8_t* old
     if (fields & kYearField) {
         encodeField(block + kYearOffset, year, kYearWidth);
     }
-    if (fields & kCommentField) {
-        encodeComment(block, old, hadBlock);
+    if (fields & (kCommentField | kTrackField)) {
+        encodeComment(block, fields, old, hadBlock);
     }
     if (fields & kGenreField) {
         int genre = genreIndex & 0xFF;
@@ -363,16 +401,44 @@ void TagRecord::encodeFields(uint8_t* block, unsigned fields, const uint8_t* old
     }
 }
 
-void TagRecord::encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const {
-    // Keep an ID3v1.1 track number when the new comment leaves room for it.
+void TagRecord::encodeComment(uint8_t* block, unsigned fields, const uint8_t* old,
+                              bool hadBlock) const {
     bool oldHasTrack = hadBlock && old[kTrackZeroOffset] == 0 && old[kTrackOffset] != 0;
-    if (oldHasTrack &&
-        encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack) {
-        encodeField(block + kCommentOffset, comment, kCommentWidthWithTrack);
+    uint8_t* dest = block + kCommentOffset;
+    if (!(fields & kCommentField)) {
+        // Only the track number changes; the comment keeps its bytes, less a
+        // character that the two bytes of a new track number would cut in two.
+        int textWidth = kTextWidth;
+        if (track != 0) {
+            const auto* text = reinterpret_cast<const char*>(dest);
+            size_t end =
+                CodePageDetector::TextLength(std::string_view(text, kCommentWidthWithTrack));
+            int cut = CodePageDetector::CutLength(codePage, std::string_view(text, end));
+            std::memset(dest + end - static_cast<size_t>(cut), ' ', static_cast<size_t>(cut));
+            block[kTrackZeroOffset] = 0;
+            block[kTrackOffset] = track;
+            textWidth = kCommentWidthWithTrack;
+        } else if (oldHasTrack) {
+            block[kTrackZeroOffset] = 0;
+            block[kTrackOffset] = 0;
+        }
+        for (int i = textWidth - 1; i >= 1 && (dest[i] == 0 || dest[i] == ' '); --i) {
+            dest[i] = ' ';
+        }
+        return;
+    }
+    // A ticked track number takes the comment's last two bytes; an old one is kept
+    // when the new comment leaves room for it.
+    uint8_t number = (fields & kTrackField) ? track : (oldHasTrack ? old[kTrackOffset] : 0);
+    bool keep = number != 0 &&
+                ((fields & kTrackField) ||
+                 encodeWholeCharacters(comment, kTextWidth).size() <= kCommentWidthWithTrack);
+    if (keep) {
+        encodeField(dest, comment, kCommentWidthWithTrack);
         block[kTrackZeroOffset] = 0;
-        block[kTrackOffset] = old[kTrackOffset];
+        block[kTrackOffset] = number;
     } else {
-        encodeField(block + kCommentOffset, comment, kTextWidth);
+        encodeField(dest, comment, kTextWidth);
     }
 }
 

@@ -66,6 +66,9 @@ public:
         kCommentField = 1u << 4,
         kGenreField = 1u << 5,
         kAllFields = (1u << 6) - 1,
+        // The ID3v1.1 track number (track, 0 for none). Not among kAllFields: a
+        // plain write keeps the file's track number where the comment leaves room.
+        kTrackField = 1u << 6,
     };
 
     explicit TagRecord(const CodePageConverter& converter = IcuCodePageConverter::instance());
@@ -134,6 +137,15 @@ public:
     // The change writeFields(fields) would make, without making it; a read-only
     // record can tell too. False when no file is open or its end cannot be read.
     bool plannedWrite(unsigned fields, TagChange& change) const;
+    // The block writeFields would write: old is the file's last 128 bytes when
+    // hadBlock (they begin with "TAG"), else ignored.
+    void composeBlock(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
+    // The last 128 bytes of the open file; false when it is shorter or cannot be
+    // read. hasTag tells whether they are a block.
+    bool lastBlock(uint8_t* block, bool& hasTag) const;
+    // Puts these 128 bytes (a whole block, "TAG" first) over the file's block, or
+    // after its last byte when it has none; beforeChange is asked first.
+    bool writeBlock(const uint8_t* block);
     // Cuts the block off the file; true also when there was none.
     bool removeTag();
     // Reads a 128-byte block as read() reads the file's, choosing the code page the
@@ -169,9 +181,13 @@ private:
     // Encodes the fields of the set into block; old is the file's block when
     // hadBlock, for the ID3v1.1 track number.
     void encodeFields(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
-    void encodeComment(uint8_t* block, const uint8_t* old, bool hadBlock) const;
+    void encodeComment(uint8_t* block, unsigned fields, const uint8_t* old, bool hadBlock) const;
     // The last bytes of the file before offset end, at most a block's worth.
     bool readTail(int64_t end, std::string& tail) const;
+    // The change of putting block at the end of the file: over its last 128
+    // bytes old when replacing.
+    bool changeFor(const uint8_t* block, const uint8_t* old, bool haveLast, bool replacing,
+                   TagChange& change) const;
     // Makes a planned write: the new block at the end of the file, over the old one
     // when there was one; a write cut short puts the file back as it was.
     bool putBlock(const TagChange& change);

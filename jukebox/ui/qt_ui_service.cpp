@@ -154,6 +154,15 @@ QStringList QtUiService::openFileNames(const QString& caption, const QString& fo
     return QFileDialog::getOpenFileNames(owner(), caption, folder, filter);
 }
 
+QString QtUiService::openFolderName(const QString& caption, const QString& folder) {
+    if (abandoning()) {
+        return {};
+    }
+    KeepActivation keep;
+    ModalScope modal(*this);
+    return QFileDialog::getExistingDirectory(owner(), caption, folder);
+}
+
 QString QtUiService::saveFileName(const QString& caption, const QString& folder,
                                   const QString& filter, const QString& defaultSuffix) {
     if (abandoning()) {

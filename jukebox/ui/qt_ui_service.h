@@ -26,6 +26,7 @@ public:
                          const QString& defaultSuffix) override;
     QString openOrNewFileName(const QString& caption, const QString& folder, const QString& filter,
                               const QString& defaultSuffix) override;
+    QString openFolderName(const QString& caption, const QString& folder) override;
     void dispatchEvents() override;
 
     // The window notify() shows its texts in; null before the first.

@@ -66,3 +66,7 @@ void UiService::abandonModals() {
     abandoning_ = true;
     closeModals();
 }
+
+QString UiService::openFolderName(const QString&, const QString&) {
+    return {};
+}

@@ -48,6 +48,10 @@ public:
     virtual QString openOrNewFileName(const QString& caption, const QString& folder,
                                       const QString& filter, const QString& defaultSuffix);
 
+    // A folder dialog; an empty result means the user cancelled. By default none
+    // is shown.
+    virtual QString openFolderName(const QString& caption, const QString& folder);
+
     // Handles the events that are waiting (long loops call this between items).
     virtual void dispatchEvents() = 0;
 

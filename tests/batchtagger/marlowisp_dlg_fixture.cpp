@@ -15,10 +15,10 @@ QString qpath(const std::filesystem::path& path) {
 }
 
 void MarlowispDlgTest::SetUp() {
-    dialog = std::make_unique<CMarlowispDlg>();
+    dialog = std::make_unique<CMarlowispDlg>(nullptr, &ui, (dir / "journal").string());
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-    list = child<QListWidget>("fileList");
+    list = child<QTableView>("fileList");
 }
 
 QLineEdit* MarlowispDlgTest::edit(const char* stem) const {
@@ -72,25 +72,31 @@ void MarlowispDlgTest::dropUrls(const QList<QUrl>& urls, QWidget* target) {
 
 QStringList MarlowispDlgTest::listed() const {
     QStringList items;
-    for (int row = 0; row < list->count(); ++row) {
-        items.append(list->item(row)->text());
+    for (int row = 0; row < rowCount(); ++row) {
+        items.append(list->model()->index(row, 0).data(BatchTagTableModel::PathRole).toString());
     }
     return items;
 }
 
+int MarlowispDlgTest::rowCount() const {
+    return list->model()->rowCount();
+}
+
 QList<int> MarlowispDlgTest::selectedRows() const {
     QList<int> rows;
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->isSelected()) {
-            rows.append(row);
-        }
+    for (const QModelIndex& index : list->selectionModel()->selectedRows()) {
+        rows.append(index.row());
     }
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
+QRect MarlowispDlgTest::rowRect(int row) const {
+    QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    return list->visualRect(index);
+}
+
 void MarlowispDlgTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                      list->visualItemRect(item).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rowRect(row).center());
 }

@@ -7,14 +7,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QUrl>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "batchtagger/marlowisp_dlg.h"
+#include "tests/support/recording_ui_service.h"
 #include "tests/support/temp_dir.h"
 #include "tests/taglib/id3v1_fixtures.h"
 
@@ -43,11 +44,15 @@ protected:
     void drop(const QList<std::filesystem::path>& paths, QWidget* target = nullptr);
     void dropUrls(const QList<QUrl>& urls, QWidget* target = nullptr);
 
+    // The full paths of the table's rows, top to bottom.
     QStringList listed() const;
+    int rowCount() const;
     QList<int> selectedRows() const;
+    QRect rowRect(int row) const;
     void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     TempDir dir;
+    RecordingUiService ui;
     std::unique_ptr<CMarlowispDlg> dialog;
-    QListWidget* list = nullptr;
+    QTableView* list = nullptr;
 };

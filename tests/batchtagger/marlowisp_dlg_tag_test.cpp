@@ -128,7 +128,7 @@ TEST_F(MarlowispDlgTest, AfterDeleteTheFieldsShowTheFileSelectedNext) {
     EXPECT_EQ(genres->currentIndex(), 1);
 
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(rowCount(), 0);
     EXPECT_TRUE(edit("title")->text().isEmpty());
     EXPECT_EQ(genres->currentIndex(), -1);
 }

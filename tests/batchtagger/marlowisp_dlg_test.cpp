@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,13 +24,15 @@ TEST_F(MarlowispDlgTest, StartsWithItsCaptionsListsAndLimits) {
         EXPECT_EQ(edit(stem)->maxLength(), 30) << stem;
     }
     EXPECT_EQ(edit("year")->maxLength(), 4);
+    EXPECT_EQ(edit("track")->maxLength(), 3);
     QTest::keyClicks(edit("title"), QStringLiteral("1234567890123456789012345678901234"));
     EXPECT_EQ(edit("title")->text().size(), 30);
 
     auto* codePages = child<QComboBox>("codePageList");
-    ASSERT_EQ(codePages->count(), 5);
+    ASSERT_EQ(codePages->count(), 6);
     EXPECT_EQ(codePages->itemText(0), u"UTF8");
     EXPECT_EQ(codePages->itemText(4), u"KSC");
+    EXPECT_EQ(codePages->itemText(5), u"As detected");
     EXPECT_EQ(codePages->currentIndex(), 0);
 
     auto* genres = child<QComboBox>("genreList");
@@ -57,9 +58,11 @@ TEST_F(MarlowispDlgTest, TabWalksDownTheFieldsThenTheButtons) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     list->setFocus();
     const char* order[] = {
-        "titleEdit",   "titleChange",  "artistEdit",   "artistChange",  "albumEdit",  "albumChange",
-        "yearEdit",    "yearChange",   "commentEdit",  "commentChange", "genreList",  "genreChange",
-        "writeButton", "removeButton", "selAllButton", "codePageList",  "exitButton", "fileList"};
+        "titleEdit",    "titleChange",    "artistEdit",      "artistChange", "albumEdit",
+        "albumChange",  "yearEdit",       "yearChange",      "commentEdit",  "commentChange",
+        "trackEdit",    "trackChange",    "genreList",       "genreChange",  "writeButton",
+        "removeButton", "selAllButton",   "codePageList",    "convertBox",   "previewButton",
+        "exitButton",   "addFilesButton", "addFolderButton", "undoButton",   "fileList"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -120,8 +123,7 @@ TEST_F(MarlowispDlgTest, OneSelectedFileShowsItsBlockAndSeveralShowNothing) {
     EXPECT_EQ(child<QComboBox>("genreList")->currentIndex(), -1);
 
     clickRow(0);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       list->visualItemRect(list->item(0)).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect(0).center());
     EXPECT_EQ(selectedRows(), QList<int>({0, 1}));
     EXPECT_TRUE(edit("artist")->text().isEmpty());
 }
@@ -226,7 +228,7 @@ TEST_F(MarlowispDlgTest, TheCodePageListChoosesTheCodePageOfReadAndWrite) {
     for (const Case& c : cases) {
         auto path = makeMp3("cp" + std::to_string(c.item) + ".mp3");
         drop({path});
-        clickRow(list->count() - 1);
+        clickRow(rowCount() - 1);
         codePages->setCurrentIndex(c.item);
         edit("title")->setText(QString::fromUtf8(c.title));
         click("writeButton");
@@ -236,20 +238,20 @@ TEST_F(MarlowispDlgTest, TheCodePageListChoosesTheCodePageOfReadAndWrite) {
         // Read back in the same code page the text is as typed; in another it is not.
         edit("title")->clear();
         list->clearSelection();
-        clickRow(list->count() - 1);
+        clickRow(rowCount() - 1);
         EXPECT_EQ(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
         codePages->setCurrentIndex(c.item == 1 ? 2 : 1);
         EXPECT_NE(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
         // Selected again, the file is read in the code page its text is in.
         list->clearSelection();
-        clickRow(list->count() - 1);
+        clickRow(rowCount() - 1);
         EXPECT_EQ(edit("title")->text(), QString::fromUtf8(c.title)) << c.item;
         EXPECT_EQ(codePages->currentIndex(), c.item);
     }
 }
 
 TEST_F(MarlowispDlgTest, SelAllTicksAllUnlessAllAreTicked) {
-    const char* stems[] = {"title", "artist", "album", "year", "comment", "genre"};
+    const char* stems[] = {"title", "artist", "album", "year", "comment", "track", "genre"};
     auto tickedCount = [&] {
         int n = 0;
         for (const char* stem : stems) {
@@ -262,11 +264,11 @@ TEST_F(MarlowispDlgTest, SelAllTicksAllUnlessAllAreTicked) {
     }
     EXPECT_EQ(tickedCount(), 3);
     click("selAllButton");
-    EXPECT_EQ(tickedCount(), 6);
+    EXPECT_EQ(tickedCount(), 7);
     click("selAllButton");
     EXPECT_EQ(tickedCount(), 0);
     click("selAllButton");
-    EXPECT_EQ(tickedCount(), 6);
+    EXPECT_EQ(tickedCount(), 7);
 }
 
 TEST_F(MarlowispDlgTest, RemoveCutsBlocksAndLeavesFilesWithoutOne) {
@@ -303,7 +305,7 @@ TEST_F(MarlowispDlgTest, DeleteTakesItemsOffTheListAndSelectsTheNext) {
 
     list->selectAll();
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(rowCount(), 0);
     for (const auto& path : paths) {
         EXPECT_TRUE(std::filesystem::exists(path));  // the files themselves stay
     }
@@ -336,8 +338,14 @@ TEST_F(MarlowispDlgTest, FilesThatCannotBeWrittenAreNamedAndStaySelected) {
     list->selectAll();
     click("selAllButton");
     click("writeButton");
+    // Each file is named with its folder: an album's track names repeat.
+    QString folder = QString::fromStdString(dir.path().filename().string());
     EXPECT_EQ(status(),
-              QStringLiteral("Cannot write %1 and 1 more (left selected)").arg(qpath(gone)));
+              QStringLiteral("Wrote 2 files; cannot write %1/b.mp3, %1/c.mp3 (left selected)")
+                  .arg(folder));
+    // The summary stays until the next action.
+    QTest::qWait(CMarlowispDlg::kStatusDelayMs + 300);
+    EXPECT_TRUE(status().startsWith(u"Wrote 2 files"));
     EXPECT_EQ(selectedRows(), QList<int>({1, 2}));
     EXPECT_EQ(readFileBytes(good).size(), audioBody().size() + 128);
     EXPECT_EQ(readFileBytes(good2).size(), audioBody().size() + 128);
@@ -345,8 +353,11 @@ TEST_F(MarlowispDlgTest, FilesThatCannotBeWrittenAreNamedAndStaySelected) {
     clickRow(1);
     EXPECT_EQ(status(), QStringLiteral("Cannot open %1").arg(qpath(gone)));
     click("removeButton");
-    EXPECT_EQ(status(), QStringLiteral("Cannot remove the tag of %1").arg(qpath(gone)));
-    // The message stays for the status delay, then the line returns to its text.
+    EXPECT_EQ(status(),
+              QStringLiteral("Removed the tag of 0 files; cannot remove the tag of %1/b.mp3")
+                  .arg(folder));
+    // The next action lets the line return to its own text.
+    clickRow(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return status() == u"Marlowisp 3.60"; }, 3000));
 }
 
@@ -359,7 +370,8 @@ TEST_F(MarlowispDlgTest, AShortWriteIsReportedAsAFailure) {
         FileSizeLimit limit(static_cast<long long>(audioBody().size()) + 64);
         click("writeButton");
     }
-    EXPECT_EQ(status(), QStringLiteral("Cannot write %1").arg(qpath(path)));
+    EXPECT_EQ(status(), QStringLiteral("Wrote 0 files; cannot write %1/a.mp3")
+                            .arg(QString::fromStdString(dir.path().filename().string())));
 }
 
 TEST_F(MarlowispDlgTest, TheSystemMenuOpensTheAboutBox) {

@@ -3,10 +3,10 @@
 // name it also opens the About box and saves a picture of that. Run it under
 // xvfb-run to look at the dialog as a user would see it.
 #include <QApplication>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
     CMarlowispDlg dialog;
     dialog.show();
     dialog.addDroppedPaths({QString::fromStdString((dir / "Music").string())});
-    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("fileList"));
-    list->setCurrentRow(1);
+    auto* list = dialog.findChild<QTableView*>(QStringLiteral("fileList"));
+    list->selectRow(1);
     if (!QTest::qWaitForWindowExposed(&dialog)) {
         return 1;
     }

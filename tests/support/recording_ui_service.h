@@ -36,6 +36,15 @@ public:
                               const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString openFolderName(const QString&, const QString& folder) override {
+        openFolders.append(folder);
+        if (folderAnswers.empty()) {
+            return {};
+        }
+        QString answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
     void dispatchEvents() override;
 
     QStringList messages;       // every message, fatal ones included, in order
@@ -54,8 +63,9 @@ public:
     std::deque<Answer> answers;
     QStringList questions;
     std::deque<QStringList> openAnswers;
-    QStringList openFolders;  // where each open dialog started
-    QStringList fileFilters;  // the filter of each file dialog, in order
+    QStringList openFolders;            // where each open dialog started
+    QStringList fileFilters;            // the filter of each file dialog, in order
+    std::deque<QString> folderAnswers;  // for openFolderName
     std::deque<QString> saveAnswers;
     QStringList saveFolders;  // where each save dialog started
 
