@@ -9,6 +9,7 @@
 
 #include "jukebox/playback/gst_filter_inspector.h"
 #include "jukebox/playback/gst_media_source.h"
+#include "jukebox/playback/video_output_owner.h"
 
 namespace {
 
@@ -61,6 +62,9 @@ GstElement* audioSinkFromEnvironment() {
 GstMediaGraph::GstMediaGraph() {
     cueTimer_.setSingleShot(true);
     QObject::connect(&cueTimer_, &QTimer::timeout, &cueTimer_, [this] { cueTimedOut(); });
+    redrawTimer_.setSingleShot(true);
+    redrawTimer_.setInterval(kRedrawDelayMs);
+    QObject::connect(&redrawTimer_, &QTimer::timeout, &redrawTimer_, [this] { redrawPaused(); });
 }
 
 GstMediaGraph::~GstMediaGraph() {
@@ -84,6 +88,7 @@ bool GstMediaGraph::buildPipeline() {
     gst_object_ref_sink(pipeline_);
 
     // Never playbin's own choice of video sink: without a display it can crash.
+    // PrepareVideoOutput may put one that draws into the window in its place.
     if (GstElement* videoSink = output_.makeSink()) {
         g_object_set(pipeline_, "video-sink", videoSink, nullptr);
     }
@@ -113,6 +118,7 @@ void GstMediaGraph::teardownPipeline() {
     cuePending_ = false;
     cueEnded_ = false;
     cueTimer_.stop();
+    redrawTimer_.stop();
     gst_object_unref(pipeline_);
     pipeline_ = nullptr;
     panorama_ = nullptr;
@@ -603,7 +609,66 @@ GraphResult GstMediaGraph::GetFullScreenMode(bool& on) {
 }
 
 GraphResult GstMediaGraph::SetWindowPosition(const QRect& rect) {
-    return output_.place(rect) ? kGraphOk : noOutputWindow();
+    if (!output_.place(rect)) {
+        return noOutputWindow();
+    }
+    if (output_.takeRescaled()) {
+        redrawTimer_.start();
+    }
+    return kGraphOk;
+}
+
+// A flushing seek to where the picture stands, not waited for: the paused
+// pipeline prerolls again, and the new frame comes at the new size.
+void GstMediaGraph::redrawPaused() {
+    if (pipeline_ == nullptr || cuePending_ || time_.atEnd()) {
+        return;
+    }
+    GstState state = GST_STATE_NULL;
+    GstState pending = GST_STATE_VOID_PENDING;
+    gst_element_get_state(pipeline_, &state, &pending, 0);
+    gint64 position = 0;
+    if (state != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING ||
+        !gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) {
+        return;
+    }
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    gst_element_send_event(
+        pipeline_, gst_event_new_seek(rate_, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, position,
+                                      GST_SEEK_TYPE_NONE, -1));
+}
+
+GraphResult GstMediaGraph::PrepareVideoOutput(VideoOutputOwner* owner) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstState state = GST_STATE_NULL;
+    gst_element_get_state(pipeline_, &state, nullptr, 0);
+    if (state != GST_STATE_NULL || owner == nullptr) {
+        return kGraphFalse;  // a sink can only be changed before the file is rendered
+    }
+    const char* wanted = std::getenv("VELORINE_VIDEO_SINK");
+    GstElement* sink = output_.makeWindowSink(owner, owner->outputWindowHandle(),
+                                              QString::fromUtf8(wanted != nullptr ? wanted : ""));
+    if (sink == nullptr) {
+        return kGraphFalse;
+    }
+    g_object_set(pipeline_, "video-sink", sink, nullptr);
+    if (output_.convertsItself()) {
+        constexpr guint kNativeVideo = 0x40;  // GST_PLAY_FLAG_NATIVE_VIDEO
+        guint flags = 0;
+        g_object_get(pipeline_, "flags", &flags, nullptr);
+        g_object_set(pipeline_, "flags", flags | kNativeVideo, nullptr);
+    }
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::GetVideoStatistics(VideoStatistics& statistics) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    statistics = output_.statistics();
+    return kGraphOk;
 }
 
 GraphResult GstMediaGraph::NotifyFullScreenLost() {
