@@ -41,29 +41,33 @@ struct GstVideoOutput::Callbacks {
 
 namespace {
 
-// Sinks that could not start on this display (no XVideo adaptor, no GL): the
-// display does not change while the program runs, so they are not tried again.
+// Sinks that could not start on a display (no XVideo adaptor, no GL), by sink
+// and display: they are not tried again there.
 QSet<QString>& sinksThatFailed() {
     static QSet<QString> failed;
     return failed;
 }
 
+QString onDisplay(const QString& sink) {
+    return sink + u'@' + qEnvironmentVariable("DISPLAY");
+}
+
 // The sink, a reference of our own, when it reaches READY (it opens the display
 // there); null when it is not installed or cannot start here.
 GstElement* startableSink(const QString& name) {
-    if (sinksThatFailed().contains(name)) {
+    if (sinksThatFailed().contains(onDisplay(name))) {
         return nullptr;
     }
     GstElement* sink = gst_element_factory_make(name.toUtf8().constData(), "videosink");
     if (sink == nullptr) {
-        sinksThatFailed().insert(name);
+        sinksThatFailed().insert(onDisplay(name));
         return nullptr;
     }
     gst_object_ref_sink(sink);
     const bool started = gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
     gst_element_set_state(sink, GST_STATE_NULL);
     if (!started) {
-        sinksThatFailed().insert(name);
+        sinksThatFailed().insert(onDisplay(name));
         gst_object_unref(sink);
         return nullptr;
     }
