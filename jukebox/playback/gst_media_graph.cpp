@@ -664,8 +664,12 @@ GraphResult GstMediaGraph::PrepareVideoOutput(VideoOutputOwner* owner) {
 }
 
 GraphResult GstMediaGraph::GetVideoStatistics(VideoStatistics& statistics) {
-    if (pipeline_ == nullptr) {
-        return noGraph();
+    int streams = 0;
+    if (const GraphResult hr = GetVideoStreamCount(streams); GraphFailed(hr)) {
+        return hr;
+    }
+    if (streams == 0) {
+        return fail(kGraphNoInterface, QStringLiteral("The file has no video stream"));
     }
     statistics = output_.statistics();
     return kGraphOk;
