@@ -62,6 +62,15 @@ GstElement* audioSinkFromEnvironment() {
 GstMediaGraph::GstMediaGraph() {
     cueTimer_.setSingleShot(true);
     QObject::connect(&cueTimer_, &QTimer::timeout, &cueTimer_, [this] { cueTimedOut(); });
+    // A decoder or converter that dropped a late frame says so once per frame;
+    // the sink's own drops are in its counts.
+    bus_.setQosHandler([this](GstMessage* message) {
+        GstFormat format = GST_FORMAT_UNDEFINED;
+        gst_message_parse_qos_stats(message, &format, nullptr, nullptr);
+        if (format == GST_FORMAT_BUFFERS && !output_.isSink(GST_MESSAGE_SRC(message))) {
+            output_.droppedUpstream();
+        }
+    });
     redrawTimer_.setSingleShot(true);
     redrawTimer_.setInterval(kRedrawDelayMs);
     QObject::connect(&redrawTimer_, &QTimer::timeout, &redrawTimer_, [this] { redrawPaused(); });
@@ -448,6 +457,7 @@ GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
         gst_event_new_seek(rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
                            static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE, -1);
     const guint32 seqnum = gst_event_get_seqnum(event);
+    output_.keepSinkCounts();
     if (!gst_element_send_event(pipeline_, event)) {
         return time_.ownClock() ? seekIgnored(position)
                                 : fail(kGraphFail, QStringLiteral("The graph cannot seek"));
@@ -480,6 +490,7 @@ void GstMediaGraph::restartStream() {
     GstState pending = GST_STATE_VOID_PENDING;
     gst_element_get_state(pipeline_, &state, &pending, 0);
     const GstState target = pending != GST_STATE_VOID_PENDING ? pending : state;
+    output_.keepSinkCounts();
     gst_element_set_state(pipeline_, GST_STATE_READY);
     if (GraphSucceeded(changeState(target))) {
         waitSettled(kSettleTimeoutMs);
@@ -633,6 +644,7 @@ void GstMediaGraph::redrawPaused() {
         return;
     }
     const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    output_.keepSinkCounts();
     gst_element_send_event(
         pipeline_, gst_event_new_seek(rate_, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, position,
                                       GST_SEEK_TYPE_NONE, -1));

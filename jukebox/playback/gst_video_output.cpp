@@ -101,6 +101,8 @@ GstElement* scalingBin(GstElement* sink, GstElement*& capsFilter, GstPad*& input
         }
         return nullptr;
     }
+    // Spread over the cores: a frame converted sooner waits less for its turn.
+    g_object_set(convert, "n-threads", 0u, nullptr);
     GstElement* bin = gst_bin_new("videooutput");
     gst_bin_add_many(GST_BIN(bin), convert, caps, sink, nullptr);
     if (!gst_element_link_many(convert, caps, sink, nullptr)) {
@@ -200,6 +202,8 @@ void GstVideoOutput::reset() {
     toldDrawing_ = false;
     painted_ = 0;
     replaced_ = 0;
+    keptRendered_ = keptDropped_ = 0;
+    droppedUpstream_ = 0;
     std::lock_guard lock(mutex_);
     pending_ = QImage();
 }
@@ -303,22 +307,42 @@ bool GstVideoOutput::loseFullScreen() {
     return was;
 }
 
+namespace {
+
+// The sink's own counts since its last flush.
+void sinkCounts(GstElement* sink, guint64& rendered, guint64& dropped) {
+    rendered = dropped = 0;
+    if (sink == nullptr) {
+        return;
+    }
+    GstStructure* stats = nullptr;
+    g_object_get(sink, "stats", &stats, nullptr);
+    if (stats != nullptr) {
+        gst_structure_get_uint64(stats, "rendered", &rendered);
+        gst_structure_get_uint64(stats, "dropped", &dropped);
+        gst_structure_free(stats);
+    }
+}
+
+}  // namespace
+
+void GstVideoOutput::keepSinkCounts() {
+    guint64 rendered = 0;
+    guint64 dropped = 0;
+    sinkCounts(sink_, rendered, dropped);
+    keptRendered_ += rendered;
+    keptDropped_ += dropped;
+}
+
 VideoStatistics GstVideoOutput::statistics() const {
     VideoStatistics statistics;
     statistics.sink = sinkName_;
     guint64 rendered = 0;
     guint64 dropped = 0;
-    if (sink_ != nullptr) {
-        GstStructure* stats = nullptr;
-        g_object_get(sink_, "stats", &stats, nullptr);
-        if (stats != nullptr) {
-            gst_structure_get_uint64(stats, "rendered", &rendered);
-            gst_structure_get_uint64(stats, "dropped", &dropped);
-            gst_structure_free(stats);
-        }
-    }
+    sinkCounts(sink_, rendered, dropped);
+    dropped += keptDropped_ + droppedUpstream_;
     if (windowSink_ != nullptr) {
-        statistics.shown = rendered;
+        statistics.shown = rendered + keptRendered_;
         statistics.dropped = dropped;
     } else {
         // The appsink hands on every frame; what counts is what was painted.

@@ -62,6 +62,14 @@ public:
 
     // The frames shown and dropped since the sink was made.
     VideoStatistics statistics() const;
+    // A flush (a seek, a restart) sets the sink's own counts back to zero: they
+    // are kept before it.
+    void keepSinkCounts();
+    // An element before the sink dropped a frame to catch up (a QoS message);
+    // on a streaming thread.
+    void droppedUpstream() { ++droppedUpstream_; }
+    // Whether element is the sink in use (its own drops are in its counts).
+    bool isSink(const void* element) const { return element != nullptr && element == sink_; }
 
 private:
     struct Callbacks;
@@ -107,6 +115,11 @@ private:
     // Painted frames, and those a newer one replaced before they were painted.
     std::atomic<quint64> painted_{0};
     std::atomic<quint64> replaced_{0};
+    // The sink's counts before its last flush (kept on the user-interface
+    // thread), and the frames elements before it dropped (streaming threads).
+    quint64 keptRendered_ = 0;
+    quint64 keptDropped_ = 0;
+    std::atomic<quint64> droppedUpstream_{0};
     // Frames reach the user-interface thread as queued calls on this object.
     QObject relay_;
 };
