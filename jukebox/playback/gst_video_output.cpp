@@ -101,8 +101,6 @@ GstElement* scalingBin(GstElement* sink, GstElement*& capsFilter, GstPad*& input
         }
         return nullptr;
     }
-    // Spread over the cores: a frame converted sooner waits less for its turn.
-    g_object_set(convert, "n-threads", 0u, nullptr);
     GstElement* bin = gst_bin_new("videooutput");
     gst_bin_add_many(GST_BIN(bin), convert, caps, sink, nullptr);
     if (!gst_element_link_many(convert, caps, sink, nullptr)) {
