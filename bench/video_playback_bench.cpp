@@ -8,7 +8,8 @@
 //                      [--clip=<file>] [--rounds=N] [--subject=<velorine>]
 // Without a clip, one is made with ffmpeg (testsrc, libx264). Needs Xvfb, openbox,
 // ffmpeg, dbus-daemon and dbus-send (Velorine starts stopped: Play goes by MPRIS).
-// Other arguments (those of the Google Benchmark programs) are ignored.
+// Other arguments (those of the Google Benchmark programs) are ignored. With
+// VIDEO_BENCH_TRACE set, every damage rectangle is printed with its time.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <fcntl.h>
@@ -185,8 +186,13 @@ public:
                 const auto* notify = reinterpret_cast<XDamageNotifyEvent*>(&event);
                 const long area = static_cast<long>(notify->area.width) * notify->area.height;
                 if (std::getenv("VIDEO_BENCH_TRACE") != nullptr) {
-                    std::fprintf(stderr, "damage %dx%d+%d+%d\n", notify->area.width,
-                                 notify->area.height, notify->area.x, notify->area.y);
+                    std::fprintf(stderr, "damage %lld %dx%d+%d+%d\n",
+                                 static_cast<long long>(
+                                     std::chrono::duration_cast<std::chrono::microseconds>(
+                                         Clock::now().time_since_epoch())
+                                         .count()),
+                                 notify->area.width, notify->area.height, notify->area.x,
+                                 notify->area.y);
                 }
                 // A frame drawn in several rectangles (Qt flushes in bands) is one
                 // burst of damage: rectangles close together in time.
@@ -261,17 +267,28 @@ Result measure(Setup& setup, const std::string& name, const std::vector<std::str
 
     std::vector<Clock::time_point> frames;
     if (velorine) {
-        // Velorine starts stopped, its first picture cued: play once it shows.
-        screen.collect(frames, Clock::now() + std::chrono::seconds(2));
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        frames.clear();
-        run("DBUS_SESSION_BUS_ADDRESS='" + env["DBUS_SESSION_BUS_ADDRESS"] +
-            "' dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.velorine "
-            "/org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player.Play");
+        // Velorine starts stopped, its first picture cued: play once it shows,
+        // asking again while no frame follows (the bus name comes with the window).
+        for (int i = 0; i < 100 && frames.empty(); ++i) {
+            screen.collect(frames, Clock::now() + std::chrono::milliseconds(100));
+        }
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            frames.clear();
+            screen.collect(frames, Clock::now());
+            frames.clear();
+            run("DBUS_SESSION_BUS_ADDRESS='" + env["DBUS_SESSION_BUS_ADDRESS"] +
+                "' dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.velorine "
+                "/org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player.Play 2>/dev/null");
+            screen.collect(frames, Clock::now() + std::chrono::seconds(2));
+            if (!frames.empty()) {
+                break;
+            }
+        }
+    } else {
+        screen.collect(frames, Clock::now() + std::chrono::seconds(5));
     }
-    // The first frame starts the clock; the clip's length bounds it.
-    screen.collect(frames, Clock::now() + std::chrono::seconds(5));
-    while (frames.empty()) {
+    if (frames.empty()) {
         std::fprintf(stderr, "%s: no frame seen\n", name.c_str());
         stop(pid);
         return result;
