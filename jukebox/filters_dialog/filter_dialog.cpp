@@ -32,7 +32,11 @@ CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
     buttons->addWidget(&close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&list_, 1);
+    layout->addWidget(&videoLine_);
     layout->addLayout(buttons);
+    videoLine_.hide();
+    videoTimer_.setInterval(kVideoLineMs);
+    connect(&videoTimer_, &QTimer::timeout, this, &CFilterDialog::RefreshVideoLine);
     resize(320, 260);
 
     fade_.setDuration(kFadeMs);
@@ -47,6 +51,19 @@ CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
 void CFilterDialog::RefreshFilters() {
     list_.clear();
     list_.addItems(FilterList::Items(engine_));
+    RefreshVideoLine();
+}
+
+void CFilterDialog::RefreshVideoLine() {
+    const QString line = FilterList::VideoLine(engine_);
+    videoLine_.setText(line);
+    videoLine_.setVisible(!line.isEmpty());
+}
+
+void CFilterDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    RefreshVideoLine();
+    videoTimer_.start();
 }
 
 void CFilterDialog::selectionChanged() {
@@ -102,6 +119,7 @@ void CFilterDialog::FinishFade() {
 }
 
 void CFilterDialog::hideEvent(QHideEvent* event) {
+    videoTimer_.stop();
     if (page_ != nullptr) {
         page_->close();
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QTimer>
 
 #include "jukebox/filters_dialog/property_page.h"
 
@@ -18,11 +20,16 @@ class CFilterDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kFadeMs = 200;
+    static constexpr int kVideoLineMs = 1000;
 
     explicit CFilterDialog(MediaEngine& engine, QWidget* parent = nullptr);
 
     // Lists the current graph's filters anew.
     void RefreshFilters();
+    // The line under the list with the frames of the current video shown and
+    // dropped; kept up to date every second while the dialog shows.
+    void RefreshVideoLine();
+    QLabel& videoLine() { return videoLine_; }
     // Fades in when hidden, else fades out; true when now shown.
     bool Toggle();
     // Ends a running fade at once.
@@ -41,6 +48,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // A page left open goes with the dialog.
     void hideEvent(QHideEvent* event) override;
 
@@ -49,6 +57,8 @@ private:
 
     MediaEngine& engine_;
     QListWidget list_;
+    QLabel videoLine_;
+    QTimer videoTimer_;
     QPushButton properties_;
     QPushButton close_;
     QPropertyAnimation fade_;

@@ -12,3 +12,14 @@ QStringList FilterList::Items(MediaEngine& engine) {
     }
     return names;
 }
+
+QString FilterList::VideoLine(MediaEngine& engine) {
+    VideoStatistics statistics;
+    if (!engine.GetVideoStatistics(statistics) || statistics.sink.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Video: %1 frames shown, %2 dropped (%3)")
+        .arg(statistics.shown)
+        .arg(statistics.dropped)
+        .arg(statistics.sink);
+}

@@ -54,6 +54,11 @@ void GstBusQueue::push(GstMessage* message) {
         case GST_MESSAGE_DURATION_CHANGED:
         case GST_MESSAGE_BUFFERING:
             break;
+        case GST_MESSAGE_QOS:
+            if (qosHandler_) {
+                qosHandler_(message);
+            }
+            return;
         case GST_MESSAGE_ASYNC_DONE:
             if (!keepAsyncDone_) {
                 return;  // a seek or pause settled: the transport waited for it

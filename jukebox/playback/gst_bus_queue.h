@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 
 class QObject;
@@ -39,6 +40,12 @@ public:
     void dropEndOfStream(uint32_t seekSeqnum = 0);
     // While a cue goes on in the background, the message that it settled is kept too.
     void keepAsyncDone(bool keep) { keepAsyncDone_ = keep; }
+    // Quality-of-service messages (an element dropped a late frame) are not
+    // queued: they go to handler at once, on the thread that posted them. Set
+    // while no pipeline is attached.
+    void setQosHandler(std::function<void(GstMessage*)> handler) {
+        qosHandler_ = std::move(handler);
+    }
 
     // Whether an error message came since attach, or waiting up to timeoutMs for one.
     bool errorSeen() const { return errorSeen_; }
@@ -52,6 +59,7 @@ private:
 
     std::mutex mutex_;
     std::deque<GstMessage*> messages_;
+    std::function<void(GstMessage*)> qosHandler_;
     QObject* target_ = nullptr;
     std::atomic<bool> errorSeen_{false};
     std::atomic<bool> keepAsyncDone_{false};

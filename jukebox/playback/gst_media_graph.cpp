@@ -9,6 +9,7 @@
 
 #include "jukebox/playback/gst_filter_inspector.h"
 #include "jukebox/playback/gst_media_source.h"
+#include "jukebox/playback/video_output_owner.h"
 
 namespace {
 
@@ -61,6 +62,18 @@ GstElement* audioSinkFromEnvironment() {
 GstMediaGraph::GstMediaGraph() {
     cueTimer_.setSingleShot(true);
     QObject::connect(&cueTimer_, &QTimer::timeout, &cueTimer_, [this] { cueTimedOut(); });
+    // A decoder or converter that dropped a late frame says so once per frame;
+    // the sink's own drops are in its counts.
+    bus_.setQosHandler([this](GstMessage* message) {
+        GstFormat format = GST_FORMAT_UNDEFINED;
+        gst_message_parse_qos_stats(message, &format, nullptr, nullptr);
+        if (format == GST_FORMAT_BUFFERS && !output_.isSink(GST_MESSAGE_SRC(message))) {
+            output_.droppedUpstream();
+        }
+    });
+    redrawTimer_.setSingleShot(true);
+    redrawTimer_.setInterval(kRedrawDelayMs);
+    QObject::connect(&redrawTimer_, &QTimer::timeout, &redrawTimer_, [this] { redrawPaused(); });
 }
 
 GstMediaGraph::~GstMediaGraph() {
@@ -84,6 +97,7 @@ bool GstMediaGraph::buildPipeline() {
     gst_object_ref_sink(pipeline_);
 
     // Never playbin's own choice of video sink: without a display it can crash.
+    // PrepareVideoOutput may put one that draws into the window in its place.
     if (GstElement* videoSink = output_.makeSink()) {
         g_object_set(pipeline_, "video-sink", videoSink, nullptr);
     }
@@ -113,6 +127,7 @@ void GstMediaGraph::teardownPipeline() {
     cuePending_ = false;
     cueEnded_ = false;
     cueTimer_.stop();
+    redrawTimer_.stop();
     gst_object_unref(pipeline_);
     pipeline_ = nullptr;
     panorama_ = nullptr;
@@ -442,6 +457,7 @@ GraphResult GstMediaGraph::seek(double rate, GraphTime position) {
         gst_event_new_seek(rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
                            static_cast<gint64>(position) * 100, GST_SEEK_TYPE_NONE, -1);
     const guint32 seqnum = gst_event_get_seqnum(event);
+    output_.keepSinkCounts();
     if (!gst_element_send_event(pipeline_, event)) {
         return time_.ownClock() ? seekIgnored(position)
                                 : fail(kGraphFail, QStringLiteral("The graph cannot seek"));
@@ -474,6 +490,7 @@ void GstMediaGraph::restartStream() {
     GstState pending = GST_STATE_VOID_PENDING;
     gst_element_get_state(pipeline_, &state, &pending, 0);
     const GstState target = pending != GST_STATE_VOID_PENDING ? pending : state;
+    output_.keepSinkCounts();
     gst_element_set_state(pipeline_, GST_STATE_READY);
     if (GraphSucceeded(changeState(target))) {
         waitSettled(kSettleTimeoutMs);
@@ -603,7 +620,71 @@ GraphResult GstMediaGraph::GetFullScreenMode(bool& on) {
 }
 
 GraphResult GstMediaGraph::SetWindowPosition(const QRect& rect) {
-    return output_.place(rect) ? kGraphOk : noOutputWindow();
+    if (!output_.place(rect)) {
+        return noOutputWindow();
+    }
+    if (output_.takeRescaled()) {
+        redrawTimer_.start();
+    }
+    return kGraphOk;
+}
+
+// A flushing seek to where the picture stands, not waited for: the paused
+// pipeline prerolls again, and the new frame comes at the new size.
+void GstMediaGraph::redrawPaused() {
+    if (pipeline_ == nullptr || cuePending_ || time_.atEnd()) {
+        return;
+    }
+    GstState state = GST_STATE_NULL;
+    GstState pending = GST_STATE_VOID_PENDING;
+    gst_element_get_state(pipeline_, &state, &pending, 0);
+    gint64 position = 0;
+    if (state != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING ||
+        !gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) {
+        return;
+    }
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    output_.keepSinkCounts();
+    gst_element_send_event(
+        pipeline_, gst_event_new_seek(rate_, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, position,
+                                      GST_SEEK_TYPE_NONE, -1));
+}
+
+GraphResult GstMediaGraph::PrepareVideoOutput(VideoOutputOwner* owner) {
+    if (pipeline_ == nullptr) {
+        return noGraph();
+    }
+    GstState state = GST_STATE_NULL;
+    gst_element_get_state(pipeline_, &state, nullptr, 0);
+    if (state != GST_STATE_NULL || owner == nullptr) {
+        return kGraphFalse;  // a sink can only be changed before the file is rendered
+    }
+    const char* wanted = std::getenv("VELORINE_VIDEO_SINK");
+    GstElement* sink = output_.makeWindowSink(owner, owner->outputWindowHandle(),
+                                              QString::fromUtf8(wanted != nullptr ? wanted : ""));
+    if (sink == nullptr) {
+        return kGraphFalse;
+    }
+    g_object_set(pipeline_, "video-sink", sink, nullptr);
+    if (output_.convertsItself()) {
+        constexpr guint kNativeVideo = 0x40;  // GST_PLAY_FLAG_NATIVE_VIDEO
+        guint flags = 0;
+        g_object_get(pipeline_, "flags", &flags, nullptr);
+        g_object_set(pipeline_, "flags", flags | kNativeVideo, nullptr);
+    }
+    return kGraphOk;
+}
+
+GraphResult GstMediaGraph::GetVideoStatistics(VideoStatistics& statistics) {
+    int streams = 0;
+    if (const GraphResult hr = GetVideoStreamCount(streams); GraphFailed(hr)) {
+        return hr;
+    }
+    if (streams == 0) {
+        return fail(kGraphNoInterface, QStringLiteral("The file has no video stream"));
+    }
+    statistics = output_.statistics();
+    return kGraphOk;
 }
 
 GraphResult GstMediaGraph::NotifyFullScreenLost() {

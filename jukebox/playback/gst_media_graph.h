@@ -13,8 +13,9 @@
 typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
 
-// The media graph on GStreamer: one playbin whose video goes to an appsink (frames
-// are handed to the owner of the output) and whose audio passes an audiopanorama
+// The media graph on GStreamer: one playbin whose video goes to a sink that draws
+// into the video window, or to an appsink whose frames are handed to the owner of
+// the output (see GstVideoOutput), and whose audio passes an audiopanorama
 // for the balance. The audio sink is playbin's choice unless VELORINE_AUDIO_SINK
 // names one ("fakesink sync=true" on machines without sound).
 class GstMediaGraph : public MediaGraph {
@@ -58,6 +59,11 @@ public:
     GraphResult GetFullScreenMode(bool& on) override;
     GraphResult SetWindowPosition(const QRect& rect) override;
     GraphResult NotifyFullScreenLost() override;
+    // The sink is chosen here, before the file is rendered: one that draws into the
+    // owner's native window when one starts (VELORINE_VIDEO_SINK may name it), else
+    // the appsink the graph was made with.
+    GraphResult PrepareVideoOutput(VideoOutputOwner* owner) override;
+    GraphResult GetVideoStatistics(VideoStatistics& statistics) override;
 
     GraphResult EnumFilters(QStringList& names) override;
     GraphResult GetFilterProperties(const QString& filter,
@@ -99,6 +105,8 @@ private:
     void handleMessage(GstMessage* message);
     void queueEvent(const GraphEvent& event);
     GraphResult noOutputWindow();
+    // A paused picture that was scaled anew is decoded again at its place.
+    void redrawPaused();
 
     GstElement* pipeline_ = nullptr;
     GstElement* panorama_ = nullptr;
@@ -117,6 +125,9 @@ private:
     QByteArray cueLocalFile_;
     int cueTimeoutMs_ = kSettleTimeoutMs;
     QTimer cueTimer_;
+    // Sizes follow one another while the user resizes: one redraw after the last.
+    QTimer redrawTimer_;
+    static constexpr int kRedrawDelayMs = 150;
 
     // The parts the streaming threads reach.
     GstBusQueue bus_;

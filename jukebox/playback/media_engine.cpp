@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 
 #include "jukebox/common/path_functions.h"
 #include "jukebox/options/extension_lists.h"
@@ -166,6 +167,10 @@ bool MediaEngine::startOpen(const QString& path, int mediaClass, QStringList& no
     if (!CreateGraph()) {
         openFailed(notes, QStringLiteral("Failed to init quartz core"), path);
         return false;
+    }
+    if (mediaClass == MediaVideo) {
+        // Not reported: an output that cannot draw into the window hands it frames.
+        graph_.PrepareVideoOutput(window_.videoOutputOwner());
     }
     lastPositionMs_ = 0;
     return true;
@@ -442,6 +447,9 @@ void MediaEngine::OnGraphEvent() {
         } else if (event.code == kEventFullScreenLost) {
             window_.fullScreenLost();
         } else if (event.code == kEventLengthChanged || event.code == kEventComplete) {
+            if (event.code == kEventComplete) {
+                logVideoStatistics();
+            }
             // Some files tell their true length only while they play; the end-of-track
             // poll compares the position with this value, and the position slider
             // takes its range from it.
@@ -473,6 +481,25 @@ void MediaEngine::FitOutput(const QRect& clientRect) {
     if (hasGraph_ && query(GraphInterface::VideoWindow)) {
         graph_.SetWindowPosition(clientRect);
     }
+}
+
+bool MediaEngine::GetVideoStatistics(VideoStatistics& statistics) {
+    statistics = VideoStatistics();
+    return cued() && GraphSucceeded(graph_.GetVideoStatistics(statistics));
+}
+
+// With VELORINE_VIDEO_STATS set, the end of a video says how its picture fared
+// on the standard error (for measurements; nothing is logged otherwise).
+void MediaEngine::logVideoStatistics() {
+    static const bool wanted = qEnvironmentVariableIsSet("VELORINE_VIDEO_STATS");
+    VideoStatistics statistics;
+    if (!wanted || !GetVideoStatistics(statistics) || statistics.sink.isEmpty()) {
+        return;
+    }
+    std::fprintf(stderr, "velorine: video sink=%s shown=%llu dropped=%llu\n",
+                 qPrintable(statistics.sink), static_cast<unsigned long long>(statistics.shown),
+                 static_cast<unsigned long long>(statistics.dropped));
+    std::fflush(stderr);
 }
 
 void MediaEngine::OutputLostFullScreen() {

@@ -89,6 +89,9 @@ public:
     bool SetOutputFullScreen(bool on);
     void FitOutput(const QRect& clientRect);
     void OutputLostFullScreen();
+    // How the current file's picture fares; false without a cued file or when
+    // the graph cannot say.
+    bool GetVideoStatistics(VideoStatistics& statistics);
 
     // For the filters dialog: the current graph's filters and their properties.
     // False without a graph or when the graph cannot answer.
@@ -126,6 +129,7 @@ private:
     bool query(GraphInterface which);
     bool report(GraphResult hr, const QString& what);
     void readDuration(bool forgetOnFailure);
+    void logVideoStatistics();
 
     MediaGraph& graph_;
     MediaEngineWindow& window_;

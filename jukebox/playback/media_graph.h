@@ -52,6 +52,15 @@ enum GraphEventCode : long {
     kEventRenderComplete = 0x8001,
 };
 
+// How the picture of the open file fares: the element that shows it, the frames
+// it showed and those it dropped (late, or replaced by a newer one before they
+// were shown).
+struct VideoStatistics {
+    QString sink;
+    quint64 shown = 0;
+    quint64 dropped = 0;
+};
+
 struct GraphEvent {
     long code = 0;
     intptr_t param1 = 0;
@@ -128,6 +137,17 @@ public:
     virtual GraphResult PutFullScreenMode(bool on) = 0;
     virtual GraphResult GetFullScreenMode(bool& on) = 0;
     virtual GraphResult SetWindowPosition(const QRect& rect) = 0;
+    // Before a video file is rendered: the window the output will be bound to,
+    // so that an output that draws into a window of its own can be given it
+    // before its first picture. Nothing changes when it cannot.
+    virtual GraphResult PrepareVideoOutput(VideoOutputOwner* owner) {
+        (void)owner;
+        return kGraphOk;
+    }
+    virtual GraphResult GetVideoStatistics(VideoStatistics& statistics) {
+        (void)statistics;
+        return kGraphNoInterface;
+    }
     // The owner tells the output it left full-screen mode by itself (the user
     // switched away); the graph then posts kEventFullScreenLost.
     virtual GraphResult NotifyFullScreenLost() = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QImage;
 class QRect;
 
@@ -19,4 +21,11 @@ public:
     // The output was hidden or let go of this window: the picture shown last
     // belongs to a file that is no longer open.
     virtual void dropPicture() {}
+    // The native window an output may draw into by itself, 0 when there is none
+    // (the pictures then come by presentFrame). Asked before the file is rendered.
+    virtual quintptr outputWindowHandle() { return 0; }
+    // The output draws into that window itself (or no longer): the window leaves
+    // the picture's area to it and places the output again (SetWindowPosition)
+    // whenever that area needs drawing.
+    virtual void setOutputDrawsItself(bool on) { (void)on; }
 };

@@ -26,7 +26,9 @@ CVideoWnd::CVideoWnd(MediaEngine& engine, QPoint& position, QWidget* keyTarget,
       keyTarget_(keyTarget),
       command_(std::move(command)),
       menu_([this](int id) { OnCommand(id); }),
-      fade_(this, "windowOpacity") {
+      fade_(this, "windowOpacity"),
+      surface_(this),
+      nativeOutput_(QGuiApplication::platformName() == QLatin1String("xcb")) {
     setWindowTitle(QStringLiteral("video playback"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
@@ -43,6 +45,8 @@ CVideoWnd::CVideoWnd(MediaEngine& engine, QPoint& position, QWidget* keyTarget,
         }
     });
     resize(ScaledWindowSize(QSize(kConformWidth, kConformHeight), 1.0, kFrameThickness));
+    // Exposed, the sink draws its last picture again where the window says.
+    surface_.setExposedListener([this] { FitVideo(); });
 }
 
 // The graph's output paints into this window: it must not outlive it.
@@ -237,14 +241,39 @@ void CVideoWnd::dropPicture() {
 }
 
 QRect CVideoWnd::shownPictureRect() const {
+    if (outputDrawsItself_) {
+        return videoSize().isEmpty() ? QRect() : FitPicture(videoSize(), pictureRect_);
+    }
     if (frame_.isNull()) {
         return QRect();
     }
     return FitPicture(frame_.size(), pictureRect_);
 }
 
+QRect CVideoWnd::surfaceRect() const {
+    return surface_.isVisibleTo(this) ? surface_.geometry() : QRect();
+}
+
+quintptr CVideoWnd::outputWindowHandle() {
+    return nativeOutput_ ? static_cast<quintptr>(surface_.winId()) : 0;
+}
+
+void CVideoWnd::setOutputDrawsItself(bool on) {
+    outputDrawsItself_ = on;
+    frame_ = QImage();
+    surface_.setGeometry(pictureRect_);
+    surface_.setVisible(on);
+    update();
+}
+
 void CVideoWnd::placeOutput(const QRect& rect) {
     pictureRect_ = rect;
+    if (outputDrawsItself_ && surface_.geometry() != rect) {
+        surface_.setGeometry(rect);
+        // The sink reads the surface's size from the X server on its own
+        // connection: the new size must have reached the server first.
+        QGuiApplication::sync();
+    }
     update();
 }
 

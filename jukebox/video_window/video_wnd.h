@@ -10,6 +10,7 @@
 
 #include "jukebox/playback/media_engine_window.h"
 #include "jukebox/playback/video_output_owner.h"
+#include "jukebox/video_window/video_surface.h"
 #include "jukebox/video_window/video_view.h"
 #include "jukebox/video_window/video_window_menu.h"
 
@@ -18,7 +19,9 @@ class MediaEngine;
 // The window that shows the picture of a playing video: frameless and sizable by
 // its edges, dragged by the mouse from its remembered corner, scaled by its menu
 // and keys (zoom, shrink, conform sizes), maximized by a double-click and shown
-// full screen. It paints the engine's frames itself. Keys and commands that are
+// full screen. A sink that can draws the picture into a native window laid over
+// the picture's area; otherwise the window paints the engine's frames itself,
+// black bars around the picture either way. Keys and commands that are
 // not its own go to the main window. Hidden until the first video opens; never
 // closed by the user, only shown and hidden by the program.
 class CVideoWnd : public QWidget, public MediaEngineWindow, public VideoOutputOwner {
@@ -52,6 +55,13 @@ public:
     // covers, its shape kept (empty without a picture).
     QRect pictureRect() const { return pictureRect_; }
     QRect shownPictureRect() const;
+    // Whether a sink draws into the window's native surface, and where that
+    // surface lies (empty while it is not in use).
+    bool outputDrawsItself() const { return outputDrawsItself_; }
+    QRect surfaceRect() const;
+    // Whether the window offers its native surface to the graph's output: on X11
+    // (the sinks that draw into a window are X11's); tests turn it on elsewhere.
+    void setNativeOutput(bool on) { nativeOutput_ = on; }
     bool dragging() const { return dragging_; }
     // Shown, and not on its way out.
     bool shownToUser() const { return isVisible() && !fadingOut_; }
@@ -79,6 +89,8 @@ public:
     void placeOutput(const QRect& rect) override;
     void setOutputFullScreen(bool on) override;
     void dropPicture() override;
+    quintptr outputWindowHandle() override;
+    void setOutputDrawsItself(bool on) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -114,8 +126,11 @@ private:
     std::function<void()> firstSized_;
     VideoWindowMenu menu_;
     QPropertyAnimation fade_;
+    CVideoSurface surface_;
     QImage frame_;
     QRect pictureRect_;
+    bool nativeOutput_ = false;
+    bool outputDrawsItself_ = false;
     QPoint dragOffset_;
     double zoomFactor_ = 1.0;
     int viewMode_ = 1;  // VideoView::Scaled

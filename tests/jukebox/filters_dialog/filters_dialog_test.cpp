@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 
@@ -215,3 +216,26 @@ TEST_F(FiltersDialogTest, PropertiesTheElementDoesNotLetChangeAreReadOnlyAndNeve
 }
 
 }  // namespace
+
+TEST_F(FiltersDialogTest, TheLineUnderTheListCountsTheFramesOfAVideoAndIsGoneForASound) {
+    dialog.RefreshFilters();
+    EXPECT_TRUE(dialog.videoLine().isHidden());
+
+    ASSERT_TRUE(engine.OpenMedia(media.video));
+    engine.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.AtEnd(); }, 10000));
+    QTest::qWait(50);  // the last frame's queued delivery
+    dialog.RefreshVideoLine();
+    const QString text = dialog.videoLine().text();
+    const QRegularExpression line(
+        QStringLiteral("^Video: (\\d+) frames shown, (\\d+) dropped \\(appsink\\)$"));
+    const QRegularExpressionMatch match = line.match(text);
+    ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+    EXPECT_EQ(match.captured(1).toInt(), window.frameCount);
+    EXPECT_GT(window.frameCount, 0);
+    EXPECT_FALSE(dialog.videoLine().isHidden());
+
+    ASSERT_TRUE(engine.OpenMedia(media.mp3Xing));
+    dialog.RefreshFilters();
+    EXPECT_TRUE(dialog.videoLine().isHidden());
+}

@@ -163,6 +163,19 @@ GraphResult FakeMediaGraph::PutOwner(VideoOutputOwner* newOwner) {
     return record(withArgument(u"PutOwner", QStringView(newOwner ? u"window" : u"none")));
 }
 
+GraphResult FakeMediaGraph::PrepareVideoOutput(VideoOutputOwner* preparedFor) {
+    return record(
+        withArgument(u"PrepareVideoOutput", QStringView(preparedFor ? u"window" : u"none")));
+}
+
+GraphResult FakeMediaGraph::GetVideoStatistics(VideoStatistics& answer) {
+    const GraphResult hr = record(u"GetVideoStatistics");
+    if (GraphSucceeded(hr)) {
+        answer = statistics;
+    }
+    return hr;
+}
+
 GraphResult FakeMediaGraph::PutWindowState(bool visible) {
     return record(withArgument(u"PutWindowState", flag(visible)));
 }

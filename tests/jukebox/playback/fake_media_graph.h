@@ -47,6 +47,8 @@ public:
     GraphResult GetFullScreenMode(bool& on) override;
     GraphResult SetWindowPosition(const QRect& rect) override;
     GraphResult NotifyFullScreenLost() override { return record(u"NotifyFullScreenLost"); }
+    GraphResult PrepareVideoOutput(VideoOutputOwner* owner) override;
+    GraphResult GetVideoStatistics(VideoStatistics& statistics) override;
     GraphResult EnumFilters(QStringList& names) override;
     GraphResult GetFilterProperties(const QString& filter,
                                     QList<FilterProperty>& properties) override;
@@ -66,6 +68,7 @@ public:
     int videoHeight = 0;
     std::deque<GraphEvent> events;
     QStringList filters;
+    VideoStatistics statistics;
 
     // What the graph was given.
     QObject* notifyTarget = nullptr;

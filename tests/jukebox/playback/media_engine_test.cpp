@@ -60,17 +60,29 @@ TEST_F(MediaEngineTest, OpensAVideoFileStepByStepAndCuesIt) {
     graph.videoHeight = 240;
     EXPECT_TRUE(engine.firstOpen());
     ASSERT_TRUE(engine.OpenMedia(kVideo));
-    EXPECT_EQ(graph.calls, list({"CreateGraph",         "Query(Events)",
-                                 "GetEventHandle",      "RenderFile(/media/clip.webm)",
-                                 "Query(Events)",       "SetNotifyWindow(window)",
-                                 "GetVideoStreamCount", "Query(VideoWindow)",
-                                 "PutOwner(window)",    "PutWindowState(true)",
-                                 "Query(BasicVideo)",   "GetVideoSize",
-                                 "Query(Seeking)",      "SetTimeFormatMediaTime",
-                                 "Query(Control)",      "Pause",
-                                 "StopWhenReady",       "Query(Seeking)",
-                                 "GetDuration",         "Query(Audio)",
-                                 "PutVolume(0)",        "Query(Audio)",
+    EXPECT_EQ(graph.calls, list({"CreateGraph",
+                                 "Query(Events)",
+                                 "GetEventHandle",
+                                 "PrepareVideoOutput(window)",
+                                 "RenderFile(/media/clip.webm)",
+                                 "Query(Events)",
+                                 "SetNotifyWindow(window)",
+                                 "GetVideoStreamCount",
+                                 "Query(VideoWindow)",
+                                 "PutOwner(window)",
+                                 "PutWindowState(true)",
+                                 "Query(BasicVideo)",
+                                 "GetVideoSize",
+                                 "Query(Seeking)",
+                                 "SetTimeFormatMediaTime",
+                                 "Query(Control)",
+                                 "Pause",
+                                 "StopWhenReady",
+                                 "Query(Seeking)",
+                                 "GetDuration",
+                                 "Query(Audio)",
+                                 "PutVolume(0)",
+                                 "Query(Audio)",
                                  "PutBalance(0)"}));
     EXPECT_EQ(window.calls, list({"showWithFade", "videoOutputBound(first)", "refreshFilters"}));
     EXPECT_EQ(graph.notifyTarget, &window);
@@ -91,6 +103,7 @@ TEST_F(MediaEngineTest, OpensAVideoFileStepByStepAndCuesIt) {
     EXPECT_EQ(graph.calls.mid(0, 7),
               list({"Query(VideoWindow)", "PutWindowState(false)", "PutOwner(none)",
                     "Query(Events)", "SetNotifyWindow(none)", "Release", "CreateGraph"}));
+    EXPECT_TRUE(graph.calls.contains(QStringLiteral("PrepareVideoOutput(window)")));
     EXPECT_EQ(window.calls, list({"showWithFade", "videoOutputBound", "refreshFilters"}));
     EXPECT_EQ(engine.videoWidth(), 640);
 }
@@ -113,6 +126,8 @@ TEST_F(MediaEngineTest, AudioHidesTheVideoWindowAndOtherClassesLeaveIt) {
         ASSERT_TRUE(engine.OpenMedia(c.path)) << c.path.toStdString();
         EXPECT_EQ(window.calls, c.windowCalls) << c.path.toStdString();
         EXPECT_FALSE(graph.operations().contains(QStringLiteral("GetVideoSize")));
+        // Only a video gets a sink that may draw into the window.
+        EXPECT_FALSE(graph.calls.contains(QStringLiteral("PrepareVideoOutput(window)")));
     }
     EXPECT_TRUE(engine.firstOpen());
 
@@ -683,3 +698,25 @@ TEST_F(MediaEngineTest, TheVideoWindowAndFiltersDialogReachTheGraphOnlyWhileItEx
 }
 
 }  // namespace
+
+TEST_F(MediaEngineTest, VideoStatisticsComeFromTheCuedGraphOnly) {
+    VideoStatistics statistics;
+    statistics.shown = 99;
+    EXPECT_FALSE(engine.GetVideoStatistics(statistics));
+    EXPECT_EQ(statistics.shown, 0u);  // nothing left of what the caller had
+
+    graph.statistics = {QStringLiteral("ximagesink"), 297, 3};
+    ASSERT_TRUE(engine.OpenMedia(kVideo));
+    ASSERT_TRUE(engine.GetVideoStatistics(statistics));
+    EXPECT_EQ(statistics.sink, QStringLiteral("ximagesink"));
+    EXPECT_EQ(statistics.shown, 297u);
+    EXPECT_EQ(statistics.dropped, 3u);
+
+    // A graph that cannot say, and a file that did not render, give nothing.
+    graph.script(QStringLiteral("GetVideoStatistics"), {kGraphNoInterface});
+    EXPECT_FALSE(engine.GetVideoStatistics(statistics));
+    graph.script(QStringLiteral("RenderFile"), {kGraphFail});
+    EXPECT_FALSE(engine.OpenMedia(kVideo));
+    EXPECT_FALSE(engine.GetVideoStatistics(statistics));
+    EXPECT_EQ(statistics.sink, QString());
+}

@@ -18,6 +18,11 @@ void RecordingEngineWindow::openFinished(bool opened) {
                         : QStringLiteral("openFinished(failed)"));
 }
 
+void RecordingEngineWindow::setOutputDrawsItself(bool on) {
+    outputDrawsItself = on;
+    calls.append(on ? QStringLiteral("drawsItself") : QStringLiteral("paintsFrames"));
+}
+
 void RecordingEngineWindow::presentFrame(const QImage& frame) {
     ++frameCount;
     lastFrame = frame;

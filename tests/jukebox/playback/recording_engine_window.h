@@ -30,6 +30,8 @@ public:
     void presentFrame(const QImage& frame) override;
     void placeOutput(const QRect& rect) override { outputRect = rect; }
     void setOutputFullScreen(bool on) override { outputFullScreen = on; }
+    quintptr outputWindowHandle() override { return nativeWindow; }
+    void setOutputDrawsItself(bool on) override;
 
     bool event(QEvent* event) override;
 
@@ -38,6 +40,8 @@ public:
     QImage lastFrame;
     QRect outputRect;
     bool outputFullScreen = false;
+    quintptr nativeWindow = 0;  // what the window offers a sink to draw into
+    bool outputDrawsItself = false;
     int graphNotices = 0;
 
 private:

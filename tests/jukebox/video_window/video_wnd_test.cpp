@@ -397,3 +397,55 @@ TEST_F(VideoWndTest, ThePictureGoesWithItsFileForASoundInAVideoFileAndAFailedOpe
 }
 
 }  // namespace
+
+// A sink that draws the picture itself gets a native surface over the picture's
+// area, which follows every size, full screen and back; the picture keeps its
+// shape in it, and the window's mouse handling goes on over it.
+TEST_F(VideoWndTest, ASinkThatDrawsItselfHasTheSurfaceOverThePictureAreaInEveryView) {
+    // No native window for a sink offscreen (nor where the platform is not X11).
+    EXPECT_EQ(wnd.outputWindowHandle(), 0u);
+    wnd.setNativeOutput(true);
+    EXPECT_NE(wnd.outputWindowHandle(), 0u);
+    wnd.setNativeOutput(false);  // the graph keeps to painted frames here
+
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.wide.isEmpty());
+    ASSERT_TRUE(open(media.wide));
+    key(Qt::Key_1, Qt::ControlModifier);
+    wnd.setOutputDrawsItself(true);  // as the graph's output tells it
+    EXPECT_TRUE(wnd.frame().isNull());
+    const int edge = CVideoWnd::kFrameThickness + 1;
+    auto client = [&] { return wnd.rect().adjusted(edge, edge, -edge, -edge); };
+
+    key(Qt::Key_2, Qt::ControlModifier);  // Scaled 1/2: the picture fills the client area
+    EXPECT_EQ(size(),
+              QSize(VideoMedia::kWideWidth / 2 + kBorder, VideoMedia::kWideHeight / 2 + kBorder));
+    EXPECT_EQ(wnd.surfaceRect(), client());
+    EXPECT_EQ(wnd.shownPictureRect(), client());
+
+    key(Qt::Key_3, Qt::AltModifier);  // Conform 3, 480x360: bars above and below
+    EXPECT_EQ(wnd.surfaceRect(), client());
+    EXPECT_EQ(wnd.shownPictureRect(), QRect(edge, edge + 60, 480, 240));
+
+    key(Qt::Key_Enter, Qt::AltModifier);
+    ASSERT_TRUE(wnd.isFullScreen());
+    EXPECT_EQ(wnd.surfaceRect(), wnd.rect());
+    const QRect full = wnd.shownPictureRect();
+    EXPECT_EQ(full.width(), wnd.width());
+    EXPECT_EQ(full.center().y(), wnd.rect().center().y());
+    EXPECT_NEAR(full.height(), wnd.width() / 2.0, 1.0);
+    key(Qt::Key_Enter, Qt::AltModifier);
+    ASSERT_FALSE(wnd.isFullScreen());
+    EXPECT_EQ(wnd.surfaceRect(), client());
+
+    // A double-click on the surface is the window's: it maximizes.
+    auto* surface = wnd.findChild<CVideoSurface*>();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseDClick(surface, Qt::LeftButton, {}, surface->rect().center());
+    EXPECT_EQ(wnd.viewMode(), Maximized);
+    EXPECT_EQ(wnd.surfaceRect(), client());
+
+    // Given back to painted frames, the window paints the whole area again.
+    wnd.setOutputDrawsItself(false);
+    EXPECT_TRUE(wnd.surfaceRect().isEmpty());
+}
