@@ -13,14 +13,32 @@ void EntryList::unindexPath(const QString& path) {
     }
 }
 
+// Titles and paths are nearly all different: pooling them would cost more
+// than it saves.
+void EntryList::share(TrackEntry& entry) {
+    texts_.intern(entry.artist);
+    texts_.intern(entry.source);
+    texts_.intern(entry.genre);
+    texts_.intern(entry.date);
+    texts_.intern(entry.comment);
+}
+
+void EntryList::reserve(int count) {
+    if (count > 0) {
+        entries_.reserve(static_cast<size_t>(count));
+    }
+}
+
 void EntryList::append(TrackEntry entry) {
     ++revision_;
+    share(entry);
     indexPath(entry.path);
     entries_.push_back(std::move(entry));
 }
 
 void EntryList::replace(int index, TrackEntry entry) {
     ++revision_;
+    share(entry);
     TrackEntry& slot = entries_[static_cast<size_t>(index)];
     if (slot.path != entry.path) {
         unindexPath(slot.path);
@@ -68,17 +86,35 @@ void EntryList::exchange(int a, int b) {
 void EntryList::clear() {
     ++revision_;
     entries_.clear();
+    entries_.shrink_to_fit();
     pathCounts_.clear();
+    texts_.clear();
 }
 
+// In place, cycle by cycle: a second array of 100,000 entries would double the
+// list's memory for the moment of the sort.
 void EntryList::reorder(const std::vector<int>& order) {
     ++revision_;
-    std::vector<TrackEntry> sorted;
-    sorted.reserve(entries_.size());
-    for (int from : order) {
-        sorted.push_back(std::move(entries_[static_cast<size_t>(from)]));
+    std::vector<bool> placed(entries_.size(), false);
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        // Position i takes the entry from order[i]; following the cycle moves
+        // each entry once.
+        TrackEntry first = std::move(entries_[start]);
+        size_t to = start;
+        for (;;) {
+            placed[to] = true;
+            const auto from = static_cast<size_t>(order[to]);
+            if (from == start) {
+                entries_[to] = std::move(first);
+                break;
+            }
+            entries_[to] = std::move(entries_[from]);
+            to = from;
+        }
     }
-    entries_ = std::move(sorted);
 }
 
 int EntryList::firstIndexOfPath(const QString& path) const {

@@ -4,11 +4,13 @@
 #include <QString>
 #include <vector>
 
+#include "jukebox/tracklist/text_pool.h"
 #include "jukebox/tracklist/track_entry.h"
 
 // The tracklist's entries in display order, with an index of how many entries
 // hold each path, kept in step with every edit, so that the duplicate test of a
-// large list costs no scan.
+// large list costs no scan. Every entry that joins shares its repeated texts
+// (artist, album, genre, year, comment) with the entries that hold them already.
 class EntryList {
 public:
     int count() const { return static_cast<int>(entries_.size()); }
@@ -16,6 +18,8 @@ public:
     const TrackEntry& at(int index) const { return entries_[static_cast<size_t>(index)]; }
     const std::vector<TrackEntry>& entries() const { return entries_; }
 
+    // Room for count entries, so that a long load grows the list once.
+    void reserve(int count);
     void append(TrackEntry entry);
     void replace(int index, TrackEntry entry);
     // Removes count entries from index on (fewer when the end comes first).
@@ -38,10 +42,12 @@ public:
     int firstIndexOfPath(const QString& path) const;
 
 private:
+    void share(TrackEntry& entry);
     void indexPath(const QString& path);
     void unindexPath(const QString& path);
 
     std::vector<TrackEntry> entries_;
     QHash<QString, int> pathCounts_;
+    TextPool texts_;
     unsigned revision_ = 0;
 };

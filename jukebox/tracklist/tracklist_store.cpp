@@ -147,7 +147,15 @@ QStringList TracklistStore::paths() const {
 }
 
 QString TracklistStore::lineFor(int index) const {
+    // A window that formats the lines it shows is told only which line changed.
+    if (!observer_->wantsLineTexts()) {
+        return {};
+    }
     return FormatEntry(tagPage_.listFormat, EntryAt(index));
+}
+
+const QString& TracklistStore::listFormat() const {
+    return tagPage_.listFormat;
 }
 
 void TracklistStore::appendWithLine(TrackEntry entry) {
@@ -180,9 +188,11 @@ void TracklistStore::panelScan(bool on, int bits) {
 
 void TracklistStore::FillList() {
     QStringList lines;
-    lines.reserve(entries_.count());
-    for (int i = 0; i < entries_.count(); ++i) {
-        lines.append(lineFor(i));
+    if (observer_->wantsLineTexts()) {
+        lines.reserve(entries_.count());
+        for (int i = 0; i < entries_.count(); ++i) {
+            lines.append(lineFor(i));
+        }
     }
     observer_->linesRefilled(lines);
 }
@@ -196,6 +206,7 @@ bool TracklistStore::LoadTracklist() {
 bool TracklistStore::RestoreTracklist(const QStringList& paths) {
     return load(
         [this, &paths] {
+            entries_.reserve(static_cast<int>(paths.size()));
             qsizetype next = 0;
             addLoadedPaths([&paths, &next](QString& path) {
                 if (next >= paths.size()) {
@@ -254,6 +265,9 @@ bool TracklistStore::loadTracklistFile() {
             return false;
     }
     const QStringList lines = ReadLines(text);
+    // The lines hold copies: the whole text need not stay for the load.
+    text = QString();
+    entries_.reserve(static_cast<int>(std::min<qsizetype>(lines.size(), kReserveLimit)));
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {

@@ -34,6 +34,9 @@ public:
     // The list of the working folder, used when none is named or the named one
     // cannot be had.
     static inline const QString kDefaultTracklist = QStringLiteral("default.trk");
+    // A load makes room for one entry per line of its file up to this many at
+    // once (a line may also name a folder or a file that is no media).
+    static constexpr qsizetype kReserveLimit = 1000000;
 
     // The store reads the list format from tagPage at every use. dictionary may be
     // null: then no dictionary row is ever found.
@@ -58,6 +61,8 @@ public:
     void ReplaceEntry(int index, TrackEntry entry);
     void RemoveEntries(int index, int count);
     void ExchangeEntries(int a, int b);
+    // The format of the list's lines, as the Tag page has it now.
+    const QString& listFormat() const;
     // Every entry's path, in list order.
     QStringList paths() const;
     // The first index whose path equals path exactly, or -1.

@@ -15,6 +15,7 @@
 #include <QResizeEvent>
 
 #include "jukebox/common/path_functions.h"
+#include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tracklist_store.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "jukebox/tracklist_window/tracklist_pictures.h"
@@ -70,6 +71,9 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     : QWidget(parent, Qt::Window),
       store_(store),
       ui_(ui),
+      model_([this](int row,
+                    const QString& format) { return FormatEntry(format, store_.EntryAt(row)); },
+             [this] { return store_.listFormat(); }),
       list_(this),
       detailButton_(this),
       toolbar_(this),
@@ -529,8 +533,13 @@ void CTracklistWnd::dropEvent(QDropEvent* event) {
 // The detail fields always describe this list: after every change of its lines
 // they are shown again, not only when the caret moves.
 
-void CTracklistWnd::lineAdded(int /*index*/, const QString& text) {
-    model_.append(text);
+// The lines are formatted by the model as the list shows them.
+bool CTracklistWnd::wantsLineTexts() const {
+    return false;
+}
+
+void CTracklistWnd::lineAdded(int /*index*/, const QString& /*text*/) {
+    model_.append();
     const int caret = caretRow();
     if (caret < 0) {
         showDetails();
@@ -540,8 +549,8 @@ void CTracklistWnd::lineAdded(int /*index*/, const QString& text) {
     }
 }
 
-void CTracklistWnd::lineReplaced(int index, const QString& text) {
-    model_.replace(index, text);
+void CTracklistWnd::lineReplaced(int index, const QString& /*text*/) {
+    model_.replace(index);
     list_.selectionModel()->select(model_.index(index), QItemSelectionModel::Deselect);
     if (index == caretRow()) {
         showDetails();
@@ -553,8 +562,8 @@ void CTracklistWnd::linesRemoved(const std::vector<int>& ascending) {
     showDetails();
 }
 
-void CTracklistWnd::linesRefilled(const QStringList& lines) {
-    model_.refill(lines);
+void CTracklistWnd::linesRefilled(const QStringList& /*lines*/) {
+    model_.refill(store_.EntryCount());
     showDetails();
 }
 
