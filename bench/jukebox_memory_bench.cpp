@@ -13,8 +13,9 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
+#include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -210,15 +211,22 @@ Figures measure(const QString& program, int count) {
     const QString name = QStringLiteral("bench-") + QString::number(count);
     {
         QDBusConnection connection = QDBusConnection::connectToBus(bus.address, name);
-        QDBusInterface player(QStringLiteral("org.mpris.MediaPlayer2.velorine"),
-                              QStringLiteral("/org/mpris/MediaPlayer2"),
-                              QStringLiteral("org.mpris.MediaPlayer2.Player"), connection);
+        // Asked anew at every poll: the player appears on the bus only once the
+        // jukebox has started.
+        auto property = [&connection](const QString& which) {
+            QDBusMessage get = QDBusMessage::createMethodCall(
+                QStringLiteral("org.mpris.MediaPlayer2.velorine"),
+                QStringLiteral("/org/mpris/MediaPlayer2"),
+                QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+            get << QStringLiteral("org.mpris.MediaPlayer2.Player") << which;
+            const QDBusReply<QDBusVariant> reply = connection.call(get, QDBus::Block, 5000);
+            return reply.isValid() ? reply.value().variant() : QVariant();
+        };
         while (started.elapsed() < kStartTimeoutMs && jukebox.state() == QProcess::Running) {
             jukebox.waitForFinished(200);  // a poll of the bus every 200 ms
-            const QVariant status = player.property("PlaybackStatus");
-            const QVariant position = player.property("Position");
-            if (status.toString() == QStringLiteral("Playing") &&
-                position.toLongLong() >= kPlayedUs) {
+            if (property(QStringLiteral("PlaybackStatus")).toString() ==
+                    QStringLiteral("Playing") &&
+                property(QStringLiteral("Position")).toLongLong() >= kPlayedUs) {
                 figures.ok = true;
                 break;
             }
