@@ -19,3 +19,24 @@ Utf16FileStatus ReadUtf16File(const QString& path, QString& text);
 
 // Writes the mark and each line followed by CR LF, with SaveFileWhole.
 bool WriteUtf16Lines(const QString& path, const QStringList& lines);
+
+// UTF-16LE bytes made a text at a time and handed to put in blocks, so that a
+// file of 100,000 lines is written without a copy of it all in memory.
+class Utf16BlockWriter {
+public:
+    static constexpr qsizetype kBlockBytes = 65536;
+
+    explicit Utf16BlockWriter(const ByteSink& put);
+    // replaceLineBreaks: CR and LF become U+FFFD, so that text cannot split a line.
+    void add(QStringView text, bool replaceLineBreaks = false);
+    // Hands on what is left; false when put failed at any block.
+    bool finish();
+
+private:
+    void flush();
+
+    const ByteSink& put_;
+    QByteArray block_;
+    qsizetype used_ = 0;
+    bool ok_ = true;
+};

@@ -91,30 +91,21 @@ void EntryList::clear() {
     texts_.clear();
 }
 
-// In place, cycle by cycle: a second array of 100,000 entries would double the
-// list's memory for the moment of the sort.
-void EntryList::reorder(const std::vector<int>& order) {
-    ++revision_;
-    std::vector<bool> placed(entries_.size(), false);
-    for (size_t start = 0; start < order.size(); ++start) {
-        if (placed[start]) {
-            continue;
-        }
-        // Position i takes the entry from order[i]; following the cycle moves
-        // each entry once.
-        TrackEntry first = std::move(entries_[start]);
-        size_t to = start;
-        for (;;) {
-            placed[to] = true;
-            const auto from = static_cast<size_t>(order[to]);
-            if (from == start) {
-                entries_[to] = std::move(first);
-                break;
-            }
-            entries_[to] = std::move(entries_[from]);
-            to = from;
+bool EntryList::reorder(const std::vector<int>& order, const std::function<bool()>& between) {
+    std::vector<TrackEntry> sorted;
+    sorted.reserve(entries_.size());
+    // Copies share the texts: a copy costs a few counts, not the texts again.
+    for (int from : order) {
+        sorted.push_back(entries_[static_cast<size_t>(from)]);
+        if (sorted.size() % kSlice == 0 && !between()) {
+            return false;
         }
     }
+    ++revision_;
+    // The old array goes at once: until the lines are refilled, no event may
+    // see the entries in their new order. Its texts are all shared by now.
+    std::swap(entries_, sorted);
+    return true;
 }
 
 int EntryList::firstIndexOfPath(const QString& path) const {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "jukebox/tracklist/text_pool.h"
@@ -30,8 +31,14 @@ public:
     void exchange(int a, int b);
     void clear();
     // Puts the entries in a new order: new position i takes old entry order[i].
-    // order must be a permutation of 0 .. count - 1.
-    void reorder(const std::vector<int>& order);
+    // order must be a permutation of 0 .. count - 1. The new array is made
+    // beside the old one a slice at a time, between() called after each slice,
+    // so that the entries stay as they were until the new order takes their
+    // place at once. When between() returns false before the switch, nothing
+    // changes and the result is false.
+    bool reorder(const std::vector<int>& order, const std::function<bool()>& between);
+    // Entries copied per slice of a reorder.
+    static constexpr size_t kSlice = 4096;
 
     // Changes with every edit, so a long reader can tell that the entries moved.
     unsigned revision() const { return revision_; }

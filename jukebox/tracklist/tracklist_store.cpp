@@ -1,6 +1,7 @@
 #include "jukebox/tracklist/tracklist_store.h"
 
 #include <dirent.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <algorithm>
 #include <cstring>
@@ -29,6 +30,12 @@ TrackEntry placeholder(const QString& name) {
     TrackEntry entry;
     entry.name = name;
     return entry;
+}
+
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 enum class PathKind { Missing, Folder, File };
@@ -265,8 +272,11 @@ bool TracklistStore::loadTracklistFile() {
             return false;
     }
     const QStringList lines = ReadLines(text);
-    // The lines hold copies: the whole text need not stay for the load.
+    // The lines hold copies: the whole text need not stay for the load, and
+    // its pages go back to the system now rather than stay resident in the
+    // middle of the heap for the whole run.
     text = QString();
+    ReturnFreedMemory();
     entries_.reserve(static_cast<int>(std::min<qsizetype>(lines.size(), kReserveLimit)));
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
@@ -719,9 +729,13 @@ void TracklistStore::SortEntries(SortKey key) {
             ui_.dispatchEventsIfDue();
             return abortRequested_ || entries_.revision() != revision;
         });
-    // A list already in order stays as its file has it.
-    if (order && !std::is_sorted(order->begin(), order->end())) {
-        entries_.reorder(*order);
+    // A list already in order stays as its file has it. Once the order is
+    // found, Abort no longer stops the sort: the entries take it whole.
+    if (order && !std::is_sorted(order->begin(), order->end()) &&
+        entries_.reorder(*order, [this, revision] {
+            ui_.dispatchEventsIfDue();
+            return entries_.revision() == revision;
+        })) {
         pathsEdited();
     }
     panelScan(false, TracklistObserver::kPanelSorting);
