@@ -32,7 +32,8 @@ TrackEntry placeholder(const QString& name) {
     return entry;
 }
 
-void ReturnFreedMemory() {
+// Pages freed in the middle of the heap go back to the system.
+void returnFreedMemory() {
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif
@@ -276,8 +277,11 @@ bool TracklistStore::loadTracklistFile() {
     // its pages go back to the system now rather than stay resident in the
     // middle of the heap for the whole run.
     text = QString();
-    ReturnFreedMemory();
-    entries_.reserve(static_cast<int>(std::min<qsizetype>(lines.size(), kReserveLimit)));
+    returnFreedMemory();
+    const auto named = std::count_if(lines.begin(), lines.end(), [](const QString& line) {
+        return !line.isEmpty() && !line.startsWith(u';');
+    });
+    entries_.reserve(static_cast<int>(std::min<qsizetype>(named, kReserveLimit)));
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
