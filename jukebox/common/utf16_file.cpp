@@ -31,13 +31,14 @@ Utf16FileStatus ReadUtf16File(const QString& path, QString& text) {
     return Utf16FileStatus::Ok;
 }
 
-bool WriteUtf16Lines(const QString& path, const QStringList& lines) {
+bool WriteUtf16Lines(const QString& path, const QStringList& lines,
+                     const std::function<void()>& between) {
     qint64 units = 1;
     for (const QString& line : lines) {
         units += line.size() + 2;
     }
-    return SaveFileWhole(path, units * 2, [&lines](const ByteSink& put) {
-        Utf16BlockWriter out(put);
+    return SaveFileWhole(path, units * 2, [&lines, &between](const ByteSink& put) {
+        Utf16BlockWriter out(put, between);
         const char16_t mark = kByteOrderMark;
         out.add(QStringView(&mark, 1));
         for (const QString& line : lines) {
@@ -48,8 +49,8 @@ bool WriteUtf16Lines(const QString& path, const QStringList& lines) {
     });
 }
 
-Utf16BlockWriter::Utf16BlockWriter(const ByteSink& put)
-    : put_(put), block_(kBlockBytes, Qt::Uninitialized) {}
+Utf16BlockWriter::Utf16BlockWriter(const ByteSink& put, std::function<void()> between)
+    : put_(put), between_(std::move(between)), block_(kBlockBytes, Qt::Uninitialized) {}
 
 void Utf16BlockWriter::add(QStringView text, bool replaceLineBreaks) {
     for (QChar c : text) {
@@ -69,6 +70,9 @@ void Utf16BlockWriter::flush() {
     if (used_ > 0) {
         ok_ = ok_ && put_(QByteArrayView(block_.constData(), used_));
         used_ = 0;
+        if (between_) {
+            between_();
+        }
     }
 }
 

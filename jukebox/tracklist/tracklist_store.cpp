@@ -238,6 +238,7 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     unsaved_ = false;  // what was unsaved is given up from here on
     entries_.clear();
     observer_->linesRefilled({});
+    ui_.dispatchEventsIfDue();  // letting go of a long list takes a while
     refusedPath_.clear();
     playlistOrigins_.clear();
     changed();
@@ -272,6 +273,7 @@ bool TracklistStore::loadTracklistFile() {
             refused(QStringLiteral("was not in UNICODE"));
             return false;
     }
+    ui_.dispatchEventsIfDue();
     const QStringList lines = ReadLines(text);
     // The lines hold copies: the whole text need not stay for the load, and
     // its pages go back to the system now rather than stay resident in the
@@ -282,6 +284,7 @@ bool TracklistStore::loadTracklistFile() {
         return !line.isEmpty() && !line.startsWith(u';');
     });
     entries_.reserve(static_cast<int>(std::min<qsizetype>(named, kReserveLimit)));
+    ui_.dispatchEventsIfDue();
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
@@ -387,7 +390,9 @@ bool TracklistStore::SaveTracklist() {
     } else if (IsPlaylistPath(tracklistPath_)) {
         saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
     } else {
-        saved = WriteUtf16Lines(tracklistPath_, paths());
+        // The paths are a copy: nothing done meanwhile (busy holds edits back)
+        // can change what is written.
+        saved = WriteUtf16Lines(tracklistPath_, paths(), [this] { ui_.dispatchEventsIfDue(); });
     }
     if (saved) {
         unsaved_ = false;
