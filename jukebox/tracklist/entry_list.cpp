@@ -91,7 +91,8 @@ void EntryList::clear() {
     texts_.clear();
 }
 
-bool EntryList::reorder(const std::vector<int>& order, const std::function<bool()>& between) {
+bool EntryList::reorder(const std::vector<int>& order, const std::function<bool()>& between,
+                        std::vector<TrackEntry>& retired) {
     std::vector<TrackEntry> sorted;
     sorted.reserve(entries_.size());
     // Copies share the texts: a copy costs a few counts, not the texts again.
@@ -102,9 +103,8 @@ bool EntryList::reorder(const std::vector<int>& order, const std::function<bool(
         }
     }
     ++revision_;
-    // The old array goes at once: until the lines are refilled, no event may
-    // see the entries in their new order. Its texts are all shared by now.
     std::swap(entries_, sorted);
+    retired = std::move(sorted);
     return true;
 }
 

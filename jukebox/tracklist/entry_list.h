@@ -35,8 +35,10 @@ public:
     // beside the old one a slice at a time, between() called after each slice,
     // so that the entries stay as they were until the new order takes their
     // place at once. When between() returns false before the switch, nothing
-    // changes and the result is false.
-    bool reorder(const std::vector<int>& order, const std::function<bool()>& between);
+    // changes and the result is false. The old array is handed to retired, for
+    // the caller to let go of when it suits (all its texts are shared).
+    bool reorder(const std::vector<int>& order, const std::function<bool()>& between,
+                 std::vector<TrackEntry>& retired);
     // Entries copied per slice of a reorder.
     static constexpr size_t kSlice = 4096;
 

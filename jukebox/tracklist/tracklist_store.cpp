@@ -722,6 +722,19 @@ std::vector<int> TracklistStore::validSelection(const std::vector<int>& selected
 }
 
 void TracklistStore::SortEntries(SortKey key) {
+    sortEntries(key);
+    retired_ = {};
+}
+
+void TracklistStore::dropRetired() {
+    while (!retired_.empty()) {
+        retired_.resize(retired_.size() - std::min(retired_.size(), EntryList::kSlice));
+        ui_.dispatchEventsIfDue();
+    }
+    retired_ = {};  // its room too
+}
+
+void TracklistStore::sortEntries(SortKey key) {
     const int n = EntryCount();
     if (n == 0) {
         return;
@@ -741,10 +754,13 @@ void TracklistStore::SortEntries(SortKey key) {
     // A list already in order stays as its file has it. Once the order is
     // found, Abort no longer stops the sort: the entries take it whole.
     if (order && !std::is_sorted(order->begin(), order->end()) &&
-        entries_.reorder(*order, [this, revision] {
-            ui_.dispatchEventsIfDue();
-            return entries_.revision() == revision;
-        })) {
+        entries_.reorder(
+            *order,
+            [this, revision] {
+                ui_.dispatchEventsIfDue();
+                return entries_.revision() == revision;
+            },
+            retired_)) {
         pathsEdited();
     }
     panelScan(false, TracklistObserver::kPanelSorting);
@@ -754,13 +770,15 @@ void TracklistStore::SortEntries(SortKey key) {
 
 void TracklistStore::SortByKey(SortKey key) {
     QString current = EntryAt(-1).path;
-    SortEntries(key);
+    sortEntries(key);
     observer_->selectOnly(-1);
     FillList();
     int index = entries_.firstIndexOfPath(current);
     if (index >= 0) {
         SetCurrent(index);
     }
+    // Only now: the lines show the new order, and the old array is no list's.
+    dropRetired();
 }
 
 void TracklistStore::DeleteSelected(const std::vector<int>& selected) {

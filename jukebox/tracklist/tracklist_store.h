@@ -184,6 +184,9 @@ private:
     void pathsEdited();
     void changed();
     bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
+    void sortEntries(SortKey key);
+    // Lets go of the array a sort replaced, a slice at a time with events served.
+    void dropRetired();
 
     UiService& ui_;
     TagRecord& record_;
@@ -212,4 +215,6 @@ private:
     PlaylistOrigins playlistOrigins_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
+    // The entries in their order before the last sort, until let go of.
+    std::vector<TrackEntry> retired_;
 };
