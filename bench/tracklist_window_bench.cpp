@@ -4,6 +4,10 @@
 // - scrolling one page and painting it (baseline: painting the page unmoved);
 // - sorting by artist through the window's sort command, with the longest time
 //   between two event pumps (baseline: the sort order computed alone);
+// - the longest time the window served no events (a 1 ms timer that records
+//   the gaps between its ticks) while the window sorts 100,000 entries, deletes
+//   every other one of them, saves them, opens a list of 100,000 lines and adds
+//   a folder of 20,000 files;
 // - the memory of the whole jukebox with the 100,000 entries shown in the
 //   window (baseline: the same jukebox with an empty list).
 #include <benchmark/benchmark.h>
@@ -12,9 +16,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "bench/bench_files.h"
@@ -197,6 +203,143 @@ void BM_SortByArtistBaseline(benchmark::State& state) {
     }
 }
 
+// A timer that should tick every millisecond; the longest gap between two ticks
+// is the longest time no events were served.
+class FrameWatch {
+public:
+    FrameWatch() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            longestNs_ = std::max(longestNs_, sinceTick_.nsecsElapsed());
+            sinceTick_.start();
+        });
+    }
+    // Runs operation with the timer going, and the events that it leaves
+    // waiting (the list's layout and paint) after it.
+    double longestGapMs(const std::function<void()>& operation) {
+        longestNs_ = 0;
+        sinceTick_.start();
+        timer_.start();
+        operation();
+        QElapsedTimer after;
+        after.start();
+        while (after.elapsed() < 100) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        timer_.stop();
+        return double(longestNs_) / 1e6;
+    }
+
+private:
+    QTimer timer_;
+    QElapsedTimer sinceTick_;
+    qint64 longestNs_ = 0;
+};
+
+void reportGap(benchmark::State& state, double longestMs) {
+    state.counters["longest_without_events_ms"] = longestMs;
+    state.counters["frames_missed_at_60Hz"] = longestMs > 1000.0 / 60.0 ? 1 : 0;
+}
+
+void BM_SortGapWithTimer(benchmark::State& state) {
+    WindowSetup setup;
+    FrameWatch watch;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillStore(setup.store);
+        setup.store.FillList();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        longest = std::max(longest, watch.longestGapMs([&] {
+            setup.wnd.OnCommand(static_cast<int>(SortKey::Artist));
+        }));
+    }
+    reportGap(state, longest);
+}
+
+void BM_DeleteEveryOtherLineGapWithTimer(benchmark::State& state) {
+    WindowSetup setup;
+    FrameWatch watch;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillStore(setup.store);
+        setup.store.FillList();
+        QItemSelection every;
+        for (int row = 0; row < kEntries; row += 2) {
+            every.select(setup.wnd.list().model()->index(row, 0),
+                         setup.wnd.list().model()->index(row, 0));
+        }
+        setup.wnd.list().selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        longest = std::max(longest, watch.longestGapMs([&] { setup.wnd.OnCommand(3381); }));
+        if (setup.store.EntryCount() != kEntries / 2) {
+            state.SkipWithError("not every other line deleted");
+        }
+    }
+    reportGap(state, longest);
+}
+
+void BM_SaveGapWithTimer(benchmark::State& state) {
+    WindowSetup setup;
+    BenchFolder folder;
+    setup.store.FillList();
+    setup.store.setTracklistPath(QString::fromStdString((folder.path() / "saved.trk").string()));
+    FrameWatch watch;
+    double longest = 0;
+    for (auto _ : state) {
+        longest = std::max(longest, watch.longestGapMs([&] { setup.wnd.OnCommand(3388); }));
+    }
+    reportGap(state, longest);
+}
+
+void BM_OpenLongListGapWithTimer(benchmark::State& state) {
+    WindowSetup setup;
+    BenchFolder folder;
+    // Paths of files that are gone: every line is read and joins the list.
+    const std::filesystem::path list = folder.path() / "long.trk";
+    {
+        std::ofstream out(list, std::ios::binary);
+        out << "\xFF\xFE";
+        for (const TrackEntry& entry : entries()) {
+            const QString line = entry.path + QStringLiteral("\r\n");
+            out.write(reinterpret_cast<const char*>(line.utf16()),
+                      static_cast<std::streamsize>(line.size() * 2));
+        }
+    }
+    setup.store.setTracklistPath(QString::fromStdString(list.string()));
+    FrameWatch watch;
+    double longest = 0;
+    for (auto _ : state) {
+        longest = std::max(longest, watch.longestGapMs([&] { setup.store.LoadTracklist(); }));
+        if (setup.store.EntryCount() != kEntries) {
+            state.SkipWithError("not every line loaded");
+        }
+    }
+    reportGap(state, longest);
+}
+
+void BM_AddFolderGapWithTimer(benchmark::State& state) {
+    WindowSetup setup;
+    BenchFolder folder;
+    makeTaggedMp3Files(folder.path(), 20000, 128);
+    FrameWatch watch;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        setup.store.RemoveEntries(0, setup.store.EntryCount());
+        setup.store.FillList();
+        state.ResumeTiming();
+        longest = std::max(longest, watch.longestGapMs([&] {
+            setup.store.AddDroppedFiles({QString::fromStdString(folder.path().string())});
+        }));
+    }
+    reportGap(state, longest);
+}
+
 // The resident memory now, in MB.
 double residentMB() {
     std::ifstream statm("/proc/self/statm");
@@ -257,3 +400,8 @@ BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollOnePageBaseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SortByArtistThroughTheWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByArtistBaseline)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortGapWithTimer)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteEveryOtherLineGapWithTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveGapWithTimer)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLongListGapWithTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddFolderGapWithTimer)->Iterations(1)->Unit(benchmark::kMillisecond);

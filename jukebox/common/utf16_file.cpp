@@ -31,17 +31,52 @@ Utf16FileStatus ReadUtf16File(const QString& path, QString& text) {
     return Utf16FileStatus::Ok;
 }
 
-bool WriteUtf16Lines(const QString& path, const QStringList& lines) {
-    QString text(1, QChar(kByteOrderMark));
+bool WriteUtf16Lines(const QString& path, const QStringList& lines,
+                     const std::function<void()>& between) {
+    qint64 units = 1;
     for (const QString& line : lines) {
-        text += line;
-        text += QStringLiteral("\r\n");
+        units += line.size() + 2;
     }
-    QByteArray bytes(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
-            std::swap(bytes[i], bytes[i + 1]);
+    return SaveFileWhole(path, units * 2, [&lines, &between](const ByteSink& put) {
+        Utf16BlockWriter out(put, between);
+        const char16_t mark = kByteOrderMark;
+        out.add(QStringView(&mark, 1));
+        for (const QString& line : lines) {
+            out.add(line);
+            out.add(u"\r\n");
+        }
+        return out.finish();
+    });
+}
+
+Utf16BlockWriter::Utf16BlockWriter(const ByteSink& put, std::function<void()> between)
+    : put_(put), between_(std::move(between)), block_(kBlockBytes, Qt::Uninitialized) {}
+
+void Utf16BlockWriter::add(QStringView text, bool replaceLineBreaks) {
+    for (QChar c : text) {
+        char16_t unit = c.unicode();
+        if (replaceLineBreaks && (unit == u'\r' || unit == u'\n')) {
+            unit = QChar::ReplacementCharacter;
+        }
+        if (used_ + 2 > kBlockBytes) {
+            flush();
+        }
+        block_[used_++] = static_cast<char>(unit & 0xFF);
+        block_[used_++] = static_cast<char>(unit >> 8);
+    }
+}
+
+void Utf16BlockWriter::flush() {
+    if (used_ > 0) {
+        ok_ = ok_ && put_(QByteArrayView(block_.constData(), used_));
+        used_ = 0;
+        if (between_) {
+            between_();
         }
     }
-    return SaveFileWhole(path, bytes);
+}
+
+bool Utf16BlockWriter::finish() {
+    flush();
+    return ok_;
 }

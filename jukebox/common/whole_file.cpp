@@ -13,7 +13,7 @@
 
 namespace {
 
-bool writeAll(int fd, const QByteArray& bytes) {
+bool writeAll(int fd, QByteArrayView bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
@@ -30,8 +30,20 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 // Writes, flushes to the disk and closes, checking every step: a full disk or a
 // quota may only show at the flush or the close.
-bool writeFlushClose(int fd, const QByteArray& bytes) {
-    bool written = writeAll(fd, bytes) && (::fsync(fd) == 0 || errno == EINVAL);
+using Writer = std::function<bool(const ByteSink&)>;
+
+// Hands write's bytes to fd; false unless all of them, exactly size, went.
+bool writeCounted(int fd, qint64 size, const Writer& write) {
+    qint64 written = 0;
+    const bool ok = write([fd, size, &written](QByteArrayView bytes) {
+        written += bytes.size();
+        return written <= size && writeAll(fd, bytes);
+    });
+    return ok && written == size;
+}
+
+bool writeFlushClose(int fd, qint64 size, const Writer& write) {
+    bool written = writeCounted(fd, size, write) && (::fsync(fd) == 0 || errno == EINVAL);
     return ::close(fd) == 0 && written;
 }
 
@@ -70,7 +82,7 @@ int createBeside(const QByteArray& target, QByteArray& name) {
 // room for the new one is claimed first: a full disk or a quota then refuses the
 // save while the old bytes are all still there. Only then is it overwritten, and
 // cut to its new length.
-bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
+bool saveInPlace(const QByteArray& target, qint64 size, const Writer& write) {
     // Non-blocking, so that a FIFO of that name cannot hang the save.
     int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -79,7 +91,7 @@ bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
     struct stat info {};
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     const off_t oldSize = info.st_size;
-    const auto newSize = static_cast<off_t>(bytes.size());
+    const auto newSize = static_cast<off_t>(size);
     // Only the part past the old end is claimed: where the file system cannot
     // reserve, the C library's stand-in writes into that part alone.
     const bool room =
@@ -93,7 +105,7 @@ bool saveInPlace(const QByteArray& target, const QByteArray& bytes) {
         return false;
     }
     // Written from the start, where the descriptor stands after the open.
-    const bool ok = writeAll(fd, bytes) && ::ftruncate(fd, newSize) == 0 &&
+    const bool ok = writeCounted(fd, size, write) && ::ftruncate(fd, newSize) == 0 &&
                     (::fsync(fd) == 0 || errno == EINVAL);
     return ::close(fd) == 0 && ok;
 }
@@ -190,19 +202,25 @@ bool IsRegularOrMissing(const QString& path) {
 }
 
 bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
+    return SaveFileWhole(path, bytes.size(), [&bytes](const ByteSink& put) { return put(bytes); });
+}
+
+bool SaveFileWhole(const QString& path, qint64 size,
+                   const std::function<bool(const ByteSink& put)>& write) {
     const QByteArray target = replacedFile(LocalPathBytes(path));
     QByteArray temporary;
     int fd = createBeside(target, temporary);
     if (fd < 0) {
         // Only a folder that refuses new files falls back; on a full disk the old
         // file is better kept than truncated.
-        return (errno == EACCES || errno == EPERM) && saveInPlace(target, bytes);
+        return (errno == EACCES || errno == EPERM) && saveInPlace(target, size, write);
     }
     struct stat old {};
     if (::stat(target.constData(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);  // the new file keeps the old one's permissions
     }
-    if (!writeFlushClose(fd, bytes) || ::rename(temporary.constData(), target.constData()) != 0) {
+    if (!writeFlushClose(fd, size, write) ||
+        ::rename(temporary.constData(), target.constData()) != 0) {
         ::unlink(temporary.constData());
         return false;
     }

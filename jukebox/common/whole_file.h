@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 // Whole-file reads and writes by path, byte for byte (the path's bytes come from
 // LocalPathBytes, so names that are not UTF-8 work).
@@ -35,3 +37,11 @@ bool KeepCopyBeside(const QString& path, QString& copyPath);
 // replaced, not the link. The new file beside the old one is named
 // ".velorine-<pid>-<random>.tmp" (leftovers.h).
 bool SaveFileWhole(const QString& path, const QByteArray& bytes);
+
+// The same for bytes made piece by piece, so that a large file is never held
+// whole in memory: size is their total, and write(put) hands them to put in
+// order. put returns false when writing failed; write returns false to give up
+// (put's failure, or its own). Fewer or more bytes than size fail the save.
+using ByteSink = std::function<bool(QByteArrayView)>;
+bool SaveFileWhole(const QString& path, qint64 size,
+                   const std::function<bool(const ByteSink& put)>& write);

@@ -3,6 +3,7 @@
 #include <gst/gst.h>
 #include <gst/video/video.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -31,6 +32,26 @@ GraphResult frameworkCode(const GError* error) {
     return kGraphFrameworkErrorBase | (domain << 8) | (error->code & 0xFF);
 }
 
+// MP3s are decoded by mpg123. Decoders of equal rank are tried in name order,
+// so libav's avdec_mp3 would be taken, and libav brings all of FFmpeg's
+// libraries into the process (about 30 MB resident) for a format mpg123 decodes
+// just as well. libav still decodes what only it can.
+void preferMpg123ForMp3() {
+    GstElementFactory* mpg123 = gst_element_factory_find("mpg123audiodec");
+    if (mpg123 == nullptr) {
+        return;
+    }
+    guint rank = gst_plugin_feature_get_rank(GST_PLUGIN_FEATURE(mpg123));
+    for (const char* rival : {"avdec_mp3", "avdec_mp3float"}) {
+        if (GstElementFactory* other = gst_element_factory_find(rival)) {
+            rank = std::max(rank, gst_plugin_feature_get_rank(GST_PLUGIN_FEATURE(other)) + 1);
+            gst_object_unref(other);
+        }
+    }
+    gst_plugin_feature_set_rank(GST_PLUGIN_FEATURE(mpg123), rank);
+    gst_object_unref(mpg123);
+}
+
 bool ensureInitialised(QString& error) {
     if (gst_is_initialized()) {
         return true;
@@ -42,6 +63,7 @@ bool ensureInitialised(QString& error) {
         g_clear_error(&failure);
         return false;
     }
+    preferMpg123ForMp3();
     return true;
 }
 

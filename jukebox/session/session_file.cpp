@@ -139,39 +139,23 @@ bool WriteSessionFile(const QString& file, const SessionState& state) {
     head += kCurrent + QString::number(std::max(state.currentIndex, -1)) + kLineEnd;
     head += kPosition + QString::number(std::max(state.positionMs, 0)) + kLineEnd;
     head += kEntries + QString::number(state.paths.size()) + kLineEnd;
-    qsizetype units = head.size();
+    qint64 units = head.size();
     for (const QString& path : state.paths) {
         units += path.size() + kLineEnd.size();
     }
-    // The units go straight into the bytes: a list of 100,000 paths is written
-    // at every change, so no second copy of it is made.
-    QByteArray bytes(units * 2, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(bytes.data());
-    const auto put = [&out](QStringView text) {
-        if (!text.isEmpty()) {  // an empty text may have no data at all
-            std::memcpy(out, text.utf16(), static_cast<size_t>(text.size()) * 2);
-            out += text.size();
+    // Written in blocks: a list of 100,000 paths is written at every change,
+    // and a copy of it all would add its size to the jukebox's memory.
+    return SaveFileWhole(file, units * 2, [&](const ByteSink& put) {
+        Utf16BlockWriter out(put);
+        out.add(head);
+        for (const QString& path : state.paths) {
+            // The list never takes a path with a line break (it would come back
+            // as two); should one be there all the same, it must not split the file.
+            out.add(path, true);
+            out.add(kLineEnd);
         }
-    };
-    put(head);
-    for (const QString& path : state.paths) {
-        char16_t* start = out;
-        put(path);
-        // The list never takes a path with a line break (it would come back as
-        // two); should one be there all the same, it must not split the file.
-        for (char16_t* c = start; c != out; ++c) {
-            if (*c == u'\r' || *c == u'\n') {
-                *c = QChar::ReplacementCharacter;
-            }
-        }
-        put(kLineEnd);
-    }
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
-        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
-            std::swap(bytes[i], bytes[i + 1]);
-        }
-    }
-    return SaveFileWhole(file, bytes);
+        return out.finish();
+    });
 }
 
 SessionRead ReadSessionFile(const QString& file, SessionState& state) {

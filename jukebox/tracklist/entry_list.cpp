@@ -13,14 +13,32 @@ void EntryList::unindexPath(const QString& path) {
     }
 }
 
+// Titles and paths are nearly all different: pooling them would cost more
+// than it saves.
+void EntryList::share(TrackEntry& entry) {
+    texts_.intern(entry.artist);
+    texts_.intern(entry.source);
+    texts_.intern(entry.genre);
+    texts_.intern(entry.date);
+    texts_.intern(entry.comment);
+}
+
+void EntryList::reserve(int count) {
+    if (count > 0) {
+        entries_.reserve(static_cast<size_t>(count));
+    }
+}
+
 void EntryList::append(TrackEntry entry) {
     ++revision_;
+    share(entry);
     indexPath(entry.path);
     entries_.push_back(std::move(entry));
 }
 
 void EntryList::replace(int index, TrackEntry entry) {
     ++revision_;
+    share(entry);
     TrackEntry& slot = entries_[static_cast<size_t>(index)];
     if (slot.path != entry.path) {
         unindexPath(slot.path);
@@ -68,17 +86,26 @@ void EntryList::exchange(int a, int b) {
 void EntryList::clear() {
     ++revision_;
     entries_.clear();
+    entries_.shrink_to_fit();
     pathCounts_.clear();
+    texts_.clear();
 }
 
-void EntryList::reorder(const std::vector<int>& order) {
-    ++revision_;
+bool EntryList::reorder(const std::vector<int>& order, const std::function<bool()>& between,
+                        std::vector<TrackEntry>& retired) {
     std::vector<TrackEntry> sorted;
     sorted.reserve(entries_.size());
+    // Copies share the texts: a copy costs a few counts, not the texts again.
     for (int from : order) {
-        sorted.push_back(std::move(entries_[static_cast<size_t>(from)]));
+        sorted.push_back(entries_[static_cast<size_t>(from)]);
+        if (sorted.size() % kSlice == 0 && !between()) {
+            return false;
+        }
     }
-    entries_ = std::move(sorted);
+    ++revision_;
+    std::swap(entries_, sorted);
+    retired = std::move(sorted);
+    return true;
 }
 
 int EntryList::firstIndexOfPath(const QString& path) const {

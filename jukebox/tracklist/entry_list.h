@@ -2,13 +2,16 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <vector>
 
+#include "jukebox/tracklist/text_pool.h"
 #include "jukebox/tracklist/track_entry.h"
 
 // The tracklist's entries in display order, with an index of how many entries
 // hold each path, kept in step with every edit, so that the duplicate test of a
-// large list costs no scan.
+// large list costs no scan. Every entry that joins shares its repeated texts
+// (artist, album, genre, year, comment) with the entries that hold them already.
 class EntryList {
 public:
     int count() const { return static_cast<int>(entries_.size()); }
@@ -16,6 +19,8 @@ public:
     const TrackEntry& at(int index) const { return entries_[static_cast<size_t>(index)]; }
     const std::vector<TrackEntry>& entries() const { return entries_; }
 
+    // Room for count entries, so that a long load grows the list once.
+    void reserve(int count);
     void append(TrackEntry entry);
     void replace(int index, TrackEntry entry);
     // Removes count entries from index on (fewer when the end comes first).
@@ -26,8 +31,16 @@ public:
     void exchange(int a, int b);
     void clear();
     // Puts the entries in a new order: new position i takes old entry order[i].
-    // order must be a permutation of 0 .. count - 1.
-    void reorder(const std::vector<int>& order);
+    // order must be a permutation of 0 .. count - 1. The new array is made
+    // beside the old one a slice at a time, between() called after each slice,
+    // so that the entries stay as they were until the new order takes their
+    // place at once. When between() returns false before the switch, nothing
+    // changes and the result is false. The old array is handed to retired, for
+    // the caller to let go of when it suits (all its texts are shared).
+    bool reorder(const std::vector<int>& order, const std::function<bool()>& between,
+                 std::vector<TrackEntry>& retired);
+    // Entries copied per slice of a reorder.
+    static constexpr size_t kSlice = 4096;
 
     // Changes with every edit, so a long reader can tell that the entries moved.
     unsigned revision() const { return revision_; }
@@ -38,10 +51,12 @@ public:
     int firstIndexOfPath(const QString& path) const;
 
 private:
+    void share(TrackEntry& entry);
     void indexPath(const QString& path);
     void unindexPath(const QString& path);
 
     std::vector<TrackEntry> entries_;
     QHash<QString, int> pathCounts_;
+    TextPool texts_;
     unsigned revision_ = 0;
 };

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "jukebox/common/path_functions.h"
-
 namespace {
 
 // Runs this short are sorted by insertion before merging.
@@ -124,8 +122,11 @@ QStringView EntrySorter::KeyText(const TrackEntry& entry, SortKey key) {
     switch (key) {
         case SortKey::Fullpath:
             return entry.path;
-        case SortKey::Path:
-            return QStringView(entry.path).left(FolderPart(entry.path).size());
+        case SortKey::Path: {
+            // FolderPart, without a copy of every path.
+            const QStringView path(entry.path);
+            return path.left(std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/')) + 1);
+        }
         case SortKey::Name:
             return entry.name;
         case SortKey::Genre:
@@ -143,6 +144,9 @@ std::optional<std::vector<int>> EntrySorter::SortedOrder(const std::vector<Track
     std::vector<SortItem> items;
     items.reserve(entries.size());
     for (const TrackEntry& entry : entries) {
+        if (items.size() % kPollInterval == 0 && items.size() > 0 && stop && stop()) {
+            return std::nullopt;
+        }
         items.push_back({KeyText(entry, key), entry.name});
     }
     std::vector<int> order(entries.size());

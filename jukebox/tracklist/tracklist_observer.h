@@ -16,6 +16,10 @@ public:
 
     virtual ~TracklistObserver() = default;
 
+    // False when the observer formats the lines it shows itself: the line
+    // events then come with empty texts (and a refill with no lines at all).
+    virtual bool wantsLineTexts() const { return true; }
+
     // A line was appended for the entry now at index (the last one).
     virtual void lineAdded(int /*index*/, const QString& /*text*/) {}
     // The line at index was rebuilt; it is not selected.

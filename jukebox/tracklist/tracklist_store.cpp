@@ -1,6 +1,7 @@
 #include "jukebox/tracklist/tracklist_store.h"
 
 #include <dirent.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <algorithm>
 #include <cstring>
@@ -29,6 +30,13 @@ TrackEntry placeholder(const QString& name) {
     TrackEntry entry;
     entry.name = name;
     return entry;
+}
+
+// Pages freed in the middle of the heap go back to the system.
+void returnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 enum class PathKind { Missing, Folder, File };
@@ -147,7 +155,15 @@ QStringList TracklistStore::paths() const {
 }
 
 QString TracklistStore::lineFor(int index) const {
+    // A window that formats the lines it shows is told only which line changed.
+    if (!observer_->wantsLineTexts()) {
+        return {};
+    }
     return FormatEntry(tagPage_.listFormat, EntryAt(index));
+}
+
+const QString& TracklistStore::listFormat() const {
+    return tagPage_.listFormat;
 }
 
 void TracklistStore::appendWithLine(TrackEntry entry) {
@@ -180,9 +196,11 @@ void TracklistStore::panelScan(bool on, int bits) {
 
 void TracklistStore::FillList() {
     QStringList lines;
-    lines.reserve(entries_.count());
-    for (int i = 0; i < entries_.count(); ++i) {
-        lines.append(lineFor(i));
+    if (observer_->wantsLineTexts()) {
+        lines.reserve(entries_.count());
+        for (int i = 0; i < entries_.count(); ++i) {
+            lines.append(lineFor(i));
+        }
     }
     observer_->linesRefilled(lines);
 }
@@ -196,6 +214,7 @@ bool TracklistStore::LoadTracklist() {
 bool TracklistStore::RestoreTracklist(const QStringList& paths) {
     return load(
         [this, &paths] {
+            entries_.reserve(static_cast<int>(paths.size()));
             qsizetype next = 0;
             addLoadedPaths([&paths, &next](QString& path) {
                 if (next >= paths.size()) {
@@ -219,6 +238,7 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     unsaved_ = false;  // what was unsaved is given up from here on
     entries_.clear();
     observer_->linesRefilled({});
+    ui_.dispatchEventsIfDue();  // letting go of a long list takes a while
     refusedPath_.clear();
     playlistOrigins_.clear();
     changed();
@@ -253,7 +273,18 @@ bool TracklistStore::loadTracklistFile() {
             refused(QStringLiteral("was not in UNICODE"));
             return false;
     }
+    ui_.dispatchEventsIfDue();
     const QStringList lines = ReadLines(text);
+    // The lines hold copies: the whole text need not stay for the load, and
+    // its pages go back to the system now rather than stay resident in the
+    // middle of the heap for the whole run.
+    text = QString();
+    returnFreedMemory();
+    const auto named = std::count_if(lines.begin(), lines.end(), [](const QString& line) {
+        return !line.isEmpty() && !line.startsWith(u';');
+    });
+    entries_.reserve(static_cast<int>(std::min<qsizetype>(named, kReserveLimit)));
+    ui_.dispatchEventsIfDue();
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
@@ -359,7 +390,9 @@ bool TracklistStore::SaveTracklist() {
     } else if (IsPlaylistPath(tracklistPath_)) {
         saved = PlaylistWriter::Save(tracklistPath_, playlistItems());
     } else {
-        saved = WriteUtf16Lines(tracklistPath_, paths());
+        // The paths are a copy: nothing done meanwhile (busy holds edits back)
+        // can change what is written.
+        saved = WriteUtf16Lines(tracklistPath_, paths(), [this] { ui_.dispatchEventsIfDue(); });
     }
     if (saved) {
         unsaved_ = false;
@@ -689,6 +722,19 @@ std::vector<int> TracklistStore::validSelection(const std::vector<int>& selected
 }
 
 void TracklistStore::SortEntries(SortKey key) {
+    sortEntries(key);
+    retired_ = {};
+}
+
+void TracklistStore::dropRetired() {
+    while (!retired_.empty()) {
+        retired_.resize(retired_.size() - std::min(retired_.size(), EntryList::kSlice));
+        ui_.dispatchEventsIfDue();
+    }
+    retired_ = {};  // its room too
+}
+
+void TracklistStore::sortEntries(SortKey key) {
     const int n = EntryCount();
     if (n == 0) {
         return;
@@ -705,9 +751,16 @@ void TracklistStore::SortEntries(SortKey key) {
             ui_.dispatchEventsIfDue();
             return abortRequested_ || entries_.revision() != revision;
         });
-    // A list already in order stays as its file has it.
-    if (order && !std::is_sorted(order->begin(), order->end())) {
-        entries_.reorder(*order);
+    // A list already in order stays as its file has it. Once the order is
+    // found, Abort no longer stops the sort: the entries take it whole.
+    if (order && !std::is_sorted(order->begin(), order->end()) &&
+        entries_.reorder(
+            *order,
+            [this, revision] {
+                ui_.dispatchEventsIfDue();
+                return entries_.revision() == revision;
+            },
+            retired_)) {
         pathsEdited();
     }
     panelScan(false, TracklistObserver::kPanelSorting);
@@ -717,13 +770,15 @@ void TracklistStore::SortEntries(SortKey key) {
 
 void TracklistStore::SortByKey(SortKey key) {
     QString current = EntryAt(-1).path;
-    SortEntries(key);
+    sortEntries(key);
     observer_->selectOnly(-1);
     FillList();
     int index = entries_.firstIndexOfPath(current);
     if (index >= 0) {
         SetCurrent(index);
     }
+    // Only now: the lines show the new order, and the old array is no list's.
+    dropRetired();
 }
 
 void TracklistStore::DeleteSelected(const std::vector<int>& selected) {

@@ -34,6 +34,9 @@ public:
     // The list of the working folder, used when none is named or the named one
     // cannot be had.
     static inline const QString kDefaultTracklist = QStringLiteral("default.trk");
+    // A load makes room for one entry per line of its file up to this many at
+    // once (a line may also name a folder or a file that is no media).
+    static constexpr qsizetype kReserveLimit = 1000000;
 
     // The store reads the list format from tagPage at every use. dictionary may be
     // null: then no dictionary row is ever found.
@@ -58,6 +61,8 @@ public:
     void ReplaceEntry(int index, TrackEntry entry);
     void RemoveEntries(int index, int count);
     void ExchangeEntries(int a, int b);
+    // The format of the list's lines, as the Tag page has it now.
+    const QString& listFormat() const;
     // Every entry's path, in list order.
     QStringList paths() const;
     // The first index whose path equals path exactly, or -1.
@@ -179,6 +184,9 @@ private:
     void pathsEdited();
     void changed();
     bool scanListedFolder(const QString& folder, dev_t device, ino_t inode);
+    void sortEntries(SortKey key);
+    // Lets go of the array a sort replaced, a slice at a time with events served.
+    void dropRetired();
 
     UiService& ui_;
     TagRecord& record_;
@@ -207,4 +215,6 @@ private:
     PlaylistOrigins playlistOrigins_;
     // Folders being walked, so that a link back to one of them ends the descent.
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
+    // The entries in their order before the last sort, until let go of.
+    std::vector<TrackEntry> retired_;
 };

@@ -15,6 +15,7 @@
 #include <QResizeEvent>
 
 #include "jukebox/common/path_functions.h"
+#include "jukebox/tracklist/format_entry.h"
 #include "jukebox/tracklist/tracklist_store.h"
 #include "jukebox/tracklist_window/tracklist_commands.h"
 #include "jukebox/tracklist_window/tracklist_pictures.h"
@@ -70,6 +71,9 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     : QWidget(parent, Qt::Window),
       store_(store),
       ui_(ui),
+      model_([this](int row,
+                    const QString& format) { return FormatEntry(format, store_.EntryAt(row)); },
+             [this] { return store_.listFormat(); }),
       list_(this),
       detailButton_(this),
       toolbar_(this),
@@ -415,14 +419,21 @@ void CTracklistWnd::sortByKey(int command) {
     }
 }
 
+// From the selection's ranges: QItemSelectionModel::selectedRows tests every
+// row against every range, which for 50,000 scattered lines took a minute.
 std::vector<int> CTracklistWnd::selectedRows() const {
     std::vector<int> rows;
-    const QModelIndexList chosen = list_.selectionModel()->selectedRows();
-    rows.reserve(static_cast<std::size_t>(chosen.size()));
-    for (const QModelIndex& index : chosen) {
-        rows.push_back(index.row());
+    const QItemSelection chosen = list_.selectionModel()->selection();
+    for (const QItemSelectionRange& range : chosen) {
+        if (!range.isValid()) {
+            continue;
+        }
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -529,8 +540,13 @@ void CTracklistWnd::dropEvent(QDropEvent* event) {
 // The detail fields always describe this list: after every change of its lines
 // they are shown again, not only when the caret moves.
 
-void CTracklistWnd::lineAdded(int /*index*/, const QString& text) {
-    model_.append(text);
+// The lines are formatted by the model as the list shows them.
+bool CTracklistWnd::wantsLineTexts() const {
+    return false;
+}
+
+void CTracklistWnd::lineAdded(int /*index*/, const QString& /*text*/) {
+    model_.append();
     const int caret = caretRow();
     if (caret < 0) {
         showDetails();
@@ -540,8 +556,8 @@ void CTracklistWnd::lineAdded(int /*index*/, const QString& text) {
     }
 }
 
-void CTracklistWnd::lineReplaced(int index, const QString& text) {
-    model_.replace(index, text);
+void CTracklistWnd::lineReplaced(int index, const QString& /*text*/) {
+    model_.replace(index);
     list_.selectionModel()->select(model_.index(index), QItemSelectionModel::Deselect);
     if (index == caretRow()) {
         showDetails();
@@ -553,8 +569,8 @@ void CTracklistWnd::linesRemoved(const std::vector<int>& ascending) {
     showDetails();
 }
 
-void CTracklistWnd::linesRefilled(const QStringList& lines) {
-    model_.refill(lines);
+void CTracklistWnd::linesRefilled(const QStringList& /*lines*/) {
+    model_.refill(store_.EntryCount());
     showDetails();
 }
 

@@ -74,6 +74,7 @@ public:
     const TracklistLineModel& lines() const { return model_; }
 
     // TracklistObserver.
+    bool wantsLineTexts() const override;
     void lineAdded(int index, const QString& text) override;
     void lineReplaced(int index, const QString& text) override;
     void linesRemoved(const std::vector<int>& ascending) override;

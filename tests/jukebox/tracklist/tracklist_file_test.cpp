@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "tests/jukebox/tracklist/tracklist_fixture.h"
+#include "tests/taglib/id3v1_fixtures.h"
 
 namespace {
 
@@ -230,6 +231,61 @@ TEST_F(TracklistFileTest, AbortDuringALoadIgnoresTheRemainingLines) {
     EXPECT_EQ(store.EntryCount(), 10);
     EXPECT_FALSE(store.abortRequested());  // cleared at the end
     EXPECT_GE(ui.dispatchCount, 10);
+}
+
+// An album's tracks repeat its artist, album, genre, year and comment: a loaded
+// list holds each of those texts once, whatever made the entry (a tag read, or
+// an entry handed in whole, as a cache of tags gives them).
+TEST_F(TracklistFileTest, EntriesShareTheTextsTheyRepeat) {
+    RawBlock block;
+    block.artist = "Singer";
+    block.album = "Album";
+    block.year = "1999";
+    block.comment = "Note";
+    block.genre = 17;
+    QStringList lines;
+    for (const char* title : {"One", "Two", "Three"}) {
+        block.title = title;
+        lines.append(writeMp3(std::string(title) + ".mp3", block.bytes('\0')));
+    }
+    store.setTracklistPath(writeTracklist("album.trk", lines));
+    ASSERT_TRUE(store.LoadTracklist());
+    ASSERT_EQ(store.EntryCount(), 3);
+
+    TrackEntry handedIn = store.EntryAt(0);
+    handedIn.path = path("Four.mp3");
+    handedIn.name = QStringLiteral("Four");
+    // Texts of their own, equal to the loaded ones.
+    for (QString* text :
+         {&handedIn.artist, &handedIn.source, &handedIn.genre, &handedIn.date, &handedIn.comment}) {
+        *text = QString::fromStdU16String(text->toStdU16String());
+    }
+    store.AppendEntry(handedIn);
+
+    const TrackEntry first = store.EntryAt(0);
+    EXPECT_EQ(first.artist, QStringLiteral("Singer"));
+    EXPECT_EQ(first.source, QStringLiteral("Album"));
+    EXPECT_EQ(first.date, QStringLiteral("1999"));
+    EXPECT_EQ(first.comment, QStringLiteral("Note"));
+    EXPECT_FALSE(first.genre.isEmpty());
+    for (int i = 1; i < store.EntryCount(); ++i) {
+        const TrackEntry other = store.EntryAt(i);
+        EXPECT_EQ(other.artist.constData(), first.artist.constData()) << i;
+        EXPECT_EQ(other.source.constData(), first.source.constData()) << i;
+        EXPECT_EQ(other.genre.constData(), first.genre.constData()) << i;
+        EXPECT_EQ(other.date.constData(), first.date.constData()) << i;
+        EXPECT_EQ(other.comment.constData(), first.comment.constData()) << i;
+        EXPECT_NE(other.name, first.name);
+    }
+    // A rescanned entry joins the shared texts again; shared texts stay right
+    // for the others when one entry changes.
+    store.RescanSelected({1});
+    EXPECT_EQ(store.EntryAt(1).artist.constData(), first.artist.constData());
+    TrackEntry renamed = store.EntryAt(2);
+    renamed.artist = QStringLiteral("Other");
+    store.ReplaceEntry(2, renamed);
+    EXPECT_EQ(store.EntryAt(2).artist, QStringLiteral("Other"));
+    EXPECT_EQ(store.EntryAt(3).artist, QStringLiteral("Singer"));
 }
 
 }  // namespace

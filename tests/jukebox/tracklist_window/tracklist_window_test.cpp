@@ -470,4 +470,169 @@ TEST_F(TracklistWindowTest, OpenReadsAnM3u8OfCjkNamesAndSaveAsOffersM3u8) {
     EXPECT_EQ(wnd.windowTitle(), u"Tracklist - copy.m3u8"_s);
 }
 
+// The sort as it has always been: adjacent entries exchanged while the key
+// (then the name) of the first is greater, A-Z folded to a-z and nothing else.
+std::vector<TrackEntry> bubbleSorted(std::vector<TrackEntry> entries, SortKey key) {
+    auto fold = [](QString text) {
+        for (QChar& c : text) {
+            if (c >= u'A' && c <= u'Z') {
+                c = QChar(c.unicode() + 32);
+            }
+        }
+        return text;
+    };
+    auto keyOf = [&](const TrackEntry& entry) {
+        switch (key) {
+            case SortKey::Fullpath:
+                return fold(entry.path);
+            case SortKey::Path:
+                return fold(FolderPart(entry.path));
+            case SortKey::Name:
+                return fold(entry.name);
+            case SortKey::Genre:
+                return fold(entry.genre);
+            case SortKey::Source:
+                return fold(entry.source);
+            case SortKey::Artist:
+                return fold(entry.artist);
+        }
+        return QString();
+    };
+    auto greater = [&](const QString& a, const QString& b) {
+        return QStringView(a).compare(QStringView(b), Qt::CaseSensitive) > 0;
+    };
+    for (std::size_t last = entries.size(); last > 1; --last) {
+        bool swapped = false;
+        for (std::size_t j = 0; j + 1 < last; ++j) {
+            const QString k1 = keyOf(entries[j]);
+            const QString k2 = keyOf(entries[j + 1]);
+            if (greater(k1, k2) ||
+                (k1 == k2 && greater(fold(entries[j].name), fold(entries[j + 1].name)))) {
+                std::swap(entries[j], entries[j + 1]);
+                swapped = true;
+            }
+        }
+        if (!swapped) {
+            break;
+        }
+    }
+    return entries;
+}
+
+std::vector<TrackEntry> storeEntries(const TracklistStore& store) {
+    std::vector<TrackEntry> entries;
+    for (int i = 0; i < store.EntryCount(); ++i) {
+        entries.push_back(store.EntryAt(i));
+    }
+    return entries;
+}
+
+QStringList pathsOf(const std::vector<TrackEntry>& entries) {
+    QStringList paths;
+    for (const TrackEntry& entry : entries) {
+        paths.append(entry.path);
+    }
+    return paths;
+}
+
+// Texts that collide in every field, in case and beyond A-Z.
+void appendMixedEntries(TracklistStore& store, int count) {
+    const QStringList words{u"b"_s, u"B"_s, u"a"_s, u"\u00C9"_s, u"\u00E9"_s, u""_s, u"ab"_s};
+    for (int i = 0; i < count; ++i) {
+        TrackEntry entry;
+        entry.path = u"/m/%1/%2.mp3"_s.arg(words[(i * 3) % 7]).arg(i % 5);
+        entry.name = words[(i * 5) % 7] + QString::number(i % 4);
+        entry.artist = words[i % 7];
+        entry.genre = words[(i / 2) % 7];
+        entry.source = words[(i / 3) % 7] + u"x"_s;
+        entry.date = QString::number(1990 + i % 3);
+        entry.comment = words[(i + 1) % 7];
+        entry.playable = 1;
+        store.AppendEntry(entry);
+    }
+}
+
+// The window formats its lines only as it shows them; what it shows is what
+// the lines always said: each line in the format it was built with, every
+// line in the format of the moment after a sort, in the order of the old sort.
+TEST_F(TracklistWindowTest, LinesReadAsTheyAlwaysDidForEveryFormatAndSort) {
+    tagPage.listFormat = u"%a - %n"_s;
+    store.AddPath(u"/gone/b.mp3"_s);
+    store.AddPath(u"/gone/a.mp3"_s);
+    tagPage.listFormat = u"[%n]"_s;
+    store.AddPath(u"/gone/c.mp3"_s);
+    EXPECT_EQ(shownLines(), (QStringList{u"N/A - b.mp3"_s, u"N/A - a.mp3"_s, u"[c.mp3]"_s}));
+    clickLine(1);
+    trigger(Rescan);  // the rescanned line takes the new format, the others keep theirs
+    EXPECT_EQ(shownLines(), (QStringList{u"N/A - b.mp3"_s, u"[a.mp3]"_s, u"[c.mp3]"_s}));
+
+    appendMixedEntries(store, 60);
+    const QStringList formats{u"%a - %n"_s, u"%N/%A"_s, u"%s|%g|%d|%c|%x%"_s, u""_s};
+    for (const QString& format : formats) {
+        for (SortKey key : {SortKey::Fullpath, SortKey::Path, SortKey::Name, SortKey::Genre,
+                            SortKey::Source, SortKey::Artist}) {
+            tagPage.listFormat = format;
+            const std::vector<TrackEntry> expected = bubbleSorted(storeEntries(store), key);
+            sortByMenu(wnd, key);
+            ASSERT_EQ(pathsOf(storeEntries(store)), pathsOf(expected))
+                << format.toStdString() << " " << static_cast<int>(key);
+            QStringList lines;
+            for (const TrackEntry& entry : expected) {
+                lines.append(FormatEntry(format, entry));
+            }
+            // Twice: once formatted, once from what the list keeps of it.
+            EXPECT_EQ(shownLines(), lines) << format.toStdString() << static_cast<int>(key);
+            EXPECT_EQ(shownLines(), lines);
+        }
+    }
+}
+
+// A long sort serves events between its slices; nothing the user does then
+// changes the list, and the order at the end is the old sort's.
+TEST_F(TracklistWindowTest, ASortInSlicesGivesTheOldOrderAndTheListCannotBeEditedMeanwhile) {
+    appendMixedEntries(store, 3000);
+    store.FillList();
+    writeMp3("drop/new.mp3");
+    const std::vector<TrackEntry> before = storeEntries(store);
+    const QStringList linesBefore = shownLines();
+    const std::vector<TrackEntry> expected = bubbleSorted(before, SortKey::Artist);
+    ui.promptAnswers.push_back(u"/m/typed.mp3"_s);
+    ui.openAnswers.push_back({path("drop/new.mp3")});
+    int slices = 0;
+    bool listMoved = false;
+    ui.onDispatch = [&] {
+        if (!store.busy()) {
+            return;
+        }
+        ++slices;
+        clickLine(slices % 50);
+        pressInList(Qt::Key_Delete);
+        pressInList(Qt::Key_Insert);
+        for (int command : {Delete, Add, Rescan, OpenNew}) {
+            wnd.OnCommand(command);
+        }
+        sortByMenu(wnd, SortKey::Name);  // a second sort from a menu left open
+        store.AddDroppedFiles({path("drop")});
+        store.AddDroppedAsCurrent({path("drop/new.mp3")});
+        // Until the sort ends, the list shows the entries as they were.
+        listMoved = listMoved || store.EntryCount() != static_cast<int>(before.size()) ||
+                    wnd.list().model()->rowCount() != static_cast<int>(before.size()) ||
+                    store.EntryAt(slices % 50).path != before[slices % 50].path ||
+                    wnd.lines().line(slices % 50) != linesBefore[slices % 50];
+    };
+    sortByMenu(wnd, SortKey::Artist);
+    ui.onDispatch = nullptr;
+
+    EXPECT_GT(slices, 10) << "the sort served events between its slices";
+    EXPECT_FALSE(listMoved);
+    EXPECT_EQ(pathsOf(storeEntries(store)), pathsOf(expected));
+    EXPECT_EQ(ui.promptCaptions.size(), 0);
+    EXPECT_EQ(ui.openAnswers.size(), 1u);
+    QStringList lines;
+    for (const TrackEntry& entry : expected) {
+        lines.append(FormatEntry(tagPage.listFormat, entry));
+    }
+    EXPECT_EQ(shownLines(), lines);
+}
+
 }  // namespace
