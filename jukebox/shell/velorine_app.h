@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -154,6 +155,7 @@ private:
     QStringList handedFiles_;  // handed over, still to be opened
     QTimer handOver_;          // a burst of handed files, one drop
     QTimer rereadTags_;        // the list's texts read again after new tag options
+    QElapsedTimer sinceStart_;
     int startGuard_ = 1;
     bool stepDone_ = false;
     // Until then the settings keep which windows were open at the last close.
