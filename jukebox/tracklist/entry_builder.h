@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "jukebox/tracklist/tag_cache.h"
 #include "jukebox/tracklist/track_entry.h"
 
 class ExtensionLists;
@@ -23,6 +24,8 @@ public:
                  const TagPageSettings* tagPage = nullptr);
 
     void setDictionary(const DictionaryLookup* dictionary) { dictionary_ = dictionary; }
+    // Where the texts of files' own tags are kept between runs; null: nowhere.
+    void setTagCache(TagCache* cache) { cache_ = cache; }
     // True when the entry's texts came from the dictionary, or would now: a
     // dictionary row matches an entry that has no tag of its own.
     bool TakesDictionary(const TrackEntry& entry) const;
@@ -34,6 +37,9 @@ public:
     // Whether the last BuildEntry read an ID3v1 block whose code page was
     // detected from its text (its scores and code page are then in the record).
     bool lastReadDetected() const { return lastReadDetected_; }
+    // Its scores and the code page it was read in (from the cache, or the record).
+    const CodePageScores& lastScores() const { return lastRead_.scores; }
+    int lastCodePage() const { return lastRead_.codePage; }
 
 private:
     // Fills entry from the MP3's tags; the tag record has the file open.
@@ -44,6 +50,10 @@ private:
     static void takeRichTexts(TrackEntry& entry, const RichTagTexts& texts);
     bool prefersId3v2() const;
     void findInDictionary(TrackEntry& entry) const;
+    // Reads the file's own tags (it exists); false when it has none to read.
+    // keep: what was read may be cached.
+    bool readOwnTags(TrackEntry& entry, const QString& fileName, const QString& extension,
+                     bool& keep);
 
     UiService& ui_;
     const ExtensionLists& lists_;
@@ -51,4 +61,6 @@ private:
     const DictionaryLookup* dictionary_;
     const TagPageSettings* tagPage_;
     bool lastReadDetected_ = false;
+    TagCache::ReadFacts lastRead_;
+    TagCache* cache_ = nullptr;
 };

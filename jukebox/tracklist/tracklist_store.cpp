@@ -447,7 +447,7 @@ void TracklistStore::beginVotes() {
 
 void TracklistStore::noteVote(int index) {
     if (votes_.active() && builder_.lastReadDetected()) {
-        votes_.note(index, entries_.at(index).path, record_.codePageScores, record_.codePage);
+        votes_.note(index, entries_.at(index).path, builder_.lastScores(), builder_.lastCodePage());
     }
 }
 
