@@ -34,6 +34,16 @@ bool EntryBuilder::TakesDictionary(const TrackEntry& entry) const {
 }
 
 TrackEntry EntryBuilder::BuildEntry(const QString& path) {
+    return build(path, nullptr, nullptr);
+}
+
+TrackEntry EntryBuilder::BuildEntry(const QString& path, const QByteArray& localPath,
+                                    const struct stat& info) {
+    return build(path, &localPath, &info);
+}
+
+TrackEntry EntryBuilder::build(const QString& path, const QByteArray* localPath,
+                               const struct stat* known) {
     lastReadDetected_ = false;
     QString fileName = FileNamePart(path);
     QString extension = ExtensionPart(fileName);
@@ -49,21 +59,31 @@ TrackEntry EntryBuilder::BuildEntry(const QString& path) {
         findInDictionary(entry);
         return entry;
     }
+    if (known != nullptr && !fileName.isEmpty()) {
+        buildFound(entry, fileName, extension, *localPath, *known);
+        return entry;
+    }
     // One stat both tells that the file exists and finds its cached texts.
-    const QByteArray localPath = LocalPathBytes(path);
+    const QByteArray bytes = LocalPathBytes(path);
     struct stat info {};
-    if (fileName.isEmpty() || ::stat(localPath.constData(), &info) != 0) {
+    if (fileName.isEmpty() || ::stat(bytes.constData(), &info) != 0) {
         entry.playable = 0;
         entry.artist = QStringLiteral("N/A");
         return entry;
     }
+    buildFound(entry, fileName, extension, bytes, info);
+    return entry;
+}
+
+void EntryBuilder::buildFound(TrackEntry& entry, const QString& fileName, const QString& extension,
+                              const QByteArray& localPath, const struct stat& info) {
     entry.playable = 1;
     // A read with the folder's votes gives texts of the folder, not of the file.
     const bool cached = cache_ != nullptr && record_.vote == nullptr;
     const uint32_t optionsKey = cached ? TagCache::OptionsKey(record_, prefersId3v2()) : 0;
     if (cached && cache_->Take(localPath, info, optionsKey, entry, lastRead_)) {
         lastReadDetected_ = lastRead_.detected;
-        return entry;
+        return;
     }
     lastRead_ = {};
     bool keep = false;
@@ -72,7 +92,6 @@ TrackEntry EntryBuilder::BuildEntry(const QString& path) {
     } else if (cached && keep) {
         cache_->Keep(localPath, info, optionsKey, entry, lastRead_);
     }
-    return entry;
 }
 
 bool EntryBuilder::readOwnTags(TrackEntry& entry, const QString& fileName, const QString& extension,

@@ -31,6 +31,9 @@ public:
     bool TakesDictionary(const TrackEntry& entry) const;
 
     TrackEntry BuildEntry(const QString& path);
+    // The same for a file that stat found (info), its path's bytes localPath.
+    TrackEntry BuildEntry(const QString& path, const QByteArray& localPath,
+                          const struct stat& info);
     // The media kind of a path by its extension: 1 video, 2 audio, 0 neither.
     int mediaKindOf(const QString& path) const;
 
@@ -50,6 +53,11 @@ private:
     static void takeRichTexts(TrackEntry& entry, const RichTagTexts& texts);
     bool prefersId3v2() const;
     void findInDictionary(TrackEntry& entry) const;
+    // known: the path's bytes and what stat said of them, when the caller has them.
+    TrackEntry build(const QString& path, const QByteArray* localPath, const struct stat* known);
+    // The entry of a file that exists, from the cache or its tags.
+    void buildFound(TrackEntry& entry, const QString& fileName, const QString& extension,
+                    const QByteArray& localPath, const struct stat& info);
     // Reads the file's own tags (it exists); false when it has none to read.
     // keep: what was read may be cached.
     bool readOwnTags(TrackEntry& entry, const QString& fileName, const QString& extension,
