@@ -13,6 +13,11 @@ void EntryList::unindexPath(const QString& path) {
     }
 }
 
+void EntryList::reserve(int count) {
+    entries_.reserve(static_cast<size_t>(count));
+    pathCounts_.reserve(count);
+}
+
 void EntryList::append(TrackEntry entry) {
     ++revision_;
     indexPath(entry.path);

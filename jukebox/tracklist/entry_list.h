@@ -17,6 +17,8 @@ public:
     const std::vector<TrackEntry>& entries() const { return entries_; }
 
     void append(TrackEntry entry);
+    // Room for count entries in all, so that a load of a long list grows nothing.
+    void reserve(int count);
     void replace(int index, TrackEntry entry);
     // Removes count entries from index on (fewer when the end comes first).
     void removeFrom(int index, int count);

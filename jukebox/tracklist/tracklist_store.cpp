@@ -257,6 +257,9 @@ bool TracklistStore::loadTracklistFile() {
             return false;
     }
     const QStringList lines = ReadLines(text);
+    // Lines may be empty or comments: a file of them must not claim memory.
+    constexpr qsizetype kMostReserved = 250000;
+    entries_.reserve(static_cast<int>(std::min(lines.size(), kMostReserved)));
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
