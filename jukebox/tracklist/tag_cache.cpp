@@ -476,16 +476,20 @@ QByteArray TagCache::composeFile() const {
 }
 
 bool TagCache::Flush() {
-    if (!loaded_ || !dirty_ || file_.isEmpty()) {
-        return true;
+    if (loaded_ && dirty_ && !file_.isEmpty()) {
+        const QByteArray bytes = composeFile();
+        if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !SaveFileWhole(file_, bytes)) {
+            return false;  // what was kept stays for the next try
+        }
     }
-    QByteArray bytes = composeFile();
-    if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !SaveFileWhole(file_, bytes)) {
-        return false;
-    }
-    pending_.clear();
-    pendingAt_.clear();
-    adopt(std::move(bytes));
+    // The list has what it needs: the memory goes, and a later build reads the
+    // file again.
+    data_ = QByteArray();
+    slots_ = std::vector<Slot>();
+    recordCount_ = 0;
+    pending_ = QByteArray();
+    pendingAt_ = QHash<QByteArray, qsizetype>();
+    loaded_ = false;
     dirty_ = false;
     return true;
 }

@@ -19,7 +19,8 @@ class TagRecord;
 // the dictionary are never kept: they are looked up afresh at every build.
 //
 // The cache is one file, read whole at the first lookup and written whole (a
-// new file that takes the old one's place) by Flush. A file that cannot be read
+// new file that takes the old one's place) by Flush, which also lets the memory
+// go until the next lookup. A file that cannot be read
 // or is damaged counts as empty and is written anew at the next Flush.
 //
 // File: a header (magic, version, record count, payload length, CRC-32 of the
@@ -66,7 +67,9 @@ public:
     // Keeps what the file's own tags gave entry.
     void Keep(const QByteArray& localPath, const struct stat& info, uint32_t optionsKey,
               const TrackEntry& entry, const ReadFacts& facts);
-    // Writes the cache when it changed. False when it could not be written.
+    // Writes the cache when it changed, and lets its memory go (the next
+    // lookup reads the file again). False when it could not be written: then
+    // what was kept stays for the next Flush.
     bool Flush();
 
     const QString& file() const { return file_; }
