@@ -56,7 +56,7 @@ constexpr int MenuExit = 3354;
 }  // namespace CommandId
 
 namespace TimerId {
-constexpr int StartupStep = 3204;   // 500 ms, once
+constexpr int StartupStep = 3204;   // once: at the first frame, else after 2 s
 constexpr int Poll = 3205;          // 500 ms
 constexpr int TrayClick = 3206;     // the double-click time, once
 constexpr int TimeModeBack = 3208;  // 1000 ms, once, restarted by each change

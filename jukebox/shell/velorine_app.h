@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "jukebox/skin/skin_list.h"
 #include "jukebox/skin/skin_loader.h"
 #include "jukebox/skin/skin_packages.h"
+#include "jukebox/tracklist/tag_cache.h"
 #include "jukebox/tracklist/tracklist_store.h"
 #include "taglib/tag_record.h"
 
@@ -37,8 +39,8 @@ class WindowPlaces;
 class CVelorineApp : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kStartupStepMs = 500;  // timer 3204
-    // How long the start-up step waits for a window that is never painted.
+    // The start-up step runs once the window has been painted first; timer
+    // 3204 runs it after this long when the window is never painted.
     static constexpr int kPaintWaitMs = 2000;
     // Files handed over within this time of each other open together.
     static constexpr int kHandOverBurstMs = 150;
@@ -48,7 +50,8 @@ public:
     CVelorineApp(UiService& ui, CommandLine commandLine, QObject* parent = nullptr);
     ~CVelorineApp() override;
 
-    // Start-up up to showing the window; the start-up step follows on its timer.
+    // Start-up up to showing the window; the start-up step follows its first
+    // frame.
     void InitInstance();
     // The close request of the window, a menu, the session or a signal: the
     // close sequence, at once or, while the start-up step runs, when it ends.
@@ -63,7 +66,7 @@ public:
     // Every setting from its owner to the settings store; false (said on the
     // terminal) when they could not be written.
     bool SaveSettings();
-    // The start-up step itself (the timer runs it; benchmarks call it).
+    // The start-up step itself (the first frame runs it; benchmarks call it).
     void RunStartupStep();
     // Loads the skin at index of the skin list into the running window, which
     // keeps its view where the new skin has it, and makes it the current skin.
@@ -111,7 +114,8 @@ private:
     void ReopenSideWindows();
     void RereadTags();
     void LoadStartSkin();
-    void stepTimerFired();
+    // At the first frame (or timer 3204): the start-up step, once no box is open.
+    void startStep();
     void runCommandLineFile();
     void openHandedFiles();
     void CloseSequence();
@@ -130,6 +134,8 @@ private:
     ExtensionLists lists_;
     TagRecord record_;
     DictionaryStore dictionary_;
+    // The texts of the files' own tags from run to run.
+    TagCache tagCache_{TagCache::DefaultFile()};
     TracklistStore tracklist_;
     // The working list between runs (engine_ is asked only once running).
     TracklistSession session_{tracklist_, workFolder_, [this] { return engine_.GetPositionMs(); }};
@@ -149,11 +155,11 @@ private:
     QTimer dictionaryChanged_;                       // many row changes, one look at the tracklist
     std::unique_ptr<OptionSheetHost> options_;
     std::unique_ptr<WindowPlaces> places_;
-    QTimer stepTimer_;  // 3204
-    QTimer paintWait_;
+    QTimer stepTimer_;         // 3204
     QStringList handedFiles_;  // handed over, still to be opened
     QTimer handOver_;          // a burst of handed files, one drop
     QTimer rereadTags_;        // the list's texts read again after new tag options
+    QElapsedTimer sinceStart_;
     int startGuard_ = 1;
     bool stepDone_ = false;
     // Until then the settings keep which windows were open at the last close.

@@ -324,15 +324,18 @@ bool CVelorineWnd::event(QEvent* event) {
 }
 
 void CVelorineWnd::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (view_ != 1 && view_ != 2) {
-        painter.fillRect(rect(), Qt::black);
-        painter.setPen(Qt::white);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Check display mode!"));
-        return;
+    {
+        QPainter painter(this);
+        if (view_ != 1 && view_ != 2) {
+            painter.fillRect(rect(), Qt::black);
+            painter.setPen(Qt::white);
+            painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Check display mode!"));
+        } else {
+            painter.setClipRegion(controls_.faceAround(rect()));
+            painter.drawPixmap(0, 0, face_[appActive_ ? 1 : 0]);
+        }
     }
-    painter.setClipRegion(controls_.faceAround(rect()));
-    painter.drawPixmap(0, 0, face_[appActive_ ? 1 : 0]);
+    // Whatever the face shows, the window is there for the user to see.
     if (!painted_) {
         painted_ = true;
         Q_EMIT firstPainted();

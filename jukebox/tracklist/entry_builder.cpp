@@ -1,5 +1,6 @@
 #include "jukebox/tracklist/entry_builder.h"
 
+#include <sys/stat.h>
 #include <QStringView>
 
 #include "jukebox/common/path_functions.h"
@@ -33,6 +34,16 @@ bool EntryBuilder::TakesDictionary(const TrackEntry& entry) const {
 }
 
 TrackEntry EntryBuilder::BuildEntry(const QString& path) {
+    return build(path, nullptr, nullptr);
+}
+
+TrackEntry EntryBuilder::BuildEntry(const QString& path, const QByteArray& localPath,
+                                    const struct stat& info) {
+    return build(path, &localPath, &info);
+}
+
+TrackEntry EntryBuilder::build(const QString& path, const QByteArray* localPath,
+                               const struct stat* known) {
     lastReadDetected_ = false;
     QString fileName = FileNamePart(path);
     QString extension = ExtensionPart(fileName);
@@ -48,28 +59,63 @@ TrackEntry EntryBuilder::BuildEntry(const QString& path) {
         findInDictionary(entry);
         return entry;
     }
-    if (!FileExists(path)) {
+    if (known != nullptr && !fileName.isEmpty()) {
+        buildFound(entry, fileName, extension, *localPath, *known);
+        return entry;
+    }
+    // One stat both tells that the file exists and finds its cached texts.
+    const QByteArray bytes = LocalPathBytes(path);
+    struct stat info {};
+    if (fileName.isEmpty() || ::stat(bytes.constData(), &info) != 0) {
         entry.playable = 0;
         entry.artist = QStringLiteral("N/A");
         return entry;
     }
+    buildFound(entry, fileName, extension, bytes, info);
+    return entry;
+}
+
+void EntryBuilder::buildFound(TrackEntry& entry, const QString& fileName, const QString& extension,
+                              const QByteArray& localPath, const struct stat& info) {
     entry.playable = 1;
+    // A read with the folder's votes gives texts of the folder, not of the file.
+    const bool cached = cache_ != nullptr && record_.vote == nullptr;
+    const uint32_t optionsKey = cached ? TagCache::OptionsKey(record_, prefersId3v2()) : 0;
+    if (cached && cache_->Take(localPath, info, optionsKey, entry, lastRead_)) {
+        lastReadDetected_ = lastRead_.detected;
+        return;
+    }
+    lastRead_ = {};
+    bool keep = false;
+    if (!readOwnTags(entry, fileName, extension, keep)) {
+        findInDictionary(entry);
+    } else if (cached && keep) {
+        cache_->Keep(localPath, info, optionsKey, entry, lastRead_);
+    }
+}
+
+bool EntryBuilder::readOwnTags(TrackEntry& entry, const QString& fileName, const QString& extension,
+                               bool& keep) {
+    keep = true;
     RichTagTexts comments;
-    if (record_.open(QStringView(path).utf16())) {
+    if (record_.open(QStringView(entry.path).utf16())) {
         takeMp3Tags(entry);
         if (!entry.nameFound) {
             entry.name = fileName;
         }
         if (!record_.close()) {
+            // It may not have been read whole: not kept.
+            keep = false;
             ui_.showMessage(QStringLiteral("!fclose()"));
         }
-    } else if (RichTags::CarriesVorbisComments(extension) &&
-               RichTags::ReadVorbisComments(path, comments)) {
-        takeRichTexts(entry, comments);
-    } else {
-        findInDictionary(entry);
+        return true;
     }
-    return entry;
+    if (RichTags::CarriesVorbisComments(extension) &&
+        RichTags::ReadVorbisComments(entry.path, comments)) {
+        takeRichTexts(entry, comments);
+        return true;
+    }
+    return false;
 }
 
 bool EntryBuilder::prefersId3v2() const {
@@ -128,4 +174,7 @@ void EntryBuilder::takeId3v1(TrackEntry& entry) {
         entry.mappingKind = MappingTag;
     }
     lastReadDetected_ = record_.codePageSource == TagRecord::CodePageSource::Detected;
+    lastRead_.detected = lastReadDetected_;
+    lastRead_.codePage = record_.codePage;
+    lastRead_.scores = record_.codePageScores;
 }

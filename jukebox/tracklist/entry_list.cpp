@@ -26,6 +26,7 @@ void EntryList::share(TrackEntry& entry) {
 void EntryList::reserve(int count) {
     if (count > 0) {
         entries_.reserve(static_cast<size_t>(count));
+        pathCounts_.reserve(count);
     }
 }
 

@@ -41,9 +41,10 @@ void returnFreedMemory() {
 
 enum class PathKind { Missing, Folder, File };
 
-PathKind kindOf(const QByteArray& localPath) {
-    struct stat info {};
-    if (::stat(localPath.constData(), &info) == 0) {
+// found: info holds what stat says of the file (not so for a dangling link).
+PathKind kindOf(const QByteArray& localPath, struct stat& info, bool& found) {
+    found = ::stat(localPath.constData(), &info) == 0;
+    if (found) {
         return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
     }
     // A link whose target is gone is still a name in its folder: a file.
@@ -51,7 +52,9 @@ PathKind kindOf(const QByteArray& localPath) {
 }
 
 PathKind kindOf(const QString& path) {
-    return kindOf(LocalPathBytes(path));
+    struct stat info {};
+    bool found = false;
+    return kindOf(LocalPathBytes(path), info, found);
 }
 
 // A tracklist line cannot hold a line break: a path with one would come back from
@@ -449,7 +452,11 @@ bool TracklistStore::AddPath(const QString& path) {
         observer_->showDetails();
         return true;
     }
-    switch (kindOf(path)) {
+    // One stat tells the kind and, for a file, whether its cached texts hold.
+    const QByteArray localPath = LocalPathBytes(path);
+    struct stat info {};
+    bool found = false;
+    switch (kindOf(localPath, info, found)) {
         case PathKind::Missing:
             // Addresses and missing files join without further tests.
             appendWithLine(BuildEntry(path));
@@ -466,7 +473,7 @@ bool TracklistStore::AddPath(const QString& path) {
         if (entries_.containsPath(path)) {
             return false;
         }
-        TrackEntry entry = BuildEntry(path);
+        TrackEntry entry = found ? builder_.BuildEntry(path, localPath, info) : BuildEntry(path);
         appendWithLine(std::move(entry));
         noteVote(EntryCount() - 1);
     }
@@ -480,7 +487,7 @@ void TracklistStore::beginVotes() {
 
 void TracklistStore::noteVote(int index) {
     if (votes_.active() && builder_.lastReadDetected()) {
-        votes_.note(index, entries_.at(index).path, record_.codePageScores, record_.codePage);
+        votes_.note(index, entries_.at(index).path, builder_.lastScores(), builder_.lastCodePage());
     }
 }
 

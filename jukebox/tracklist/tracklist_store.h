@@ -49,6 +49,8 @@ public:
     // null: none.
     void setChangeObserver(TracklistObserver* observer);
     void setDictionary(const DictionaryLookup* dictionary) { builder_.setDictionary(dictionary); }
+    // Where entries keep their files' own texts between runs; null: nowhere.
+    void setTagCache(TagCache* cache) { builder_.setTagCache(cache); }
     void seedRandom(uint32_t seed) { random_.seed(seed); }
 
     // Entries.

@@ -545,10 +545,21 @@ bool CTracklistWnd::wantsLineTexts() const {
     return false;
 }
 
+bool CTracklistWnd::deferDetails() {
+    if (store_.loading() && !isVisible()) {
+        detailsStale_ = true;
+        return true;
+    }
+    return false;
+}
+
 void CTracklistWnd::lineAdded(int /*index*/, const QString& /*text*/) {
     model_.append();
+    if (deferDetails()) {
+        return;
+    }
     const int caret = caretRow();
-    if (caret < 0) {
+    if (caret < 0 || detailsStale_) {
         showDetails();
     } else {
         // Only the total changed; a long scan adds lines by the thousand.
@@ -589,6 +600,10 @@ void CTracklistWnd::selectOnly(int index) {
 // until the user moves it (a list refilled by a load or sort starts without
 // one). An empty list shows empty fields, never those of the list before.
 void CTracklistWnd::showDetails() {
+    if (deferDetails()) {
+        return;
+    }
+    detailsStale_ = false;
     if (caretRow() < 0 && model_.rowCount() > 0) {
         list_.selectionModel()->setCurrentIndex(model_.index(0), QItemSelectionModel::NoUpdate);
     }
@@ -618,6 +633,9 @@ void CTracklistWnd::busyChanged(bool busy) {
         setCursor(Qt::WaitCursor);
     } else {
         unsetCursor();
+        if (detailsStale_) {
+            showDetails();
+        }
     }
     for (QAction* act : toolbar_.actions()) {
         if (act->data().isValid()) {

@@ -81,6 +81,9 @@ public:
     void linesRefilled(const QStringList& lines) override;
     void selectOnly(int index) override;
     void showDetails() override;
+    // True (and the fields marked stale) while a load fills the hidden window:
+    // nobody sees them, and setting them for every line costs the load dearly.
+    bool deferDetails();
     void titleChanged(const QString& title) override;
     void busyChanged(bool busy) override;
     void panelSetBits(bool set, int bits) override;
@@ -129,6 +132,8 @@ private:
     QListView list_;
     std::array<QLineEdit*, TracklistLayout::kFieldCount> fields_{};
     DetailTexts shownDetails_;
+    // A load into the hidden window leaves the fields to its end.
+    bool detailsStale_ = false;
     DialogFolder dialogFolder_;
     QToolButton detailButton_;
     QWidget toolbar_;  // the buttons along the bottom edge

@@ -274,6 +274,33 @@ TEST(VelorineStartTest, ACloseDuringTheStartupStepIsCarriedOutWhenTheStepEnds) {
     EXPECT_TRUE(QFile::exists(JukeboxRig::settingsFile()));
 }
 
+// The start-up step follows the first frame at once, so the window shows
+// before the list loads; a window that is never painted gets it all the same.
+TEST(VelorineStartTest, TheStartupStepFollowsTheFirstFrameOrComesWithoutOne) {
+    {
+        JukeboxRig rig;
+        rig.startWithoutStep();
+        bool stepBeforeFrame = true;
+        QObject::connect(&rig.window(), &CVelorineWnd::firstPainted,
+                         [&] { stepBeforeFrame = rig.app().startupStepDone(); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window().painted(); }, 30000));
+        // No timer is waited for: what the frame posted is all it takes.
+        QCoreApplication::sendPostedEvents();
+        EXPECT_TRUE(rig.app().startupStepDone());
+        EXPECT_FALSE(stepBeforeFrame);
+    }
+    {
+        JukeboxRig rig;
+        rig.startWithoutStep();
+        rig.window().hide();  // before its first frame
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(rig.waitForStep());
+        EXPECT_FALSE(rig.window().painted());
+        EXPECT_GE(clock.elapsed(), CVelorineApp::kPaintWaitMs - 200);
+    }
+}
+
 // The real program in a working folder of its own, with its settings in a
 // private home and no session bus (a jukebox of another test owning the
 // player's name there would be handed this start, which would end at once).

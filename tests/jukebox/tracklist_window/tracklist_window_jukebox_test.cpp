@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include "jukebox/common/utf16_file.h"
 #include "jukebox/shell/command_ids.h"
 #include "jukebox/shell/skin_button.h"
 #include "jukebox/shell/track_panel.h"
@@ -108,6 +109,24 @@ TEST_F(TracklistJukeboxTest, SelectOpensTheLineUnderTheCaretInTheMainWindow) {
         [&] { return wnd().controls().panel().lineShown() == QStringLiteral("Sort: stop"); },
         kWaitMs))
         << wnd().controls().panel().lineShown().toStdString();
+}
+
+// The list of the start loads while the window is hidden; opened then, the
+// window describes its first line and the whole count.
+TEST_F(TracklistJukeboxTest, TheListOfTheStartIsDescribedWhenTheWindowOpens) {
+    const TestMedia& media = testMedia();
+    ASSERT_FALSE(media.wav.isEmpty());
+    QStringList files;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+        files.append(copyMedia(media.wav, rig.folder() / "music", name));
+    }
+    ASSERT_TRUE(WriteUtf16Lines(rig.path("default.trk"), files));
+    rig.start();
+    ASSERT_EQ(store().paths(), files);
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(tlist().field(TracklistLayout::Path).text(), files[0]);
+    EXPECT_EQ(tlist().field(TracklistLayout::IndexTotal).text(), u"1/3"_s);
 }
 
 // An album dropped on the face is listed by its numbers whatever order the
