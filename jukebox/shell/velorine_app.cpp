@@ -199,6 +199,8 @@ void CVelorineApp::CreateVideoWindow() {
     videoWnd_->setWindowIcon(VelorineIcon());
     videoWnd_->move(settings_.playPos);
     videoWnd_->setAlwaysOnTop(settings_.general.alwaysOnTop);
+    videoWnd_->setFirstRoom(
+        [this](QSize picture) { return places_ ? places_->VideoRoom(picture) : QSize(); });
     videoWnd_->setFirstSizedListener([this] {
         if (places_) {
             places_->VideoSized();

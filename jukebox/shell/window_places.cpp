@@ -202,3 +202,13 @@ void WindowPlaces::VideoSized() {
     entry.ruled = false;
     place(Video);
 }
+
+QSize WindowPlaces::VideoRoom(QSize picture) const {
+    const Entry& entry = sides_[Video];
+    if (entry.window == nullptr || (entry.placed && !entry.ruled)) {
+        return {};
+    }
+    const QMargins margins = marginsOf(Video);
+    return shrunk(SidePlacement::RoomBeside(grown(picture, margins), faceFrame(), screenArea()),
+                  margins);
+}

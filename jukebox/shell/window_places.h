@@ -37,6 +37,9 @@ public:
     // The video window has taken the size of its first video: placed by the
     // rule in this run, it is placed again for that size.
     void VideoSized();
+    // The room the video window's first size may take: beside the face while
+    // its place is the rule's; an invalid size once it has a place of its own.
+    QSize VideoRoom(QSize picture) const;
 
     // Where a side's frame is, or would be once shown.
     QRect frameOf(Side side) const;

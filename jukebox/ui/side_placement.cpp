@@ -126,4 +126,46 @@ QRect Place(Kind kind, QSize size, const QRect& face, const QRect& screen,
     return onScreen(places.constFirst(), screen);
 }
 
+namespace {
+
+// How large the shape comes out within room.
+double scaleWithin(QSize shape, QSize room) {
+    if (room.width() <= 0 || room.height() <= 0) {
+        return 0.0;
+    }
+    return std::min(static_cast<double>(room.width()) / shape.width(),
+                    static_cast<double>(room.height()) / shape.height());
+}
+
+}  // namespace
+
+QSize RoomBeside(QSize shape, const QRect& face, const QRect& screen) {
+    if (screen.isEmpty() || shape.width() <= 0 || shape.height() <= 0) {
+        return screen.size();
+    }
+    const QRect beside = face.intersected(screen);
+    if (beside.isEmpty()) {
+        return screen.size();  // the face is elsewhere: the screen is free
+    }
+    const QSize strips[] = {
+        {screen.right() - beside.right(), screen.height()},
+        {screen.width(), screen.bottom() - beside.bottom()},
+        {beside.left() - screen.left(), screen.height()},
+        {screen.width(), beside.top() - screen.top()},
+    };
+    QSize best;
+    double bestScale = 0.0;
+    for (const QSize& strip : strips) {
+        const double scale = scaleWithin(shape, strip);
+        if (scale > bestScale) {
+            best = strip;
+            bestScale = scale;
+        }
+    }
+    if (bestScale * 2 < scaleWithin(shape, screen.size())) {
+        return screen.size();
+    }
+    return best;
+}
+
 }  // namespace SidePlacement

@@ -28,4 +28,11 @@ constexpr int kMinDockedHeight = 120;
 QRect Place(Kind kind, QSize size, const QRect& face, const QRect& screen,
             const QList<QRect>& taken = {});
 
+// The room a window of the given shape (a video's picture) may take at its
+// first showing so that it fits beside the face: the strip of the screen right
+// of, below, left of or above the face in which the shape comes out largest.
+// Where even that strip would show it at less than half the size the whole
+// screen allows, the whole screen: a picture too small to see helps nobody.
+QSize RoomBeside(QSize shape, const QRect& face, const QRect& screen);
+
 }  // namespace SidePlacement

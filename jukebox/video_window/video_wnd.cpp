@@ -208,11 +208,17 @@ void CVideoWnd::setAlwaysOnTop(bool onTop) {
 
 void CVideoWnd::videoOutputBound(bool firstOpen) {
     if (firstOpen) {
-        // The first size, the native one at first, never larger than the screen.
+        // The first size, the native one at first, never larger than the screen
+        // nor, while the window has no place of its own, than the room beside the face.
         const QSize picture =
             viewMode_ == Conform ? QSize(kConformWidth, kConformHeight) : videoSize();
-        SetViewMode(FactorWithin(picture, zoomFactor_, kFrameThickness, availableArea().size()),
-                    viewMode_);
+        QSize room = availableArea().size();
+        if (firstRoom_) {
+            if (const QSize beside = firstRoom_(picture); beside.isValid()) {
+                room = room.boundedTo(beside);
+            }
+        }
+        SetViewMode(FactorWithin(picture, zoomFactor_, kFrameThickness, room), viewMode_);
         if (firstSized_) {
             firstSized_();
         }

@@ -72,6 +72,9 @@ public:
     void setFirstSizedListener(std::function<void()> listener) {
         firstSized_ = std::move(listener);
     }
+    // The room the first video may take, for its picture's size; an invalid
+    // size leaves it the whole screen.
+    void setFirstRoom(std::function<QSize(QSize picture)> room) { firstRoom_ = std::move(room); }
 
     // MediaEngineWindow: the video part. The graph's other news (filters, the
     // duration) are for whoever hosts the engine.
@@ -124,6 +127,7 @@ private:
     QPointer<QWidget> keyTarget_;
     std::function<void(int)> command_;
     std::function<void()> firstSized_;
+    std::function<QSize(QSize)> firstRoom_;
     VideoWindowMenu menu_;
     QPropertyAnimation fade_;
     CVideoSurface surface_;

@@ -103,4 +103,23 @@ TEST(SidePlacementTest, WindowsTooLargeForTheRoomShrinkOrAtLeastStayOnTheScreen)
     EXPECT_EQ(Place(Kind::Centred, QSize(2000, 1200), face, kScreen), kScreen);
 }
 
+TEST(SidePlacementTest, AFirstVideoLargerThanTheRoomBesideTheFaceIsSizedForThatRoom) {
+    using SidePlacement::RoomBeside;
+    const QRect face(QPoint(10, 10), kFace);
+    // 1080p on 1600x1000: the strip below the face holds it largest.
+    const QSize room = RoomBeside(QSize(1920, 1080), face, kScreen);
+    EXPECT_EQ(room, QSize(1600, 820));
+    const QSize picture = QSize(1920, 1080).scaled(room, Qt::KeepAspectRatio);
+    const QRect video = Place(Kind::Flowing, picture, face, kScreen);
+    EXPECT_TRUE(kScreen.contains(video)) << text(video);
+    EXPECT_FALSE(video.intersects(face)) << text(video);
+    // A tall picture goes right of the face.
+    EXPECT_EQ(RoomBeside(QSize(600, 1000), face, kScreen), QSize(1070, 1000));
+    // A face filling most of the screen leaves only slivers: the whole screen.
+    const QRect big(QPoint(10, 10), QSize(1500, 900));
+    EXPECT_EQ(RoomBeside(QSize(1920, 1080), big, kScreen), kScreen.size());
+    // The face on another screen leaves this one free.
+    EXPECT_EQ(RoomBeside(QSize(1920, 1080), QRect(1700, 10, 520, 170), kScreen), kScreen.size());
+}
+
 }  // namespace

@@ -27,6 +27,13 @@ const VideoMedia& videoMedia() {
                 " num-buffers=20 ! video/x-raw,width=" + std::to_string(VideoMedia::kWideWidth) +
                 ",height=" + std::to_string(VideoMedia::kWideHeight) +
                 ",framerate=15/1 ! vp8enc deadline=1 ! webmmux");
+        made.tall = encodeMedia(
+            dir / "tall.webm",
+            "videotestsrc pattern=solid-color foreground-color=" +
+                std::to_string(VideoMedia::kColour) +
+                " num-buffers=10 ! video/x-raw,width=" + std::to_string(VideoMedia::kTallWidth) +
+                ",height=" + std::to_string(VideoMedia::kTallHeight) +
+                ",framerate=15/1 ! vp8enc deadline=1 ! webmmux");
         made.sound =
             encodeMedia(dir / "tone.wav",
                         "audiotestsrc num-buffers=20 ! audio/x-raw,rate=44100,channels=2 ! "

@@ -69,4 +69,33 @@ TEST(VideoWndJukeboxTest, TheFirstVideoOpensBesideTheFaceOnTheScreen) {
     EXPECT_EQ(rig.app().settings().playPos, video.pos());
 }
 
+// A first video larger than the room beside the face is sized for that room,
+// not for the whole screen, where it would cover the face.
+TEST(VideoWndJukeboxTest, AFirstVideoLargerThanTheRoomBesideTheFaceLeavesTheFaceFree) {
+    const VideoMedia& media = videoMedia();
+    ASSERT_FALSE(media.tall.isEmpty());
+    JukeboxRig rig;
+    rig.start();
+    CVideoWnd& video = rig.app().videoWindow();
+    TracklistStore& store = rig.app().tracklist();
+    store.AddPath(copyMedia(media.tall, rig.folder() / "films", "tall.webm"));
+    store.setCurrentIndex(0);
+    ASSERT_TRUE(rig.window().transport().OpenCurrentTrack());
+    video.FinishFade();
+    ASSERT_TRUE(video.isVisible());
+
+    const QRect screen = rig.window().screen()->availableGeometry();
+    const QRect face = rig.window().frameGeometry();
+    EXPECT_FALSE(video.frameGeometry().intersects(face));
+    EXPECT_TRUE(screen.contains(video.frameGeometry()));
+    // Shrunk, in the picture's own shape.
+    EXPECT_LT(video.height(), VideoMedia::kTallHeight)
+        << screen.width() << 'x' << screen.height() << " face " << face.x() << ',' << face.y() << ' '
+        << face.width() << 'x' << face.height() << " video " << video.frameGeometry().x() << ','
+        << video.frameGeometry().y();
+    const QSize inside = video.size() - QSize(1, 1) * 2 * (video.frameThickness() + 1);
+    EXPECT_NEAR(inside.width() * VideoMedia::kTallHeight, inside.height() * VideoMedia::kTallWidth,
+                2 * VideoMedia::kTallWidth);
+}
+
 }  // namespace
