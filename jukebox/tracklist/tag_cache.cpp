@@ -286,13 +286,13 @@ bool TagCache::adopt(QByteArray bytes) {
         return true;
     }
     data_.clear();
-    slots_.clear();
+    index_ = Index();
     recordCount_ = 0;
     return false;
 }
 
 bool TagCache::indexRecords() {
-    slots_.clear();
+    index_ = Index();
     recordCount_ = 0;
     const qsizetype size = data_.size();
     if (size < kHeaderBytes) {
@@ -308,10 +308,10 @@ bool TagCache::indexRecords() {
         return false;
     }
     size_t slotCount = 16;
-    while (slotCount < size_t(count) * 2) {
+    while (slotCount < size_t(count) * 2 + 2) {
         slotCount *= 2;
     }
-    slots_.assign(slotCount, Slot{});
+    index_.slots.assign(slotCount, Slot{});
     qsizetype at = kHeaderBytes;
     uint32_t seen = 0;
     while (at < size) {
@@ -335,7 +335,7 @@ bool TagCache::indexRecords() {
         if (find(path, pathBytes, hash) >= 0) {
             return false;  // this program never writes a path twice
         }
-        insertSlot(hash, at);
+        index_.insert(hash, at);
         ++seen;
         at += length;
     }
@@ -346,34 +346,58 @@ bool TagCache::indexRecords() {
     return true;
 }
 
-void TagCache::insertSlot(uint32_t hash, qsizetype offset) {
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        if (slots_[i].offset == 0) {
-            slots_[i] = Slot{hash, uint32_t(offset + 1)};
-            return;
+void TagCache::Index::insert(uint32_t hash, qsizetype offset) {
+    if (size_t(count + 1) * 2 > slots.size()) {
+        std::vector<Slot> old = std::move(slots);
+        slots.assign(std::max<size_t>(16, old.size() * 2), Slot{});
+        const size_t mask = slots.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.offset != 0) {
+                size_t i = slot.hash & mask;
+                while (slots[i].offset != 0) {
+                    i = (i + 1) & mask;
+                }
+                slots[i] = slot;
+            }
         }
     }
+    const size_t mask = slots.size() - 1;
+    size_t i = hash & mask;
+    while (slots[i].offset != 0) {
+        i = (i + 1) & mask;
+    }
+    slots[i] = Slot{hash, uint32_t(offset + 1)};
+    ++count;
+}
+
+TagCache::Slot* TagCache::Index::find(const QByteArray& records, const char* path, qsizetype length,
+                                      uint32_t hash) {
+    if (slots.empty()) {
+        return nullptr;
+    }
+    const size_t mask = slots.size() - 1;
+    for (size_t i = hash & mask; slots[i].offset != 0; i = (i + 1) & mask) {
+        if (slots[i].hash != hash) {
+            continue;
+        }
+        uint16_t bytes = 0;
+        const char* stored =
+            recordPath(records.constData() + qsizetype(slots[i].offset) - 1, bytes);
+        if (bytes == length && std::memcmp(stored, path, size_t(length)) == 0) {
+            return &slots[i];
+        }
+    }
+    return nullptr;
+}
+
+const TagCache::Slot* TagCache::Index::find(const QByteArray& records, const char* path,
+                                            qsizetype length, uint32_t hash) const {
+    return const_cast<Index*>(this)->find(records, path, length, hash);
 }
 
 qsizetype TagCache::find(const char* path, qsizetype length, uint32_t hash) const {
-    if (slots_.empty()) {
-        return -1;
-    }
-    const size_t mask = slots_.size() - 1;
-    const char* base = data_.constData();
-    for (size_t i = hash & mask; slots_[i].offset != 0; i = (i + 1) & mask) {
-        if (slots_[i].hash != hash) {
-            continue;
-        }
-        const qsizetype at = qsizetype(slots_[i].offset) - 1;
-        uint16_t bytes = 0;
-        const char* stored = recordPath(base + at, bytes);
-        if (bytes == length && std::memcmp(stored, path, size_t(length)) == 0) {
-            return at;
-        }
-    }
-    return -1;
+    const Slot* slot = index_.find(data_, path, length, hash);
+    return slot != nullptr ? qsizetype(slot->offset) - 1 : -1;
 }
 
 bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32_t optionsKey,
@@ -381,11 +405,12 @@ bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32
     ensureLoaded();
     const char* record = nullptr;
     qsizetype inData = -1;
-    if (const auto kept = pendingAt_.constFind(localPath); kept != pendingAt_.cend()) {
-        record = pending_.constData() + *kept;
+    const uint32_t hash = pathHash(localPath.constData(), localPath.size());
+    if (const Slot* kept =
+            pendingIndex_.find(pending_, localPath.constData(), localPath.size(), hash)) {
+        record = pending_.constData() + qsizetype(kept->offset) - 1;
     } else if (recordCount_ > 0) {
-        inData = find(localPath.constData(), localPath.size(),
-                      pathHash(localPath.constData(), localPath.size()));
+        inData = find(localPath.constData(), localPath.size(), hash);
         if (inData >= 0 && uint8_t(data_.at(inData + kStateAt)) != Dead) {
             record = data_.constData() + inData;
         }
@@ -415,14 +440,14 @@ void TagCache::Keep(const QByteArray& localPath, const struct stat& info, uint32
         return;
     }
     ensureLoaded();
-    if (const auto kept = pendingAt_.find(localPath); kept != pendingAt_.end()) {
-        pending_[*kept + kStateAt] = char(Dead);
-        *kept = pending_.size();
+    const uint32_t hash = pathHash(localPath.constData(), localPath.size());
+    if (Slot* kept = pendingIndex_.find(pending_, localPath.constData(), localPath.size(), hash)) {
+        pending_[qsizetype(kept->offset) - 1 + kStateAt] = char(Dead);
+        kept->offset = uint32_t(pending_.size() + 1);
     } else {
-        pendingAt_.insert(localPath, pending_.size());
+        pendingIndex_.insert(hash, pending_.size());
     }
-    const qsizetype old = find(localPath.constData(), localPath.size(),
-                               pathHash(localPath.constData(), localPath.size()));
+    const qsizetype old = find(localPath.constData(), localPath.size(), hash);
     if (old >= 0) {
         data_[old + kStateAt] = char(Dead);
     }
@@ -430,23 +455,14 @@ void TagCache::Keep(const QByteArray& localPath, const struct stat& info, uint32
     dirty_ = true;
 }
 
-QByteArray TagCache::composeFile() const {
-    QByteArray out;
-    out.reserve(kHeaderBytes + pending_.size() + data_.size());
-    out.resize(kHeaderBytes, '\0');
+void TagCache::eachRecordToWrite(
+    const std::function<void(const char* record, uint8_t age)>& take) const {
     uint32_t count = 0;
-    auto copy = [&](const char* record, uint8_t age) {
-        const uint32_t length = load<uint32_t>(record + kLengthAt);
-        const qsizetype at = out.size();
-        out.append(record, length);
-        store<uint8_t>(out.data() + at + kAgeAt, age);
-        store<uint8_t>(out.data() + at + kStateAt, Untouched);
-        ++count;
-    };
     for (qsizetype at = 0; at < pending_.size() && count < uint32_t(kMaxRecords);
          at += load<uint32_t>(pending_.constData() + at + kLengthAt)) {
         if (load<uint8_t>(pending_.constData() + at + kStateAt) != Dead) {
-            copy(pending_.constData() + at, 0);
+            take(pending_.constData() + at, 0);
+            ++count;
         }
     }
     // Those used last first, so that the cap drops the oldest.
@@ -458,37 +474,68 @@ QByteArray TagCache::composeFile() const {
                 const uint8_t state = load<uint8_t>(record + kStateAt);
                 const int age = state == Used ? 0 : load<uint8_t>(record + kAgeAt) + 1;
                 if (state != Dead && age == level) {
-                    copy(record, uint8_t(age));
+                    take(record, uint8_t(age));
+                    ++count;
                 }
             }
         }
     }
-    char* header = out.data();
-    store<uint32_t>(header + kMagicAt, kMagic);
-    store<uint32_t>(header + kVersionAt, kVersion);
-    store<uint32_t>(header + kCountAt, count);
-    store<uint32_t>(
-        header + kCrcAt,
-        uint32_t(crc32_z(0, reinterpret_cast<const Bytef*>(out.constData() + kHeaderBytes),
-                         size_t(out.size() - kHeaderBytes))));
-    store<uint64_t>(header + kPayloadAt, uint64_t(out.size() - kHeaderBytes));
-    return out;
+}
+
+// Two passes over the records, one for the header's count and checksum and one
+// to write them, so that no second copy of the whole cache is ever made.
+bool TagCache::writeFile() const {
+    QByteArray block;
+    auto stamped = [&block](const char* record, uint8_t age) {
+        const qsizetype at = block.size();
+        block.append(record, load<uint32_t>(record + kLengthAt));
+        store<uint8_t>(block.data() + at + kAgeAt, age);
+        store<uint8_t>(block.data() + at + kStateAt, Untouched);
+    };
+    uint32_t count = 0;
+    qint64 payload = 0;
+    uLong crc = crc32_z(0, nullptr, 0);
+    eachRecordToWrite([&](const char* record, uint8_t age) {
+        block.clear();
+        stamped(record, age);
+        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(block.constData()), size_t(block.size()));
+        payload += block.size();
+        ++count;
+    });
+    QByteArray header(kHeaderBytes, '\0');
+    store<uint32_t>(header.data() + kMagicAt, kMagic);
+    store<uint32_t>(header.data() + kVersionAt, kVersion);
+    store<uint32_t>(header.data() + kCountAt, count);
+    store<uint32_t>(header.data() + kCrcAt, uint32_t(crc));
+    store<uint64_t>(header.data() + kPayloadAt, uint64_t(payload));
+    constexpr qsizetype kBlockBytes = 64 * 1024;
+    return SaveFileWhole(file_, kHeaderBytes + payload, [&](const ByteSink& put) {
+        bool ok = put(header);
+        block.clear();
+        eachRecordToWrite([&](const char* record, uint8_t age) {
+            stamped(record, age);
+            if (block.size() >= kBlockBytes) {
+                ok = ok && put(block);
+                block.clear();
+            }
+        });
+        return ok && put(block);
+    });
 }
 
 bool TagCache::Flush() {
     if (loaded_ && dirty_ && !file_.isEmpty()) {
-        const QByteArray bytes = composeFile();
-        if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !SaveFileWhole(file_, bytes)) {
+        if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !writeFile()) {
             return false;  // what was kept stays for the next try
         }
     }
     // The list has what it needs: the memory goes, and a later build reads the
     // file again.
     data_ = QByteArray();
-    slots_ = std::vector<Slot>();
+    index_ = Index();
     recordCount_ = 0;
     pending_ = QByteArray();
-    pendingAt_ = QHash<QByteArray, qsizetype>();
+    pendingIndex_ = Index();
     loaded_ = false;
     dirty_ = false;
     return true;

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "jukebox/tracklist/track_entry.h"
@@ -80,7 +81,18 @@ public:
 private:
     struct Slot {
         uint32_t hash = 0;
-        uint32_t offset = 0;  // of the record in data_, plus one; 0: empty slot
+        uint32_t offset = 0;  // of the record in its buffer, plus one; 0: empty slot
+    };
+    // Records found by their path's bytes through open addressing; a table is
+    // never more than half full.
+    struct Index {
+        std::vector<Slot> slots;
+        int count = 0;
+        void insert(uint32_t hash, qsizetype offset);
+        // The slot of the path's record in records, or nullptr.
+        Slot* find(const QByteArray& records, const char* path, qsizetype length, uint32_t hash);
+        const Slot* find(const QByteArray& records, const char* path, qsizetype length,
+                         uint32_t hash) const;
     };
 
     void ensureLoaded();
@@ -89,17 +101,18 @@ private:
     bool indexRecords();
     // The record of the path in data_, or -1.
     qsizetype find(const char* path, qsizetype length, uint32_t hash) const;
-    void insertSlot(uint32_t hash, qsizetype offset);
-    QByteArray composeFile() const;
+    // Each record the next file holds, in its order, with the age it is written with.
+    void eachRecordToWrite(const std::function<void(const char* record, uint8_t age)>& take) const;
+    bool writeFile() const;
 
     QString file_;
     bool loaded_ = false;
     bool dirty_ = false;
-    QByteArray data_;          // the file read (header and records)
-    std::vector<Slot> slots_;  // open addressing over data_'s records
+    QByteArray data_;  // the file read (header and records)
+    Index index_;      // over data_'s records
     int recordCount_ = 0;
-    QByteArray pending_;                      // records kept in this run, not yet written
-    QHash<QByteArray, qsizetype> pendingAt_;  // their places in pending_
+    QByteArray pending_;  // records kept in this run, not yet written
+    Index pendingIndex_;  // over pending_
     int hits_ = 0;
     int misses_ = 0;
 };
