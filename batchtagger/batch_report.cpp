@@ -9,14 +9,16 @@ namespace {
 constexpr int kNamed = 3;
 
 QString filesText(int count) {
-    return count == 1 ? QCoreApplication::translate("BatchReport", "1 file") : QCoreApplication::translate("BatchReport", "%1 files").arg(count);
+    return count == 1 ? QCoreApplication::translate("BatchReport", "1 file")
+                      : QCoreApplication::translate("BatchReport", "%1 files").arg(count);
 }
 
 // "a, b, c and 2 more"
 QString someOf(const QStringList& items) {
     QString text = items.mid(0, kNamed).join(QStringLiteral(", "));
     if (items.size() > kNamed) {
-        text += QCoreApplication::translate("BatchReport", " and %1 more").arg(items.size() - kNamed);
+        text +=
+            QCoreApplication::translate("BatchReport", " and %1 more").arg(items.size() - kNamed);
     }
     return text;
 }
@@ -38,8 +40,9 @@ BatchReport ReportBatch(const BatchOutcome& outcome) {
                       .arg(filesText(outcome.done));
     if (outcome.untouched > 0) {
         report.text +=
-            (outcome.untouched == 1 ? QCoreApplication::translate("BatchReport", "; %1 has nothing to write")
-                                    : QCoreApplication::translate("BatchReport", "; %1 have nothing to write"))
+            (outcome.untouched == 1
+                 ? QCoreApplication::translate("BatchReport", "; %1 has nothing to write")
+                 : QCoreApplication::translate("BatchReport", "; %1 have nothing to write"))
                 .arg(filesText(outcome.untouched));
     }
     if (!outcome.failed.isEmpty()) {
@@ -47,16 +50,18 @@ BatchReport ReportBatch(const BatchOutcome& outcome) {
         for (const QString& path : outcome.failed) {
             names.append(ShortFileName(path));
         }
-        report.text += (writing ? QCoreApplication::translate("BatchReport", "; cannot write %1")
-                                : QCoreApplication::translate("BatchReport", "; cannot remove the tag of %1"))
-                           .arg(someOf(names));
+        report.text +=
+            (writing ? QCoreApplication::translate("BatchReport", "; cannot write %1")
+                     : QCoreApplication::translate("BatchReport", "; cannot remove the tag of %1"))
+                .arg(someOf(names));
         if (outcome.failedStaySelected) {
             report.text += QCoreApplication::translate("BatchReport", " (left selected)");
         }
     }
     report.details = outcome.failed;
     if (!outcome.journalError.isEmpty()) {
-        report.text += QCoreApplication::translate("BatchReport", " (undo journal: %1)").arg(outcome.journalError);
+        report.text += QCoreApplication::translate("BatchReport", " (undo journal: %1)")
+                           .arg(outcome.journalError);
         report.details.append(outcome.journalError);
     }
     return report;
@@ -82,12 +87,14 @@ BatchReport ReportUndo(const UndoReport& undo, QStringList& restored) {
     report.text = QCoreApplication::translate("BatchReport", "Undid the last write: %1 restored")
                       .arg(filesText(static_cast<int>(restored.size())));
     if (undo.program != "marlowisp") {
-        report.text += QCoreApplication::translate("BatchReport", " (a run of %1)").arg(QString::fromStdString(undo.program));
+        report.text += QCoreApplication::translate("BatchReport", " (a run of %1)")
+                           .arg(QString::fromStdString(undo.program));
     }
     if (!refused.isEmpty()) {
         report.text += QStringLiteral("; ") + refused.mid(0, kNamed).join(QStringLiteral("; "));
         if (refused.size() > kNamed) {
-            report.text += QCoreApplication::translate("BatchReport", "; and %1 more left alone").arg(refused.size() - kNamed);
+            report.text += QCoreApplication::translate("BatchReport", "; and %1 more left alone")
+                               .arg(refused.size() - kNamed);
         }
     }
     return report;

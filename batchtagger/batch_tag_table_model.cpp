@@ -10,7 +10,10 @@
 namespace {
 
 const std::array<const char*, BatchTagTableModel::kColumnCount> kHeaders = {
-    QT_TRANSLATE_NOOP("CMarlowispDlg", "File"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Title"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Artist"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Album"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Year"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Track"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Code page"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Folder")};
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "File"),      QT_TRANSLATE_NOOP("CMarlowispDlg", "Title"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Artist"),    QT_TRANSLATE_NOOP("CMarlowispDlg", "Album"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Year"),      QT_TRANSLATE_NOOP("CMarlowispDlg", "Track"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Code page"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Folder")};
 
 }  // namespace
 
@@ -145,8 +148,9 @@ QVariant BatchTagTableModel::display(const Entry& entry, int column) const {
             if (tag.state == TagView::State::Unreadable) {
                 return QCoreApplication::translate("CMarlowispDlg", "cannot open");
             }
-            return tag.state == TagView::State::NoTag ? QCoreApplication::translate("CMarlowispDlg", "no tag")
-                                                      : tag.codePageLabel();
+            return tag.state == TagView::State::NoTag
+                       ? QCoreApplication::translate("CMarlowispDlg", "no tag")
+                       : tag.codePageLabel();
         default:
             return {};
     }

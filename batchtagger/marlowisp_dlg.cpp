@@ -1,9 +1,9 @@
 #include "batchtagger/marlowisp_dlg.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -38,7 +38,7 @@ const char16_t* const kStatusIdle = u"Marlowisp 3.60";
 
 struct FieldRow {
     const char* label;  // translated where shown
-    const char* name;  // object-name stem
+    const char* name;   // object-name stem
 };
 constexpr std::array<FieldRow, kTagFieldCount> kFieldRows = {{
     {QT_TRANSLATE_NOOP("CMarlowispDlg", "Title:"), "title"},
@@ -131,12 +131,16 @@ void CMarlowispDlg::buildControls() {
     // The dialog keeps the size its contents ask for.
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    addFilesButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Files..."), "addFilesButton", this);
-    addFolderButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Folder..."), "addFolderButton", this);
+    addFilesButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Files..."),
+                                 "addFilesButton", this);
+    addFolderButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Folder..."),
+                                  "addFolderButton", this);
     connect(addFilesButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFiles);
     connect(addFolderButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFolder);
-    undoButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Undo last write"), "undoButton", this);
-    undoButton_->setToolTip(QCoreApplication::translate("CMarlowispDlg",
+    undoButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Undo last write"),
+                             "undoButton", this);
+    undoButton_->setToolTip(QCoreApplication::translate(
+        "CMarlowispDlg",
         "Put back the bytes the last Write or Remove changed, also after a restart"));
     connect(undoButton_, &QPushButton::clicked, this, &CMarlowispDlg::undoLastWrite);
     auto* inputs = new QHBoxLayout;
@@ -212,7 +216,8 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
                                          : BatchTagWriter::kTextLimit);
             if (isTrack) {
                 edit->setValidator(new QIntValidator(0, 255, edit));
-                edit->setToolTip(QCoreApplication::translate("CMarlowispDlg", "Track number, 1 to 255; empty or 0 for none"));
+                edit->setToolTip(QCoreApplication::translate(
+                    "CMarlowispDlg", "Track number, 1 to 255; empty or 0 for none"));
             }
             // Drops anywhere on the window are files for the list, not text.
             edit->setAcceptDrops(false);
@@ -247,23 +252,29 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
 }
 
 void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder) {
-    writeButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Write"), "writeButton", this);
-    removeButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Remove"), "removeButton", this);
-    selAllButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Sel All"), "selAllButton", this);
+    writeButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Write"), "writeButton", this);
+    removeButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Remove"), "removeButton", this);
+    selAllButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Sel All"), "selAllButton", this);
     codePageList_ = new QComboBox(this);
     codePageList_->setObjectName(QStringLiteral("codePageList"));
     codePageList_->addItems(BatchTagWriter::codePageItems());
     codePageList_->addItem(QCoreApplication::translate("CMarlowispDlg", "As detected"));
-    codePageList_->setItemData(kAsDetectedItem,
-                               QCoreApplication::translate("CMarlowispDlg", "Each file in the code page its text is in"),
-                               Qt::ToolTipRole);
+    codePageList_->setItemData(
+        kAsDetectedItem,
+        QCoreApplication::translate("CMarlowispDlg", "Each file in the code page its text is in"),
+        Qt::ToolTipRole);
     codePageList_->setCurrentIndex(0);
-    convertBox_ = new QCheckBox(QCoreApplication::translate("CMarlowispDlg", "Convert all text"), this);
+    convertBox_ =
+        new QCheckBox(QCoreApplication::translate("CMarlowispDlg", "Convert all text"), this);
     convertBox_->setObjectName(QStringLiteral("convertBox"));
-    convertBox_->setToolTip(
-        QCoreApplication::translate("CMarlowispDlg", "Write every text field in the chosen code page, as it reads now"));
+    convertBox_->setToolTip(QCoreApplication::translate(
+        "CMarlowispDlg", "Write every text field in the chosen code page, as it reads now"));
     connect(convertBox_, &QCheckBox::toggled, this, &CMarlowispDlg::schedulePreview);
-    previewButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Preview"), "previewButton", this);
+    previewButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Preview"), "previewButton", this);
     previewButton_->setCheckable(true);
     connect(previewButton_, &QPushButton::toggled, this, [this](bool on) {
         previewPane_->setVisible(on);
@@ -272,7 +283,8 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
         layout()->activate();
         keepOnScreen();
     });
-    exitButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Exit"), "exitButton", this);
+    exitButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Exit"), "exitButton", this);
     connect(writeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Write); });
     connect(removeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Remove); });
     connect(selAllButton_, &QPushButton::clicked, this, &CMarlowispDlg::toggleTicks);
@@ -306,11 +318,13 @@ void CMarlowispDlg::keepOnScreen() {
 void CMarlowispDlg::buildSystemMenu() {
     systemMenu_ = new QMenu(this);
     systemMenu_->setObjectName(QStringLiteral("systemMenu"));
-    QAction* close = systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&Close"), this, &QDialog::reject);
+    QAction* close = systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&Close"),
+                                            this, &QDialog::reject);
     close->setObjectName(QStringLiteral("closeAction"));
     systemMenu_->addSeparator();
-    QAction* about = systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&About Marlowisp..."), this,
-                                            &CMarlowispDlg::showAbout);
+    QAction* about =
+        systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&About Marlowisp..."),
+                               this, &CMarlowispDlg::showAbout);
     about->setObjectName(QStringLiteral("aboutAction"));
 }
 
@@ -355,9 +369,9 @@ void CMarlowispDlg::addDroppedPaths(const QStringList& paths) {
 
 void CMarlowispDlg::addFiles() {
     releaseStatus();
-    QStringList chosen =
-        ui_->openFileNames(QCoreApplication::translate("CMarlowispDlg", "Add Files"), lastFolder_,
-                           QCoreApplication::translate("CMarlowispDlg", "MP3 files (*.mp3 *.MP3);;All files (*)"));
+    QStringList chosen = ui_->openFileNames(
+        QCoreApplication::translate("CMarlowispDlg", "Add Files"), lastFolder_,
+        QCoreApplication::translate("CMarlowispDlg", "MP3 files (*.mp3 *.MP3);;All files (*)"));
     if (!chosen.isEmpty()) {
         lastFolder_ = FolderPart(chosen.constFirst());
         addDroppedPaths(chosen);
@@ -366,7 +380,8 @@ void CMarlowispDlg::addFiles() {
 
 void CMarlowispDlg::addFolder() {
     releaseStatus();
-    QString folder = ui_->openFolderName(QCoreApplication::translate("CMarlowispDlg", "Add Folder"), lastFolder_);
+    QString folder = ui_->openFolderName(QCoreApplication::translate("CMarlowispDlg", "Add Folder"),
+                                         lastFolder_);
     if (!folder.isEmpty()) {
         lastFolder_ = folder;
         addDroppedPaths({folder});

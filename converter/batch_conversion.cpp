@@ -1,5 +1,5 @@
-#include "converter/console_text.h"
 #include "converter/batch_conversion.h"
+#include "converter/console_text.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,9 +11,7 @@
 
 #include "converter/console_text.h"
 #include "converter/mp3_paths.h"
-#include "converter/console_text.h"
 #include "converter/tag_folder_votes.h"
-#include "converter/console_text.h"
 #include "converter/tag_show.h"
 #include "tagjournal/tag_journal.h"
 #include "taglib/local_path.h"
@@ -156,13 +154,17 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
         record.autoDetect = request.detect;
         record.codePage = request.source;
         if (!record.open(LocalPathToUtf16(path))) {
-            err << "Pellimorph: " << Arg(Tr("cannot open %1"), {path}) << "\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot open %1")), {path}) << "\n";
             ++tally.failed;
             continue;
         }
         record.vote = votes.of(path);
         if (!record.read()) {
-            out << Arg(Tr("No ID3v1 tag in %1, file left unchanged"), {path}) << "\n";
+            out << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                            "No ID3v1 tag in %1, file left unchanged")),
+                       {path})
+                << "\n";
             ++tally.withoutTag;
             record.close();
             continue;
@@ -179,7 +181,8 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
             printPreview(out, record, request.target);
             record.close();
             if (::access(path.c_str(), W_OK) != 0) {
-                err << "Pellimorph: " << Arg(Tr("cannot write %1"), {path}) << "\n";
+                err << "Pellimorph: "
+                    << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot write %1")), {path}) << "\n";
                 ++tally.failed;
             } else {
                 ++tally.converted;
@@ -193,13 +196,17 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
             ++tally.converted;
         } else if (journalFailed) {
             err << "Pellimorph: "
-                << Arg(Tr("cannot keep the change of %1 in the undo journal, so it was not made: "
-                      "%2"),
-                   {path, journal.lastError()})
+                << Arg(Tr(QT_TRANSLATE_NOOP(
+                           "Pellimorph",
+                           "cannot keep the change of %1 in the undo journal, so it was not made: "
+                           "%2")),
+                       {path, journal.lastError()})
                 << "\n";
             ++tally.failed;
         } else {
-            err << "Pellimorph: " << Arg(Tr("cannot write the tag of %1"), {path}) << "\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot write the tag of %1")), {path})
+                << "\n";
             ++tally.failed;
         }
     }
@@ -210,15 +217,19 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
     size_t notReached = files.size() - index;
     if (notReached > 0) {
         err << "Pellimorph: "
-            << Arg(Tr("%1 more files were left as they are"), {std::to_string(notReached)}) << "\n";
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "%1 more files were left as they are")),
+                   {std::to_string(notReached)})
+            << "\n";
     }
     const std::string summary =
         request.dryRun
-            ? Tr("dry run, nothing written: %1 to convert, %2 without a tag, %3 failed")
-            : Tr("%1 converted, %2 without a tag, %3 failed");
+            ? Tr(QT_TRANSLATE_NOOP(
+                  "Pellimorph",
+                  "dry run, nothing written: %1 to convert, %2 without a tag, %3 failed"))
+            : Tr(QT_TRANSLATE_NOOP("Pellimorph", "%1 converted, %2 without a tag, %3 failed"));
     out << "Pellimorph: "
         << Arg(summary, {std::to_string(tally.converted), std::to_string(tally.withoutTag),
-                      std::to_string(tally.failed + notReached)})
+                         std::to_string(tally.failed + notReached)})
         << "\n";
     return tally.failed == 0 && notReached == 0 ? 0 : 1;
 }
@@ -227,7 +238,9 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
     TagJournal journal;
     UndoReport report = journal.undoLastRun();
     if (!report.found) {
-        err << "Pellimorph: " << Arg(Tr("nothing to undo in %1"), {journal.folder()}) << "\n";
+        err << "Pellimorph: "
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "nothing to undo in %1")), {journal.folder()})
+            << "\n";
         return 1;
     }
     std::time_t seconds = static_cast<std::time_t>(report.timeMs / 1000);
@@ -236,13 +249,14 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
     char when[32];
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
     out << "Pellimorph: "
-        << Arg(Tr("undoing the run of %1 at %2 (%3 changes)"),
+        << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "undoing the run of %1 at %2 (%3 changes)")),
                {report.program.empty() ? std::string_view("?") : std::string_view(report.program),
                 when, std::to_string(report.files.size())})
         << "\n";
     if (report.damagedLines > 0) {
         err << "Pellimorph: "
-            << Arg(Tr("%1 damaged lines of the journal %2 were skipped"),
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                        "%1 damaged lines of the journal %2 were skipped")),
                    {std::to_string(report.damagedLines), journal.folder() + "/" + report.runId})
             << "\n";
     }
@@ -253,7 +267,9 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
                            << undoResultText(file.result) << "\n";
     }
     if (!report.complete()) {
-        err << "Pellimorph: " << Tr("not every file was put back; the run stays in the journal")
+        err << "Pellimorph: "
+            << Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                    "not every file was put back; the run stays in the journal"))
             << "\n";
         return 1;
     }

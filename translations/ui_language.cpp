@@ -50,7 +50,8 @@ QLocale MessagesLocale() {
     const QString messages = languagePart(firstSet({"LC_ALL", "LC_MESSAGES", "LANG"}));
     // LANGUAGE is honoured only for a real locale, as gettext does.
     if (!messages.isEmpty()) {
-        const QString preferred = languagePart(qEnvironmentVariable("LANGUAGE").section(u':', 0, 0));
+        const QString preferred =
+            languagePart(qEnvironmentVariable("LANGUAGE").section(u':', 0, 0));
         return QLocale(preferred.isEmpty() ? messages : preferred);
     }
     return QLocale::c();

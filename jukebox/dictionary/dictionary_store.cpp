@@ -130,13 +130,16 @@ bool DictionaryStore::LoadDictionary() {
         case Utf16FileStatus::Empty:
             return true;
         case Utf16FileStatus::CannotOpen:
-            ui_.showMessage(QCoreApplication::translate("DictionaryStore", "Cannot open default.dic\nWill attempt to create"));
+            ui_.showMessage(QCoreApplication::translate(
+                "DictionaryStore", "Cannot open default.dic\nWill attempt to create"));
             if (!createEmptyFile()) {
-                ui_.fatal(QCoreApplication::translate("DictionaryStore", "Cannot create.  Exiting..."));
+                ui_.fatal(
+                    QCoreApplication::translate("DictionaryStore", "Cannot create.  Exiting..."));
             }
             return false;
         case Utf16FileStatus::NotUnicode:
-            ui_.showMessage(QCoreApplication::translate("DictionaryStore", "Dictionary not in UNICODE"));
+            ui_.showMessage(
+                QCoreApplication::translate("DictionaryStore", "Dictionary not in UNICODE"));
             unreadFile_ = true;
             return false;
     }
@@ -208,7 +211,8 @@ bool DictionaryStore::keepUnreadFile() {
     }
     unreadFile_ = false;
     if (!copy.isEmpty()) {
-        ui_.showMessage(QCoreApplication::translate("DictionaryStore", "default.dic was not in UNICODE; it was kept as %1")
+        ui_.showMessage(QCoreApplication::translate(
+                            "DictionaryStore", "default.dic was not in UNICODE; it was kept as %1")
                             .arg(FileNamePart(copy)));
     }
     return true;

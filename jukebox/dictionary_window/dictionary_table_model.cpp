@@ -40,7 +40,7 @@ DictionaryTableModel::~DictionaryTableModel() {
 QString DictionaryTableModel::ColumnHeader(int column) {
     return validColumn(column)
                ? QCoreApplication::translate("CDictionaryWnd",
-                                           kColumns[static_cast<std::size_t>(column)].header)
+                                             kColumns[static_cast<std::size_t>(column)].header)
                : QString();
 }
 

@@ -1,7 +1,7 @@
 #include "jukebox/dictionary_window/tag_edit_dialog.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>

@@ -6,8 +6,13 @@
 #include "jukebox/dictionary/dictionary_store.h"
 
 QString TagEditFields::Label(int field) {
-    static constexpr std::array<const char*, kFieldCount> kLabels{QT_TRANSLATE_NOOP("CDictionaryWnd", "Display"), QT_TRANSLATE_NOOP("CDictionaryWnd", "Artist"), QT_TRANSLATE_NOOP("CDictionaryWnd", "Source"),
-                                                                  QT_TRANSLATE_NOOP("CDictionaryWnd", "Genre"),   QT_TRANSLATE_NOOP("CDictionaryWnd", "Date"),   QT_TRANSLATE_NOOP("CDictionaryWnd", "Comment")};
+    static constexpr std::array<const char*, kFieldCount> kLabels{
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Display"),
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Artist"),
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Source"),
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Genre"),
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Date"),
+        QT_TRANSLATE_NOOP("CDictionaryWnd", "Comment")};
     if (field < 0 || field >= kFieldCount) {
         return {};
     }

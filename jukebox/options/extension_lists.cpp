@@ -50,7 +50,9 @@ bool ExtensionLists::LoadExtensionList(const QString& name, QStringList& list) {
     // Only a regular file is read, and without waiting: a FIFO of that name
     // would otherwise hold the start up for ever.
     if (ReadFileWhole(pathOf(name), bytes) != WholeFileRead::Ok) {
-        ui_.showMessage(QCoreApplication::translate("ExtensionLists", "Cannot open %1\nWill attempt to create").arg(name));
+        ui_.showMessage(
+            QCoreApplication::translate("ExtensionLists", "Cannot open %1\nWill attempt to create")
+                .arg(name));
         if (!createEmpty(pathOf(name))) {
             ui_.fatal(QCoreApplication::translate("ExtensionLists", "Cannot create.  Exiting..."));
         }

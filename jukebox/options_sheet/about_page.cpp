@@ -28,8 +28,10 @@ CAboutPage::CAboutPage(const QIcon& icon, UrlOpener openUrl, QWidget* parent)
     picture->setPixmap(icon.pixmap(48, 48));
     auto* version = new QLabel(QStringLiteral("Velorine v3.60"), this);
     version->setObjectName(QStringLiteral("version"));
-    QPushButton* web = linkButton("webSite", QT_TRANSLATE_NOOP("Options", "Web site"), QT_TRANSLATE_NOOP("Options", "Got to Velorine website"), this);
-    QPushButton* mail = linkButton("eMail", QT_TRANSLATE_NOOP("Options", "E-Mail"), QT_TRANSLATE_NOOP("Options", "E-Mail the author"), this);
+    QPushButton* web = linkButton("webSite", QT_TRANSLATE_NOOP("Options", "Web site"),
+                                  QT_TRANSLATE_NOOP("Options", "Got to Velorine website"), this);
+    QPushButton* mail = linkButton("eMail", QT_TRANSLATE_NOOP("Options", "E-Mail"),
+                                   QT_TRANSLATE_NOOP("Options", "E-Mail the author"), this);
     connect(web, &QPushButton::clicked, this,
             [this] { openUrl_(QUrl(QString::fromLatin1(kWebSite))); });
     connect(mail, &QPushButton::clicked, this,

@@ -45,9 +45,11 @@ CFileExtPage::CFileExtPage(ExtensionLists& lists, UiService& ui, QWidget* parent
       video_(listBox("videoList", QT_TRANSLATE_NOOP("Options", "List of video extensions"), this)) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(listGroup(QCoreApplication::translate("Options", "Audio"), audio_, "addAudio",
-                                QT_TRANSLATE_NOOP("Options", "Add an audio extension"), "deleteAudio"));
+                                QT_TRANSLATE_NOOP("Options", "Add an audio extension"),
+                                "deleteAudio"));
     layout->addWidget(listGroup(QCoreApplication::translate("Options", "Video"), video_, "addVideo",
-                                QT_TRANSLATE_NOOP("Options", "Add a video extension"), "deleteVideo"));
+                                QT_TRANSLATE_NOOP("Options", "Add a video extension"),
+                                "deleteVideo"));
     // Tab goes through one group before the other.
     QWidget* order[] = {audio_, child("addAudio"), child("deleteAudio"),
                         video_, child("addVideo"), child("deleteVideo")};
@@ -90,8 +92,8 @@ void CFileExtPage::initPage() {
 
 void CFileExtPage::addTo(QListWidget* box) {
     QString text = QStringLiteral("ext");
-    if (!ui_.prompt(QCoreApplication::translate("Options", "Add extension"), QCoreApplication::translate("Options", "Please type in an extension"),
-                    text) ||
+    if (!ui_.prompt(QCoreApplication::translate("Options", "Add extension"),
+                    QCoreApplication::translate("Options", "Please type in an extension"), text) ||
         text.isEmpty()) {
         return;
     }

@@ -17,7 +17,9 @@ class CFileExtPage : public COptionPage {
 public:
     CFileExtPage(ExtensionLists& lists, UiService& ui, QWidget* parent = nullptr);
 
-    QString caption() const override { return QCoreApplication::translate("Options", "File extension"); }
+    QString caption() const override {
+        return QCoreApplication::translate("Options", "File extension");
+    }
     void initPage() override;
     void okPage() override;
 

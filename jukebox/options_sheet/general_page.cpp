@@ -1,8 +1,8 @@
 #include "jukebox/options_sheet/general_page.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,13 +19,14 @@ struct Charset {
     const char* name;
     int codePage;
 };
-constexpr std::array<Charset, 7> kCharsets{{{QT_TRANSLATE_NOOP("Options", "Automatic"), GeneralSettings::kAutomaticCodePage},
-                                            {"UTF-8", 65001},
-                                            {"BIG5", 950},
-                                            {"GB", 936},
-                                            {"SJIS", 932},
-                                            {"KSC", 949},
-                                            {QT_TRANSLATE_NOOP("Options", "ANSI (Western)"), 0}}};
+constexpr std::array<Charset, 7> kCharsets{
+    {{QT_TRANSLATE_NOOP("Options", "Automatic"), GeneralSettings::kAutomaticCodePage},
+     {"UTF-8", 65001},
+     {"BIG5", 950},
+     {"GB", 936},
+     {"SJIS", 932},
+     {"KSC", 949},
+     {QT_TRANSLATE_NOOP("Options", "ANSI (Western)"), 0}}};
 constexpr int kUtf8Position = 1;
 
 }  // namespace
@@ -33,14 +34,17 @@ constexpr int kUtf8Position = 1;
 CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     : COptionPage(parent),
       settings_(settings),
-      onTop_(namedCheckBox("alwaysOnTop", QT_TRANSLATE_NOOP("Options", "Always on top"), QT_TRANSLATE_NOOP("Options", "Stay on top of all other windows"))),
-      scroll_(namedCheckBox("scrollText", QT_TRANSLATE_NOOP("Options", "Scroll text"), QT_TRANSLATE_NOOP("Options", "Scroll long text in track display"))),
-      autoplay_(namedCheckBox("autoplay", QT_TRANSLATE_NOOP("Options", "Autoplay on drop"), QT_TRANSLATE_NOOP("Options", "Play dropped file immediately"))),
+      onTop_(namedCheckBox("alwaysOnTop", QT_TRANSLATE_NOOP("Options", "Always on top"),
+                           QT_TRANSLATE_NOOP("Options", "Stay on top of all other windows"))),
+      scroll_(namedCheckBox("scrollText", QT_TRANSLATE_NOOP("Options", "Scroll text"),
+                            QT_TRANSLATE_NOOP("Options", "Scroll long text in track display"))),
+      autoplay_(namedCheckBox("autoplay", QT_TRANSLATE_NOOP("Options", "Autoplay on drop"),
+                              QT_TRANSLATE_NOOP("Options", "Play dropped file immediately"))),
       charset_(new QComboBox(this)),
       delay_(new QSpinBox(this)) {
     charset_->setObjectName(QStringLiteral("charset"));
-    charset_->setToolTip(QCoreApplication::translate("Options",
-        "For tag text without a code-page marker; Automatic reads it from the text"));
+    charset_->setToolTip(QCoreApplication::translate(
+        "Options", "For tag text without a code-page marker; Automatic reads it from the text"));
     for (const Charset& charset : kCharsets) {
         charset_->addItem(QCoreApplication::translate("Options", charset.name));
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 

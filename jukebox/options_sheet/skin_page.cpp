@@ -51,7 +51,8 @@ void CSkinPage::buildControls() {
     grid->addWidget(designer_, 0, 2);
     grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Version:"), this), 1, 1);
     grid->addWidget(version_, 1, 2);
-    grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Description:"), this), 2, 1, 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Description:"), this), 2, 1,
+                    1, 2);
     grid->addWidget(description_, 3, 1, 2, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);

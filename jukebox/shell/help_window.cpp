@@ -19,7 +19,8 @@ QString controlRows() {
     for (const ControlInfo& control : ControlTable()) {
         const QString tip = ControlToolTip(control);
         const QString name = SkinKeywordName(control.keyword);
-        rows += row(tip.isEmpty() ? name : tip, QCoreApplication::translate("CHelpWindow", "skin keyword \"%1\"").arg(name));
+        rows += row(tip.isEmpty() ? name : tip,
+                    QCoreApplication::translate("CHelpWindow", "skin keyword \"%1\"").arg(name));
     }
     return rows;
 }
@@ -34,14 +35,22 @@ QString keyRows() {
 
 // A pair of translatable texts: the gesture and what it does.
 const char* const kMouse[][2] = {
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag the face"), QT_TRANSLATE_NOOP("CHelpWindow", "moves the window")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag a slider's thumb"), QT_TRANSLATE_NOOP("CHelpWindow", "position (seeks on release), volume or balance")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the track display"), QT_TRANSLATE_NOOP("CHelpWindow", "shows or hides the tracklist")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the track display"), QT_TRANSLATE_NOOP("CHelpWindow", "primary or alternate text")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the time display"), QT_TRANSLATE_NOOP("CHelpWindow", "elapsed, remaining or total time")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the face"), QT_TRANSLATE_NOOP("CHelpWindow", "the system menu: Options, Help, Exit")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Drop files or folders on the face"), QT_TRANSLATE_NOOP("CHelpWindow", "they join the tracklist and the first one opens")},
-    {QT_TRANSLATE_NOOP("CHelpWindow", "Hold a seek, volume or balance button"), QT_TRANSLATE_NOOP("CHelpWindow", "repeats")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "moves the window")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag a slider's thumb"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "position (seeks on release), volume or balance")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the track display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "shows or hides the tracklist")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the track display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "primary or alternate text")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the time display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "elapsed, remaining or total time")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "the system menu: Options, Help, Exit")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drop files or folders on the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "they join the tracklist and the first one opens")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Hold a seek, volume or balance button"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "repeats")},
 };
 
 }  // namespace
@@ -53,13 +62,14 @@ QString CHelpWindow::HelpHtml() {
                      QCoreApplication::translate("CHelpWindow", line[1]));
     }
     const QString intro = QCoreApplication::translate(
-        "CHelpWindow", "A skinned jukebox. Every control shows its name when the mouse rests on it.");
+        "CHelpWindow",
+        "A skinned jukebox. Every control shows its name when the mouse rests on it.");
     return QStringLiteral(
                "<h2>Velorine</h2><p>%1</p><h3>%2</h3><table cellspacing=\"4\">%3</table>"
                "<h3>%4</h3><table cellspacing=\"4\">%5</table>"
                "<h3>%6</h3><table cellspacing=\"4\">%7</table>")
-        .arg(intro.toHtmlEscaped(), QCoreApplication::translate("CHelpWindow", "Keyboard"), keyRows(),
-             QCoreApplication::translate("CHelpWindow", "Mouse"), mouse,
+        .arg(intro.toHtmlEscaped(), QCoreApplication::translate("CHelpWindow", "Keyboard"),
+             keyRows(), QCoreApplication::translate("CHelpWindow", "Mouse"), mouse,
              QCoreApplication::translate("CHelpWindow", "Controls of the face"), controlRows());
 }
 

@@ -38,15 +38,20 @@ QString describe(const KeyAction& action) {
             return CommandHelpText(action.command);
         case KeyAction::Kind::Seek:
             return action.seekSeconds < 0
-                       ? QCoreApplication::translate("KeyHelp", "Seek back %1 s").arg(-action.seekSeconds)
-                       : QCoreApplication::translate("KeyHelp", "Seek forward %1 s").arg(action.seekSeconds);
+                       ? QCoreApplication::translate("KeyHelp", "Seek back %1 s")
+                             .arg(-action.seekSeconds)
+                       : QCoreApplication::translate("KeyHelp", "Seek forward %1 s")
+                             .arg(action.seekSeconds);
         case KeyAction::Kind::Speed:
-            return action.speedDelta < 0 ? QCoreApplication::translate("KeyHelp", "Slower (down to 0.25x)")
-                                         : QCoreApplication::translate("KeyHelp", "Faster (up to 2x)");
+            return action.speedDelta < 0
+                       ? QCoreApplication::translate("KeyHelp", "Slower (down to 0.25x)")
+                       : QCoreApplication::translate("KeyHelp", "Faster (up to 2x)");
         case KeyAction::Kind::Boss:
-            return QCoreApplication::translate("KeyHelp", "Boss key: pause and hide the video, or come back");
+            return QCoreApplication::translate("KeyHelp",
+                                               "Boss key: pause and hide the video, or come back");
         case KeyAction::Kind::TogglePanelFormat:
-            return QCoreApplication::translate("KeyHelp", "Track display: primary or alternate text");
+            return QCoreApplication::translate("KeyHelp",
+                                               "Track display: primary or alternate text");
         case KeyAction::Kind::None:
             break;
     }

@@ -1,13 +1,14 @@
 #include "jukebox/shell/shell_tray.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "jukebox/shell/command_ids.h"
 
 ShellTray::ShellTray(const QIcon& icon, QObject* parent) : QObject(parent), iconImage_(icon) {
-    addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Options"), CommandId::MenuOptions);
+    addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Options"),
+            CommandId::MenuOptions);
     addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Help"), CommandId::MenuHelp);
     systemMenu_.addSeparator();
     addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Exit"), CommandId::MenuExit);

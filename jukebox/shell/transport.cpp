@@ -20,7 +20,6 @@ constexpr int kShowNumber = 2;
 // Home goes to the previous track only this early in a track.
 constexpr int kHomeRewindAfterMs = 1499;
 
-
 }  // namespace
 
 Transport::Transport(MediaEngine& engine, TracklistStore& tracklist, TransportView& view,

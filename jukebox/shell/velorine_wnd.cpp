@@ -330,7 +330,8 @@ void CVelorineWnd::paintEvent(QPaintEvent*) {
         if (view_ != 1 && view_ != 2) {
             painter.fillRect(rect(), Qt::black);
             painter.setPen(Qt::white);
-            painter.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("CVelorineWnd", "Check display mode!"));
+            painter.drawText(rect(), Qt::AlignCenter,
+                             QCoreApplication::translate("CVelorineWnd", "Check display mode!"));
         } else {
             painter.setClipRegion(controls_.faceAround(rect()));
             painter.drawPixmap(0, 0, face_[appActive_ ? 1 : 0]);

@@ -1,9 +1,9 @@
 #include "jukebox/tracklist/tracklist_store.h"
 
-#include <QCoreApplication>
 #include <dirent.h>
 #include <malloc.h>
 #include <sys/stat.h>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <ctime>
@@ -140,7 +140,8 @@ TrackEntry TracklistStore::EntryAt(int index) const {
     if (index < 0) {
         index = currentIndex_;
         if (index < 0) {
-            return placeholder(QCoreApplication::translate("TracklistStore", "No media file loaded"));
+            return placeholder(
+                QCoreApplication::translate("TracklistStore", "No media file loaded"));
         }
     }
     if (index < entries_.count()) {
@@ -179,7 +180,8 @@ void TracklistStore::appendWithLine(TrackEntry entry) {
 
 void TracklistStore::UpdateTitle(bool modified) {
     modified_ = modified;
-    title_ = QCoreApplication::translate("TracklistStore", "Tracklist - %1").arg(FileNamePart(tracklistPath_));
+    title_ = QCoreApplication::translate("TracklistStore", "Tracklist - %1")
+                 .arg(FileNamePart(tracklistPath_));
     if (modified) {
         title_ += QStringLiteral(" *");
         unsaved_ = true;
@@ -273,7 +275,8 @@ bool TracklistStore::loadTracklistFile() {
             }
             break;
         case Utf16FileStatus::NotUnicode:
-            ui_.showMessage(QCoreApplication::translate("TracklistStore", "Tracklist not in UNICODE"));
+            ui_.showMessage(
+                QCoreApplication::translate("TracklistStore", "Tracklist not in UNICODE"));
             refused(QCoreApplication::translate("TracklistStore", "was not in UNICODE"));
             return false;
     }
@@ -316,8 +319,9 @@ bool TracklistStore::loadPlaylist() {
             }
             break;
         case PlaylistReader::Status::TooLarge:
-            ui_.showMessage(QCoreApplication::translate("TracklistStore", "Playlist too large (over %1 MiB)")
-                                .arg(PlaylistReader::kMaxBytes >> 20));
+            ui_.showMessage(
+                QCoreApplication::translate("TracklistStore", "Playlist too large (over %1 MiB)")
+                    .arg(PlaylistReader::kMaxBytes >> 20));
             refused(QCoreApplication::translate("TracklistStore", "was too large to open"));
             return false;
     }
@@ -335,7 +339,8 @@ bool TracklistStore::loadPlaylist() {
 
 bool TracklistStore::createMissing(const std::function<bool()>& create) {
     ui_.showMessage(tracklistPath_);
-    ui_.showMessage(QCoreApplication::translate("TracklistStore", "Cannot open tracklist\nWill attempt to create"));
+    ui_.showMessage(QCoreApplication::translate("TracklistStore",
+                                                "Cannot open tracklist\nWill attempt to create"));
     // An existing file that cannot be read is never overwritten.
     if (!FileExists(tracklistPath_) && create()) {
         return true;
@@ -344,7 +349,9 @@ bool TracklistStore::createMissing(const std::function<bool()>& create) {
     // default list of the working folder takes its place. Only when that one
     // cannot be had either is there nothing to go on with.
     if (tracklistPath_ != kDefaultTracklist) {
-        ui_.showMessage(QCoreApplication::translate("TracklistStore", "Cannot create.  Using %1 instead").arg(kDefaultTracklist));
+        ui_.showMessage(
+            QCoreApplication::translate("TracklistStore", "Cannot create.  Using %1 instead")
+                .arg(kDefaultTracklist));
         tracklistPath_ = kDefaultTracklist;
         return loadTracklistFile();
     }
@@ -413,8 +420,8 @@ bool TracklistStore::ConfirmReplace() {
     if (!unsaved_) {
         return true;
     }
-    switch (
-        ui_.askYesNoCancel(QCoreApplication::translate("TracklistStore", "The tracklist has unsaved changes. Save them first?"))) {
+    switch (ui_.askYesNoCancel(QCoreApplication::translate(
+        "TracklistStore", "The tracklist has unsaved changes. Save them first?"))) {
         case UiService::Answer::Yes:
             return SaveTracklist();
         case UiService::Answer::No:
@@ -693,7 +700,8 @@ bool TracklistStore::moveToPlayable(bool loopMode, const std::function<int(int, 
     for (int attempt = 1;; ++attempt) {
         i = step(i, n);
         if (attempt == kAttemptLimit) {
-            ui_.notify(QCoreApplication::translate("TracklistStore", "Tried 100 searches, none playable"));
+            ui_.notify(
+                QCoreApplication::translate("TracklistStore", "Tried 100 searches, none playable"));
             return false;
         }
         if (isPlayable(i)) {

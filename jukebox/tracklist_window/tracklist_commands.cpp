@@ -24,9 +24,12 @@ constexpr std::array kToolbar{
 };
 
 constexpr std::array kSortMenu{
-    SortMenuItem{SortKey::Fullpath, QT_TRANSLATE_NOOP("CTracklistWnd", "Fullpath")}, SortMenuItem{SortKey::Path, QT_TRANSLATE_NOOP("CTracklistWnd", "Path")},
-    SortMenuItem{SortKey::Name, QT_TRANSLATE_NOOP("CTracklistWnd", "Name")},         SortMenuItem{SortKey::Genre, QT_TRANSLATE_NOOP("CTracklistWnd", "Genre")},
-    SortMenuItem{SortKey::Source, QT_TRANSLATE_NOOP("CTracklistWnd", "Source")},     SortMenuItem{SortKey::Artist, QT_TRANSLATE_NOOP("CTracklistWnd", "Artist")},
+    SortMenuItem{SortKey::Fullpath, QT_TRANSLATE_NOOP("CTracklistWnd", "Fullpath")},
+    SortMenuItem{SortKey::Path, QT_TRANSLATE_NOOP("CTracklistWnd", "Path")},
+    SortMenuItem{SortKey::Name, QT_TRANSLATE_NOOP("CTracklistWnd", "Name")},
+    SortMenuItem{SortKey::Genre, QT_TRANSLATE_NOOP("CTracklistWnd", "Genre")},
+    SortMenuItem{SortKey::Source, QT_TRANSLATE_NOOP("CTracklistWnd", "Source")},
+    SortMenuItem{SortKey::Artist, QT_TRANSLATE_NOOP("CTracklistWnd", "Artist")},
 };
 
 }  // namespace

@@ -30,8 +30,15 @@ constexpr int kButtonSize = 22;
 constexpr int kSeparatorWidth = 6;
 
 constexpr std::array<const char*, TracklistLayout::kFieldCount> kFieldTips{
-    QT_TRANSLATE_NOOP("CTracklistWnd", "Full pathname"), QT_TRANSLATE_NOOP("CTracklistWnd", "Source"), QT_TRANSLATE_NOOP("CTracklistWnd", "A/V"),      QT_TRANSLATE_NOOP("CTracklistWnd", "Mapping"),    QT_TRANSLATE_NOOP("CTracklistWnd", "Genre"),
-    QT_TRANSLATE_NOOP("CTracklistWnd", "Creation date"), QT_TRANSLATE_NOOP("CTracklistWnd", "Artist"), QT_TRANSLATE_NOOP("CTracklistWnd", "Comments"), QT_TRANSLATE_NOOP("CTracklistWnd", "Index/Total")};
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Full pathname"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Source"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "A/V"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Mapping"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Genre"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Creation date"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Artist"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Comments"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Index/Total")};
 
 // The tracklist format first: it stays the default. Playlists of other players
 // open beside it, and a tracklist can be saved as M3U8 for them.
@@ -245,8 +252,9 @@ void CTracklistWnd::applyMinimumSize() {
 void CTracklistWnd::ToggleDetails() {
     tagsShown_ = !tagsShown_;
     detailButton_.setIcon(TracklistPictures::DetailButton(tagsShown_));
-    detailButton_.setToolTip(tagsShown_ ? QCoreApplication::translate("CTracklistWnd", "Hide tags")
-                                        : QCoreApplication::translate("CTracklistWnd", "Show tags"));
+    detailButton_.setToolTip(tagsShown_
+                                 ? QCoreApplication::translate("CTracklistWnd", "Hide tags")
+                                 : QCoreApplication::translate("CTracklistWnd", "Show tags"));
     if (!tagsShown_) {
         applyMinimumSize();  // lowered before the window shrinks below the old limit
     }
@@ -366,8 +374,8 @@ QString CTracklistWnd::dialogFolder() const {
 }
 
 void CTracklistWnd::addCommand() {
-    const QStringList names =
-        ui_.openFileNames(QCoreApplication::translate("CTracklistWnd", "File Selection"), dialogFolder(), QString());
+    const QStringList names = ui_.openFileNames(
+        QCoreApplication::translate("CTracklistWnd", "File Selection"), dialogFolder(), QString());
     if (names.isEmpty()) {
         return;
     }
@@ -382,8 +390,9 @@ void CTracklistWnd::openCommand() {
     if (!store_.ConfirmReplace()) {
         return;
     }
-    const QString name = ui_.openOrNewFileName(QCoreApplication::translate("CTracklistWnd", "Load tracklist"), dialogFolder(),
-                                               kOpenFilter, QStringLiteral("trk"));
+    const QString name =
+        ui_.openOrNewFileName(QCoreApplication::translate("CTracklistWnd", "Load tracklist"),
+                              dialogFolder(), kOpenFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
@@ -393,8 +402,9 @@ void CTracklistWnd::openCommand() {
 }
 
 void CTracklistWnd::saveAsCommand() {
-    const QString name = ui_.saveFileName(QCoreApplication::translate("CTracklistWnd", "Save tracklist"), dialogFolder(),
-                                          kSaveFilter, QStringLiteral("trk"));
+    const QString name =
+        ui_.saveFileName(QCoreApplication::translate("CTracklistWnd", "Save tracklist"),
+                         dialogFolder(), kSaveFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
@@ -500,7 +510,8 @@ bool CTracklistWnd::listKey(QKeyEvent* event) {
 
 void CTracklistWnd::insertPrompt() {
     QString text;
-    if (ui_.prompt(QCoreApplication::translate("CTracklistWnd", "Add entry"), QCoreApplication::translate("CTracklistWnd", "Please type in a filename"),
+    if (ui_.prompt(QCoreApplication::translate("CTracklistWnd", "Add entry"),
+                   QCoreApplication::translate("CTracklistWnd", "Please type in a filename"),
                    text)) {
         store_.AddPath(text);
     }

@@ -22,11 +22,14 @@ VideoWindowMenu::VideoWindowMenu(std::function<void(int)> command) : command_(st
     }
     addItem(main_, QCoreApplication::translate("CVideoWnd", "Filter\tCtrl-F"), kCmdFilter);
     greyable_ << main_.addSeparator();
-    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Pause\tSpace"), kCmdPause);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Pause\tSpace"),
+                         kCmdPause);
     greyable_ << main_.addSeparator();
     greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Reset"), kCmdReset);
-    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Fullscreen\tAlt+Enter"), kCmdFullscreen);
-    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Maximize\tDbl-Click"), kCmdMaximize);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Fullscreen\tAlt+Enter"),
+                         kCmdFullscreen);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Maximize\tDbl-Click"),
+                         kCmdMaximize);
     greyable_ << main_.addSeparator();
     greyable_ << main_.addMenu(&zoom_);
     main_.addMenu(&shrink_);
