@@ -58,7 +58,9 @@ QLocale MessagesLocale() {
 }
 
 bool InstallUiTranslators(QCoreApplication& app, const QLocale& locale) {
-    if (locale.language() == QLocale::C || locale.language() == QLocale::English) {
+    // As gettext: the C locale means no translation whatever LANGUAGE says. English
+    // finds no catalogue and keeps the texts as written.
+    if (locale.language() == QLocale::C) {
         return false;
     }
     bool found = false;
