@@ -1,5 +1,6 @@
 #include "batchtagger/batch_tag_table_model.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -8,8 +9,11 @@
 
 namespace {
 
-const std::array<const char16_t*, BatchTagTableModel::kColumnCount> kHeaders = {
-    u"File", u"Title", u"Artist", u"Album", u"Year", u"Track", u"Code page", u"Folder"};
+const std::array<const char*, BatchTagTableModel::kColumnCount> kHeaders = {
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "File"),      QT_TRANSLATE_NOOP("CMarlowispDlg", "Title"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Artist"),    QT_TRANSLATE_NOOP("CMarlowispDlg", "Album"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Year"),      QT_TRANSLATE_NOOP("CMarlowispDlg", "Track"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Code page"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Folder")};
 
 }  // namespace
 
@@ -142,10 +146,11 @@ QVariant BatchTagTableModel::display(const Entry& entry, int column) const {
             return tag.track == 0 ? QVariant(QString()) : QVariant(tag.track);
         case CodePageColumn:
             if (tag.state == TagView::State::Unreadable) {
-                return QStringLiteral("cannot open");
+                return QCoreApplication::translate("CMarlowispDlg", "cannot open");
             }
-            return tag.state == TagView::State::NoTag ? QStringLiteral("no tag")
-                                                      : tag.codePageLabel();
+            return tag.state == TagView::State::NoTag
+                       ? QCoreApplication::translate("CMarlowispDlg", "no tag")
+                       : tag.codePageLabel();
         default:
             return {};
     }
@@ -173,7 +178,7 @@ QVariant BatchTagTableModel::data(const QModelIndex& index, int role) const {
 QVariant BatchTagTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < kColumnCount) {
-        return QString::fromUtf16(kHeaders[static_cast<size_t>(section)]);
+        return QCoreApplication::translate("CMarlowispDlg", kHeaders[static_cast<size_t>(section)]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

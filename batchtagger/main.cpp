@@ -4,11 +4,13 @@
 #include <QDir>
 
 #include "batchtagger/marlowisp_dlg.h"
+#include "translations/ui_language.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marlowisp"));
     QApplication::setApplicationDisplayName(QStringLiteral("Marlowisp"));
+    InstallUiTranslators(app, QLocale::system());
     CMarlowispDlg dialog;
     QApplication::setWindowIcon(dialog.windowIcon());
     // Files and folders named on the command line are listed as a drop lists them

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -36,17 +37,17 @@ namespace {
 const char16_t* const kStatusIdle = u"Marlowisp 3.60";
 
 struct FieldRow {
-    const char16_t* label;
-    const char* name;  // object-name stem
+    const char* label;  // translated where shown
+    const char* name;   // object-name stem
 };
 constexpr std::array<FieldRow, kTagFieldCount> kFieldRows = {{
-    {u"Title:", "title"},
-    {u"Artist:", "artist"},
-    {u"Album:", "album"},
-    {u"Year:", "year"},
-    {u"Comment:", "comment"},
-    {u"Track:", "track"},
-    {u"Genre:", "genre"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Title:"), "title"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Artist:"), "artist"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Album:"), "album"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Year:"), "year"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Comment:"), "comment"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Track:"), "track"},
+    {QT_TRANSLATE_NOOP("CMarlowispDlg", "Genre:"), "genre"},
 }};
 
 QString childName(const char* stem, const char* suffix) {
@@ -130,12 +131,16 @@ void CMarlowispDlg::buildControls() {
     // The dialog keeps the size its contents ask for.
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    addFilesButton_ = makeButton(QStringLiteral("Add Files..."), "addFilesButton", this);
-    addFolderButton_ = makeButton(QStringLiteral("Add Folder..."), "addFolderButton", this);
+    addFilesButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Files..."),
+                                 "addFilesButton", this);
+    addFolderButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Add Folder..."),
+                                  "addFolderButton", this);
     connect(addFilesButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFiles);
     connect(addFolderButton_, &QPushButton::clicked, this, &CMarlowispDlg::addFolder);
-    undoButton_ = makeButton(QStringLiteral("Undo last write"), "undoButton", this);
-    undoButton_->setToolTip(QStringLiteral(
+    undoButton_ = makeButton(QCoreApplication::translate("CMarlowispDlg", "Undo last write"),
+                             "undoButton", this);
+    undoButton_->setToolTip(QCoreApplication::translate(
+        "CMarlowispDlg",
         "Put back the bytes the last Write or Remove changed, also after a restart"));
     connect(undoButton_, &QPushButton::clicked, this, &CMarlowispDlg::undoLastWrite);
     auto* inputs = new QHBoxLayout;
@@ -211,7 +216,8 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
                                          : BatchTagWriter::kTextLimit);
             if (isTrack) {
                 edit->setValidator(new QIntValidator(0, 255, edit));
-                edit->setToolTip(QStringLiteral("Track number, 1 to 255; empty or 0 for none"));
+                edit->setToolTip(QCoreApplication::translate(
+                    "CMarlowispDlg", "Track number, 1 to 255; empty or 0 for none"));
             }
             // Drops anywhere on the window are files for the list, not text.
             edit->setAcceptDrops(false);
@@ -228,11 +234,11 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
         } else if (isGenre) {
             input->setFixedWidth(200);
         }
-        auto* label = new QLabel(QString::fromUtf16(rowInfo.label), this);
+        auto* label = new QLabel(QCoreApplication::translate("CMarlowispDlg", rowInfo.label), this);
         label->setBuddy(input);
         auto* change = new QCheckBox(this);
         change->setObjectName(childName(rowInfo.name, "Change"));
-        change->setToolTip(QStringLiteral("Write this field"));
+        change->setToolTip(QCoreApplication::translate("CMarlowispDlg", "Write this field"));
         changeBoxes_[static_cast<size_t>(field)] = change;
         connect(change, &QCheckBox::toggled, this, &CMarlowispDlg::schedulePreview);
 
@@ -246,23 +252,29 @@ void CMarlowispDlg::buildFieldRows(QGridLayout* grid, int firstRow, QList<QWidge
 }
 
 void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*>& tabOrder) {
-    writeButton_ = makeButton(QStringLiteral("Write"), "writeButton", this);
-    removeButton_ = makeButton(QStringLiteral("Remove"), "removeButton", this);
-    selAllButton_ = makeButton(QStringLiteral("Sel All"), "selAllButton", this);
+    writeButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Write"), "writeButton", this);
+    removeButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Remove"), "removeButton", this);
+    selAllButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Sel All"), "selAllButton", this);
     codePageList_ = new QComboBox(this);
     codePageList_->setObjectName(QStringLiteral("codePageList"));
     codePageList_->addItems(BatchTagWriter::codePageItems());
-    codePageList_->addItem(QStringLiteral("As detected"));
-    codePageList_->setItemData(kAsDetectedItem,
-                               QStringLiteral("Each file in the code page its text is in"),
-                               Qt::ToolTipRole);
+    codePageList_->addItem(QCoreApplication::translate("CMarlowispDlg", "As detected"));
+    codePageList_->setItemData(
+        kAsDetectedItem,
+        QCoreApplication::translate("CMarlowispDlg", "Each file in the code page its text is in"),
+        Qt::ToolTipRole);
     codePageList_->setCurrentIndex(0);
-    convertBox_ = new QCheckBox(QStringLiteral("Convert all text"), this);
+    convertBox_ =
+        new QCheckBox(QCoreApplication::translate("CMarlowispDlg", "Convert all text"), this);
     convertBox_->setObjectName(QStringLiteral("convertBox"));
-    convertBox_->setToolTip(
-        QStringLiteral("Write every text field in the chosen code page, as it reads now"));
+    convertBox_->setToolTip(QCoreApplication::translate(
+        "CMarlowispDlg", "Write every text field in the chosen code page, as it reads now"));
     connect(convertBox_, &QCheckBox::toggled, this, &CMarlowispDlg::schedulePreview);
-    previewButton_ = makeButton(QStringLiteral("Preview"), "previewButton", this);
+    previewButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Preview"), "previewButton", this);
     previewButton_->setCheckable(true);
     connect(previewButton_, &QPushButton::toggled, this, [this](bool on) {
         previewPane_->setVisible(on);
@@ -271,7 +283,8 @@ void CMarlowispDlg::buildButtons(QGridLayout* grid, int firstRow, QList<QWidget*
         layout()->activate();
         keepOnScreen();
     });
-    exitButton_ = makeButton(QStringLiteral("Exit"), "exitButton", this);
+    exitButton_ =
+        makeButton(QCoreApplication::translate("CMarlowispDlg", "Exit"), "exitButton", this);
     connect(writeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Write); });
     connect(removeButton_, &QPushButton::clicked, this, [this] { runBatch(Batch::Remove); });
     connect(selAllButton_, &QPushButton::clicked, this, &CMarlowispDlg::toggleTicks);
@@ -305,11 +318,13 @@ void CMarlowispDlg::keepOnScreen() {
 void CMarlowispDlg::buildSystemMenu() {
     systemMenu_ = new QMenu(this);
     systemMenu_->setObjectName(QStringLiteral("systemMenu"));
-    QAction* close = systemMenu_->addAction(QStringLiteral("&Close"), this, &QDialog::reject);
+    QAction* close = systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&Close"),
+                                            this, &QDialog::reject);
     close->setObjectName(QStringLiteral("closeAction"));
     systemMenu_->addSeparator();
-    QAction* about = systemMenu_->addAction(QStringLiteral("&About Marlowisp..."), this,
-                                            &CMarlowispDlg::showAbout);
+    QAction* about =
+        systemMenu_->addAction(QCoreApplication::translate("CMarlowispDlg", "&About Marlowisp..."),
+                               this, &CMarlowispDlg::showAbout);
     about->setObjectName(QStringLiteral("aboutAction"));
 }
 
@@ -324,7 +339,7 @@ void CMarlowispDlg::showAbout() {
     auto* box = new QMessageBox(this);
     box->setObjectName(QStringLiteral("aboutBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowTitle(QStringLiteral("About Marlowisp"));
+    box->setWindowTitle(QCoreApplication::translate("CMarlowispDlg", "About Marlowisp"));
     box->setText(QStringLiteral("Marlowisp Version 3.40"));
     box->setIconPixmap(windowIcon().pixmap(32, 32));
     box->setStandardButtons(QMessageBox::Ok);
@@ -354,9 +369,9 @@ void CMarlowispDlg::addDroppedPaths(const QStringList& paths) {
 
 void CMarlowispDlg::addFiles() {
     releaseStatus();
-    QStringList chosen =
-        ui_->openFileNames(QStringLiteral("Add Files"), lastFolder_,
-                           QStringLiteral("MP3 files (*.mp3 *.MP3);;All files (*)"));
+    QStringList chosen = ui_->openFileNames(
+        QCoreApplication::translate("CMarlowispDlg", "Add Files"), lastFolder_,
+        QCoreApplication::translate("CMarlowispDlg", "MP3 files (*.mp3 *.MP3);;All files (*)"));
     if (!chosen.isEmpty()) {
         lastFolder_ = FolderPart(chosen.constFirst());
         addDroppedPaths(chosen);
@@ -365,7 +380,8 @@ void CMarlowispDlg::addFiles() {
 
 void CMarlowispDlg::addFolder() {
     releaseStatus();
-    QString folder = ui_->openFolderName(QStringLiteral("Add Folder"), lastFolder_);
+    QString folder = ui_->openFolderName(QCoreApplication::translate("CMarlowispDlg", "Add Folder"),
+                                         lastFolder_);
     if (!folder.isEmpty()) {
         lastFolder_ = folder;
         addDroppedPaths({folder});
@@ -452,7 +468,7 @@ void CMarlowispDlg::showSelectedFile(BatchTagWriter::Marker marker) {
         }
     } else {
         // The fields keep what they showed; say why they do not change.
-        showStatus(QStringLiteral("Cannot open ") + path);
+        showStatus(QCoreApplication::translate("CMarlowispDlg", "Cannot open %1").arg(path));
         statusTimer_.start();
     }
 }

@@ -1,5 +1,6 @@
 #include "batchtagger/preview_html.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "jukebox/common/path_functions.h"
@@ -9,8 +10,11 @@ namespace {
 const char16_t* const kChangedStyle = u" style=\"background-color:#fff0a0\"";
 const char16_t* const kLostStyle = u"background-color:#ff9090;color:#000000";
 
-constexpr std::array<const char16_t*, kTagFieldCount> kFieldNames = {
-    u"Title", u"Artist", u"Album", u"Year", u"Comment", u"Track", u"Genre"};
+constexpr std::array<const char*, kTagFieldCount> kFieldNames = {
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Title"),   QT_TRANSLATE_NOOP("CMarlowispDlg", "Artist"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Album"),   QT_TRANSLATE_NOOP("CMarlowispDlg", "Year"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Comment"), QT_TRANSLATE_NOOP("CMarlowispDlg", "Track"),
+    QT_TRANSLATE_NOOP("CMarlowispDlg", "Genre")};
 
 QString escaped(const QString& text) {
     return text.toHtmlEscaped();
@@ -46,18 +50,20 @@ QString fieldText(const TagView& view, size_t field) {
 QString fileHeading(const FilePlan& plan) {
     QString state;
     if (!plan.readable) {
-        state = QStringLiteral("cannot be opened");
+        state = QCoreApplication::translate("CMarlowispDlg", "cannot be opened");
     } else {
-        QString now = plan.now.state == TagView::State::Tag ? plan.now.codePageLabel()
-                                                            : QStringLiteral("no tag");
-        state = QStringLiteral("now %1").arg(now);
+        QString now = plan.now.state == TagView::State::Tag
+                          ? plan.now.codePageLabel()
+                          : QCoreApplication::translate("CMarlowispDlg", "no tag");
+        state = QCoreApplication::translate("CMarlowispDlg", "now %1").arg(now);
         if (!plan.writes) {
-            state += QStringLiteral("; nothing to write");
+            state += QCoreApplication::translate("CMarlowispDlg", "; nothing to write");
         } else {
-            state +=
-                QStringLiteral("; written in %1").arg(TagViewReader::codePageName(plan.codePage));
+            state += QCoreApplication::translate("CMarlowispDlg", "; written in %1")
+                         .arg(TagViewReader::codePageName(plan.codePage));
             if (plan.anyLost()) {
-                state += QStringLiteral(", which cannot hold every character");
+                state += QCoreApplication::translate("CMarlowispDlg",
+                                                     ", which cannot hold every character");
             }
         }
     }
@@ -68,12 +74,14 @@ QString fileHeading(const FilePlan& plan) {
 QString fieldRow(const FilePlan& plan, size_t field) {
     QString after = escaped(fieldText(plan.after, field));
     if (field < TagView::kTextCount && !plan.lost[field].isEmpty()) {
-        after += QStringLiteral("<br><small>from: %1</small>")
-                     .arg(markedText(plan.written[field], plan.lost[field]));
+        after += QStringLiteral("<br><small>%1</small>")
+                     .arg(QCoreApplication::translate("CMarlowispDlg", "from: %1")
+                              .arg(markedText(plan.written[field], plan.lost[field])));
     }
     return QStringLiteral("<tr%1><td>%2</td><td>%3</td><td>%4</td></tr>")
         .arg(plan.changed[field] ? QString::fromUtf16(kChangedStyle) : QString(),
-             QString::fromUtf16(kFieldNames[field]), escaped(fieldText(plan.now, field)), after);
+             QCoreApplication::translate("CMarlowispDlg", kFieldNames[field]),
+             escaped(fieldText(plan.now, field)), after);
 }
 
 }  // namespace
@@ -85,12 +93,15 @@ QString GenreIndexName(int index) {
 
 QString PreviewHtml(const std::vector<FilePlan>& plans, int moreFiles) {
     if (plans.empty()) {
-        return QStringLiteral("<p>Select files to see what a Write does to them.</p>");
+        return QStringLiteral("<p>%1</p>")
+            .arg(QCoreApplication::translate("CMarlowispDlg",
+                                             "Select files to see what a Write does to them."));
     }
     QString html = QStringLiteral(
-        "<table cellspacing=\"0\" cellpadding=\"2\" style=\"white-space:pre\">"
-        "<tr><th></th><th align=\"left\">Now</th><th align=\"left\">Written and read "
-        "back</th></tr>");
+                       "<table cellspacing=\"0\" cellpadding=\"2\" style=\"white-space:pre\">"
+                       "<tr><th></th><th align=\"left\">%1</th><th align=\"left\">%2</th></tr>")
+                       .arg(QCoreApplication::translate("CMarlowispDlg", "Now"),
+                            QCoreApplication::translate("CMarlowispDlg", "Written and read back"));
     for (const FilePlan& plan : plans) {
         html += fileHeading(plan);
         if (!plan.readable) {
@@ -102,7 +113,10 @@ QString PreviewHtml(const std::vector<FilePlan>& plans, int moreFiles) {
     }
     html += QStringLiteral("</table>");
     if (moreFiles > 0) {
-        html += QStringLiteral("<p>and %1 more selected files, not shown here.</p>").arg(moreFiles);
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("CMarlowispDlg",
+                                                     "and %1 more selected files, not shown here.")
+                             .arg(moreFiles));
     }
     return html;
 }

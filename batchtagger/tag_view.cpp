@@ -1,5 +1,7 @@
 #include "batchtagger/tag_view.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString fromRecord(const std::u16string& text) {
@@ -16,7 +18,7 @@ QString TagView::codePageLabel() const {
         return QStringLiteral("ASCII");
     }
     QString name = TagViewReader::codePageName(codePage);
-    return guessed ? name + QStringLiteral(" (guess)") : name;
+    return guessed ? QCoreApplication::translate("TagView", "%1 (guess)").arg(name) : name;
 }
 
 TagViewReader::TagViewReader() {

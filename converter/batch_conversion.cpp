@@ -1,4 +1,5 @@
 #include "converter/batch_conversion.h"
+#include "converter/console_text.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "converter/console_text.h"
 #include "converter/mp3_paths.h"
 #include "converter/tag_folder_votes.h"
 #include "converter/tag_show.h"
@@ -152,13 +154,17 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
         record.autoDetect = request.detect;
         record.codePage = request.source;
         if (!record.open(LocalPathToUtf16(path))) {
-            err << "Pellimorph: cannot open " << path << "\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot open %1")), {path}) << "\n";
             ++tally.failed;
             continue;
         }
         record.vote = votes.of(path);
         if (!record.read()) {
-            out << "No ID3v1 tag in " << path << ", file left unchanged\n";
+            out << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                            "No ID3v1 tag in %1, file left unchanged")),
+                       {path})
+                << "\n";
             ++tally.withoutTag;
             record.close();
             continue;
@@ -175,7 +181,8 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
             printPreview(out, record, request.target);
             record.close();
             if (::access(path.c_str(), W_OK) != 0) {
-                err << "Pellimorph: cannot write " << path << "\n";
+                err << "Pellimorph: "
+                    << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot write %1")), {path}) << "\n";
                 ++tally.failed;
             } else {
                 ++tally.converted;
@@ -188,11 +195,18 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
         if (written && closed) {
             ++tally.converted;
         } else if (journalFailed) {
-            err << "Pellimorph: cannot keep the change of " << path
-                << " in the undo journal, so it was not made: " << journal.lastError() << "\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP(
+                           "Pellimorph",
+                           "cannot keep the change of %1 in the undo journal, so it was not made: "
+                           "%2")),
+                       {path, journal.lastError()})
+                << "\n";
             ++tally.failed;
         } else {
-            err << "Pellimorph: cannot write the tag of " << path << "\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "cannot write the tag of %1")), {path})
+                << "\n";
             ++tally.failed;
         }
     }
@@ -202,11 +216,21 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
     }
     size_t notReached = files.size() - index;
     if (notReached > 0) {
-        err << "Pellimorph: " << notReached << " more files were left as they are\n";
+        err << "Pellimorph: "
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "%1 more files were left as they are")),
+                   {std::to_string(notReached)})
+            << "\n";
     }
-    out << "Pellimorph: " << (request.dryRun ? "dry run, nothing written: " : "") << tally.converted
-        << (request.dryRun ? " to convert, " : " converted, ") << tally.withoutTag
-        << " without a tag, " << tally.failed + notReached << " failed\n";
+    const std::string summary =
+        request.dryRun
+            ? Tr(QT_TRANSLATE_NOOP(
+                  "Pellimorph",
+                  "dry run, nothing written: %1 to convert, %2 without a tag, %3 failed"))
+            : Tr(QT_TRANSLATE_NOOP("Pellimorph", "%1 converted, %2 without a tag, %3 failed"));
+    out << "Pellimorph: "
+        << Arg(summary, {std::to_string(tally.converted), std::to_string(tally.withoutTag),
+                         std::to_string(tally.failed + notReached)})
+        << "\n";
     return tally.failed == 0 && notReached == 0 ? 0 : 1;
 }
 
@@ -214,7 +238,9 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
     TagJournal journal;
     UndoReport report = journal.undoLastRun();
     if (!report.found) {
-        err << "Pellimorph: nothing to undo in " << journal.folder() << "\n";
+        err << "Pellimorph: "
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "nothing to undo in %1")), {journal.folder()})
+            << "\n";
         return 1;
     }
     std::time_t seconds = static_cast<std::time_t>(report.timeMs / 1000);
@@ -222,11 +248,17 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
     localtime_r(&seconds, &local);
     char when[32];
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
-    out << "Pellimorph: undoing the run of " << (report.program.empty() ? "?" : report.program)
-        << " at " << when << " (" << report.files.size() << " changes)\n";
+    out << "Pellimorph: "
+        << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "undoing the run of %1 at %2 (%3 changes)")),
+               {report.program.empty() ? std::string_view("?") : std::string_view(report.program),
+                when, std::to_string(report.files.size())})
+        << "\n";
     if (report.damagedLines > 0) {
-        err << "Pellimorph: " << report.damagedLines << " damaged lines of the journal "
-            << journal.folder() << "/" << report.runId << " were skipped\n";
+        err << "Pellimorph: "
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                        "%1 damaged lines of the journal %2 were skipped")),
+                   {std::to_string(report.damagedLines), journal.folder() + "/" + report.runId})
+            << "\n";
     }
     for (const FileUndo& file : report.files) {
         bool good =
@@ -235,7 +267,10 @@ int undoLastRun(std::ostream& out, std::ostream& err) {
                            << undoResultText(file.result) << "\n";
     }
     if (!report.complete()) {
-        err << "Pellimorph: not every file was put back; the run stays in the journal\n";
+        err << "Pellimorph: "
+            << Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                    "not every file was put back; the run stays in the journal"))
+            << "\n";
         return 1;
     }
     if (!journal.lastError().empty()) {

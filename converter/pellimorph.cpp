@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "converter/batch_conversion.h"
+#include "converter/console_text.h"
 #include "converter/mp3_paths.h"
 #include "converter/tag_show.h"
 #include "tagjournal/tag_journal.h"
@@ -16,23 +17,26 @@ namespace {
 constexpr int kReadWrite = 3;
 
 void printUsage(std::ostream& out) {
-    out << "Pellimorph 1.0, ID3v1 tag code page converter\n"
-           "Pellimorph converts ID3 tags between different character sets\n\n"
-           "Syntax: Pellimorph CPcurrent CPdesired filename.mp3\n\n"
-           "CPcurrent = codepage of current tag\n"
-           "CPdesired = desired codepage\n"
-           "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC\n"
-           "if any parameter has white space in it, enclose it in quotes\n";
+    out << Tr(QT_TRANSLATE_NOOP("Pellimorph",
+                                "Pellimorph 1.0, ID3v1 tag code page converter\n"
+                                "Pellimorph converts ID3 tags between different character sets\n\n"
+                                "Syntax: Pellimorph CPcurrent CPdesired filename.mp3\n\n"
+                                "CPcurrent = codepage of current tag\n"
+                                "CPdesired = desired codepage\n"
+                                "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC\n"
+                                "if any parameter has white space in it, enclose it in quotes\n"));
 }
 
 void printManyUsage(std::ostream& out) {
-    out << "Syntax: Pellimorph [--dry-run] CPcurrent CPdesired PATH...\n"
-           "        Pellimorph --undo\n"
-           "        Pellimorph --show [--from CP] PATH...\n\n"
-           "PATH = an MP3 file, or a folder: every MP3 file below it\n"
-           "CPcurrent may also be AUTO: the tag's marker, else the detected codepage\n"
-           "--dry-run shows the texts before and after and writes nothing\n"
-           "--undo puts back the files of the last run\n";
+    out << Tr(QT_TRANSLATE_NOOP(
+        "Pellimorph",
+        "Syntax: Pellimorph [--dry-run] CPcurrent CPdesired PATH...\n"
+        "        Pellimorph --undo\n"
+        "        Pellimorph --show [--from CP] PATH...\n\n"
+        "PATH = an MP3 file, or a folder: every MP3 file below it\n"
+        "CPcurrent may also be AUTO: the tag's marker, else the detected codepage\n"
+        "--dry-run shows the texts before and after and writes nothing\n"
+        "--undo puts back the files of the last run\n"));
 }
 
 // The one-file form: its output and exit codes are as they always were.
@@ -119,15 +123,19 @@ int convertOneFile(const std::vector<std::string>& args, std::ostream& out, std:
         record.autoDetect = true;
     }
     if (!record.open(LocalPathToUtf16(path))) {
-        out << "Cannot open " << path << ", check file name\n\n";
+        out << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "Cannot open %1, check file name")), {path})
+            << "\n\n";
         return 1;
     }
-    out << "Pellimorph: processing " << path;
+    out << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "Pellimorph: processing %1")), {path});
 
     record.codePage = source;
     if (!record.read()) {
         // Writing now would append an empty block the file never had.
-        out << "\nNo ID3v1 tag in " << path << ", file left unchanged\n";
+        out << "\n"
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "No ID3v1 tag in %1, file left unchanged")),
+                   {path})
+            << "\n";
         return 0;
     }
     // The change is kept so that --undo can put it back; without a journal the
@@ -136,7 +144,10 @@ int convertOneFile(const std::vector<std::string>& args, std::ostream& out, std:
     journal.beginRun("pellimorph");
     record.beforeChange = [&](const TagChange& change) {
         if (!journal.record(change)) {
-            err << "Pellimorph: " << journal.lastError() << "; this change cannot be undone\n";
+            err << "Pellimorph: "
+                << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "%1; this change cannot be undone")),
+                       {journal.lastError()})
+                << "\n";
         }
         return true;
     };
@@ -145,7 +156,9 @@ int convertOneFile(const std::vector<std::string>& args, std::ostream& out, std:
     bool closed = record.close();
     journal.endRun();
     if (!written || !closed) {
-        out << "\nCannot write the tag of " << path << "\n";
+        out << "\n"
+            << Arg(Tr(QT_TRANSLATE_NOOP("Pellimorph", "Cannot write the tag of %1")), {path})
+            << "\n";
         return 1;
     }
     return 0;

@@ -1,7 +1,9 @@
 #include "converter/tag_show.h"
+#include "converter/console_text.h"
 
 #include <cstdio>
 
+#include "converter/console_text.h"
 #include "converter/mp3_paths.h"
 #include "converter/pellimorph.h"
 #include "converter/tag_folder_votes.h"
@@ -22,11 +24,13 @@ struct Options {
 };
 
 void printShowUsage(std::ostream& out) {
-    out << "Syntax: Pellimorph --show [--from CP] PATH ...\n\n"
-           "Shows the ID3v1 tag of each file as one JSON line; a folder stands for\n"
-           "every MP3 file below it.\n"
-           "CP = codepage to read the tags in, else the marker's or the detected one\n"
-           "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC, AUTO\n";
+    out << Tr(QT_TRANSLATE_NOOP(
+        "Pellimorph",
+        "Syntax: Pellimorph --show [--from CP] PATH ...\n\n"
+        "Shows the ID3v1 tag of each file as one JSON line; a folder stands for\n"
+        "every MP3 file below it.\n"
+        "CP = codepage to read the tags in, else the marker's or the detected one\n"
+        "Valid codepages are: ANSI, UTF8, BIG5, GB, SJIS, KSC, AUTO\n"));
 }
 
 bool parse(const std::vector<std::string>& args, Options& options) {

@@ -36,7 +36,7 @@ Qt::CursorShape cursorFor(Qt::Edges edges) {
 
 CCoverWnd::CCoverWnd(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), fader_(this) {
-    setWindowTitle(QStringLiteral("album cover"));
+    setWindowTitle(QCoreApplication::translate("CCoverWnd", "album cover"));
     // Shown by the main window's button or key: the keyboard stays where it is.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <set>
@@ -129,13 +130,16 @@ bool DictionaryStore::LoadDictionary() {
         case Utf16FileStatus::Empty:
             return true;
         case Utf16FileStatus::CannotOpen:
-            ui_.showMessage(QStringLiteral("Cannot open default.dic\nWill attempt to create"));
+            ui_.showMessage(QCoreApplication::translate(
+                "DictionaryStore", "Cannot open default.dic\nWill attempt to create"));
             if (!createEmptyFile()) {
-                ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+                ui_.fatal(
+                    QCoreApplication::translate("DictionaryStore", "Cannot create.  Exiting..."));
             }
             return false;
         case Utf16FileStatus::NotUnicode:
-            ui_.showMessage(QStringLiteral("Dictionary not in UNICODE"));
+            ui_.showMessage(
+                QCoreApplication::translate("DictionaryStore", "Dictionary not in UNICODE"));
             unreadFile_ = true;
             return false;
     }
@@ -187,12 +191,12 @@ bool DictionaryStore::SaveDictionary(Report report) {
         }
     }
     if (!keepUnreadFile() || !WriteUtf16Lines(filePath(), lines)) {
-        ui_.showMessage(QStringLiteral("Cannot open default.dic"));
+        ui_.showMessage(QCoreApplication::translate("DictionaryStore", "Cannot open default.dic"));
         return false;
     }
     setModified(false);
     if (report == Report::Always) {
-        ui_.showMessage(QStringLiteral("Dictionary saved"));
+        ui_.showMessage(QCoreApplication::translate("DictionaryStore", "Dictionary saved"));
     }
     return true;
 }
@@ -207,7 +211,8 @@ bool DictionaryStore::keepUnreadFile() {
     }
     unreadFile_ = false;
     if (!copy.isEmpty()) {
-        ui_.showMessage(QStringLiteral("default.dic was not in UNICODE; it was kept as %1")
+        ui_.showMessage(QCoreApplication::translate(
+                            "DictionaryStore", "default.dic was not in UNICODE; it was kept as %1")
                             .arg(FileNamePart(copy)));
     }
     return true;

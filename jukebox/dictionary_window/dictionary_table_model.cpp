@@ -1,5 +1,6 @@
 #include "jukebox/dictionary_window/dictionary_table_model.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "jukebox/dictionary/dictionary_store.h"
@@ -12,13 +13,13 @@ struct ColumnLook {
 };
 
 constexpr std::array<ColumnLook, DictionaryColumnCount> kColumns{{
-    {"Filename", 125},
-    {"Display", 125},
-    {"Artist", 100},
-    {"Source", 75},
-    {"Genre", 60},
-    {"Date", 60},
-    {"Comment", 100},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Filename"), 125},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Display"), 125},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Artist"), 100},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Source"), 75},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Genre"), 60},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Date"), 60},
+    {QT_TRANSLATE_NOOP("CDictionaryWnd", "Comment"), 100},
 }};
 
 bool validColumn(int column) {
@@ -38,7 +39,8 @@ DictionaryTableModel::~DictionaryTableModel() {
 
 QString DictionaryTableModel::ColumnHeader(int column) {
     return validColumn(column)
-               ? QString::fromLatin1(kColumns[static_cast<std::size_t>(column)].header)
+               ? QCoreApplication::translate("CDictionaryWnd",
+                                             kColumns[static_cast<std::size_t>(column)].header)
                : QString();
 }
 

@@ -24,8 +24,8 @@
 
 namespace {
 
-const QString kCloseQuestion =
-    QStringLiteral("The dictionary has unsaved changes.\nSave them before closing?");
+const QString kCloseQuestion = QCoreApplication::translate(
+    "CDictionaryWnd", "The dictionary has unsaved changes.\nSave them before closing?");
 
 // The keys the list moves its caret and selection with; every other key it
 // does not use is the main window's.
@@ -73,8 +73,10 @@ CDictionaryWnd::CDictionaryWnd(DictionaryStore& store, UiService& ui, QWidget* p
       fader_(this) {
     buildList();
     buildMenu();
-    buildButton(save_, DictionaryPictures::SaveImage(), QStringLiteral("Save dictionary"));
-    buildButton(close_, DictionaryPictures::CloseImage(), QStringLiteral("Close"));
+    buildButton(save_, DictionaryPictures::SaveImage(),
+                QCoreApplication::translate("CDictionaryWnd", "Save dictionary"));
+    buildButton(close_, DictionaryPictures::CloseImage(),
+                QCoreApplication::translate("CDictionaryWnd", "Close"));
     connect(&save_, &QToolButton::clicked, this, &CDictionaryWnd::SaveDictionary);
     connect(&close_, &QToolButton::clicked, this, &CDictionaryWnd::closeCommand);
     connect(&model_, &DictionaryTableModel::modifiedStateChanged, this,
@@ -85,7 +87,7 @@ CDictionaryWnd::CDictionaryWnd(DictionaryStore& store, UiService& ui, QWidget* p
     connect(&model_, &QAbstractItemModel::dataChanged, this, &CDictionaryWnd::rowsChanged);
 
     setAcceptDrops(true);
-    setWindowTitle(QStringLiteral("Mapping Dictionary[*]"));
+    setWindowTitle(QCoreApplication::translate("CDictionaryWnd", "Mapping Dictionary[*]"));
     setWindowModified(store_.modified());
     setStoredRect(QPoint(10, 10), QSize(400, 250));
 }
@@ -94,7 +96,7 @@ CDictionaryWnd::~CDictionaryWnd() = default;
 
 void CDictionaryWnd::buildList() {
     list_.setModel(&model_);
-    list_.setToolTip(QStringLiteral("Entry list"));
+    list_.setToolTip(QCoreApplication::translate("CDictionaryWnd", "Entry list"));
     list_.setSelectionBehavior(QAbstractItemView::SelectRows);
     list_.setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Only Rename edits in place, and only the Filename.
@@ -122,14 +124,14 @@ void CDictionaryWnd::buildList() {
 }
 
 void CDictionaryWnd::buildMenu() {
-    connect(menu_.addAction(QStringLiteral("Rename")), &QAction::triggered, this,
-            &CDictionaryWnd::RenameCaretRow);
-    connect(menu_.addAction(QStringLiteral("Edit")), &QAction::triggered, this,
-            &CDictionaryWnd::EditSelectedEntries);
-    connect(menu_.addAction(QStringLiteral("Add")), &QAction::triggered, this,
-            &CDictionaryWnd::AddEntry);
-    connect(menu_.addAction(QStringLiteral("Delete")), &QAction::triggered, this,
-            &CDictionaryWnd::DeleteSelected);
+    connect(menu_.addAction(QCoreApplication::translate("CDictionaryWnd", "Rename")),
+            &QAction::triggered, this, &CDictionaryWnd::RenameCaretRow);
+    connect(menu_.addAction(QCoreApplication::translate("CDictionaryWnd", "Edit")),
+            &QAction::triggered, this, &CDictionaryWnd::EditSelectedEntries);
+    connect(menu_.addAction(QCoreApplication::translate("CDictionaryWnd", "Add")),
+            &QAction::triggered, this, &CDictionaryWnd::AddEntry);
+    connect(menu_.addAction(QCoreApplication::translate("CDictionaryWnd", "Delete")),
+            &QAction::triggered, this, &CDictionaryWnd::DeleteSelected);
 }
 
 void CDictionaryWnd::buildButton(QToolButton& button, const QIcon& icon, const QString& tip) {
@@ -309,7 +311,8 @@ void CDictionaryWnd::AddEntry() {
         return;
     }
     QString text;
-    if (ui_.prompt(QStringLiteral("Add entry"), QStringLiteral("Please type in a filename"),
+    if (ui_.prompt(QCoreApplication::translate("CDictionaryWnd", "Add entry"),
+                   QCoreApplication::translate("CDictionaryWnd", "Please type in a filename"),
                    text)) {
         WaitCursor waiting;
         store_.AddToDictionary(text);

@@ -1,6 +1,7 @@
 #include "jukebox/dictionary_window/tag_edit_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,7 +17,7 @@ CTagEditDialog::CTagEditDialog(const TagEditFields& fields, QWidget* parent)
         const auto at = static_cast<std::size_t>(field);
         auto* edit = new QLineEdit(fields.texts[at], this);
         edit->setMinimumWidth(260);
-        auto* box = new QCheckBox(QStringLiteral("Change"), this);
+        auto* box = new QCheckBox(QCoreApplication::translate("CDictionaryWnd", "Change"), this);
         box->setChecked(fields.change[at]);
         // Only the user's typing ticks the box, not the texts filled in above.
         connect(edit, &QLineEdit::textEdited, box, [box] { box->setChecked(true); });

@@ -1,5 +1,6 @@
 #include "jukebox/filters_dialog/filter_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -12,10 +13,10 @@
 CFilterDialog::CFilterDialog(MediaEngine& engine, QWidget* parent)
     : QDialog(parent),
       engine_(engine),
-      properties_(QStringLiteral("Properties")),
-      close_(QStringLiteral("Close")),
+      properties_(QCoreApplication::translate("CFilterDialog", "Properties")),
+      close_(QCoreApplication::translate("CFilterDialog", "Close")),
       fade_(this, "windowOpacity") {
-    setWindowTitle(QStringLiteral("DirectX Filters"));
+    setWindowTitle(QCoreApplication::translate("CFilterDialog", "DirectX Filters"));
     setModal(false);
     properties_.setEnabled(false);
     // Enter belongs to the list (double-click's keyboard twin), not to a button.

@@ -1,5 +1,7 @@
 #include "jukebox/filters_dialog/filter_list.h"
 
+#include <QCoreApplication>
+
 #include "jukebox/playback/media_engine.h"
 
 QStringList FilterList::Items(MediaEngine& engine) {
@@ -18,7 +20,7 @@ QString FilterList::VideoLine(MediaEngine& engine) {
     if (!engine.GetVideoStatistics(statistics) || statistics.sink.isEmpty()) {
         return {};
     }
-    return QStringLiteral("Video: %1 frames shown, %2 dropped (%3)")
+    return QCoreApplication::translate("CFilterDialog", "Video: %1 frames shown, %2 dropped (%3)")
         .arg(statistics.shown)
         .arg(statistics.dropped)
         .arg(statistics.sink);

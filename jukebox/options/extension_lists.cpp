@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "jukebox/common/path_functions.h"
@@ -49,9 +50,11 @@ bool ExtensionLists::LoadExtensionList(const QString& name, QStringList& list) {
     // Only a regular file is read, and without waiting: a FIFO of that name
     // would otherwise hold the start up for ever.
     if (ReadFileWhole(pathOf(name), bytes) != WholeFileRead::Ok) {
-        ui_.showMessage(QStringLiteral("Cannot open %1\nWill attempt to create").arg(name));
+        ui_.showMessage(
+            QCoreApplication::translate("ExtensionLists", "Cannot open %1\nWill attempt to create")
+                .arg(name));
         if (!createEmpty(pathOf(name))) {
-            ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+            ui_.fatal(QCoreApplication::translate("ExtensionLists", "Cannot create.  Exiting..."));
         }
         return false;
     }
@@ -79,7 +82,7 @@ bool ExtensionLists::SaveExtensionList(const QString& name, const QStringList& l
         bytes += "\r\n";
     }
     if (!SaveFileWhole(pathOf(name), bytes)) {
-        ui_.showMessage(QStringLiteral("Cannot open %1").arg(name));
+        ui_.showMessage(QCoreApplication::translate("ExtensionLists", "Cannot open %1").arg(name));
         return false;
     }
     return true;

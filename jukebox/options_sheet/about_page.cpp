@@ -1,5 +1,6 @@
 #include "jukebox/options_sheet/about_page.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,9 +10,9 @@
 namespace {
 
 QPushButton* linkButton(const char* name, const char* text, const char* tip, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("Options", text), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tip));
+    button->setToolTip(QCoreApplication::translate("Options", tip));
     button->setAutoDefault(false);  // Return belongs to the sheet's OK
     return button;
 }
@@ -27,8 +28,10 @@ CAboutPage::CAboutPage(const QIcon& icon, UrlOpener openUrl, QWidget* parent)
     picture->setPixmap(icon.pixmap(48, 48));
     auto* version = new QLabel(QStringLiteral("Velorine v3.60"), this);
     version->setObjectName(QStringLiteral("version"));
-    QPushButton* web = linkButton("webSite", "Web site", "Got to Velorine website", this);
-    QPushButton* mail = linkButton("eMail", "E-Mail", "E-Mail the author", this);
+    QPushButton* web = linkButton("webSite", QT_TRANSLATE_NOOP("Options", "Web site"),
+                                  QT_TRANSLATE_NOOP("Options", "Got to Velorine website"), this);
+    QPushButton* mail = linkButton("eMail", QT_TRANSLATE_NOOP("Options", "E-Mail"),
+                                   QT_TRANSLATE_NOOP("Options", "E-Mail the author"), this);
     connect(web, &QPushButton::clicked, this,
             [this] { openUrl_(QUrl(QString::fromLatin1(kWebSite))); });
     connect(mail, &QPushButton::clicked, this,

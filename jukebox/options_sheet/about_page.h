@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QUrl>
 #include <functional>
@@ -20,7 +21,7 @@ public:
     // openUrl defaults to the desktop's (QDesktopServices).
     explicit CAboutPage(const QIcon& icon, UrlOpener openUrl = {}, QWidget* parent = nullptr);
 
-    QString caption() const override { return QStringLiteral("About"); }
+    QString caption() const override { return QCoreApplication::translate("Options", "About"); }
     void initPage() override {}
     void okPage() override {}
 

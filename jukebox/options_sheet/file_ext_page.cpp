@@ -1,5 +1,6 @@
 #include "jukebox/options_sheet/file_ext_page.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -16,7 +17,7 @@ namespace {
 QListWidget* listBox(const char* name, const char* tip, QWidget* parent) {
     auto* box = new QListWidget(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(QString::fromLatin1(tip));
+    box->setToolTip(QCoreApplication::translate("Options", tip));
     box->setSelectionMode(QAbstractItemView::SingleSelection);
     return box;
 }
@@ -40,13 +41,15 @@ CFileExtPage::CFileExtPage(ExtensionLists& lists, UiService& ui, QWidget* parent
     : COptionPage(parent),
       lists_(lists),
       ui_(ui),
-      audio_(listBox("audioList", "List of audio extensions", this)),
-      video_(listBox("videoList", "List of video extensions", this)) {
+      audio_(listBox("audioList", QT_TRANSLATE_NOOP("Options", "List of audio extensions"), this)),
+      video_(listBox("videoList", QT_TRANSLATE_NOOP("Options", "List of video extensions"), this)) {
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(listGroup(QStringLiteral("Audio"), audio_, "addAudio",
-                                "Add an audio extension", "deleteAudio"));
-    layout->addWidget(listGroup(QStringLiteral("Video"), video_, "addVideo",
-                                "Add a video extension", "deleteVideo"));
+    layout->addWidget(listGroup(QCoreApplication::translate("Options", "Audio"), audio_, "addAudio",
+                                QT_TRANSLATE_NOOP("Options", "Add an audio extension"),
+                                "deleteAudio"));
+    layout->addWidget(listGroup(QCoreApplication::translate("Options", "Video"), video_, "addVideo",
+                                QT_TRANSLATE_NOOP("Options", "Add a video extension"),
+                                "deleteVideo"));
     // Tab goes through one group before the other.
     QWidget* order[] = {audio_, child("addAudio"), child("deleteAudio"),
                         video_, child("addVideo"), child("deleteVideo")};
@@ -62,13 +65,13 @@ QWidget* CFileExtPage::child(const char* name) const {
 QWidget* CFileExtPage::listGroup(const QString& title, QListWidget* box, const char* addName,
                                  const char* addTip, const char* deleteName) {
     auto* group = new QGroupBox(title, this);
-    auto* add = new QPushButton(QStringLiteral("Add"), group);
+    auto* add = new QPushButton(QCoreApplication::translate("Options", "Add"), group);
     add->setObjectName(QString::fromLatin1(addName));
-    add->setToolTip(QString::fromLatin1(addTip));
+    add->setToolTip(QCoreApplication::translate("Options", addTip));
     add->setAutoDefault(false);  // Return belongs to the sheet's OK
-    auto* remove = new QPushButton(QStringLiteral("Delete"), group);
+    auto* remove = new QPushButton(QCoreApplication::translate("Options", "Delete"), group);
     remove->setObjectName(QString::fromLatin1(deleteName));
-    remove->setToolTip(QStringLiteral("Delete the extension"));
+    remove->setToolTip(QCoreApplication::translate("Options", "Delete the extension"));
     remove->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, [this, box] { addTo(box); });
     connect(remove, &QPushButton::clicked, this, [this, box] { deleteFrom(box); });
@@ -89,8 +92,8 @@ void CFileExtPage::initPage() {
 
 void CFileExtPage::addTo(QListWidget* box) {
     QString text = QStringLiteral("ext");
-    if (!ui_.prompt(QStringLiteral("Add extension"), QStringLiteral("Please type in an extension"),
-                    text) ||
+    if (!ui_.prompt(QCoreApplication::translate("Options", "Add extension"),
+                    QCoreApplication::translate("Options", "Please type in an extension"), text) ||
         text.isEmpty()) {
         return;
     }

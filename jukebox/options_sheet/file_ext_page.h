@@ -2,6 +2,8 @@
 
 #include "jukebox/options_sheet/option_page.h"
 
+#include <QCoreApplication>
+
 class ExtensionLists;
 class QListWidget;
 class UiService;
@@ -15,7 +17,9 @@ class CFileExtPage : public COptionPage {
 public:
     CFileExtPage(ExtensionLists& lists, UiService& ui, QWidget* parent = nullptr);
 
-    QString caption() const override { return QStringLiteral("File extension"); }
+    QString caption() const override {
+        return QCoreApplication::translate("Options", "File extension");
+    }
     void initPage() override;
     void okPage() override;
 

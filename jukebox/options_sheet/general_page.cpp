@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,13 +19,14 @@ struct Charset {
     const char* name;
     int codePage;
 };
-constexpr std::array<Charset, 7> kCharsets{{{"Automatic", GeneralSettings::kAutomaticCodePage},
-                                            {"UTF-8", 65001},
-                                            {"BIG5", 950},
-                                            {"GB", 936},
-                                            {"SJIS", 932},
-                                            {"KSC", 949},
-                                            {"ANSI (Western)", 0}}};
+constexpr std::array<Charset, 7> kCharsets{
+    {{QT_TRANSLATE_NOOP("Options", "Automatic"), GeneralSettings::kAutomaticCodePage},
+     {"UTF-8", 65001},
+     {"BIG5", 950},
+     {"GB", 936},
+     {"SJIS", 932},
+     {"KSC", 949},
+     {QT_TRANSLATE_NOOP("Options", "ANSI (Western)"), 0}}};
 constexpr int kUtf8Position = 1;
 
 }  // namespace
@@ -32,19 +34,22 @@ constexpr int kUtf8Position = 1;
 CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     : COptionPage(parent),
       settings_(settings),
-      onTop_(namedCheckBox("alwaysOnTop", "Always on top", "Stay on top of all other windows")),
-      scroll_(namedCheckBox("scrollText", "Scroll text", "Scroll long text in track display")),
-      autoplay_(namedCheckBox("autoplay", "Autoplay on drop", "Play dropped file immediately")),
+      onTop_(namedCheckBox("alwaysOnTop", QT_TRANSLATE_NOOP("Options", "Always on top"),
+                           QT_TRANSLATE_NOOP("Options", "Stay on top of all other windows"))),
+      scroll_(namedCheckBox("scrollText", QT_TRANSLATE_NOOP("Options", "Scroll text"),
+                            QT_TRANSLATE_NOOP("Options", "Scroll long text in track display"))),
+      autoplay_(namedCheckBox("autoplay", QT_TRANSLATE_NOOP("Options", "Autoplay on drop"),
+                              QT_TRANSLATE_NOOP("Options", "Play dropped file immediately"))),
       charset_(new QComboBox(this)),
       delay_(new QSpinBox(this)) {
     charset_->setObjectName(QStringLiteral("charset"));
-    charset_->setToolTip(QStringLiteral(
-        "For tag text without a code-page marker; Automatic reads it from the text"));
+    charset_->setToolTip(QCoreApplication::translate(
+        "Options", "For tag text without a code-page marker; Automatic reads it from the text"));
     for (const Charset& charset : kCharsets) {
-        charset_->addItem(QString::fromLatin1(charset.name));
+        charset_->addItem(QCoreApplication::translate("Options", charset.name));
     }
     delay_->setObjectName(QStringLiteral("popupDelay"));
-    delay_->setToolTip(QStringLiteral("Pop-up text delay, in 100ms units"));
+    delay_->setToolTip(QCoreApplication::translate("Options", "Pop-up text delay, in 100ms units"));
     delay_->setRange(GeneralSettings::kMinPopupDelay, GeneralSettings::kMaxPopupDelay);
     delay_->setAlignment(Qt::AlignRight);
     connect(charset_, &QComboBox::currentIndexChanged, this, &CGeneralPage::charsetChosen);
@@ -52,8 +57,8 @@ CGeneralPage::CGeneralPage(GeneralSettings& settings, QWidget* parent)
     auto* choices = new QFormLayout;
     // A number up to 100 and seven short names need no more room than that.
     choices->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    choices->addRow(QStringLiteral("Default character set"), charset_);
-    choices->addRow(QStringLiteral("Popup (100ms)"), delay_);
+    choices->addRow(QCoreApplication::translate("Options", "Default character set"), charset_);
+    choices->addRow(QCoreApplication::translate("Options", "Popup (100ms)"), delay_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(onTop_);
     layout->addWidget(scroll_);

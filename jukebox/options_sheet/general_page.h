@@ -2,6 +2,8 @@
 
 #include "jukebox/options_sheet/option_page.h"
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -14,7 +16,7 @@ class CGeneralPage : public COptionPage {
 public:
     explicit CGeneralPage(GeneralSettings& settings, QWidget* parent = nullptr);
 
-    QString caption() const override { return QStringLiteral("General"); }
+    QString caption() const override { return QCoreApplication::translate("Options", "General"); }
     void initPage() override;
     void okPage() override;
     void cancelPage() override;

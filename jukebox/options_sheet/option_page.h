@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -30,9 +31,9 @@ public:
 protected:
     // A check box of the page, named so that tests find it, with its tool tip.
     QCheckBox* namedCheckBox(const char* name, const char* text, const char* tip) {
-        auto* box = new QCheckBox(QString::fromLatin1(text), this);
+        auto* box = new QCheckBox(QCoreApplication::translate("Options", text), this);
         box->setObjectName(QString::fromLatin1(name));
-        box->setToolTip(QString::fromLatin1(tip));
+        box->setToolTip(QCoreApplication::translate("Options", tip));
         return box;
     }
 };

@@ -1,5 +1,6 @@
 #include "jukebox/options_sheet/option_sheet.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -7,7 +8,7 @@
 COptionSheet::COptionSheet(QPoint& position, QWidget* parent)
     : QDialog(parent), position_(position), tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("optionSheet"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(QCoreApplication::translate("Options", "Options"));
     tabs_->setObjectName(QStringLiteral("optionTabs"));
     // No Apply and no Help: what the pages change takes effect at OK.
     auto* buttons =

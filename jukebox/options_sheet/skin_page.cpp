@@ -1,5 +1,6 @@
 #include "jukebox/options_sheet/skin_page.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -31,13 +32,13 @@ CSkinPage::CSkinPage(SkinList& skins, QString workFolder, QWidget* parent)
 
 void CSkinPage::buildControls() {
     list_ = new QListWidget(this);
-    list_->setToolTip(QStringLiteral("Skin list"));
+    list_->setToolTip(QCoreApplication::translate("Options", "Skin list"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    load_ = new QPushButton(QStringLiteral("Load"), this);
-    load_->setToolTip(QStringLiteral("Load skin"));
-    designer_ = plainLabel(QStringLiteral("Designer"), this);
-    version_ = plainLabel(QStringLiteral("Version"), this);
-    description_ = plainLabel(QStringLiteral("Description"), this);
+    load_ = new QPushButton(QCoreApplication::translate("Options", "Load"), this);
+    load_->setToolTip(QCoreApplication::translate("Options", "Load skin"));
+    designer_ = plainLabel(QCoreApplication::translate("Options", "Designer"), this);
+    version_ = plainLabel(QCoreApplication::translate("Options", "Version"), this);
+    description_ = plainLabel(QCoreApplication::translate("Options", "Description"), this);
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description_->setFrameShape(QFrame::StyledPanel);
@@ -46,11 +47,12 @@ void CSkinPage::buildControls() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(list_, 0, 0, 4, 1);
     grid->addWidget(load_, 4, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Designer:"), this), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Designer:"), this), 0, 1);
     grid->addWidget(designer_, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Version:"), this), 1, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Version:"), this), 1, 1);
     grid->addWidget(version_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Description:"), this), 2, 1, 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Options", "Description:"), this), 2, 1,
+                    1, 2);
     grid->addWidget(description_, 3, 1, 2, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
@@ -58,7 +60,7 @@ void CSkinPage::buildControls() {
 }
 
 QString CSkinPage::caption() const {
-    return QStringLiteral("Skin");
+    return QCoreApplication::translate("Options", "Skin");
 }
 
 void CSkinPage::initPage() {

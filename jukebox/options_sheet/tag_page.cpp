@@ -1,6 +1,7 @@
 #include "jukebox/options_sheet/tag_page.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,17 +27,24 @@ CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
       primary_(formatEdit("primaryFormat", this)),
       alternate_(formatEdit("alternateFormat", this)),
       list_(formatEdit("listFormat", this)),
-      winamp_(namedCheckBox("winampGenres", "WinAmp", "Use WinAmp genre extensions")),
-      autoTranslate_(
-          namedCheckBox("autoTranslate", "Velorine", "Use Velorine auto Unicode text translation")),
-      marlow_(namedCheckBox("marlow", "MARLOW", "Use MARLOW")),
-      preferId3v2_(namedCheckBox("preferId3v2", "Prefer ID3v2",
-                                 "Show the ID3v2 tag of MP3 files that have an ID3v1 tag too")) {
+      winamp_(namedCheckBox("winampGenres", "WinAmp",
+                            QT_TRANSLATE_NOOP("Options", "Use WinAmp genre extensions"))),
+      autoTranslate_(namedCheckBox(
+          "autoTranslate", "Velorine",
+          QT_TRANSLATE_NOOP("Options", "Use Velorine auto Unicode text translation"))),
+      marlow_(namedCheckBox("marlow", "MARLOW", QT_TRANSLATE_NOOP("Options", "Use MARLOW"))),
+      preferId3v2_(namedCheckBox(
+          "preferId3v2", QT_TRANSLATE_NOOP("Options", "Prefer ID3v2"),
+          QT_TRANSLATE_NOOP("Options",
+                            "Show the ID3v2 tag of MP3 files that have an ID3v1 tag too"))) {
     marlow_->hide();
     auto* legend = new QLabel(
-        QStringLiteral("%a: artist\n%n: name\n%g: genre\n%d: date\n%s: source\n%c: comment"), this);
+        QCoreApplication::translate(
+            "Options", "%a: artist\n%n: name\n%g: genre\n%d: date\n%s: source\n%c: comment"),
+        this);
     legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* extensions = new QGroupBox(QStringLiteral("ID3 extensions"), this);
+    auto* extensions =
+        new QGroupBox(QCoreApplication::translate("Options", "ID3 extensions"), this);
     auto* boxes = new QVBoxLayout(extensions);
     boxes->addWidget(winamp_);
     boxes->addWidget(autoTranslate_);
@@ -44,11 +52,14 @@ CTagPage::CTagPage(TagPageSettings& settings, QWidget* parent)
     boxes->addStretch(1);
 
     auto* formats = new QVBoxLayout;
-    formats->addWidget(new QLabel(QStringLiteral("Primary Track Panel Display"), this));
+    formats->addWidget(
+        new QLabel(QCoreApplication::translate("Options", "Primary Track Panel Display"), this));
     formats->addWidget(primary_);
-    formats->addWidget(new QLabel(QStringLiteral("Alternate Track Panel Display"), this));
+    formats->addWidget(
+        new QLabel(QCoreApplication::translate("Options", "Alternate Track Panel Display"), this));
     formats->addWidget(alternate_);
-    formats->addWidget(new QLabel(QStringLiteral("Track List Display"), this));
+    formats->addWidget(
+        new QLabel(QCoreApplication::translate("Options", "Track List Display"), this));
     formats->addWidget(list_);
     formats->addStretch(1);
 

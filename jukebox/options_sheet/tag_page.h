@@ -2,6 +2,8 @@
 
 #include "jukebox/options_sheet/option_page.h"
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QLineEdit;
 struct TagPageSettings;
@@ -15,7 +17,7 @@ class CTagPage : public COptionPage {
 public:
     explicit CTagPage(TagPageSettings& settings, QWidget* parent = nullptr);
 
-    QString caption() const override { return QStringLiteral("Tag"); }
+    QString caption() const override { return QCoreApplication::translate("Options", "Tag"); }
     void initPage() override;
     void okPage() override;
 

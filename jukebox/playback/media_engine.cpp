@@ -1,5 +1,6 @@
 #include "jukebox/playback/media_engine.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
@@ -49,9 +50,9 @@ QString interfaceName(GraphInterface which) {
         case GraphInterface::Audio:
             return QStringLiteral("audio");
         case GraphInterface::BasicVideo:
-            return QStringLiteral("video size");
+            return QCoreApplication::translate("MediaEngine", "video size");
         case GraphInterface::VideoWindow:
-            return QStringLiteral("video output");
+            return QCoreApplication::translate("MediaEngine", "video output");
     }
     return QString();
 }
@@ -104,11 +105,14 @@ void MediaEngine::ReportError(GraphResult hr, const QString& what) {
     QString text = graph_.GetErrorText(hr).left(kMaxErrorText);
     if (text.isEmpty()) {
         // The graph has no words for this code: at least say what failed.
-        text = what.isEmpty() ? QStringLiteral("The graph gave no description")
-                              : QStringLiteral("%1 failed").arg(what);
+        text = what.isEmpty()
+                   ? QCoreApplication::translate("MediaEngine", "The graph gave no description")
+                   : QCoreApplication::translate("MediaEngine", "%1 failed").arg(what);
     }
     QString code = QString::number(static_cast<uint32_t>(hr), 16).toUpper();
-    const QString message = QStringLiteral("Operation Failed, HRESULT %1\n").arg(code) + text;
+    const QString message =
+        QCoreApplication::translate("MediaEngine", "Operation Failed, HRESULT %1\n").arg(code) +
+        text;
     if (notes_ != nullptr) {
         notes_->append(message);
     } else {
@@ -123,18 +127,21 @@ bool MediaEngine::report(GraphResult hr, const QString& what) {
 
 bool MediaEngine::query(GraphInterface which) {
     return report(graph_.QueryInterface(which),
-                  QStringLiteral("Asking for the %1 interface").arg(interfaceName(which)));
+                  QCoreApplication::translate("MediaEngine", "Asking for the %1 interface")
+                      .arg(interfaceName(which)));
 }
 
 bool MediaEngine::CreateGraph() {
-    if (!report(graph_.CreateGraph(), QStringLiteral("Creating the graph"))) {
+    if (!report(graph_.CreateGraph(),
+                QCoreApplication::translate("MediaEngine", "Creating the graph"))) {
         hasGraph_ = false;
         return false;
     }
     hasGraph_ = true;
     rendered_ = false;
     bool events = query(GraphInterface::Events) &&
-                  report(graph_.GetEventHandle(), QStringLiteral("Getting the event handle"));
+                  report(graph_.GetEventHandle(),
+                         QCoreApplication::translate("MediaEngine", "Getting the event handle"));
     if (!events) {
         ReleaseGraph();
         return false;
@@ -165,7 +172,8 @@ bool MediaEngine::startOpen(const QString& path, int mediaClass, QStringList& no
         window_.hideWithFade();
     }
     if (!CreateGraph()) {
-        openFailed(notes, QStringLiteral("Failed to init quartz core"), path);
+        openFailed(notes, QCoreApplication::translate("MediaEngine", "Failed to init quartz core"),
+                   path);
         return false;
     }
     if (mediaClass == MediaVideo) {
@@ -202,8 +210,10 @@ bool MediaEngine::openLocal(const QString& path) {
     if (!startOpen(path, mediaClass, gathering.list)) {
         return false;
     }
-    if (!report(graph_.RenderFile(path), QStringLiteral("Rendering the file"))) {
-        openFailed(gathering.list, QStringLiteral("Cannot render the file"), path);
+    if (!report(graph_.RenderFile(path),
+                QCoreApplication::translate("MediaEngine", "Rendering the file"))) {
+        openFailed(gathering.list,
+                   QCoreApplication::translate("MediaEngine", "Cannot render the file"), path);
         return false;
     }
     rendered_ = true;
@@ -226,8 +236,10 @@ OpenResult MediaEngine::beginAddressOpen(const QString& path) {
     if (query(GraphInterface::Events)) {
         graph_.SetNotifyWindow(window_.graphEventTarget());
     }
-    if (!report(graph_.BeginRenderFile(path), QStringLiteral("Rendering the file"))) {
-        openFailed(gathering.list, QStringLiteral("Cannot render the file"), path);
+    if (!report(graph_.BeginRenderFile(path),
+                QCoreApplication::translate("MediaEngine", "Rendering the file"))) {
+        openFailed(gathering.list,
+                   QCoreApplication::translate("MediaEngine", "Cannot render the file"), path);
         return OpenResult::Failed;
     }
     opening_ = true;
@@ -241,8 +253,10 @@ OpenResult MediaEngine::beginAddressOpen(const QString& path) {
 bool MediaEngine::endPendingOpen(GraphResult result) {
     opening_ = false;
     Gathering gathering(notes_);
-    if (!report(result, QStringLiteral("Rendering the file"))) {
-        openFailed(gathering.list, QStringLiteral("Cannot render the file"), pendingPath_);
+    if (!report(result, QCoreApplication::translate("MediaEngine", "Rendering the file"))) {
+        openFailed(gathering.list,
+                   QCoreApplication::translate("MediaEngine", "Cannot render the file"),
+                   pendingPath_);
         return false;
     }
     rendered_ = true;
@@ -336,7 +350,7 @@ void MediaEngine::Run() {
         return;
     }
     if (query(GraphInterface::Control)) {
-        report(graph_.Run(), QStringLiteral("Running the graph"));
+        report(graph_.Run(), QCoreApplication::translate("MediaEngine", "Running the graph"));
     }
     engineState_ = Running;
 }
@@ -362,7 +376,7 @@ void MediaEngine::Stop() {
         return;
     }
     if (query(GraphInterface::Control)) {
-        report(graph_.Stop(), QStringLiteral("Stopping the graph"));
+        report(graph_.Stop(), QCoreApplication::translate("MediaEngine", "Stopping the graph"));
     }
     engineState_ = Stopped;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 
 #include "jukebox/skin/skin_description.h"
@@ -18,5 +19,7 @@ struct ControlInfo {
 std::span<const ControlInfo> ControlTable();
 // The control of id, or null.
 const ControlInfo* FindControl(int id);
+// The tool tip of control in the user's language; empty for none.
+QString ControlToolTip(const ControlInfo& control);
 // True for the ids of the face's buttons (1001..1024).
 bool IsButtonId(int id);

@@ -34,7 +34,7 @@ SkinKeyword keywordOf(int id) {
 }
 
 void setTip(QWidget* widget, int id) {
-    widget->setToolTip(QString::fromLatin1(FindControl(id)->toolTip));
+    widget->setToolTip(ControlToolTip(*FindControl(id)));
 }
 
 }  // namespace
@@ -120,12 +120,12 @@ void FaceControls::setAppActive(bool active) {
 QString FaceControls::toolTipAt(QPoint p) const {
     for (CSkinSlider* slider : sliders_) {
         if (slider->isVisible() && slider->geometry().contains(p)) {
-            return QString::fromLatin1(FindControl(slider->id())->toolTip);
+            return ControlToolTip(*FindControl(slider->id()));
         }
     }
     for (size_t i = 0; i < lamps_.size(); ++i) {
         if (lamps_[i]->isVisible() && lamps_[i]->geometry().contains(p)) {
-            return QString::fromLatin1(FindControl(kLampIds[i])->toolTip);
+            return ControlToolTip(*FindControl(kLampIds[i]));
         }
     }
     return QString();

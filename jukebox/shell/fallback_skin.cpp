@@ -1,5 +1,6 @@
 #include "jukebox/shell/fallback_skin.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -29,7 +30,8 @@ void paintFace(QPainter& p, int band) {
     font.setBold(true);
     p.setFont(font);
     p.drawText(QRect(10, band * kHeight + 6, kMenuRect.left() - 16, 22),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Skin files not found"));
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("FallbackSkin", "Skin files not found"));
 }
 
 QColor buttonColour(int band) {

@@ -1,5 +1,6 @@
 #include "jukebox/shell/help_window.h"
 
+#include <QCoreApplication>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -16,9 +17,10 @@ QString row(const QString& left, const QString& right) {
 QString controlRows() {
     QString rows;
     for (const ControlInfo& control : ControlTable()) {
-        const QString tip = QString::fromLatin1(control.toolTip);
+        const QString tip = ControlToolTip(control);
         const QString name = SkinKeywordName(control.keyword);
-        rows += row(tip.isEmpty() ? name : tip, QStringLiteral("skin keyword \"%1\"").arg(name));
+        rows += row(tip.isEmpty() ? name : tip,
+                    QCoreApplication::translate("CHelpWindow", "skin keyword \"%1\"").arg(name));
     }
     return rows;
 }
@@ -31,15 +33,24 @@ QString keyRows() {
     return rows;
 }
 
+// A pair of translatable texts: the gesture and what it does.
 const char* const kMouse[][2] = {
-    {"Drag the face", "moves the window"},
-    {"Drag a slider's thumb", "position (seeks on release), volume or balance"},
-    {"Double-click the track display", "shows or hides the tracklist"},
-    {"Right-click the track display", "primary or alternate text"},
-    {"Double-click the time display", "elapsed, remaining or total time"},
-    {"Right-click the face", "the system menu: Options, Help, Exit"},
-    {"Drop files or folders on the face", "they join the tracklist and the first one opens"},
-    {"Hold a seek, volume or balance button", "repeats"},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "moves the window")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drag a slider's thumb"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "position (seeks on release), volume or balance")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the track display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "shows or hides the tracklist")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the track display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "primary or alternate text")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Double-click the time display"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "elapsed, remaining or total time")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Right-click the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "the system menu: Options, Help, Exit")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Drop files or folders on the face"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "they join the tracklist and the first one opens")},
+    {QT_TRANSLATE_NOOP("CHelpWindow", "Hold a seek, volume or balance button"),
+     QT_TRANSLATE_NOOP("CHelpWindow", "repeats")},
 };
 
 }  // namespace
@@ -47,18 +58,23 @@ const char* const kMouse[][2] = {
 QString CHelpWindow::HelpHtml() {
     QString mouse;
     for (const auto& line : kMouse) {
-        mouse += row(QString::fromLatin1(line[0]), QString::fromLatin1(line[1]));
+        mouse += row(QCoreApplication::translate("CHelpWindow", line[0]),
+                     QCoreApplication::translate("CHelpWindow", line[1]));
     }
+    const QString intro = QCoreApplication::translate(
+        "CHelpWindow",
+        "A skinned jukebox. Every control shows its name when the mouse rests on it.");
     return QStringLiteral(
-               "<h2>Velorine</h2><p>A skinned jukebox. Every control shows its name when "
-               "the mouse rests on it.</p><h3>Keyboard</h3><table cellspacing=\"4\">%1</table>"
-               "<h3>Mouse</h3><table cellspacing=\"4\">%2</table>"
-               "<h3>Controls of the face</h3><table cellspacing=\"4\">%3</table>")
-        .arg(keyRows(), mouse, controlRows());
+               "<h2>Velorine</h2><p>%1</p><h3>%2</h3><table cellspacing=\"4\">%3</table>"
+               "<h3>%4</h3><table cellspacing=\"4\">%5</table>"
+               "<h3>%6</h3><table cellspacing=\"4\">%7</table>")
+        .arg(intro.toHtmlEscaped(), QCoreApplication::translate("CHelpWindow", "Keyboard"),
+             keyRows(), QCoreApplication::translate("CHelpWindow", "Mouse"), mouse,
+             QCoreApplication::translate("CHelpWindow", "Controls of the face"), controlRows());
 }
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Velorine Help"));
+    setWindowTitle(QCoreApplication::translate("CHelpWindow", "Velorine Help"));
     browser_ = new QTextBrowser(this);
     browser_->setHtml(HelpHtml());
     auto* layout = new QVBoxLayout(this);

@@ -16,6 +16,7 @@
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/shell/work_folder.h"
 #include "jukebox/ui/qt_ui_service.h"
+#include "translations/ui_language.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quillamo"));
     QCoreApplication::setApplicationName(QStringLiteral("velorine"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Velorine"));
+    InstallUiTranslators(app, QLocale::system());
     // The window hides in the tray; only the close sequence ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

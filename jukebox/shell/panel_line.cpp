@@ -1,32 +1,32 @@
 #include "jukebox/shell/panel_line.h"
 
+#include <QCoreApplication>
+
 #include "jukebox/shell/command_ids.h"
 
 namespace {
-
-QString onOff(const char* what, bool on) {
-    return QLatin1StringView(what) + (on ? QStringLiteral(": on") : QStringLiteral(": off"));
-}
-
-QString startStop(const char* what, bool running) {
-    return QLatin1StringView(what) +
-           (running ? QStringLiteral(": start") : QStringLiteral(": stop"));
-}
 
 // The pop-up's text, or a null string for a kind that names none.
 QString popupText(const PanelLineState& state) {
     switch (state.popupKind) {
         case PanelPopup::Scan:
-            return startStop("Scan", state.stateBits & PanelBit::Scanning);
+            return (state.stateBits & PanelBit::Scanning)
+                       ? QCoreApplication::translate("PanelLine", "Scan: start")
+                       : QCoreApplication::translate("PanelLine", "Scan: stop");
         case PanelPopup::Sort:
-            return startStop("Sort", state.stateBits & PanelBit::Sorting);
+            return (state.stateBits & PanelBit::Sorting)
+                       ? QCoreApplication::translate("PanelLine", "Sort: start")
+                       : QCoreApplication::translate("PanelLine", "Sort: stop");
         case PanelPopup::Loop:
-            return onOff("Loop", state.loopOn);
+            return state.loopOn ? QCoreApplication::translate("PanelLine", "Loop: on")
+                                : QCoreApplication::translate("PanelLine", "Loop: off");
         case PanelPopup::Random:
-            return onOff("Random", state.randomOn);
+            return state.randomOn ? QCoreApplication::translate("PanelLine", "Random: on")
+                                  : QCoreApplication::translate("PanelLine", "Random: off");
         case PanelPopup::Speed:
             // As printf's "%1.2f": two decimals and a point whatever the locale.
-            return QStringLiteral("Speed: %1X").arg(QString::number(state.popupSpeed, 'f', 2));
+            return QCoreApplication::translate("PanelLine", "Speed: %1X")
+                .arg(QString::number(state.popupSpeed, 'f', 2));
         default:
             return {};
     }
@@ -42,10 +42,10 @@ PanelLine ChoosePanelLine(const PanelLineState& state, const QString& trackText)
         }
     }
     if (state.stateBits & PanelBit::Opening) {
-        return {QStringLiteral("Opening..."), false};
+        return {QCoreApplication::translate("PanelLine", "Opening..."), false};
     }
     if (state.stateBits & (PanelBit::Alternate | PanelBit::Text)) {
         return {trackText, true};
     }
-    return {QStringLiteral("No media file opened"), false};
+    return {QCoreApplication::translate("PanelLine", "No media file opened"), false};
 }

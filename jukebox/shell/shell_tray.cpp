@@ -2,27 +2,29 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "jukebox/shell/command_ids.h"
 
 ShellTray::ShellTray(const QIcon& icon, QObject* parent) : QObject(parent), iconImage_(icon) {
-    addItem(systemMenu_, QStringLiteral("Options"), CommandId::MenuOptions);
-    addItem(systemMenu_, QStringLiteral("Help"), CommandId::MenuHelp);
+    addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Options"),
+            CommandId::MenuOptions);
+    addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Help"), CommandId::MenuHelp);
     systemMenu_.addSeparator();
-    addItem(systemMenu_, QStringLiteral("Exit"), CommandId::MenuExit);
+    addItem(systemMenu_, QCoreApplication::translate("ShellTray", "Exit"), CommandId::MenuExit);
 
-    play_ = addItem(trayMenu_, QStringLiteral("Play"), CommandId::Play);
-    stop_ = addItem(trayMenu_, QStringLiteral("Stop"), CommandId::Stop);
+    play_ = addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Play"), CommandId::Play);
+    stop_ = addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Stop"), CommandId::Stop);
     play_->setCheckable(true);
     stop_->setCheckable(true);
-    addItem(trayMenu_, QStringLiteral("Home"), CommandId::Home);
-    addItem(trayMenu_, QStringLiteral("End"), CommandId::End);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Home"), CommandId::Home);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "End"), CommandId::End);
     trayMenu_.addSeparator();
-    addItem(trayMenu_, QStringLiteral("Restore"), CommandId::MenuRestore);
-    addItem(trayMenu_, QStringLiteral("Options"), CommandId::MenuOptions);
-    addItem(trayMenu_, QStringLiteral("Help"), CommandId::MenuHelp);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Restore"), CommandId::MenuRestore);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Options"), CommandId::MenuOptions);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Help"), CommandId::MenuHelp);
     trayMenu_.addSeparator();
-    addItem(trayMenu_, QStringLiteral("Exit"), CommandId::MenuExit);
+    addItem(trayMenu_, QCoreApplication::translate("ShellTray", "Exit"), CommandId::MenuExit);
     setPlayChecked(false);
 
     clickTimer_.setSingleShot(true);

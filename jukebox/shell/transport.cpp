@@ -1,5 +1,6 @@
 #include "jukebox/shell/transport.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -18,10 +19,6 @@ constexpr int kShowNumber = 2;
 
 // Home goes to the previous track only this early in a track.
 constexpr int kHomeRewindAfterMs = 1499;
-
-QString onOff(bool on) {
-    return on ? QStringLiteral("On") : QStringLiteral("Off");
-}
 
 }  // namespace
 
@@ -141,7 +138,7 @@ void Transport::Play() {
     engine_.Run();
     view_.clearHover(ControlId::Play);
     view_.setTrayPlayChecked(true);
-    view_.popupText(QStringLiteral("Mode: Play"));
+    view_.popupText(tr("Mode: Play"));
 }
 
 void Transport::PauseResume() {
@@ -151,11 +148,11 @@ void Transport::PauseResume() {
     if (mode_ == Mode::Playing) {
         setMode(Mode::Paused);
         engine_.Pause();
-        view_.popupText(QStringLiteral("Mode: Pause"));
+        view_.popupText(tr("Mode: Pause"));
     } else {
         setMode(Mode::Playing);
         engine_.Run();
-        view_.popupText(QStringLiteral("Mode: Resume"));
+        view_.popupText(tr("Mode: Resume"));
     }
 }
 
@@ -167,7 +164,7 @@ void Transport::Stop() {
     }
     view_.clearHover(ControlId::Stop);
     view_.setTrayPlayChecked(false);
-    view_.popupText(QStringLiteral("Mode: Stop"));
+    view_.popupText(tr("Mode: Stop"));
 }
 
 void Transport::Home() {
@@ -177,7 +174,7 @@ void Transport::Home() {
         OpenCurrentTrack();
     }
     view_.clearHover(ControlId::Home);
-    view_.popupText(QStringLiteral("Mode: Home"));
+    view_.popupText(tr("Mode: Home"));
 }
 
 void Transport::rewind() {
@@ -199,7 +196,7 @@ void Transport::ToggleLoop() {
     view_.setButtonOn(ControlId::Loop, loop_);
     view_.panelPopup(PanelPopup::Loop, -1.0);
     view_.clearHover(ControlId::Loop);
-    view_.popupText(QStringLiteral("Loop: ") + onOff(loop_));
+    view_.popupText(loop_ ? tr("Loop: On") : tr("Loop: Off"));
     Q_EMIT loopChanged();
 }
 
@@ -208,7 +205,7 @@ void Transport::ToggleRandom() {
     view_.setButtonOn(ControlId::Random, random_);
     view_.panelPopup(PanelPopup::Random, -1.0);
     view_.clearHover(ControlId::Random);
-    view_.popupText(QStringLiteral("Random: ") + onOff(random_));
+    view_.popupText(random_ ? tr("Random: On") : tr("Random: Off"));
     Q_EMIT randomChanged();
 }
 
@@ -229,7 +226,7 @@ void Transport::SetVolume(int volume) {
     volume = std::clamp(volume, 0, 100);
     view_.setSliderValue(ControlId::Volume, volume);
     SetVolumeByDrag(volume);
-    view_.popupText(QStringLiteral("Volume: %1").arg(volume));
+    view_.popupText(tr("Volume: %1").arg(volume));
 }
 
 void Transport::SetVolumeByDrag(int volume) {
@@ -268,7 +265,7 @@ void Transport::SeekStep(int seconds, int commitDelayMs) {
     seekTimer_.start(commitDelayMs);
     view_.showTimeSeconds(seekTarget_);
     view_.setSliderValue(ControlId::Position, seekTarget_ * 1000);
-    view_.popupText(QStringLiteral("Mode: Seek"));
+    view_.popupText(tr("Mode: Seek"));
 }
 
 void Transport::CommitSeek() {
@@ -286,7 +283,7 @@ void Transport::SeekTo(int ms, bool announce) {
     view_.showTimeSeconds(ms / 1000);
     engine_.SeekTo(ms);
     if (announce) {
-        view_.popupText(QStringLiteral("Mode: Seek"));
+        view_.popupText(tr("Mode: Seek"));
     }
     Q_EMIT seeked(ms);
 }
@@ -300,7 +297,7 @@ void Transport::SetSpeed(double speed) {
     speed_ = std::clamp(speed, kMinSpeed, kMaxSpeed);
     engine_.SetRate(speed_);
     view_.panelPopup(PanelPopup::Speed, speed_);
-    view_.popupText(QString::asprintf("Speed: %1.2fX", speed_));
+    view_.popupText(tr("Speed: %1X").arg(QString::number(speed_, 'f', 2)));
     if (speed_ != previous) {
         Q_EMIT speedChanged();
     }

@@ -1,5 +1,6 @@
 #include "jukebox/shell/velorine_app.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -487,7 +488,9 @@ void CVelorineApp::CloseSequence() {
     stepTimer_.stop();
     if (!SaveSettings() && !ui_.abandoning()) {
         // Said while the window still shows; after a signal only on the terminal.
-        ui_.showMessage(QStringLiteral("Cannot save the settings to %1").arg(AppSettingsFile()));
+        ui_.showMessage(
+            QCoreApplication::translate("CVelorineApp", "Cannot save the settings to %1")
+                .arg(AppSettingsFile()));
     }
     engine_.ReleaseGraph();
     if (filterDialog_) {

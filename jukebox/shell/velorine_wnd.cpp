@@ -4,6 +4,7 @@
 #include "jukebox/ui/stays_on_top.h"
 #include "jukebox/video_window/video_wnd.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -257,7 +258,7 @@ void CVelorineWnd::Minimize() {
     if (ShellTray::available()) {
         tray_.showIcon(tracklist_.EntryAt(-1).name);
     }
-    popupText(QStringLiteral("Minimize"));
+    popupText(QCoreApplication::translate("CVelorineWnd", "Minimize"));
     fader_.fadeOut([this] { putAway(); });
 }
 
@@ -278,7 +279,7 @@ void CVelorineWnd::Restore() {
     raise();
     activateWindow();
     fader_.fadeIn();
-    popupText(QStringLiteral("Restore"));
+    popupText(QCoreApplication::translate("CVelorineWnd", "Restore"));
     Q_EMIT restored();
 }
 
@@ -329,7 +330,8 @@ void CVelorineWnd::paintEvent(QPaintEvent*) {
         if (view_ != 1 && view_ != 2) {
             painter.fillRect(rect(), Qt::black);
             painter.setPen(Qt::white);
-            painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Check display mode!"));
+            painter.drawText(rect(), Qt::AlignCenter,
+                             QCoreApplication::translate("CVelorineWnd", "Check display mode!"));
         } else {
             painter.setClipRegion(controls_.faceAround(rect()));
             painter.drawPixmap(0, 0, face_[appActive_ ? 1 : 0]);

@@ -1,5 +1,7 @@
 #include "jukebox/skin/skin_loader.h"
 
+#include <QCoreApplication>
+
 #include "jukebox/common/path_functions.h"
 #include "jukebox/cover/bmp_reader.h"
 #include "jukebox/cover/regular_file.h"
@@ -40,7 +42,7 @@ bool SkinLoader::loadBitmap(const QString& folder, const QString& name, QImage& 
     if (image.isNull()) {
         // A damaged file says no more than a missing one: either way the skin
         // lacks it, and the slot keeps its earlier bitmap.
-        ui_.showMessage(path + QStringLiteral(" not found!"));
+        ui_.showMessage(path + QCoreApplication::translate("SkinLoader", " not found!"));
         return false;
     }
     slot = std::move(image);
@@ -122,7 +124,7 @@ bool SkinLoader::LoadSkin(const QString& path, SkinDescription& skin) {
     QByteArray text;
     if (folder.isEmpty() || !ReadRegularFile(SkinFilePath(folder, QStringLiteral("spec.txt")),
                                              SpecParser::kMaxFileSize, text)) {
-        ui_.showMessage(QStringLiteral("Skin files not found"));
+        ui_.showMessage(QCoreApplication::translate("SkinLoader", "Skin files not found"));
         packages_.ReleaseSkinFolder(path);
         return false;
     }

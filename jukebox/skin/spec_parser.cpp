@@ -1,5 +1,6 @@
 #include "jukebox/skin/spec_parser.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -182,7 +183,9 @@ void SpecParser::parse(QByteArrayView text, SkinDescription& skin) {
         }
         auto kw = static_cast<SkinKeyword>(keyword);
         if (!applyLine(section->entry(kw), kw, tokens)) {
-            ui_.showMessage(QStringLiteral("spec.txt parse error at line %1").arg(i + 1));
+            ui_.showMessage(
+                QCoreApplication::translate("SkinLoader", "spec.txt parse error at line %1")
+                    .arg(i + 1));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <malloc.h>
 #include <sys/stat.h>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <ctime>
@@ -134,18 +135,19 @@ void TracklistStore::setTracklistPath(const QString& path) {
 
 TrackEntry TracklistStore::EntryAt(int index) const {
     if (entries_.isEmpty()) {
-        return placeholder(QStringLiteral("Tracklist is empty"));
+        return placeholder(QCoreApplication::translate("TracklistStore", "Tracklist is empty"));
     }
     if (index < 0) {
         index = currentIndex_;
         if (index < 0) {
-            return placeholder(QStringLiteral("No media file loaded"));
+            return placeholder(
+                QCoreApplication::translate("TracklistStore", "No media file loaded"));
         }
     }
     if (index < entries_.count()) {
         return entries_.at(index);
     }
-    return placeholder(QStringLiteral("Out of range"));
+    return placeholder(QCoreApplication::translate("TracklistStore", "Out of range"));
 }
 
 QStringList TracklistStore::paths() const {
@@ -178,7 +180,8 @@ void TracklistStore::appendWithLine(TrackEntry entry) {
 
 void TracklistStore::UpdateTitle(bool modified) {
     modified_ = modified;
-    title_ = QStringLiteral("Tracklist - %1").arg(FileNamePart(tracklistPath_));
+    title_ = QCoreApplication::translate("TracklistStore", "Tracklist - %1")
+                 .arg(FileNamePart(tracklistPath_));
     if (modified) {
         title_ += QStringLiteral(" *");
         unsaved_ = true;
@@ -272,8 +275,9 @@ bool TracklistStore::loadTracklistFile() {
             }
             break;
         case Utf16FileStatus::NotUnicode:
-            ui_.showMessage(QStringLiteral("Tracklist not in UNICODE"));
-            refused(QStringLiteral("was not in UNICODE"));
+            ui_.showMessage(
+                QCoreApplication::translate("TracklistStore", "Tracklist not in UNICODE"));
+            refused(QCoreApplication::translate("TracklistStore", "was not in UNICODE"));
             return false;
     }
     ui_.dispatchEventsIfDue();
@@ -315,9 +319,10 @@ bool TracklistStore::loadPlaylist() {
             }
             break;
         case PlaylistReader::Status::TooLarge:
-            ui_.showMessage(QStringLiteral("Playlist too large (over %1 MiB)")
-                                .arg(PlaylistReader::kMaxBytes >> 20));
-            refused(QStringLiteral("was too large to open"));
+            ui_.showMessage(
+                QCoreApplication::translate("TracklistStore", "Playlist too large (over %1 MiB)")
+                    .arg(PlaylistReader::kMaxBytes >> 20));
+            refused(QCoreApplication::translate("TracklistStore", "was too large to open"));
             return false;
     }
     addLoadedPaths([this, &reader](QString& path) {
@@ -334,7 +339,8 @@ bool TracklistStore::loadPlaylist() {
 
 bool TracklistStore::createMissing(const std::function<bool()>& create) {
     ui_.showMessage(tracklistPath_);
-    ui_.showMessage(QStringLiteral("Cannot open tracklist\nWill attempt to create"));
+    ui_.showMessage(QCoreApplication::translate("TracklistStore",
+                                                "Cannot open tracklist\nWill attempt to create"));
     // An existing file that cannot be read is never overwritten.
     if (!FileExists(tracklistPath_) && create()) {
         return true;
@@ -343,11 +349,13 @@ bool TracklistStore::createMissing(const std::function<bool()>& create) {
     // default list of the working folder takes its place. Only when that one
     // cannot be had either is there nothing to go on with.
     if (tracklistPath_ != kDefaultTracklist) {
-        ui_.showMessage(QStringLiteral("Cannot create.  Using %1 instead").arg(kDefaultTracklist));
+        ui_.showMessage(
+            QCoreApplication::translate("TracklistStore", "Cannot create.  Using %1 instead")
+                .arg(kDefaultTracklist));
         tracklistPath_ = kDefaultTracklist;
         return loadTracklistFile();
     }
-    ui_.fatal(QStringLiteral("Cannot create.  Exiting..."));
+    ui_.fatal(QCoreApplication::translate("TracklistStore", "Cannot create.  Exiting..."));
     return false;
 }
 
@@ -379,7 +387,7 @@ bool TracklistStore::keepRefusedFile() {
     }
     refusedPath_.clear();
     if (!copy.isEmpty()) {
-        ui_.showMessage(QStringLiteral("%1 %2; it was kept as %3")
+        ui_.showMessage(QCoreApplication::translate("TracklistStore", "%1 %2; it was kept as %3")
                             .arg(FileNamePart(tracklistPath_), refusedReason_, FileNamePart(copy)));
     }
     return true;
@@ -400,7 +408,7 @@ bool TracklistStore::SaveTracklist() {
     if (saved) {
         unsaved_ = false;
     } else {
-        ui_.showMessage(QStringLiteral("Cannot save tracklist"));
+        ui_.showMessage(QCoreApplication::translate("TracklistStore", "Cannot save tracklist"));
     }
     // A failed save keeps the mark: the changes are still unsaved.
     UpdateTitle(saved ? false : modified_);
@@ -412,8 +420,8 @@ bool TracklistStore::ConfirmReplace() {
     if (!unsaved_) {
         return true;
     }
-    switch (
-        ui_.askYesNoCancel(QStringLiteral("The tracklist has unsaved changes. Save them first?"))) {
+    switch (ui_.askYesNoCancel(QCoreApplication::translate(
+        "TracklistStore", "The tracklist has unsaved changes. Save them first?"))) {
         case UiService::Answer::Yes:
             return SaveTracklist();
         case UiService::Answer::No:
@@ -692,7 +700,8 @@ bool TracklistStore::moveToPlayable(bool loopMode, const std::function<int(int, 
     for (int attempt = 1;; ++attempt) {
         i = step(i, n);
         if (attempt == kAttemptLimit) {
-            ui_.notify(QStringLiteral("Tried 100 searches, none playable"));
+            ui_.notify(
+                QCoreApplication::translate("TracklistStore", "Tried 100 searches, none playable"));
             return false;
         }
         if (isPlayable(i)) {

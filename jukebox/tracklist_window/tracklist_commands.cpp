@@ -1,5 +1,6 @@
 #include "jukebox/tracklist_window/tracklist_commands.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -7,25 +8,28 @@ namespace {
 using namespace TracklistCommand;
 
 constexpr std::array kToolbar{
-    ToolbarItem{Select, 0, "Select", false},
-    ToolbarItem{Focus, 1, "Focus", true},
-    ToolbarItem{Sort, 2, "Sort", true},
-    ToolbarItem{Add, 3, "Add", true},
-    ToolbarItem{Delete, 4, "Delete", true},
-    ToolbarItem{Rescan, 5, "Rescan", true},
+    ToolbarItem{Select, 0, QT_TRANSLATE_NOOP("CTracklistWnd", "Select"), false},
+    ToolbarItem{Focus, 1, QT_TRANSLATE_NOOP("CTracklistWnd", "Focus"), true},
+    ToolbarItem{Sort, 2, QT_TRANSLATE_NOOP("CTracklistWnd", "Sort"), true},
+    ToolbarItem{Add, 3, QT_TRANSLATE_NOOP("CTracklistWnd", "Add"), true},
+    ToolbarItem{Delete, 4, QT_TRANSLATE_NOOP("CTracklistWnd", "Delete"), true},
+    ToolbarItem{Rescan, 5, QT_TRANSLATE_NOOP("CTracklistWnd", "Rescan"), true},
     ToolbarItem{},
-    ToolbarItem{OpenNew, 6, "Open/New", true},
-    ToolbarItem{Save, 7, "Save", true},
-    ToolbarItem{SaveAs, 8, "SaveAs", true},
+    ToolbarItem{OpenNew, 6, QT_TRANSLATE_NOOP("CTracklistWnd", "Open/New"), true},
+    ToolbarItem{Save, 7, QT_TRANSLATE_NOOP("CTracklistWnd", "Save"), true},
+    ToolbarItem{SaveAs, 8, QT_TRANSLATE_NOOP("CTracklistWnd", "SaveAs"), true},
     ToolbarItem{},
-    ToolbarItem{Abort, 9, "Abort", false},
-    ToolbarItem{Close, 10, "Close", false},
+    ToolbarItem{Abort, 9, QT_TRANSLATE_NOOP("CTracklistWnd", "Abort"), false},
+    ToolbarItem{Close, 10, QT_TRANSLATE_NOOP("CTracklistWnd", "Close"), false},
 };
 
 constexpr std::array kSortMenu{
-    SortMenuItem{SortKey::Fullpath, "Fullpath"}, SortMenuItem{SortKey::Path, "Path"},
-    SortMenuItem{SortKey::Name, "Name"},         SortMenuItem{SortKey::Genre, "Genre"},
-    SortMenuItem{SortKey::Source, "Source"},     SortMenuItem{SortKey::Artist, "Artist"},
+    SortMenuItem{SortKey::Fullpath, QT_TRANSLATE_NOOP("CTracklistWnd", "Fullpath")},
+    SortMenuItem{SortKey::Path, QT_TRANSLATE_NOOP("CTracklistWnd", "Path")},
+    SortMenuItem{SortKey::Name, QT_TRANSLATE_NOOP("CTracklistWnd", "Name")},
+    SortMenuItem{SortKey::Genre, QT_TRANSLATE_NOOP("CTracklistWnd", "Genre")},
+    SortMenuItem{SortKey::Source, QT_TRANSLATE_NOOP("CTracklistWnd", "Source")},
+    SortMenuItem{SortKey::Artist, QT_TRANSLATE_NOOP("CTracklistWnd", "Artist")},
 };
 
 }  // namespace

@@ -30,8 +30,15 @@ constexpr int kButtonSize = 22;
 constexpr int kSeparatorWidth = 6;
 
 constexpr std::array<const char*, TracklistLayout::kFieldCount> kFieldTips{
-    "Full pathname", "Source", "A/V",      "Mapping",    "Genre",
-    "Creation date", "Artist", "Comments", "Index/Total"};
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Full pathname"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Source"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "A/V"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Mapping"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Genre"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Creation date"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Artist"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Comments"),
+    QT_TRANSLATE_NOOP("CTracklistWnd", "Index/Total")};
 
 // The tracklist format first: it stays the default. Playlists of other players
 // open beside it, and a tracklist can be saved as M3U8 for them.
@@ -84,7 +91,7 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     list_.setUniformItemSizes(true);
     list_.setLayoutMode(QListView::SinglePass);
     list_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list_.setToolTip(QStringLiteral("Track listing"));
+    list_.setToolTip(QCoreApplication::translate("CTracklistWnd", "Track listing"));
     list_.installEventFilter(this);
     list_.viewport()->installEventFilter(this);
     connect(&list_, &QListView::doubleClicked, this,
@@ -97,7 +104,7 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     buildFields();
     detailButton_.setIcon(TracklistPictures::DetailButton(false));
     detailButton_.setIconSize(QSize(12, 12));
-    detailButton_.setToolTip(QStringLiteral("Show tags"));
+    detailButton_.setToolTip(QCoreApplication::translate("CTracklistWnd", "Show tags"));
     detailButton_.setFocusPolicy(Qt::NoFocus);
     detailButton_.installEventFilter(this);
     connect(&detailButton_, &QToolButton::clicked, this, &CTracklistWnd::ToggleDetails);
@@ -113,7 +120,7 @@ CTracklistWnd::CTracklistWnd(TracklistStore& store, UiService& ui, QWidget* pare
     });
     setAcceptDrops(true);
     setStoredRect(QPoint(10, 10), QSize(275, 375));
-    setWindowTitle(QStringLiteral("Tracklist"));
+    setWindowTitle(QCoreApplication::translate("CTracklistWnd", "Tracklist"));
     busyChanged(store_.busy());
 }
 
@@ -124,7 +131,8 @@ void CTracklistWnd::buildFields() {
         auto* edit = new QLineEdit(this);
         edit->setReadOnly(true);
         edit->setFrame(false);
-        edit->setToolTip(QString::fromLatin1(kFieldTips[static_cast<std::size_t>(i)]));
+        edit->setToolTip(
+            QCoreApplication::translate("CTracklistWnd", kFieldTips[static_cast<std::size_t>(i)]));
         edit->setContentsMargins(0, 0, 0, 0);
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->installEventFilter(this);
@@ -154,8 +162,8 @@ void CTracklistWnd::buildToolbar() {
             continue;
         }
         auto* act = new QAction(TracklistPictures::ToolbarImage(item.image),
-                                QString::fromLatin1(item.tip), &toolbar_);
-        act->setToolTip(QString::fromLatin1(item.tip));
+                                QCoreApplication::translate("CTracklistWnd", item.tip), &toolbar_);
+        act->setToolTip(QCoreApplication::translate("CTracklistWnd", item.tip));
         act->setData(item.command);
         const int command = item.command;
         connect(act, &QAction::triggered, this, [this, command] { OnCommand(command); });
@@ -174,7 +182,7 @@ void CTracklistWnd::buildToolbar() {
 
 void CTracklistWnd::buildSortMenu() {
     for (const SortMenuItem& item : TracklistCommands::SortMenu()) {
-        QAction* act = sortMenu_.addAction(QString::fromLatin1(item.text));
+        QAction* act = sortMenu_.addAction(QCoreApplication::translate("CTracklistWnd", item.text));
         const int command = static_cast<int>(item.key);
         act->setData(command);
         connect(act, &QAction::triggered, this, [this, command] { OnCommand(command); });
@@ -244,8 +252,9 @@ void CTracklistWnd::applyMinimumSize() {
 void CTracklistWnd::ToggleDetails() {
     tagsShown_ = !tagsShown_;
     detailButton_.setIcon(TracklistPictures::DetailButton(tagsShown_));
-    detailButton_.setToolTip(tagsShown_ ? QStringLiteral("Hide tags")
-                                        : QStringLiteral("Show tags"));
+    detailButton_.setToolTip(tagsShown_
+                                 ? QCoreApplication::translate("CTracklistWnd", "Hide tags")
+                                 : QCoreApplication::translate("CTracklistWnd", "Show tags"));
     if (!tagsShown_) {
         applyMinimumSize();  // lowered before the window shrinks below the old limit
     }
@@ -365,8 +374,8 @@ QString CTracklistWnd::dialogFolder() const {
 }
 
 void CTracklistWnd::addCommand() {
-    const QStringList names =
-        ui_.openFileNames(QStringLiteral("File Selection"), dialogFolder(), QString());
+    const QStringList names = ui_.openFileNames(
+        QCoreApplication::translate("CTracklistWnd", "File Selection"), dialogFolder(), QString());
     if (names.isEmpty()) {
         return;
     }
@@ -381,8 +390,9 @@ void CTracklistWnd::openCommand() {
     if (!store_.ConfirmReplace()) {
         return;
     }
-    const QString name = ui_.openOrNewFileName(QStringLiteral("Load tracklist"), dialogFolder(),
-                                               kOpenFilter, QStringLiteral("trk"));
+    const QString name =
+        ui_.openOrNewFileName(QCoreApplication::translate("CTracklistWnd", "Load tracklist"),
+                              dialogFolder(), kOpenFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
@@ -392,8 +402,9 @@ void CTracklistWnd::openCommand() {
 }
 
 void CTracklistWnd::saveAsCommand() {
-    const QString name = ui_.saveFileName(QStringLiteral("Save tracklist"), dialogFolder(),
-                                          kSaveFilter, QStringLiteral("trk"));
+    const QString name =
+        ui_.saveFileName(QCoreApplication::translate("CTracklistWnd", "Save tracklist"),
+                         dialogFolder(), kSaveFilter, QStringLiteral("trk"));
     if (name.isEmpty()) {
         return;
     }
@@ -499,7 +510,8 @@ bool CTracklistWnd::listKey(QKeyEvent* event) {
 
 void CTracklistWnd::insertPrompt() {
     QString text;
-    if (ui_.prompt(QStringLiteral("Add entry"), QStringLiteral("Please type in a filename"),
+    if (ui_.prompt(QCoreApplication::translate("CTracklistWnd", "Add entry"),
+                   QCoreApplication::translate("CTracklistWnd", "Please type in a filename"),
                    text)) {
         store_.AddPath(text);
     }

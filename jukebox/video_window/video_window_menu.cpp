@@ -1,13 +1,15 @@
 #include "jukebox/video_window/video_window_menu.h"
 
+#include <QCoreApplication>
+
 #include "jukebox/video_window/video_view.h"
 
 using namespace VideoView;
 
 VideoWindowMenu::VideoWindowMenu(std::function<void(int)> command) : command_(std::move(command)) {
-    zoom_.setTitle(QStringLiteral("Zoom"));
-    shrink_.setTitle(QStringLiteral("Shrink"));
-    conform_.setTitle(QStringLiteral("Conform"));
+    zoom_.setTitle(QCoreApplication::translate("CVideoWnd", "Zoom"));
+    shrink_.setTitle(QCoreApplication::translate("CVideoWnd", "Shrink"));
+    conform_.setTitle(QCoreApplication::translate("CVideoWnd", "Conform"));
     for (int n = 1; n <= 9; ++n) {
         addItem(zoom_, QStringLiteral("%1x\tShift+%1").arg(n), kCmdZoomBase + n);
         const QString shrinkText =
@@ -18,13 +20,16 @@ VideoWindowMenu::VideoWindowMenu(std::function<void(int)> command) : command_(st
             QStringLiteral("%1x%2\tAlt+%3").arg(kConformWidth * n).arg(kConformHeight * n).arg(n),
             kCmdConformBase + n);
     }
-    addItem(main_, QStringLiteral("Filter\tCtrl-F"), kCmdFilter);
+    addItem(main_, QCoreApplication::translate("CVideoWnd", "Filter\tCtrl-F"), kCmdFilter);
     greyable_ << main_.addSeparator();
-    greyable_ << addItem(main_, QStringLiteral("Pause\tSpace"), kCmdPause);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Pause\tSpace"),
+                         kCmdPause);
     greyable_ << main_.addSeparator();
-    greyable_ << addItem(main_, QStringLiteral("Reset"), kCmdReset);
-    greyable_ << addItem(main_, QStringLiteral("Fullscreen\tAlt+Enter"), kCmdFullscreen);
-    greyable_ << addItem(main_, QStringLiteral("Maximize\tDbl-Click"), kCmdMaximize);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Reset"), kCmdReset);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Fullscreen\tAlt+Enter"),
+                         kCmdFullscreen);
+    greyable_ << addItem(main_, QCoreApplication::translate("CVideoWnd", "Maximize\tDbl-Click"),
+                         kCmdMaximize);
     greyable_ << main_.addSeparator();
     greyable_ << main_.addMenu(&zoom_);
     main_.addMenu(&shrink_);

@@ -29,7 +29,7 @@ CVideoWnd::CVideoWnd(MediaEngine& engine, QPoint& position, QWidget* keyTarget,
       fade_(this, "windowOpacity"),
       surface_(this),
       nativeOutput_(QGuiApplication::platformName() == QLatin1String("xcb")) {
-    setWindowTitle(QStringLiteral("video playback"));
+    setWindowTitle(QCoreApplication::translate("CVideoWnd", "video playback"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
