@@ -15,6 +15,7 @@
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
 #include "jukebox/ui/window_edges.h"
+#include "jukebox/ui/window_system.h"
 
 namespace {
 
@@ -163,22 +164,26 @@ void CCoverWnd::mousePressEvent(QMouseEvent* event) {
     const QPoint cursor = event->globalPosition().toPoint();
     const Qt::Edges edges = WindowEdgesAt(event->position().toPoint(), size(), kEdgeReach);
     if (edges != Qt::Edges()) {
+        if (handToCompositor([this, edges] { return windowHandle()->startSystemResize(edges); })) {
+            return;
+        }
         resizeEdges_ = edges;
         resizeCursor_ = cursor;
         resizeStart_ = QRect(pos(), size());
         return;
     }
-    if (startSystemMove()) {
+    if (handToCompositor([this] { return windowHandle()->startSystemMove(); })) {
         return;
     }
     dragOffset_ = cursor - pos();
     dragging_ = true;
 }
 
-// Where the compositor places windows (Wayland), a window cannot move itself.
-bool CCoverWnd::startSystemMove() {
-    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
-           windowHandle() != nullptr && windowHandle()->startSystemMove();
+// Where the compositor places windows (Wayland), a window can neither move
+// nor resize itself: the compositor carries the drag out, without the snapping
+// and squaring of a drag done here.
+bool CCoverWnd::handToCompositor(const std::function<bool()>& start) {
+    return CompositorPlacesWindows() && windowHandle() != nullptr && start();
 }
 
 void CCoverWnd::mouseMoveEvent(QMouseEvent* event) {

@@ -73,7 +73,7 @@ private:
     void makeFont();
     void forwardKey(QKeyEvent* event);
     void showCursorFor(QPoint point);
-    bool startSystemMove();
+    bool handToCompositor(const std::function<bool()>& start);
 
     CoverPicture picture_;
     CoverStatusText statusText_;

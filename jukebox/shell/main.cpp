@@ -16,6 +16,7 @@
 #include "jukebox/shell/velorine_wnd.h"
 #include "jukebox/shell/work_folder.h"
 #include "jukebox/ui/qt_ui_service.h"
+#include "jukebox/ui/window_system.h"
 #include "translations/ui_language.h"
 
 namespace {
@@ -50,7 +51,14 @@ void EnterWorkFolder() {
 int main(int argc, char** argv) {
     // The arguments as the system gave them, before Qt takes its own out.
     const CommandLine commandLine = ParseCommandLine(argc, argv, CurrentFolder());
+    // A skinned face is dragged, and its windows keep their places and each
+    // other's company, only where the program places its windows: on X11, which
+    // a Wayland session offers as well (XWayland).
+    const bool platformPreferred = PreferX11Platform();
     QApplication app(argc, argv);
+    if (platformPreferred) {
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Quillamo"));
     QCoreApplication::setApplicationName(QStringLiteral("velorine"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Velorine"));

@@ -24,6 +24,7 @@
 #include "jukebox/ui/screen_fit.h"
 #include "jukebox/ui/ui_service.h"
 #include "jukebox/ui/wait_cursor.h"
+#include "jukebox/ui/window_system.h"
 #include "jukebox/video_window/video_wnd.h"
 
 namespace {
@@ -120,16 +121,25 @@ void CVelorineApp::InitInstance() {
 
     skins_.ScanSkins(workFolder_);
     LoadSettings();
-    KeepSideWindowsOnScreens();
+    // Where the compositor places the windows, the stored places, keeping them
+    // on the screens and docking beside the face are left to it.
+    const bool placing = !CompositorPlacesWindows();
+    if (placing) {
+        KeepSideWindowsOnScreens();
+    }
     CreateVideoWindow();
     CreateCoverWindow();
     CreateDictionaryWindow();
     LoadStartSkin();
-    settings_.mainPos = KeepOnDesktop(settings_.mainPos, wnd.skin().main.face);
-    wnd.move(settings_.mainPos);
+    if (placing) {
+        settings_.mainPos = KeepOnDesktop(settings_.mainPos, wnd.skin().main.face);
+        wnd.move(settings_.mainPos);
+    }
     tracklistWnd_->setStoredRect(settings_.tlistPos, settings_.tlistSize);
     wnd.ApplyView(1);
-    PlaceSideWindows();
+    if (placing) {
+        PlaceSideWindows();
+    }
     wnd.show();
     wnd.ShowEngineState();
     wnd.StartPoll();
@@ -249,6 +259,8 @@ void CVelorineApp::CreateDictionaryWindow() {
 
 void CVelorineApp::LoadSettings() {
     LoadAppSettings(settings_);
+    loadedPlaces_ = {settings_.mainPos, settings_.playPos,  settings_.coverPos,
+                     settings_.dictPos, settings_.tlistPos, settings_.optionPos};
     CVelorineWnd& wnd = *window_;
     wnd.transport().setRandom(settings_.random);
     tracklist_.setTracklistPath(settings_.trackfile);
@@ -261,6 +273,17 @@ void CVelorineApp::LoadSettings() {
     if (settings_.general.scrollText) {
         panel.SetBits(true, PanelBit::Scroll);
     }
+}
+
+// A window's place read back under a compositor that places windows is not
+// where the window is: the places stored (in an X11 session) stay as they were.
+void CVelorineApp::keepLoadedPlaces() {
+    settings_.mainPos = loadedPlaces_[0];
+    settings_.playPos = loadedPlaces_[1];
+    settings_.coverPos = loadedPlaces_[2];
+    settings_.dictPos = loadedPlaces_[3];
+    settings_.tlistPos = loadedPlaces_[4];
+    settings_.optionPos = loadedPlaces_[5];
 }
 
 // A skin that cannot be loaded leaves the plain face, not an invisible window.
@@ -369,12 +392,16 @@ void CVelorineApp::ReopenSideWindows() {
     sidesReopened_ = true;
     // Shown without the keyboard, which stays with the face.
     if (settings_.tlistShown && !tracklistWnd_->shownOrShowing()) {
-        places_->PlaceUnplaced();
+        if (places_) {
+            places_->PlaceUnplaced();
+        }
         tracklistWnd_->FadeIn(false);
         window_->setButtonOn(ControlId::Tlist, true);
     }
     if (settings_.dictShown && !dictionaryWnd_->shownOrShowing()) {
-        places_->PlaceUnplaced();
+        if (places_) {
+            places_->PlaceUnplaced();
+        }
         dictionaryWnd_->FadeIn(false);
         window_->setButtonOn(ControlId::Dict, true);
     }
@@ -553,6 +580,9 @@ bool CVelorineApp::SaveSettings() {
         const QRect rect = coverWnd_->SaveRect();
         settings_.coverPos = rect.topLeft();
         settings_.coverSize = rect.size();
+    }
+    if (CompositorPlacesWindows()) {
+        keepLoadedPlaces();
     }
     settings_.volume = engine_.GetVolume();
     settings_.balance = engine_.GetBalance();

@@ -2,7 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 #include "jukebox/dictionary/dictionary_store.h"
@@ -126,6 +128,7 @@ private:
     void CreateDictionaryWindow();
     // Unsaved work is offered for saving; false when the user keeps the program.
     bool ConfirmClose();
+    void keepLoadedPlaces();
 
     UiService& ui_;
     CommandLine commandLine_;
@@ -154,7 +157,9 @@ private:
     std::unique_ptr<CDictionaryWnd> dictionaryWnd_;  // a child of the main window
     QTimer dictionaryChanged_;                       // many row changes, one look at the tracklist
     std::unique_ptr<OptionSheetHost> options_;
-    std::unique_ptr<WindowPlaces> places_;
+    std::unique_ptr<WindowPlaces> places_;  // none where the compositor places windows
+    // main, video, cover, dictionary, tracklist, options sheet, as read
+    std::array<QPoint, 6> loadedPlaces_{};
     QTimer stepTimer_;         // 3204
     QStringList handedFiles_;  // handed over, still to be opened
     QTimer handOver_;          // a burst of handed files, one drop

@@ -2,6 +2,7 @@
 
 #include "jukebox/cover_window/cover_wnd.h"
 #include "jukebox/ui/stays_on_top.h"
+#include "jukebox/ui/window_system.h"
 #include "jukebox/video_window/video_wnd.h"
 
 #include <QCoreApplication>
@@ -200,7 +201,7 @@ void CVelorineWnd::ShowHelp() {
     }
     if (help_ == nullptr) {
         help_ = new CHelpWindow(this);
-        if (screen() != nullptr) {
+        if (screen() != nullptr && !CompositorPlacesWindows()) {
             help_->move(CHelpWindow::PlaceBeside(frameGeometry(), help_->size(),
                                                  screen()->availableGeometry()));
         }
@@ -370,10 +371,6 @@ CSkinSlider* CVelorineWnd::grabbedSlider() const {
     }
 }
 
-bool CVelorineWnd::systemMovesWindows() const {
-    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
-}
-
 void CVelorineWnd::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -385,7 +382,7 @@ void CVelorineWnd::mousePressEvent(QMouseEvent* event) {
     const bool windowDrag =
         slider == nullptr || (kind == FaceDrag::Kind::Position &&
                               controls_.slider(ControlId::Position)->model().max() == 0);
-    if (windowDrag && systemMovesWindows() && windowHandle() != nullptr &&
+    if (windowDrag && CompositorPlacesWindows() && windowHandle() != nullptr &&
         windowHandle()->startSystemMove()) {
         drag_.release();  // the compositor moves the window and keeps its place
         return;

@@ -147,7 +147,6 @@ private:
     void dragTo(QPoint globalCursor);
     void moveWindowTo(QPoint origin);
     void updateThumbHover(QPoint facePoint);
-    bool systemMovesWindows() const;
 
     MediaEngine& engine_;
     TracklistStore& tracklist_;

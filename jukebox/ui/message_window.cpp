@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "jukebox/ui/window_system.h"
+
 CMessageWindow::CMessageWindow(QWidget* owner)
     : QWidget(owner, Qt::Dialog), text_(new QLabel(this)), earlierLine_(new QLabel(this)) {
     setObjectName(QStringLiteral("messageWindow"));
@@ -51,7 +53,8 @@ void CMessageWindow::showText(const QString& text) {
 // face the user is working with.
 void CMessageWindow::placeBesideOwner() {
     const QWidget* owner = parentWidget();
-    if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) {
+    if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr ||
+        CompositorPlacesWindows()) {
         return;
     }
     const QRect face = owner->frameGeometry();

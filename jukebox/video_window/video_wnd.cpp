@@ -14,6 +14,7 @@
 #include "jukebox/ui/forward_key.h"
 #include "jukebox/ui/stays_on_top.h"
 #include "jukebox/ui/window_edges.h"
+#include "jukebox/ui/window_system.h"
 #include "jukebox/video_window/video_view.h"
 
 using namespace VideoView;
@@ -118,8 +119,11 @@ void CVideoWnd::resizeOnScreen(QSize size) {
     if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
         return;
     }
-    const QRect area = availableArea();
     resize(size);
+    if (CompositorPlacesWindows()) {
+        return;  // the compositor keeps its windows on its screens itself
+    }
+    const QRect area = availableArea();
     const QPoint corner = KeptInside(QRect(pos(), size), area);
     if (corner != pos()) {
         move(corner);
@@ -391,6 +395,11 @@ void CVideoWnd::mousePressEvent(QMouseEvent* event) {
     const Qt::Edges edges = edgesAt(event->position().toPoint());
     if (!locked && edges != Qt::Edges() && windowHandle() != nullptr &&
         windowHandle()->startSystemResize(edges)) {
+        return;
+    }
+    // Where the compositor places windows (Wayland), only it can move one.
+    if (!locked && CompositorPlacesWindows() && windowHandle() != nullptr &&
+        windowHandle()->startSystemMove()) {
         return;
     }
     dragOffset_ = event->globalPosition().toPoint() - position_;
