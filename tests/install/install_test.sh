@@ -50,7 +50,8 @@ for file in bin/velorine bin/pellimorph bin/marlowisp \
             $shipped/audio.flt $shipped/video.flt \
             $shipped/skins/XPAqua/spec.txt $shipped/skins/Ember.vlz \
             share/applications/velorine.desktop share/applications/marlowisp.desktop \
-            share/man/man1/pellimorph.1; do
+            share/man/man1/velorine.1 share/man/man1/pellimorph.1 share/man/man1/marlowisp.1 \
+            share/metainfo/velorine.metainfo.xml share/metainfo/marlowisp.metainfo.xml; do
   [ -s "$prefix/$file" ] || fail "$file was not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
