@@ -73,6 +73,15 @@ bool isAutoName(const std::string& name) {
 }
 
 int runPellimorph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Asked for, the forms are the answer, not an error.
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        printUsage(out);
+        out << '\n';
+        printManyUsage(out);
+        out << '\n';
+        showTags({"--show"}, out);
+        return 0;
+    }
     if (!args.empty() && (args[0] == "--show" || args[0] == "--from")) {
         return showTags(args, out);
     }

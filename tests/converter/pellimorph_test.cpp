@@ -50,6 +50,14 @@ TEST_F(PellimorphTest, PrintsUsageForFewerThanThreeArguments) {
     }
 }
 
+TEST_F(PellimorphTest, HelpShowsEveryFormAndSucceeds) {
+    const ProcessResult result = run({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.output.find(kUsage), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("--dry-run"), std::string::npos);
+    EXPECT_NE(result.output.find("--show"), std::string::npos);
+}
+
 TEST_F(PellimorphTest, ReportsFilesItCannotOpen) {
     std::string body = audioBody();
     std::filesystem::path mp4 = dir / "song.mp4";
