@@ -28,17 +28,6 @@ struct Tally {
     int failed = 0;
 };
 
-const char* sourceWord(const TagRecord& record) {
-    switch (record.codePageSource) {
-        case TagRecord::CodePageSource::Marker:
-            return "marker";
-        case TagRecord::CodePageSource::Detected:
-            return "detected";
-        default:
-            return "given";
-    }
-}
-
 // The five texts of a record, named.
 std::array<std::pair<const char*, const std::u16string*>, 5> texts(const TagRecord& record) {
     return {{{"title", &record.title},
@@ -169,8 +158,8 @@ int convertFiles(const BatchConversion& request, std::ostream& out, std::ostream
             record.close();
             continue;
         }
-        out << path << " (" << codePageName(record.codePage) << " " << sourceWord(record) << " -> "
-            << codePageName(request.target);
+        out << path << " (" << codePageName(record.codePage) << " "
+            << sourceName(record.codePageSource) << " -> " << codePageName(request.target);
         if (isCodePageMarker(record.genreIndex)) {
             int marker = markerFor(request.target);
             out << ", marker " << genreWord(record.genreIndex) << " -> " << genreWord(marker);

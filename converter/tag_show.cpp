@@ -52,17 +52,6 @@ bool parse(const std::vector<std::string>& args, Options& options) {
     return options.show && !options.files.empty();
 }
 
-const char* sourceName(TagRecord::CodePageSource source) {
-    switch (source) {
-        case TagRecord::CodePageSource::Marker:
-            return "marker";
-        case TagRecord::CodePageSource::Detected:
-            return "detected";
-        default:
-            return "given";
-    }
-}
-
 void setUp(TagRecord& record, const Options& options) {
     record.accessMode = TagRecord::kReadOnly;
     if (options.given) {
@@ -101,6 +90,17 @@ void printTag(std::ostream& out, const std::u16string& file, const TagRecord& re
 }
 
 }  // namespace
+
+const char* sourceName(TagRecord::CodePageSource source) {
+    switch (source) {
+        case TagRecord::CodePageSource::Marker:
+            return "marker";
+        case TagRecord::CodePageSource::Detected:
+            return "detected";
+        default:
+            return "given";
+    }
+}
 
 const char* codePageName(int codePage) {
     switch (codePage) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "taglib/tag_record.h"
+
 // pellimorph --show [--from CP] PATH...
 //
 // Prints for each file (a folder stands for every MP3 file below it, walked in
@@ -26,3 +28,6 @@ std::string jsonQuoted(std::u16string_view text);
 
 // The converter's name of a code page: "ANSI", "UTF8", "BIG5", "GB", "SJIS", "KSC".
 const char* codePageName(int codePage);
+
+// How a tag's code page was chosen, as scripts read it: "marker", "detected", "given".
+const char* sourceName(TagRecord::CodePageSource source);
