@@ -448,6 +448,12 @@ void CVelorineApp::openHandedFiles() {
         ui_.whenNoModal([this] { openHandedFiles(); });
         return;
     }
+    // A list that is loading, sorting or scanning takes no files: they wait
+    // for it rather than be lost.
+    if (tracklist_.busy() && !handedFiles_.isEmpty() && !closed_) {
+        handOver_.start();
+        return;
+    }
     const QStringList names = std::exchange(handedFiles_, {});
     if (names.isEmpty() || closed_ || !window_->OpenDropped(names)) {
         return;

@@ -162,6 +162,16 @@ TEST_F(PlaybackFlowTest, HandedFilesThatAreListedAlreadyBecomeCurrentAndPlay) {
     EXPECT_TRUE(playingEntry(1));
     rig.window().OnCommand(ControlId::End);  // Next wraps to the first, not past the end
     ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(0); }, kWaitMs));
+
+    // Handed over while the list is busy (a sort, a scan): they wait for it.
+    const QString third = music("third.wav", media.wav);
+    store().SetBusy(true);
+    rig.app().OpenFiles({third});
+    QTest::qWait(500);
+    EXPECT_EQ(store().EntryCount(), 2);
+    store().SetBusy(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playingEntry(2); }, kWaitMs));
+    EXPECT_EQ(store().EntryAt(2).path, third);
 }
 
 // An address whose server takes the connection and never answers: the window
