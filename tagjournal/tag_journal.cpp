@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "taglib/file_range.h"
+
 namespace {
 
 constexpr int64_t kBlock = 128;
@@ -180,34 +182,11 @@ bool writeAll(int fd, const char* data, size_t size) {
 
 bool readRange(int fd, int64_t offset, size_t size, std::string& out) {
     out.assign(size, '\0');
-    size_t done = 0;
-    while (done < size) {
-        ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(offset) + done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return ReadFileRange(fd, out.data(), size, offset);
 }
 
 bool writeRange(int fd, int64_t offset, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                             static_cast<off_t>(offset) + done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return WriteFileRange(fd, bytes.data(), bytes.size(), offset);
 }
 
 // The file's length and last bytes now.

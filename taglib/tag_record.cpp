@@ -11,6 +11,7 @@
 #include <cstring>
 #include <utility>
 
+#include "taglib/file_range.h"
 #include "taglib/genre_table.h"
 #include "taglib/local_path.h"
 
@@ -49,30 +50,12 @@ bool endsInMp3(std::u16string_view path) {
     return lower(tail[0]) == u'm' && lower(tail[1]) == u'p' && tail[2] == u'3';
 }
 
-// Moves exactly size bytes at offset with pread or pwrite; false on a short
-// transfer or an error.
-template <typename Buffer, typename Transfer>
-bool transferAll(int fd, Buffer* buffer, size_t size, int64_t offset, Transfer transfer) {
-    size_t done = 0;
-    while (done < size) {
-        ssize_t n = transfer(fd, buffer + done, size - done, static_cast<off_t>(offset) + done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 bool readAt(int fd, uint8_t* buffer, size_t size, int64_t offset) {
-    return transferAll(fd, buffer, size, offset, ::pread);
+    return ReadFileRange(fd, buffer, size, offset);
 }
 
 bool writeAt(int fd, const uint8_t* buffer, size_t size, int64_t offset) {
-    return transferAll(fd, buffer, size, offset, ::pwrite);
+    return WriteFileRange(fd, buffer, size, offset);
 }
 
 int bitrateFromTable(int versionBits, int layerBits, int index) {
