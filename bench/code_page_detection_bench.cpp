@@ -17,6 +17,7 @@
 #include "taglib/code_page_converter.h"
 #include "taglib/code_page_detector.h"
 #include "taglib/tag_record.h"
+#include "tests/support/codepage_examples.h"
 
 namespace {
 
@@ -35,17 +36,7 @@ std::vector<Language> loadLanguages() {
                                         {"ja", CodePage::ShiftJis},
                                         {"ko", CodePage::Ksc}};
     std::map<std::string, Language> languages;
-    std::ifstream in(CODEPAGE_EXAMPLES);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("language\t", 0) == 0) {
-            continue;
-        }
-        std::istringstream columns(line);
-        std::string language, kind, text;
-        std::getline(columns, language, '\t');
-        std::getline(columns, kind, '\t');
-        std::getline(columns, text);
+    for (const auto& [language, kind, text] : ReadCodePageExamples(CODEPAGE_EXAMPLES)) {
         auto page = pages.find(language);
         int codePage = page == pages.end() ? CodePage::Ansi : page->second;
         std::string key = page == pages.end() ? "Western" : language;

@@ -16,6 +16,7 @@
 #include "bench/bench_files.h"
 #include "converter/pellimorph.h"
 #include "taglib/code_page_converter.h"
+#include "tests/support/codepage_examples.h"
 
 namespace {
 
@@ -25,19 +26,9 @@ constexpr int kFileCount = kFolders * kFilesPerFolder;
 
 // The example texts of a language by kind (title, artist, album).
 std::map<std::string, std::map<std::string, std::vector<std::string>>> loadExamples() {
-    std::ifstream in(CODEPAGE_EXAMPLES);
     std::map<std::string, std::map<std::string, std::vector<std::string>>> texts;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::istringstream columns(line);
-        std::string language, kind, text;
-        std::getline(columns, language, '\t');
-        std::getline(columns, kind, '\t');
-        std::getline(columns, text);
-        texts[language][kind].push_back(text);
+    for (const CodePageExampleLine& line : ReadCodePageExamples(CODEPAGE_EXAMPLES)) {
+        texts[line.language][line.kind].push_back(line.text);
     }
     return texts;
 }

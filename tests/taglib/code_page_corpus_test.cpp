@@ -14,6 +14,7 @@
 
 #include "taglib/code_page_converter.h"
 #include "taglib/tag_record.h"
+#include "tests/support/codepage_examples.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -33,19 +34,10 @@ struct Field {
 };
 
 std::vector<Example> loadExamples() {
-    std::ifstream in(CODEPAGE_EXAMPLES);
-    EXPECT_TRUE(in) << CODEPAGE_EXAMPLES;
+    const std::vector<CodePageExampleLine> lines = ReadCodePageExamples(CODEPAGE_EXAMPLES);
+    EXPECT_FALSE(lines.empty()) << CODEPAGE_EXAMPLES;
     std::vector<Example> examples;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("language\t", 0) == 0) {
-            continue;
-        }
-        std::istringstream columns(line);
-        std::string language, kind, text;
-        std::getline(columns, language, '\t');
-        std::getline(columns, kind, '\t');
-        std::getline(columns, text);
+    for (auto [language, kind, text] : lines) {
         if (language.rfind("mixed:", 0) == 0) {
             language = language.substr(6);
         }
