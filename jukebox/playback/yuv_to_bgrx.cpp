@@ -70,6 +70,9 @@ void ConvertRow(const std::uint8_t* y, const std::uint8_t* u, const std::uint8_t
     const __m128i gv = _mm_set1_epi16(w.greenFromV);
     const __m128i bu = _mm_set1_epi16(w.blueFromU);
     const __m128i opaque = _mm_set1_epi8(static_cast<char>(0xff));
+    // Rows that start on 16 bytes are written past the cache: nothing here reads
+    // them again, and the cache need not first fetch what is overwritten.
+    const bool aligned = (reinterpret_cast<std::uintptr_t>(bgrx) & 15) == 0;
     for (; x + 16 <= width; x += 16) {
         const __m128i ys = _mm_loadu_si128(reinterpret_cast<const __m128i*>(y + x));
         const __m128i us = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(u + x / 2));
@@ -101,11 +104,19 @@ void ConvertRow(const std::uint8_t* y, const std::uint8_t* u, const std::uint8_t
         const __m128i raLow = _mm_unpacklo_epi8(channel[0], opaque);
         const __m128i raHigh = _mm_unpackhi_epi8(channel[0], opaque);
         auto* out = reinterpret_cast<__m128i*>(bgrx + 4 * x);
-        _mm_storeu_si128(out, _mm_unpacklo_epi16(bgLow, raLow));
-        _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(bgLow, raLow));
-        _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(bgHigh, raHigh));
-        _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(bgHigh, raHigh));
+        if (aligned) {
+            _mm_stream_si128(out, _mm_unpacklo_epi16(bgLow, raLow));
+            _mm_stream_si128(out + 1, _mm_unpackhi_epi16(bgLow, raLow));
+            _mm_stream_si128(out + 2, _mm_unpacklo_epi16(bgHigh, raHigh));
+            _mm_stream_si128(out + 3, _mm_unpackhi_epi16(bgHigh, raHigh));
+        } else {
+            _mm_storeu_si128(out, _mm_unpacklo_epi16(bgLow, raLow));
+            _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(bgLow, raLow));
+            _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(bgHigh, raHigh));
+            _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(bgHigh, raHigh));
+        }
     }
+    _mm_sfence();
 #endif
     convertTail(y, u, v, bgrx, x, width, w);
 }
