@@ -12,7 +12,6 @@
 struct VelorinePictureConvert {
     GstVideoFilter parent;
     YuvToBgrx::Weights weights;
-    bool interleavedFields;
 };
 
 struct VelorinePictureConvertClass {
@@ -96,9 +95,6 @@ gboolean setInfo(GstVideoFilter* filter, GstCaps*, GstVideoInfo* in, GstCaps*, G
     }
     convert->weights =
         YuvToBgrx::WeightsFor(kr, kb, in->colorimetry.range == GST_VIDEO_COLOR_RANGE_0_255);
-    // Interleaved fields keep their own chroma rows: pairs of lines of one field.
-    convert->interleavedFields =
-        GST_VIDEO_INFO_INTERLACE_MODE(in) == GST_VIDEO_INTERLACE_MODE_INTERLEAVED;
     return TRUE;
 }
 
@@ -115,9 +111,11 @@ GstFlowReturn transformFrame(GstVideoFilter* filter, GstVideoFrame* in, GstVideo
     const int vStride = GST_VIDEO_FRAME_COMP_STRIDE(in, GST_VIDEO_COMP_V);
     auto* bgrx = static_cast<guint8*>(GST_VIDEO_FRAME_PLANE_DATA(out, 0));
     const int outStride = GST_VIDEO_FRAME_PLANE_STRIDE(out, 0);
+    // The two fields of an interlaced picture keep their own chroma rows, the
+    // lines of each field in turn.
+    const bool fields = GST_VIDEO_FRAME_IS_INTERLACED(in) && !GST_VIDEO_FRAME_IS_ONEFIELD(in);
     for (int row = 0; row < height; ++row) {
-        const int chroma = std::min(
-            convert->interleavedFields ? (row >> 2) * 2 + (row & 1) : row >> 1, chromaRows - 1);
+        const int chroma = std::min(fields ? (row >> 2) * 2 + (row & 1) : row >> 1, chromaRows - 1);
         YuvToBgrx::ConvertRow(y + static_cast<gsize>(row) * yStride,
                               u + static_cast<gsize>(chroma) * uStride,
                               v + static_cast<gsize>(chroma) * vStride,
@@ -142,7 +140,6 @@ void classInit(gpointer klass, gpointer) {
 void instanceInit(GTypeInstance* instance, gpointer) {
     auto* convert = reinterpret_cast<VelorinePictureConvert*>(instance);
     convert->weights = YuvToBgrx::WeightsFor(0.2126, 0.0722, false);
-    convert->interleavedFields = false;
 }
 
 GType pictureConvertType() {

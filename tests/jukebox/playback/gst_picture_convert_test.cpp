@@ -1,17 +1,22 @@
 // The picture converter as GStreamer runs it: the colours a test source paints
 // in I420 and YV12, with the matrix its caps declare, come out as those colours
-// in BGRx at the same (odd) size; BGRx passes unchanged.
+// in BGRx at the same (odd) size; the fields of an interlaced picture keep
+// their own chroma; BGRx passes unchanged.
 #include "jukebox/playback/gst_picture_convert.h"
 
 #include <gst/app/gstappsink.h>
+#include <gst/app/gstappsrc.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "jukebox/playback/yuv_to_bgrx.h"
 
 namespace {
 
@@ -107,6 +112,62 @@ TEST_F(GstPictureConvertTest, SolidColoursComeOutRightForEachLayoutAndMatrix) {
             }
         }
     }
+}
+
+TEST_F(GstPictureConvertTest, EachFieldOfAnInterlacedPictureTakesItsOwnChroma) {
+    // 16x8 I420 in two interleaved fields: the top field's lines (0, 2, 4, 6)
+    // have chroma rows 0 and 2, the bottom field's chroma rows 1 and 3. Each
+    // chroma row is a colour of its own on mid grey luma.
+    constexpr int kWidth = 16;
+    constexpr int kHeight = 8;
+    const std::array<std::array<int, 2>, 4> chroma{{{90, 240}, {240, 110}, {54, 34}, {128, 128}}};
+    std::vector<guint8> planes(kWidth * kHeight * 3 / 2, 126);
+    guint8* u = planes.data() + kWidth * kHeight;
+    guint8* v = u + kWidth * kHeight / 4;
+    for (int row = 0; row < kHeight / 2; ++row) {
+        std::fill_n(u + row * kWidth / 2, kWidth / 2, chroma[row][0]);
+        std::fill_n(v + row * kWidth / 2, kWidth / 2, chroma[row][1]);
+    }
+    GError* error = nullptr;
+    GstElement* pipeline = gst_parse_launch(
+        (std::string("appsrc name=in format=time caps=\"video/x-raw,format=I420,width=16,height=8,"
+                     "interlace-mode=interleaved,colorimetry=bt601,framerate=30/1\" ! ") +
+         GstPictureConvert::kFactory + " ! appsink name=out sync=false")
+            .c_str(),
+        &error);
+    ASSERT_NE(pipeline, nullptr) << (error != nullptr ? error->message : "");
+    g_clear_error(&error);
+    GstElement* in = gst_bin_get_by_name(GST_BIN(pipeline), "in");
+    GstElement* out = gst_bin_get_by_name(GST_BIN(pipeline), "out");
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    GstBuffer* buffer = gst_buffer_new_memdup(planes.data(), planes.size());
+    GST_BUFFER_PTS(buffer) = 0;
+    GST_BUFFER_DURATION(buffer) = GST_SECOND / 30;
+    ASSERT_EQ(gst_app_src_push_buffer(GST_APP_SRC(in), buffer), GST_FLOW_OK);
+    gst_app_src_end_of_stream(GST_APP_SRC(in));
+    GstSample* sample = gst_app_sink_try_pull_sample(GST_APP_SINK(out), 10 * GST_SECOND);
+    ASSERT_NE(sample, nullptr);
+    GstMapInfo map;
+    ASSERT_TRUE(gst_buffer_map(gst_sample_get_buffer(sample), &map, GST_MAP_READ));
+    const auto weights = YuvToBgrx::WeightsFor(0.299, 0.114, false);
+    for (int row = 0; row < kHeight; ++row) {
+        // Line row of field row % 2 is that field's line row / 2; two field
+        // lines share a chroma row.
+        const auto& c = chroma[(row / 4) * 2 + row % 2];
+        const std::vector<guint8> ys(kWidth, 126);
+        const std::vector<guint8> us(kWidth / 2, static_cast<guint8>(c[0]));
+        const std::vector<guint8> vs(kWidth / 2, static_cast<guint8>(c[1]));
+        std::vector<guint8> want(4 * kWidth);
+        YuvToBgrx::ConvertRow(ys.data(), us.data(), vs.data(), want.data(), kWidth, weights);
+        EXPECT_TRUE(std::equal(want.begin(), want.end(), map.data + row * 4 * kWidth))
+            << "row " << row;
+    }
+    gst_buffer_unmap(gst_sample_get_buffer(sample), &map);
+    gst_sample_unref(sample);
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(in);
+    gst_object_unref(out);
+    gst_object_unref(pipeline);
 }
 
 TEST_F(GstPictureConvertTest, BgrxPassesUnchanged) {
