@@ -743,11 +743,15 @@ void TracklistStore::SortEntries(SortKey key) {
 }
 
 void TracklistStore::dropRetired() {
-    while (!retired_.empty()) {
-        retired_.resize(retired_.size() - std::min(retired_.size(), EntryList::kSlice));
+    dropInSlices(retired_);
+}
+
+void TracklistStore::dropInSlices(std::vector<TrackEntry>& old) {
+    while (!old.empty()) {
+        old.resize(old.size() - std::min(old.size(), EntryList::kSlice));
         ui_.dispatchEventsIfDue();
     }
-    retired_ = {};  // its room too
+    old = {};  // its room too
 }
 
 void TracklistStore::sortEntries(SortKey key) {
@@ -798,24 +802,68 @@ void TracklistStore::SortByKey(SortKey key) {
 }
 
 void TracklistStore::DeleteSelected(const std::vector<int>& selected) {
+    deleteLines(selected, false);
+}
+
+void TracklistStore::DeleteCommand(const std::vector<int>& selected) {
+    deleteLines(selected, true);
+}
+
+void TracklistStore::deleteLines(const std::vector<int>& selected, bool keepCurrent) {
     std::vector<int> doomed = validSelection(selected);
     if (doomed.empty()) {
         return;
     }
-    entries_.removeIndices(doomed);
-    observer_->linesRemoved(doomed);
-    pathsEdited();
-    if (EntryCount() > 0) {
-        observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
-        UpdateTitle(true);
+    // A long list is cut down beside the old one with events served, as a sort
+    // is: meanwhile it is busy, so nothing else edits it, and the old entries and
+    // lines stay in view until the new ones replace them in one step.
+    const bool sliced = EntryCount() > static_cast<int>(EntryList::kSlice);
+    if (sliced) {
+        SetBusy(true);
+        abortRequested_ = false;
+        ui_.dispatchEvents();
     }
-}
-
-void TracklistStore::DeleteCommand(const std::vector<int>& selected) {
-    QString current = EntryAt(-1).path;
-    DeleteSelected(selected);
-    observer_->selectOnly(-1);
-    SetCurrent(entries_.firstIndexOfPath(current));
+    const unsigned revision = entries_.revision();
+    EntryList::Pruned pruned;
+    bool ready = entries_.prune(
+        doomed,
+        [this, revision, sliced] {
+            if (sliced) {
+                ui_.dispatchEventsIfDue();
+            }
+            return entries_.revision() == revision;
+        },
+        pruned);
+    if (ready && sliced) {
+        ui_.dispatchEvents();  // the switch below starts a step of its own
+        ready = entries_.revision() == revision;
+    }
+    if (ready) {
+        // The current track as it is now, not as it was when the delete began:
+        // a track that ended meanwhile has moved it on.
+        const bool hadCurrent = currentIndex_ >= 0 && currentIndex_ < EntryCount();
+        const QString current = hadCurrent ? entries_.at(currentIndex_).path : QString();
+        entries_.adopt(pruned);
+        observer_->linesRemoved(doomed);
+        pathsEdited();
+        if (EntryCount() > 0) {
+            observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
+            UpdateTitle(true);
+        }
+        if (keepCurrent) {
+            observer_->selectOnly(-1);
+            SetCurrent(hadCurrent ? entries_.firstIndexOfPath(current) : -1);
+        }
+    }
+    if (sliced) {
+        SetBusy(false);
+        abortRequested_ = false;
+        // What the list let go of goes after the lines have been shown, in
+        // steps of their own.
+        ui_.dispatchEvents();
+        pruned.pathCounts = {};
+        dropInSlices(pruned.entries);
+    }
 }
 
 void TracklistStore::RescanSelected(const std::vector<int>& selected) {
