@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -142,6 +143,31 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
         return WholeFileRead::CannotOpen;
     }
     return WholeFileRead::Ok;
+}
+
+WholeFileRead ReadFileBlocks(const QString& path, qsizetype blockBytes, const ByteBlockSink& take) {
+    int fd = ::open(LocalPathBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return WholeFileRead::CannotOpen;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    QByteArray block(std::max<qsizetype>(blockBytes, 1), Qt::Uninitialized);
+    while (ok) {
+        ssize_t n = ::read(fd, block.data(), static_cast<size_t>(block.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!take(QByteArrayView(block.constData(), n))) {
+            break;
+        }
+    }
+    ::close(fd);
+    return ok ? WholeFileRead::Ok : WholeFileRead::CannotOpen;
 }
 
 bool KeepCopyBeside(const QString& path, QString& copyPath) {

@@ -15,6 +15,12 @@ enum class WholeFileRead {
 
 WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 
+// The same, a block of at most blockBytes at a time handed to take in order, so
+// that a large file is never held whole in memory and its reader can pause
+// between blocks. take returns false to stop reading (the result is still Ok).
+using ByteBlockSink = std::function<bool(QByteArrayView)>;
+WholeFileRead ReadFileBlocks(const QString& path, qsizetype blockBytes, const ByteBlockSink& take);
+
 // True when path names a regular file (also through a symbolic link) or nothing
 // at all. A reader that cannot open without blocking (QSettings, for one) asks
 // first: a FIFO of that name would hold it up for ever.

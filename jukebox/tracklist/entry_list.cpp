@@ -61,7 +61,7 @@ void EntryList::removeFrom(int index, int count) {
 }
 
 bool EntryList::prune(const std::vector<int>& ascending, const std::function<bool()>& between,
-                      Pruned& pruned) const {
+                      Parts& pruned) const {
     pruned = {};
     pruned.entries.reserve(entries_.size() - std::min(entries_.size(), ascending.size()));
     // A fresh index of the paths that stay: taking the others out of the old one
@@ -82,7 +82,7 @@ bool EntryList::prune(const std::vector<int>& ascending, const std::function<boo
     return true;
 }
 
-void EntryList::adopt(Pruned& pruned) {
+void EntryList::adopt(Parts& pruned) {
     ++revision_;
     std::swap(entries_, pruned.entries);
     pathCounts_.swap(pruned.pathCounts);
@@ -98,6 +98,15 @@ void EntryList::clear() {
     entries_.clear();
     entries_.shrink_to_fit();
     pathCounts_.clear();
+    texts_.clear();
+}
+
+void EntryList::clear(Parts& old) {
+    ++revision_;
+    old.entries = std::move(entries_);
+    entries_ = {};
+    old.pathCounts = std::move(pathCounts_);
+    pathCounts_ = {};
     texts_.clear();
 }
 

@@ -30,17 +30,20 @@ public:
     // beside the list a slice at a time, between() called after each slice. The
     // list itself does not change; adopt() puts them in its place at once.
     // between() false stops it and gives false.
-    struct Pruned {
+    struct Parts {
         std::vector<TrackEntry> entries;
         QHash<QString, int> pathCounts;
     };
     bool prune(const std::vector<int>& ascending, const std::function<bool()>& between,
-               Pruned& pruned) const;
+               Parts& pruned) const;
     // pruned, made from the list as it is now, takes its place; the old entries
     // and index go back in pruned, for the caller to let go of when it suits.
-    void adopt(Pruned& pruned);
+    void adopt(Parts& pruned);
     void exchange(int a, int b);
     void clear();
+    // The same, the entries and their index handed to old to let go of when it
+    // suits: for a long list that takes a while.
+    void clear(Parts& old);
     // Puts the entries in a new order: new position i takes old entry order[i].
     // order must be a permutation of 0 .. count - 1. The new array is made
     // beside the old one a slice at a time, between() called after each slice,

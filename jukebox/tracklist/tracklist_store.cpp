@@ -1,7 +1,6 @@
 #include "jukebox/tracklist/tracklist_store.h"
 
 #include <dirent.h>
-#include <malloc.h>
 #include <sys/stat.h>
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,7 +10,6 @@
 
 #include "jukebox/common/natural_order.h"
 #include "jukebox/common/path_functions.h"
-#include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
 #include "jukebox/common/whole_file.h"
 #include "jukebox/playlists/playlist_format.h"
@@ -31,13 +29,6 @@ TrackEntry placeholder(const QString& name) {
     TrackEntry entry;
     entry.name = name;
     return entry;
-}
-
-// Pages freed in the middle of the heap go back to the system.
-void returnFreedMemory() {
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
 }
 
 enum class PathKind { Missing, Folder, File };
@@ -242,9 +233,13 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     loading_ = true;
     abortRequested_ = false;
     unsaved_ = false;  // what was unsaved is given up from here on
-    entries_.clear();
+    EntryList::Parts old;
+    entries_.clear(old);
     observer_->linesRefilled({});
-    ui_.dispatchEventsIfDue();  // letting go of a long list takes a while
+    // Letting go of a long list takes a while: a step at a time.
+    ui_.dispatchEvents();
+    old.pathCounts = {};
+    dropInSlices(old.entries);
     refusedPath_.clear();
     playlistOrigins_.clear();
     changed();
@@ -263,8 +258,10 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
 }
 
 bool TracklistStore::loadTracklistFile() {
-    QString text;
-    switch (ReadUtf16File(tracklistPath_, text)) {
+    // Read a block at a time: a list of 100,000 lines is never held whole as
+    // text, which would take a while to read and to let go of again.
+    QStringList lines;
+    switch (ReadUtf16Lines(tracklistPath_, lines, [this] { ui_.dispatchEventsIfDue(); })) {
         case Utf16FileStatus::Ok:
         case Utf16FileStatus::Empty:  // a file made by an earlier start: an empty list
             break;
@@ -281,12 +278,6 @@ bool TracklistStore::loadTracklistFile() {
             return false;
     }
     ui_.dispatchEventsIfDue();
-    const QStringList lines = ReadLines(text);
-    // The lines hold copies: the whole text need not stay for the load, and
-    // its pages go back to the system now rather than stay resident in the
-    // middle of the heap for the whole run.
-    text = QString();
-    returnFreedMemory();
     const auto named = std::count_if(lines.begin(), lines.end(), [](const QString& line) {
         return !line.isEmpty() && !line.startsWith(u';');
     });
@@ -295,7 +286,7 @@ bool TracklistStore::loadTracklistFile() {
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
-            const QString& line = lines[next++];
+            const QString& line = lines.at(next++);
             if (!line.isEmpty() && !line.startsWith(u';')) {
                 path = line;
                 return true;
@@ -824,7 +815,7 @@ void TracklistStore::deleteLines(const std::vector<int>& selected, bool keepCurr
         ui_.dispatchEvents();
     }
     const unsigned revision = entries_.revision();
-    EntryList::Pruned pruned;
+    EntryList::Parts pruned;
     bool ready = entries_.prune(
         doomed,
         [this, revision, sliced] {
