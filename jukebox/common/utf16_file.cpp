@@ -158,16 +158,19 @@ bool WriteUtf16Lines(const QString& path, const QStringList& lines,
     for (const QString& line : lines) {
         units += line.size() + 2;
     }
-    return SaveFileWhole(path, units * 2, [&lines, &between](const ByteSink& put) {
-        Utf16BlockWriter out(put, between);
-        const char16_t mark = kByteOrderMark;
-        out.add(QStringView(&mark, 1));
-        for (const QString& line : lines) {
-            out.add(line);
-            out.add(u"\r\n");
-        }
-        return out.finish();
-    });
+    return SaveFileWhole(
+        path, units * 2,
+        [&lines, &between](const ByteSink& put) {
+            Utf16BlockWriter out(put, between);
+            const char16_t mark = kByteOrderMark;
+            out.add(QStringView(&mark, 1));
+            for (const QString& line : lines) {
+                out.add(line);
+                out.add(u"\r\n");
+            }
+            return out.finish();
+        },
+        between);
 }
 
 Utf16BlockWriter::Utf16BlockWriter(const ByteSink& put, std::function<void()> between)

@@ -48,6 +48,9 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes);
 // whole in memory: size is their total, and write(put) hands them to put in
 // order. put returns false when writing failed; write returns false to give up
 // (put's failure, or its own). Fewer or more bytes than size fail the save.
+// between (when given) is called now and then while the bytes go to the disk,
+// so that a long file can be saved with events served.
 using ByteSink = std::function<bool(QByteArrayView)>;
 bool SaveFileWhole(const QString& path, qint64 size,
-                   const std::function<bool(const ByteSink& put)>& write);
+                   const std::function<bool(const ByteSink& put)>& write,
+                   const std::function<void()>& between = {});
