@@ -66,14 +66,17 @@ bool awaitWriteback(int fd, qint64 size, const std::function<void()>& between) {
 }
 
 // Hands write's bytes to fd; false unless all of them, exactly size, went.
-bool writeCounted(int fd, qint64 size, const Writer& write) {
+// early: each block's disk writes are started at once (for a flush in steps).
+bool writeCounted(int fd, qint64 size, const Writer& write, bool early = false) {
     qint64 written = 0;
-    const bool ok = write([fd, size, &written](QByteArrayView bytes) {
+    const bool ok = write([fd, size, early, &written](QByteArrayView bytes) {
         written += bytes.size();
         if (written > size || !writeAll(fd, bytes)) {
             return false;
         }
-        startWriteback(fd, written - bytes.size(), bytes.size());
+        if (early) {
+            startWriteback(fd, written - bytes.size(), bytes.size());
+        }
         return true;
     });
     return ok && written == size;
@@ -81,8 +84,8 @@ bool writeCounted(int fd, qint64 size, const Writer& write) {
 
 bool writeFlushClose(int fd, qint64 size, const Writer& write,
                      const std::function<void()>& between) {
-    bool written = writeCounted(fd, size, write) && awaitWriteback(fd, size, between) &&
-                   (::fsync(fd) == 0 || errno == EINVAL);
+    bool written = writeCounted(fd, size, write, bool(between)) &&
+                   awaitWriteback(fd, size, between) && (::fsync(fd) == 0 || errno == EINVAL);
     return ::close(fd) == 0 && written;
 }
 
