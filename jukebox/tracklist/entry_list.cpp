@@ -93,14 +93,6 @@ void EntryList::exchange(int a, int b) {
     std::swap(entries_[static_cast<size_t>(a)], entries_[static_cast<size_t>(b)]);
 }
 
-void EntryList::clear() {
-    ++revision_;
-    entries_.clear();
-    entries_.shrink_to_fit();
-    pathCounts_.clear();
-    texts_.clear();
-}
-
 void EntryList::clear(Parts& old) {
     ++revision_;
     old.entries = std::move(entries_);

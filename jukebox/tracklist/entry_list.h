@@ -40,9 +40,8 @@ public:
     // and index go back in pruned, for the caller to let go of when it suits.
     void adopt(Parts& pruned);
     void exchange(int a, int b);
-    void clear();
-    // The same, the entries and their index handed to old to let go of when it
-    // suits: for a long list that takes a while.
+    // Empties the list; the entries and their index go to old, to let go of
+    // when it suits: for a long list that takes a while.
     void clear(Parts& old);
     // Puts the entries in a new order: new position i takes old entry order[i].
     // order must be a permutation of 0 .. count - 1. The new array is made
