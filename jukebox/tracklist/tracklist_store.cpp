@@ -809,12 +809,12 @@ void TracklistStore::deleteLines(const std::vector<int>& selected, bool keepCurr
     // is: meanwhile it is busy, so nothing else edits it, and the old entries and
     // lines stay in view until the new ones replace them in one step.
     const bool sliced = EntryCount() > static_cast<int>(EntryList::kSlice);
+    const unsigned revision = entries_.revision();  // the list the selection was made in
     if (sliced) {
         SetBusy(true);
         abortRequested_ = false;
         ui_.dispatchEvents();
     }
-    const unsigned revision = entries_.revision();
     EntryList::Parts pruned;
     bool ready = entries_.prune(
         doomed,
