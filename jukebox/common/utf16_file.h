@@ -18,6 +18,14 @@ enum class Utf16FileStatus {
 
 Utf16FileStatus ReadUtf16File(const QString& path, QString& text);
 
+// The lines of such a file, as ReadLines gives them from ReadUtf16File's text,
+// read a block at a time: the text is never held whole, and between() (when
+// given) is called after every block, so that a long list can serve events
+// meanwhile. lines is empty unless the result is Ok.
+Utf16FileStatus ReadUtf16Lines(const QString& path, QStringList& lines,
+                               const std::function<void()>& between = {},
+                               qsizetype blockBytes = 262144);
+
 // Writes the mark and each line followed by CR LF, with SaveFileWhole;
 // between() (when given) is called after every block written, so that a long
 // list can serve events meanwhile.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -32,18 +33,59 @@ bool writeAll(int fd, QByteArrayView bytes) {
 // quota may only show at the flush or the close.
 using Writer = std::function<bool(const ByteSink&)>;
 
+// The disk writes of each range are started as soon as it is written, so that
+// they run while the rest is made.
+void startWriteback(int fd, qint64 offset, qint64 length) {
+#ifdef __linux__
+    ::sync_file_range(fd, offset, length, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)fd, (void)offset, (void)length;
+#endif
+}
+
+// With between, the flush waits for the disk a range at a time, between()
+// after each, so that the flush at the end has little left to wait for. Here a
+// failed write shows, and must be taken as the flush's failure: it is not
+// told again.
+bool awaitWriteback(int fd, qint64 size, const std::function<void()>& between) {
+#ifdef __linux__
+    constexpr qint64 kRange = qint64(1) << 20;
+    for (qint64 at = 0; between && at < size; at += kRange) {
+        if (::sync_file_range(fd, at, std::min(kRange, size - at),
+                              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                  SYNC_FILE_RANGE_WAIT_AFTER) != 0 &&
+            errno != EINVAL && errno != ENOSYS) {
+            return false;
+        }
+        between();
+    }
+#else
+    (void)fd, (void)size, (void)between;
+#endif
+    return true;
+}
+
 // Hands write's bytes to fd; false unless all of them, exactly size, went.
-bool writeCounted(int fd, qint64 size, const Writer& write) {
+// early: each block's disk writes are started at once (for a flush in steps).
+bool writeCounted(int fd, qint64 size, const Writer& write, bool early = false) {
     qint64 written = 0;
-    const bool ok = write([fd, size, &written](QByteArrayView bytes) {
+    const bool ok = write([fd, size, early, &written](QByteArrayView bytes) {
         written += bytes.size();
-        return written <= size && writeAll(fd, bytes);
+        if (written > size || !writeAll(fd, bytes)) {
+            return false;
+        }
+        if (early) {
+            startWriteback(fd, written - bytes.size(), bytes.size());
+        }
+        return true;
     });
     return ok && written == size;
 }
 
-bool writeFlushClose(int fd, qint64 size, const Writer& write) {
-    bool written = writeCounted(fd, size, write) && (::fsync(fd) == 0 || errno == EINVAL);
+bool writeFlushClose(int fd, qint64 size, const Writer& write,
+                     const std::function<void()>& between) {
+    bool written = writeCounted(fd, size, write, bool(between)) &&
+                   awaitWriteback(fd, size, between) && (::fsync(fd) == 0 || errno == EINVAL);
     return ::close(fd) == 0 && written;
 }
 
@@ -76,6 +118,46 @@ int createBeside(const QByteArray& target, QByteArray& name) {
         }
     }
     return -1;
+}
+
+// A second name for target beside it, which keeps the old file after a new one
+// took its name; false when none can be made (no file yet, or no links here).
+bool linkBeside(const QByteArray& target, QByteArray& name) {
+    qsizetype slash = target.lastIndexOf('/');
+    QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + SaveTemporaryName(QRandomGenerator::global()->generate64());
+        if (::link(target.constData(), name.constData()) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// Lets go of a replaced file kept under a second name: cut down a range at a
+// time, between() after each, since giving back all its blocks at once can take
+// long (a file system that discards freed blocks waits for the disk). A file
+// that still has other names is only unnamed here.
+void releaseBeside(const QByteArray& name, const std::function<void()>& between) {
+    int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) {
+        constexpr off_t kRange = off_t(1) << 18;
+        for (off_t size = info.st_size; size > 0;) {
+            size = std::max<off_t>(size - kRange, 0);
+            if (::ftruncate(fd, size) != 0) {
+                break;
+            }
+            between();
+        }
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    ::unlink(name.constData());
 }
 
 // Writing in place cannot keep the old file when the write fails halfway, so the
@@ -144,6 +226,31 @@ WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes) {
     return WholeFileRead::Ok;
 }
 
+WholeFileRead ReadFileBlocks(const QString& path, qsizetype blockBytes, const ByteBlockSink& take) {
+    int fd = ::open(LocalPathBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return WholeFileRead::CannotOpen;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    QByteArray block(std::max<qsizetype>(blockBytes, 1), Qt::Uninitialized);
+    while (ok) {
+        ssize_t n = ::read(fd, block.data(), static_cast<size_t>(block.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!take(QByteArrayView(block.constData(), n))) {
+            break;
+        }
+    }
+    ::close(fd);
+    return ok ? WholeFileRead::Ok : WholeFileRead::CannotOpen;
+}
+
 bool KeepCopyBeside(const QString& path, QString& copyPath) {
     copyPath.clear();
     const QByteArray source = LocalPathBytes(path);
@@ -206,7 +313,8 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
 }
 
 bool SaveFileWhole(const QString& path, qint64 size,
-                   const std::function<bool(const ByteSink& put)>& write) {
+                   const std::function<bool(const ByteSink& put)>& write,
+                   const std::function<void()>& between) {
     const QByteArray target = replacedFile(LocalPathBytes(path));
     QByteArray temporary;
     int fd = createBeside(target, temporary);
@@ -219,10 +327,23 @@ bool SaveFileWhole(const QString& path, qint64 size,
     if (::stat(target.constData(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);  // the new file keeps the old one's permissions
     }
-    if (!writeFlushClose(fd, size, write) ||
-        ::rename(temporary.constData(), target.constData()) != 0) {
+    if (!writeFlushClose(fd, size, write, between)) {
         ::unlink(temporary.constData());
         return false;
+    }
+    // With between, the old file is kept under a second name through the
+    // switch, and let go of afterwards in steps.
+    QByteArray aside;
+    const bool kept = between && linkBeside(target, aside);
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+        if (kept) {
+            ::unlink(aside.constData());
+        }
+        return false;
+    }
+    if (kept) {
+        releaseBeside(aside, between);
     }
     return true;
 }

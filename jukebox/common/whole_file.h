@@ -15,6 +15,12 @@ enum class WholeFileRead {
 
 WholeFileRead ReadFileWhole(const QString& path, QByteArray& bytes);
 
+// The same, a block of at most blockBytes at a time handed to take in order, so
+// that a large file is never held whole in memory and its reader can pause
+// between blocks. take returns false to stop reading (the result is still Ok).
+using ByteBlockSink = std::function<bool(QByteArrayView)>;
+WholeFileRead ReadFileBlocks(const QString& path, qsizetype blockBytes, const ByteBlockSink& take);
+
 // True when path names a regular file (also through a symbolic link) or nothing
 // at all. A reader that cannot open without blocking (QSettings, for one) asks
 // first: a FIFO of that name would hold it up for ever.
@@ -42,6 +48,9 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes);
 // whole in memory: size is their total, and write(put) hands them to put in
 // order. put returns false when writing failed; write returns false to give up
 // (put's failure, or its own). Fewer or more bytes than size fail the save.
+// between (when given) is called now and then while the bytes go to the disk,
+// so that a long file can be saved with events served.
 using ByteSink = std::function<bool(QByteArrayView)>;
 bool SaveFileWhole(const QString& path, qint64 size,
-                   const std::function<bool(const ByteSink& put)>& write);
+                   const std::function<bool(const ByteSink& put)>& write,
+                   const std::function<void()>& between = {});

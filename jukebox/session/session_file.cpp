@@ -131,7 +131,8 @@ bool parse(const QString& text, SessionState& state) {
 
 }  // namespace
 
-bool WriteSessionFile(const QString& file, const SessionState& state) {
+bool WriteSessionFile(const QString& file, const SessionState& state,
+                      const std::function<bool()>& between) {
     QString head(1, QChar(kByteOrderMark));
     head += kMagic + kLineEnd;
     head += kList + escaped(state.listPath) + kLineEnd;
@@ -145,16 +146,23 @@ bool WriteSessionFile(const QString& file, const SessionState& state) {
     }
     // Written in blocks: a list of 100,000 paths is written at every change,
     // and a copy of it all would add its size to the jukebox's memory.
+    // Only the blocks are made with events served: the switch to the new file
+    // comes after the last call of between(), so a write that gave way never
+    // replaces what was written meanwhile.
+    bool goOn = true;
     return SaveFileWhole(file, units * 2, [&](const ByteSink& put) {
-        Utf16BlockWriter out(put);
+        Utf16BlockWriter out(put, [&] { goOn = goOn && (!between || between()); });
         out.add(head);
         for (const QString& path : state.paths) {
+            if (!goOn) {
+                return false;
+            }
             // The list never takes a path with a line break (it would come back
             // as two); should one be there all the same, it must not split the file.
             out.add(path, true);
             out.add(kLineEnd);
         }
-        return out.finish();
+        return out.finish() && goOn;
     });
 }
 

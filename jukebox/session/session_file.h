@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // What the session file keeps of the working tracklist.
 struct SessionState {
@@ -23,7 +24,11 @@ enum class SessionRead {
 // not at all, so the paths and the facts always belong together, and the file
 // still opens as a tracklist. Unlike a tracklist, paths are read back exactly:
 // no line is cut or skipped.
-bool WriteSessionFile(const QString& file, const SessionState& state);
+// between (when given) is called after every block made, so that a long list
+// can be written with events served; when it returns false, the write gives up
+// before the file is replaced, and the result is false.
+bool WriteSessionFile(const QString& file, const SessionState& state,
+                      const std::function<bool()>& between = {});
 // Anything short of a whole file as WriteSessionFile writes it is Damaged, and
 // state is then left empty.
 SessionRead ReadSessionFile(const QString& file, SessionState& state);

@@ -108,20 +108,37 @@ void TracklistSession::timerFired() {
         timer_.start(static_cast<int>(std::min(kQuietMs - quiet, kLatestMs - waited)));
         return;
     }
-    write();
+    write(true);
 }
 
 bool TracklistSession::Flush() {
-    return write();
+    return write(false);
 }
 
-bool TracklistSession::write() {
+bool TracklistSession::write(bool serveEvents) {
     if (!ready_ || isSessionFile(store_.tracklistPath())) {
+        return false;
+    }
+    if (serveEvents && writing_ > 0) {
+        timer_.start(kQuietMs);  // the changes go with a later write
         return false;
     }
     timer_.stop();
     pending_ = false;
-    const bool written = WriteSessionFile(file_, state());
+    const unsigned mine = ++writes_;
+    std::function<bool()> between;
+    if (serveEvents && pump_) {
+        between = [this, mine] {
+            pump_();
+            return writes_ == mine;
+        };
+    }
+    ++writing_;
+    const bool written = WriteSessionFile(file_, state(), between);
+    --writing_;
+    if (writes_ != mine) {
+        return false;  // a write begun meanwhile took its place
+    }
     pending_ = !written;  // tried again at the next change or close
     return written;
 }

@@ -49,8 +49,12 @@ public:
     bool ResumeCurrent();
     int resumePositionMs() const { return resumeMs_; }
 
-    // Writes the session now (a close, the desktop session ending). False when
-    // nothing was written.
+    // A write the timer starts calls pump between its blocks, so that a long
+    // list is written with events served. None by default.
+    void setEventPump(std::function<void()> pump) { pump_ = std::move(pump); }
+
+    // Writes the session now (a close, the desktop session ending), without
+    // serving events. False when nothing was written.
     bool Flush();
     bool writePending() const { return pending_; }
     const QString& file() const { return file_; }
@@ -59,7 +63,7 @@ public:
 
 private:
     void timerFired();
-    bool write();
+    bool write(bool serveEvents);
     SessionState state() const;
     bool isSessionFile(const QString& path) const;
 
@@ -71,6 +75,11 @@ private:
     QElapsedTimer lastChange_;
     bool pending_ = false;
     bool ready_ = false;
+    std::function<void()> pump_;
+    // Writes begun, and those under way: a write serving events gives way to
+    // one begun meanwhile (a close's Flush).
+    unsigned writes_ = 0;
+    int writing_ = 0;
     StartPlan plan_;
     int resumeMs_ = 0;
 };

@@ -53,6 +53,8 @@ CVelorineApp::CVelorineApp(UiService& ui, CommandLine commandLine, QObject* pare
       loader_(ui, packages_) {
     sinceStart_.start();
     tracklist_.setTagCache(&tagCache_);
+    // A list of 100,000 paths takes a while to write out.
+    session_.setEventPump([this] { ui_.dispatchEventsIfDue(); });
     host_.setEngine(&engine_);
     stepTimer_.setSingleShot(true);
     stepTimer_.setInterval(kPaintWaitMs);

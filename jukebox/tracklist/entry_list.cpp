@@ -60,23 +60,32 @@ void EntryList::removeFrom(int index, int count) {
     entries_.erase(entries_.begin() + index, entries_.begin() + end);
 }
 
-void EntryList::removeIndices(const std::vector<int>& ascending) {
-    if (ascending.empty()) {
-        return;
-    }
-    ++revision_;
-    // Compact in place: every kept entry moves at most once.
-    size_t write = static_cast<size_t>(ascending.front());
+bool EntryList::prune(const std::vector<int>& ascending, const std::function<bool()>& between,
+                      Parts& pruned) const {
+    pruned = {};
+    pruned.entries.reserve(entries_.size() - std::min(entries_.size(), ascending.size()));
+    // A fresh index of the paths that stay: taking the others out of the old one
+    // would change it before the switch, and costs more.
+    pruned.pathCounts.reserve(static_cast<qsizetype>(pruned.entries.capacity()));
     size_t next = 0;
-    for (size_t read = write; read < entries_.size(); ++read) {
+    for (size_t read = 0; read < entries_.size(); ++read) {
         if (next < ascending.size() && static_cast<size_t>(ascending[next]) == read) {
-            unindexPath(entries_[read].path);
             ++next;
-            continue;
+        } else {
+            pruned.entries.push_back(entries_[read]);  // the texts are shared, not copied
+            ++pruned.pathCounts[entries_[read].path];
         }
-        entries_[write++] = std::move(entries_[read]);
+        if ((read + 1) % kSlice == 0 && !between()) {
+            return false;
+        }
     }
-    entries_.resize(write);
+    return true;
+}
+
+void EntryList::adopt(Parts& pruned) {
+    ++revision_;
+    std::swap(entries_, pruned.entries);
+    pathCounts_.swap(pruned.pathCounts);
 }
 
 void EntryList::exchange(int a, int b) {
@@ -84,11 +93,12 @@ void EntryList::exchange(int a, int b) {
     std::swap(entries_[static_cast<size_t>(a)], entries_[static_cast<size_t>(b)]);
 }
 
-void EntryList::clear() {
+void EntryList::clear(Parts& old) {
     ++revision_;
-    entries_.clear();
-    entries_.shrink_to_fit();
-    pathCounts_.clear();
+    old.entries = std::move(entries_);
+    entries_ = {};
+    old.pathCounts = std::move(pathCounts_);
+    pathCounts_ = {};
     texts_.clear();
 }
 

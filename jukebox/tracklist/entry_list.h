@@ -25,11 +25,24 @@ public:
     void replace(int index, TrackEntry entry);
     // Removes count entries from index on (fewer when the end comes first).
     void removeFrom(int index, int count);
-    // Removes the entries at the given indices, which are ascending, distinct and
-    // in range, in one pass.
-    void removeIndices(const std::vector<int>& ascending);
+    // The list as it is left when the entries at the given indices (ascending,
+    // distinct, in range) go: the entries that stay and their path index, made
+    // beside the list a slice at a time, between() called after each slice. The
+    // list itself does not change; adopt() puts them in its place at once.
+    // between() false stops it and gives false.
+    struct Parts {
+        std::vector<TrackEntry> entries;
+        QHash<QString, int> pathCounts;
+    };
+    bool prune(const std::vector<int>& ascending, const std::function<bool()>& between,
+               Parts& pruned) const;
+    // pruned, made from the list as it is now, takes its place; the old entries
+    // and index go back in pruned, for the caller to let go of when it suits.
+    void adopt(Parts& pruned);
     void exchange(int a, int b);
-    void clear();
+    // Empties the list; the entries and their index go to old, to let go of
+    // when it suits: for a long list that takes a while.
+    void clear(Parts& old);
     // Puts the entries in a new order: new position i takes old entry order[i].
     // order must be a permutation of 0 .. count - 1. The new array is made
     // beside the old one a slice at a time, between() called after each slice,
@@ -39,7 +52,7 @@ public:
     // the caller to let go of when it suits (all its texts are shared).
     bool reorder(const std::vector<int>& order, const std::function<bool()>& between,
                  std::vector<TrackEntry>& retired);
-    // Entries copied per slice of a reorder.
+    // Entries copied per slice of a reorder or a removal.
     static constexpr size_t kSlice = 4096;
 
     // Changes with every edit, so a long reader can tell that the entries moved.

@@ -1,7 +1,6 @@
 #include "jukebox/tracklist/tracklist_store.h"
 
 #include <dirent.h>
-#include <malloc.h>
 #include <sys/stat.h>
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,7 +10,6 @@
 
 #include "jukebox/common/natural_order.h"
 #include "jukebox/common/path_functions.h"
-#include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
 #include "jukebox/common/whole_file.h"
 #include "jukebox/playlists/playlist_format.h"
@@ -31,13 +29,6 @@ TrackEntry placeholder(const QString& name) {
     TrackEntry entry;
     entry.name = name;
     return entry;
-}
-
-// Pages freed in the middle of the heap go back to the system.
-void returnFreedMemory() {
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
 }
 
 enum class PathKind { Missing, Folder, File };
@@ -242,9 +233,13 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     loading_ = true;
     abortRequested_ = false;
     unsaved_ = false;  // what was unsaved is given up from here on
-    entries_.clear();
+    EntryList::Parts old;
+    entries_.clear(old);
     observer_->linesRefilled({});
-    ui_.dispatchEventsIfDue();  // letting go of a long list takes a while
+    // Letting go of a long list takes a while: a step at a time.
+    ui_.dispatchEvents();
+    old.pathCounts = {};
+    dropInSlices(old.entries);
     refusedPath_.clear();
     playlistOrigins_.clear();
     changed();
@@ -263,8 +258,10 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
 }
 
 bool TracklistStore::loadTracklistFile() {
-    QString text;
-    switch (ReadUtf16File(tracklistPath_, text)) {
+    // Read a block at a time: a list of 100,000 lines is never held whole as
+    // text, which would take a while to read and to let go of again.
+    QStringList lines;
+    switch (ReadUtf16Lines(tracklistPath_, lines, [this] { ui_.dispatchEventsIfDue(); })) {
         case Utf16FileStatus::Ok:
         case Utf16FileStatus::Empty:  // a file made by an earlier start: an empty list
             break;
@@ -281,12 +278,6 @@ bool TracklistStore::loadTracklistFile() {
             return false;
     }
     ui_.dispatchEventsIfDue();
-    const QStringList lines = ReadLines(text);
-    // The lines hold copies: the whole text need not stay for the load, and
-    // its pages go back to the system now rather than stay resident in the
-    // middle of the heap for the whole run.
-    text = QString();
-    returnFreedMemory();
     const auto named = std::count_if(lines.begin(), lines.end(), [](const QString& line) {
         return !line.isEmpty() && !line.startsWith(u';');
     });
@@ -295,7 +286,7 @@ bool TracklistStore::loadTracklistFile() {
     qsizetype next = 0;
     addLoadedPaths([&lines, &next](QString& path) {
         while (next < lines.size()) {
-            const QString& line = lines[next++];
+            const QString& line = lines.at(next++);
             if (!line.isEmpty() && !line.startsWith(u';')) {
                 path = line;
                 return true;
@@ -743,11 +734,15 @@ void TracklistStore::SortEntries(SortKey key) {
 }
 
 void TracklistStore::dropRetired() {
-    while (!retired_.empty()) {
-        retired_.resize(retired_.size() - std::min(retired_.size(), EntryList::kSlice));
+    dropInSlices(retired_);
+}
+
+void TracklistStore::dropInSlices(std::vector<TrackEntry>& old) {
+    while (!old.empty()) {
+        old.resize(old.size() - std::min(old.size(), EntryList::kSlice));
         ui_.dispatchEventsIfDue();
     }
-    retired_ = {};  // its room too
+    old = {};  // its room too
 }
 
 void TracklistStore::sortEntries(SortKey key) {
@@ -798,24 +793,68 @@ void TracklistStore::SortByKey(SortKey key) {
 }
 
 void TracklistStore::DeleteSelected(const std::vector<int>& selected) {
+    deleteLines(selected, false);
+}
+
+void TracklistStore::DeleteCommand(const std::vector<int>& selected) {
+    deleteLines(selected, true);
+}
+
+void TracklistStore::deleteLines(const std::vector<int>& selected, bool keepCurrent) {
     std::vector<int> doomed = validSelection(selected);
     if (doomed.empty()) {
         return;
     }
-    entries_.removeIndices(doomed);
-    observer_->linesRemoved(doomed);
-    pathsEdited();
-    if (EntryCount() > 0) {
-        observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
-        UpdateTitle(true);
+    // A long list is cut down beside the old one with events served, as a sort
+    // is: meanwhile it is busy, so nothing else edits it, and the old entries and
+    // lines stay in view until the new ones replace them in one step.
+    const bool sliced = EntryCount() > static_cast<int>(EntryList::kSlice);
+    const unsigned revision = entries_.revision();  // the list the selection was made in
+    if (sliced) {
+        SetBusy(true);
+        abortRequested_ = false;
+        ui_.dispatchEvents();
     }
-}
-
-void TracklistStore::DeleteCommand(const std::vector<int>& selected) {
-    QString current = EntryAt(-1).path;
-    DeleteSelected(selected);
-    observer_->selectOnly(-1);
-    SetCurrent(entries_.firstIndexOfPath(current));
+    EntryList::Parts pruned;
+    bool ready = entries_.prune(
+        doomed,
+        [this, revision, sliced] {
+            if (sliced) {
+                ui_.dispatchEventsIfDue();
+            }
+            return entries_.revision() == revision;
+        },
+        pruned);
+    if (ready && sliced) {
+        ui_.dispatchEvents();  // the switch below starts a step of its own
+        ready = entries_.revision() == revision;
+    }
+    if (ready) {
+        // The current track as it is now, not as it was when the delete began:
+        // a track that ended meanwhile has moved it on.
+        const bool hadCurrent = currentIndex_ >= 0 && currentIndex_ < EntryCount();
+        const QString current = hadCurrent ? entries_.at(currentIndex_).path : QString();
+        entries_.adopt(pruned);
+        observer_->linesRemoved(doomed);
+        pathsEdited();
+        if (EntryCount() > 0) {
+            observer_->selectOnly(std::min(doomed.front(), EntryCount() - 1));
+            UpdateTitle(true);
+        }
+        if (keepCurrent) {
+            observer_->selectOnly(-1);
+            SetCurrent(hadCurrent ? entries_.firstIndexOfPath(current) : -1);
+        }
+    }
+    if (sliced) {
+        SetBusy(false);
+        abortRequested_ = false;
+        // What the list let go of goes after the lines have been shown, in
+        // steps of their own.
+        ui_.dispatchEvents();
+        pruned.pathCounts = {};
+        dropInSlices(pruned.entries);
+    }
 }
 
 void TracklistStore::RescanSelected(const std::vector<int>& selected) {

@@ -189,6 +189,9 @@ private:
     void sortEntries(SortKey key);
     // Lets go of the array a sort replaced, a slice at a time with events served.
     void dropRetired();
+    void dropInSlices(std::vector<TrackEntry>& old);
+    // DeleteSelected; keepCurrent: the current track stays current where it went.
+    void deleteLines(const std::vector<int>& selected, bool keepCurrent);
 
     UiService& ui_;
     TagRecord& record_;

@@ -234,4 +234,77 @@ TEST_F(Utf16FileTest, AnInPlaceSaveThatDoesNotFitKeepsTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 1);
 }
 
+// Read a block at a time, the lines are those of the whole text, wherever the
+// blocks cut a unit, a CR LF or a line; the mark and the statuses are as for
+// the whole file.
+TEST_F(Utf16FileTest, LinesReadInBlocksAreTheLinesOfTheWholeText) {
+    const QString texts[] = {
+        QStringLiteral("D:\\a.mp3\r\n/m/b \u00e9.mp3\r\n\r\n;note\r\nlast"),
+        QStringLiteral("a\nb\r\r\nc\rd\n\n"),
+        QStringLiteral("no\rline\rfeed\r\rat all\r"),
+        QStringLiteral("\U0001F3B5 long ") + QString(700, u'x') + QStringLiteral("\r\nend\r\n"),
+        QString(),
+    };
+    int written = 0;
+    for (const QString& text : texts) {
+        const std::string name = "blocks" + std::to_string(written++);
+        std::string bytes = "\xFF\xFE";
+        bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        for (bool oddTail : {false, true}) {
+            writeFileBytes(dir / name, oddTail ? bytes + 'q' : bytes);
+            for (qsizetype block : {1, 2, 3, 7, 64, 1 << 18}) {
+                QStringList lines{QStringLiteral("stale")};
+                int blocks = 0;
+                ASSERT_EQ(ReadUtf16Lines(
+                              path(name.c_str()), lines, [&] { ++blocks; }, block),
+                          Utf16FileStatus::Ok);
+                EXPECT_EQ(lines, ReadLines(text)) << name << " block " << block;
+                // Served while the text is read, not only at its end.
+                EXPECT_GE(blocks, text.size() * 2 / block);
+            }
+        }
+    }
+    QStringList lines;
+    EXPECT_EQ(ReadUtf16Lines(path("missing"), lines), Utf16FileStatus::CannotOpen);
+    writeFileBytes(dir / "empty", "");
+    EXPECT_EQ(ReadUtf16Lines(path("empty"), lines), Utf16FileStatus::Empty);
+    for (qsizetype block : {1, 4096}) {
+        writeFileBytes(dir / "one", "\xFF");
+        EXPECT_EQ(ReadUtf16Lines(path("one"), lines, {}, block), Utf16FileStatus::NotUnicode);
+        writeFileBytes(dir / "be", std::string("\xFE\xFF\0a\0\n", 6));
+        EXPECT_EQ(ReadUtf16Lines(path("be"), lines, {}, block), Utf16FileStatus::NotUnicode);
+        EXPECT_TRUE(lines.isEmpty());
+    }
+    fs::create_directory(dir / "folder");
+    EXPECT_EQ(ReadUtf16Lines(path("folder"), lines), Utf16FileStatus::CannotOpen);
+}
+
+// A save with events served keeps the replaced file under a second name until
+// the new one has its place and then lets go of it; a file with other names
+// keeps its bytes for them.
+TEST_F(Utf16FileTest, ASaveServingEventsLeavesNothingBesideAndSparesOtherNames) {
+    const QString file = path("list.trk");
+    QStringList many;
+    for (int i = 0; i < 40000; ++i) {
+        many.append(QStringLiteral("/m/%1.mp3").arg(i));
+    }
+    ASSERT_TRUE(WriteUtf16Lines(file, many));
+    const std::string before = readFileBytes(dir / "list.trk");
+    fs::create_hard_link(dir / "list.trk", dir / "other-name.trk");
+    int calls = 0;
+    ASSERT_TRUE(WriteUtf16Lines(file, {QStringLiteral("new")}, [&] { ++calls; }));
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(readFileBytes(dir / "list.trk"), std::string("\xFF\xFE"
+                                                           "n\0e\0w\0\r\0\n\0",
+                                                           12));
+    EXPECT_EQ(readFileBytes(dir / "other-name.trk"), before);
+
+    ASSERT_TRUE(WriteUtf16Lines(file, many, [&] { ++calls; }));
+    ASSERT_TRUE(WriteUtf16Lines(file, {QStringLiteral("again")}, [&] { ++calls; }));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+    QStringList lines;
+    ASSERT_EQ(ReadUtf16Lines(file, lines), Utf16FileStatus::Ok);
+    EXPECT_EQ(lines, QStringList{QStringLiteral("again")});
+}
+
 }  // namespace

@@ -183,6 +183,36 @@ TEST_F(TracklistSessionTest, ChangesAreWrittenAMomentAfterAndTheListFileOnlyBySa
               "\xFF\xFE" + utf16Bytes(path("music/old.mp3") + u"\r\n"_s + added + u"\r\n"_s));
 }
 
+// A long list is written with events served. A close that flushes meanwhile
+// writes the list as it is then, and the write under way gives way: it never
+// puts back the older list it began with.
+TEST_F(TracklistSessionTest, AWriteServingEventsGivesWayToAFlushMadeMeanwhile) {
+    session.LoadAtStart();
+    ASSERT_TRUE(waitForSession(1));
+    QStringList many;
+    for (int i = 0; i < 40000; ++i) {
+        many.append(path("music/gone" + std::to_string(i) + ".mp3"));
+    }
+    appendEntries(many);
+    int pumps = 0;
+    bool flushed = false;
+    session.setEventPump([&] {
+        if (++pumps == 2) {
+            store.AppendEntry(TrackEntry{});  // a change the write began without
+            flushed = session.Flush();
+        }
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pumps >= 2; }, 5000));
+    EXPECT_TRUE(flushed);
+    const SessionState written = readSession();
+    EXPECT_EQ(written.paths.size(), 40002);
+    EXPECT_EQ(written.paths, storePaths());
+    EXPECT_FALSE(session.writePending());
+    for (const auto& item : std::filesystem::directory_iterator(dir.path())) {
+        EXPECT_FALSE(item.path().filename().string().ends_with(".tmp")) << item.path();
+    }
+}
+
 TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedAndTheCurrentTrackIsFoundByItsPath) {
     const QString a = writeMp3("music/a.mp3");
     const QString b = writeMp3("music/b.mp3");

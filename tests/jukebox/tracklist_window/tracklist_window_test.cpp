@@ -635,4 +635,70 @@ TEST_F(TracklistWindowTest, ASortInSlicesGivesTheOldOrderAndTheListCannotBeEdite
     EXPECT_EQ(shownLines(), lines);
 }
 
+// A long delete serves events between its slices. Nothing the user does then
+// changes the list; a track that ends meanwhile moves the current track on, and
+// the new one stays current; at the end exactly the unselected entries remain,
+// in order, and the duplicate test knows which paths are left.
+TEST_F(TracklistWindowTest, ADeleteInSlicesLeavesTheUnselectedInOrderAndHoldsEditsBack) {
+    QStringList paths;
+    for (int i = 0; i < 13000; ++i) {
+        paths.append(u"/m/%1.mp3"_s.arg(i % 9000));  // rows from 9000 on repeat a path
+    }
+    fillEntries(paths);
+    writeMp3("drop/new.mp3");
+    auto chosen = [](int row) { return row % 3 != 2 && row % 11 != 5; };
+    store.SetCurrent(5002);  // selected; the line after it is not
+    QItemSelection selection;
+    QStringList expected;
+    for (int row = 0; row < paths.size(); ++row) {
+        if (chosen(row)) {
+            selection.select(wnd.list().model()->index(row, 0), wnd.list().model()->index(row, 0));
+        } else {
+            expected.append(paths[row]);
+        }
+    }
+    wnd.list().selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    ui.promptAnswers.push_back(u"/m/typed.mp3"_s);
+    ui.openAnswers.push_back({path("drop/new.mp3")});
+    int slices = 0;
+    bool listMoved = false;
+    ui.onDispatch = [&] {
+        if (!store.busy()) {
+            return;
+        }
+        if (++slices == 2) {
+            store.NextTrack(false, false);  // the playing track ended
+        }
+        pressInList(Qt::Key_Delete);
+        pressInList(Qt::Key_Insert);
+        for (int command : {Delete, Add, Rescan, OpenNew}) {
+            wnd.OnCommand(command);
+        }
+        sortByMenu(wnd, SortKey::Name);
+        store.AddDroppedFiles({path("drop")});
+        const int row = (slices * 997) % 13000;
+        listMoved = listMoved || store.EntryCount() != 13000 ||
+                    wnd.list().model()->rowCount() != 13000 ||
+                    store.EntryAt(row).path != paths[row] ||
+                    wnd.lines().line(row) != u" - %1.mp3"_s.arg(row % 9000);
+    };
+    trigger(Delete);
+    ui.onDispatch = nullptr;
+
+    EXPECT_GE(slices, 3) << "the delete served events between its slices";
+    EXPECT_FALSE(listMoved);
+    EXPECT_FALSE(store.busy());
+    EXPECT_EQ(pathsOf(storeEntries(store)), expected);
+    EXPECT_EQ(wnd.list().model()->rowCount(), expected.size());
+    EXPECT_EQ(wnd.lines().line(1), u" - 5.mp3"_s);
+    EXPECT_EQ(store.EntryAt(-1).path, u"/m/5003.mp3"_s);
+    EXPECT_EQ(selectionOf(wnd), QStringList{QString::number(expected.indexOf(u"/m/5003.mp3"_s))});
+    for (int i = 0; i < 9000; i += 7) {
+        const QString gone = u"/m/%1.mp3"_s.arg(i);
+        EXPECT_EQ(store.IndexOfPath(gone), expected.indexOf(gone)) << i;
+    }
+    EXPECT_EQ(ui.promptCaptions.size(), 0);
+    EXPECT_EQ(ui.openAnswers.size(), 1u);
+}
+
 }  // namespace
