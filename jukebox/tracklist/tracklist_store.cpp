@@ -780,11 +780,17 @@ void TracklistStore::sortEntries(SortKey key) {
 }
 
 void TracklistStore::SortByKey(SortKey key) {
-    QString current = EntryAt(-1).path;
     sortEntries(key);
+    // The current track as it was at the switch, not when the sort began: a
+    // track that ended while the sort served events has moved it on. Its index
+    // still counts in the old order, which the retired array keeps.
+    const std::vector<TrackEntry>& before = retired_.empty() ? entries_.entries() : retired_;
+    const bool hadCurrent = currentIndex_ >= 0 && currentIndex_ < static_cast<int>(before.size());
+    const QString current =
+        hadCurrent ? before[static_cast<size_t>(currentIndex_)].path : QString();
     observer_->selectOnly(-1);
     FillList();
-    int index = entries_.firstIndexOfPath(current);
+    int index = hadCurrent ? entries_.firstIndexOfPath(current) : -1;
     if (index >= 0) {
         SetCurrent(index);
     }

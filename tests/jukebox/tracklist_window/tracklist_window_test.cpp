@@ -274,6 +274,32 @@ TEST_F(TracklistWindowTest, AbortDuringALongSortLeavesTheCurrentTrackCurrent) {
     EXPECT_TRUE(wnd.action(Sort)->isEnabled());
 }
 
+TEST_F(TracklistWindowTest, ATrackThatEndsDuringALongSortHandsOnToTheNextOne) {
+    const int count = 4000;
+    for (int i = 0; i < count; ++i) {
+        store.AppendEntry(entryOf(u"/m/%1"_s.arg(i),
+                                  QStringLiteral("%1").arg(count - i, 5, 10, QChar(u'0')),
+                                  QStringLiteral("n")));
+    }
+    store.FillList();
+    store.SetCurrent(7);
+    int ended = 0;
+    ui.onDispatch = [&] {
+        // The playing track ends while the sort serves events: the next line
+        // of the list as it still is becomes current.
+        if (ended++ == 0) {
+            store.SetCurrent(8);
+        }
+    };
+    sortByMenu(wnd, SortKey::Artist);
+    ui.onDispatch = nullptr;
+
+    ASSERT_GT(ended, 0) << "the sort served no events";
+    EXPECT_EQ(shownLines().first(), u"00001 - n"_s);
+    EXPECT_EQ(store.EntryAt(-1).path, u"/m/8"_s);
+    EXPECT_EQ(store.currentIndex(), count - 1 - 8);
+}
+
 TEST_F(TracklistWindowTest, RescanningADeletedFileShowsItAsMissing) {
     RawBlock tagged;
     tagged.title = "Song";
