@@ -42,6 +42,8 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes);
 // whole in memory: size is their total, and write(put) hands them to put in
 // order. put returns false when writing failed; write returns false to give up
 // (put's failure, or its own). Fewer or more bytes than size fail the save.
+// inPlace false: a writer that reads the old file as it goes must not have it
+// overwritten, so a folder that refuses new files fails the save.
 using ByteSink = std::function<bool(QByteArrayView)>;
 bool SaveFileWhole(const QString& path, qint64 size,
-                   const std::function<bool(const ByteSink& put)>& write);
+                   const std::function<bool(const ByteSink& put)>& write, bool inPlace = true);
