@@ -58,6 +58,8 @@ void TracklistSession::LoadAtStart() {
     if (plan_.restoreList) {
         store_.RestoreTracklist(saved.paths);
     } else {
+        // A copy of every path the load is about to read again: not kept while it runs.
+        saved = SessionState();
         store_.LoadTracklist();
     }
     ready_ = !store_.loadAborted();
