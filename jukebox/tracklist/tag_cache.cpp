@@ -436,6 +436,7 @@ bool TagCache::indexFile() {
         slotCount *= 2;
     }
     index_.slots.assign(slotCount, Slot{});
+    index_.offsets.reserve(count);
     states_.assign(count, Untouched);
     ages_.assign(count, 0);
     dataWindow_.reset(dataFd_, dataSize_);
@@ -462,7 +463,7 @@ bool TagCache::indexFile() {
             return false;  // this program never writes a path twice
         }
         ages_[seen] = load<uint8_t>(record + kAgeAt);
-        index_.insert(hash, at, seen);
+        index_.insert(hash, index_.add(at));
         ++seen;
         at += length;
     }
@@ -473,15 +474,20 @@ bool TagCache::indexFile() {
     return true;
 }
 
-void TagCache::Index::insert(uint32_t hash, qint64 offset, uint32_t ordinal) {
+uint32_t TagCache::Index::add(qint64 offset) {
+    offsets.push_back(uint32_t(offset));
+    return uint32_t(offsets.size() - 1);
+}
+
+void TagCache::Index::insert(uint32_t hash, uint32_t ordinal) {
     if (size_t(count + 1) * 2 > slots.size()) {
         std::vector<Slot> old = std::move(slots);
         slots.assign(std::max<size_t>(16, old.size() * 2), Slot{});
         const size_t mask = slots.size() - 1;
         for (const Slot& slot : old) {
-            if (slot.offset != 0) {
+            if (slot.ordinal != 0) {
                 size_t i = slot.hash & mask;
-                while (slots[i].offset != 0) {
+                while (slots[i].ordinal != 0) {
                     i = (i + 1) & mask;
                 }
                 slots[i] = slot;
@@ -490,10 +496,10 @@ void TagCache::Index::insert(uint32_t hash, qint64 offset, uint32_t ordinal) {
     }
     const size_t mask = slots.size() - 1;
     size_t i = hash & mask;
-    while (slots[i].offset != 0) {
+    while (slots[i].ordinal != 0) {
         i = (i + 1) & mask;
     }
-    slots[i] = Slot{hash, uint32_t(offset + 1), ordinal};
+    slots[i] = Slot{hash, ordinal + 1};
     ++count;
 }
 
@@ -504,11 +510,11 @@ TagCache::Slot* TagCache::Index::find(const RecordAt& recordAt, const char* path
         return nullptr;
     }
     const size_t mask = slots.size() - 1;
-    for (size_t i = hash & mask; slots[i].offset != 0; i = (i + 1) & mask) {
+    for (size_t i = hash & mask; slots[i].ordinal != 0; i = (i + 1) & mask) {
         if (slots[i].hash != hash) {
             continue;
         }
-        const char* record = recordAt(qint64(slots[i].offset) - 1);
+        const char* record = recordAt(offsetOf(slots[i]));
         if (record == nullptr) {
             continue;
         }
@@ -531,12 +537,12 @@ bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32
     const uint32_t hash = pathHash(localPath.constData(), localPath.size());
     if (const Slot* slot =
             pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash)) {
-        record = kept(qint64(slot->offset) - 1);
+        record = kept(pendingIndex_.offsetOf(*slot));
     } else if (recordCount_ > 0) {
         const Slot* found = index_.find(inData, localPath.constData(), localPath.size(), hash);
-        if (found != nullptr && states_[found->ordinal] != Dead) {
-            record = inData(qint64(found->offset) - 1);
-            ordinal = found->ordinal;
+        if (found != nullptr && states_[found->ordinal - 1] != Dead) {
+            record = inData(index_.offsetOf(*found));
+            ordinal = found->ordinal - 1;
         }
     }
     if (record == nullptr || load<uint32_t>(record + kKeyAt) != optionsKey ||
@@ -574,17 +580,17 @@ void TagCache::Keep(const QByteArray& localPath, const struct stat& info, uint32
     auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
     const uint32_t hash = pathHash(localPath.constData(), localPath.size());
     const qint64 offset = spilled_ + pending_.size();
-    const auto ordinal = uint32_t(pendingDead_.size());
-    if (Slot* slot = pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash)) {
-        pendingDead_[slot->ordinal] = true;
-        slot->offset = uint32_t(offset + 1);
-        slot->ordinal = ordinal;
+    Slot* slot = pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash);
+    const uint32_t ordinal = pendingIndex_.add(offset);
+    if (slot != nullptr) {
+        pendingDead_[slot->ordinal - 1] = true;
+        slot->ordinal = ordinal + 1;
     } else {
-        pendingIndex_.insert(hash, offset, ordinal);
+        pendingIndex_.insert(hash, ordinal);
     }
     if (recordCount_ > 0) {
         if (const Slot* old = index_.find(inData, localPath.constData(), localPath.size(), hash)) {
-            states_[old->ordinal] = Dead;
+            states_[old->ordinal - 1] = Dead;
         }
     }
     if (pending_.capacity() < spillBytes_ + kMaxRecordBytes) {

@@ -58,7 +58,7 @@ public:
     };
 
     // Records kept in this run are put in the side file a block of this size at a time.
-    static constexpr qsizetype kSpillBytes = qsizetype(1) << 20;
+    static constexpr qsizetype kSpillBytes = qsizetype(256) << 10;
 
     // file: where the cache lives; empty: nothing is kept. spillBytes: the side
     // file's block.
@@ -109,15 +109,20 @@ private:
     };
     struct Slot {
         uint32_t hash = 0;
-        uint32_t offset = 0;   // of the record in its file, plus one; 0: empty slot
-        uint32_t ordinal = 0;  // of the record in its file
+        uint32_t ordinal = 0;  // of the record, plus one; 0: empty slot
     };
     // Records found by their path's bytes through open addressing; a table is
-    // never more than half full.
+    // never more than half full. Records are numbered in the order they were
+    // added; a slot holds the number, which is smaller than the offset of a
+    // slot per record.
     struct Index {
         std::vector<Slot> slots;
+        std::vector<uint32_t> offsets;  // per record: where it starts in its file
         int count = 0;
-        void insert(uint32_t hash, qint64 offset, uint32_t ordinal);
+        // Numbers a record at offset.
+        uint32_t add(qint64 offset);
+        void insert(uint32_t hash, uint32_t ordinal);
+        qint64 offsetOf(const Slot& slot) const { return offsets[slot.ordinal - 1]; }
         // The slot of the path's record (recordAt(offset) gives its bytes), or nullptr.
         template <typename RecordAt>
         Slot* find(const RecordAt& recordAt, const char* path, qsizetype length, uint32_t hash);
