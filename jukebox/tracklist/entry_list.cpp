@@ -15,12 +15,21 @@ void EntryList::unindexPath(const QString& path) {
 
 // Titles and paths are nearly all different: pooling them would cost more
 // than it saves.
+// The tracks of an album follow each other: a text equal to the one shared
+// last in its field is taken from there without a lookup in the pool.
 void EntryList::share(TrackEntry& entry) {
-    texts_.intern(entry.artist);
-    texts_.intern(entry.source);
-    texts_.intern(entry.genre);
-    texts_.intern(entry.date);
-    texts_.intern(entry.comment);
+    QString* texts[kSharedFields] = {&entry.artist, &entry.source, &entry.genre, &entry.date,
+                                     &entry.comment};
+    for (int i = 0; i < kSharedFields; ++i) {
+        QString& text = *texts[i];
+        QString& last = lastShared_[i];
+        if (!text.isEmpty() && text == last) {
+            text = last;
+        } else {
+            texts_.intern(text);
+            last = text;
+        }
+    }
 }
 
 void EntryList::reserve(int count) {
@@ -89,6 +98,7 @@ void EntryList::clear() {
     entries_.clear();
     entries_.shrink_to_fit();
     pathCounts_.clear();
+    lastShared_ = {};
     texts_.clear();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -58,5 +59,7 @@ private:
     std::vector<TrackEntry> entries_;
     QHash<QString, int> pathCounts_;
     TextPool texts_;
+    static constexpr int kSharedFields = 5;
+    std::array<QString, kSharedFields> lastShared_;  // pooled, so never pruned while here
     unsigned revision_ = 0;
 };
