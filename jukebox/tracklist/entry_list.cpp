@@ -3,13 +3,19 @@
 #include <algorithm>
 
 void EntryList::indexPath(const QString& path) {
-    ++pathCounts_[path];
+    const qsizetype before = paths_.size();
+    paths_.insert(path);
+    if (paths_.size() == before) {
+        ++extraCounts_[path];
+    }
 }
 
 void EntryList::unindexPath(const QString& path) {
-    auto it = pathCounts_.find(path);
-    if (it != pathCounts_.end() && --it.value() == 0) {
-        pathCounts_.erase(it);
+    auto extra = extraCounts_.find(path);
+    if (extra == extraCounts_.end()) {
+        paths_.remove(path);
+    } else if (--extra.value() == 0) {
+        extraCounts_.erase(extra);
     }
 }
 
@@ -35,7 +41,7 @@ void EntryList::share(TrackEntry& entry) {
 void EntryList::reserve(int count) {
     if (count > 0) {
         entries_.reserve(static_cast<size_t>(count));
-        pathCounts_.reserve(count);
+        paths_.reserve(count);
     }
 }
 
@@ -97,7 +103,8 @@ void EntryList::clear() {
     ++revision_;
     entries_.clear();
     entries_.shrink_to_fit();
-    pathCounts_.clear();
+    paths_.clear();
+    extraCounts_.clear();
     lastShared_ = {};
     texts_.clear();
 }

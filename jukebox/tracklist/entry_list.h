@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
@@ -47,7 +48,7 @@ public:
     unsigned revision() const { return revision_; }
 
     // True when some entry's path equals path exactly (case matters).
-    bool containsPath(const QString& path) const { return pathCounts_.contains(path); }
+    bool containsPath(const QString& path) const { return paths_.contains(path); }
     // The first index whose path equals path exactly, or -1.
     int firstIndexOfPath(const QString& path) const;
 
@@ -57,7 +58,11 @@ private:
     void unindexPath(const QString& path);
 
     std::vector<TrackEntry> entries_;
-    QHash<QString, int> pathCounts_;
+    // Every path held, and for a path held more than once the number of
+    // further entries: nearly all paths are held once, and a set costs a
+    // quarter less than a count beside each of them.
+    QSet<QString> paths_;
+    QHash<QString, int> extraCounts_;
     TextPool texts_;
     static constexpr int kSharedFields = 5;
     std::array<QString, kSharedFields> lastShared_;  // pooled, so never pruned while here
