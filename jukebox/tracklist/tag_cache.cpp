@@ -72,12 +72,19 @@ qsizetype roundUp8(qsizetype n) {
     return (n + 7) & ~qsizetype(7);
 }
 
+// Eight bytes a step: a list's paths are long. Kept in memory only, never written.
 uint32_t pathHash(const char* bytes, qsizetype length) {
-    uint32_t hash = 2166136261u;
-    for (qsizetype i = 0; i < length; ++i) {
-        hash = (hash ^ static_cast<uint8_t>(bytes[i])) * 16777619u;
+    uint64_t hash = 0x9E3779B97F4A7C15ull ^ uint64_t(length);
+    qsizetype at = 0;
+    for (; at + 8 <= length; at += 8) {
+        hash = (hash ^ load<uint64_t>(bytes + at)) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
     }
-    return hash;
+    uint64_t tail = 0;
+    std::memcpy(&tail, bytes + at, size_t(length - at));
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    hash ^= hash >> 29;
+    return uint32_t(hash);
 }
 
 int64_t mtimeNs(const struct stat& info) {
@@ -212,7 +219,10 @@ bool fitsRecord(const TrackEntry& entry, const QByteArray& path) {
     return true;
 }
 
-void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& facts) {
+// last: per text, the one read last; an equal text shares it rather than
+// being made again (the tracks of an album follow each other).
+void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& facts,
+                std::array<QString, kTextCount>& last) {
     const uint8_t flags = load<uint8_t>(record + kFlagsAt);
     entry.mappingKind = load<uint8_t>(record + kMappingAt);
     entry.isXing = (flags & kXingBit) != 0;
@@ -236,7 +246,11 @@ void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& fact
         if (found) {
             const uint16_t units = load<uint16_t>(record + at);
             // Records are 8-aligned and every part before a text is even-sized.
-            entry.*kTexts[i].text = QString(reinterpret_cast<const QChar*>(record + at + 2), units);
+            const QStringView text(reinterpret_cast<const char16_t*>(record + at + 2), units);
+            if (text != last[size_t(i)]) {
+                last[size_t(i)] = text.toString();
+            }
+            entry.*kTexts[i].text = last[size_t(i)];
             at += 2 + 2 * qsizetype(units);
         }
     }
@@ -551,7 +565,7 @@ bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32
         ++misses_;
         return false;
     }
-    readRecord(record, entry, facts);
+    readRecord(record, entry, facts, lastTexts_);
     if (ordinal >= 0) {
         states_[size_t(ordinal)] = Used;
     }
@@ -752,6 +766,7 @@ bool TagCache::Flush() {
     pending_ = QByteArray();
     pendingIndex_ = Index();
     pendingDead_ = std::vector<bool>();
+    lastTexts_ = {};
     loaded_ = false;
     dirty_ = false;
     return true;

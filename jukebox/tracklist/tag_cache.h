@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -163,7 +164,8 @@ private:
     Window spillWindow_;
     QByteArray pending_;
     Index pendingIndex_;
-    std::vector<bool> pendingDead_;  // per kept record: kept again since
+    std::vector<bool> pendingDead_;     // per kept record: kept again since
+    std::array<QString, 6> lastTexts_;  // the texts of the record read last
     int hits_ = 0;
     int misses_ = 0;
 };
