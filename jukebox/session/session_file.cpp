@@ -132,28 +132,40 @@ bool parse(const QString& text, SessionState& state) {
 }  // namespace
 
 bool WriteSessionFile(const QString& file, const SessionState& state) {
+    return WriteSessionFile(file, state, [&state](const std::function<void(const QString&)>& take) {
+        for (const QString& path : state.paths) {
+            take(path);
+        }
+    });
+}
+
+bool WriteSessionFile(const QString& file, const SessionState& state,
+                      const SessionPaths& eachPath) {
+    qsizetype count = 0;
+    qint64 units = 0;
+    eachPath([&](const QString& path) {
+        ++count;
+        units += path.size() + kLineEnd.size();
+    });
     QString head(1, QChar(kByteOrderMark));
     head += kMagic + kLineEnd;
     head += kList + escaped(state.listPath) + kLineEnd;
     head += kModified + QString::number(state.modified ? 1 : 0) + kLineEnd;
     head += kCurrent + QString::number(std::max(state.currentIndex, -1)) + kLineEnd;
     head += kPosition + QString::number(std::max(state.positionMs, 0)) + kLineEnd;
-    head += kEntries + QString::number(state.paths.size()) + kLineEnd;
-    qint64 units = head.size();
-    for (const QString& path : state.paths) {
-        units += path.size() + kLineEnd.size();
-    }
+    head += kEntries + QString::number(count) + kLineEnd;
+    units += head.size();
     // Written in blocks: a list of 100,000 paths is written at every change,
     // and a copy of it all would add its size to the jukebox's memory.
     return SaveFileWhole(file, units * 2, [&](const ByteSink& put) {
         Utf16BlockWriter out(put);
         out.add(head);
-        for (const QString& path : state.paths) {
+        eachPath([&out](const QString& path) {
             // The list never takes a path with a line break (it would come back
             // as two); should one be there all the same, it must not split the file.
             out.add(path, true);
             out.add(kLineEnd);
-        }
+        });
         return out.finish();
     });
 }

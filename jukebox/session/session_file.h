@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // What the session file keeps of the working tracklist.
 struct SessionState {
@@ -24,6 +25,11 @@ enum class SessionRead {
 // still opens as a tracklist. Unlike a tracklist, paths are read back exactly:
 // no line is cut or skipped.
 bool WriteSessionFile(const QString& file, const SessionState& state);
+// The same with the paths handed out by eachPath (every path to take, in order;
+// it is called twice) in place of state.paths, so that a long list is written
+// without a copy of all its paths.
+using SessionPaths = std::function<void(const std::function<void(const QString&)>& take)>;
+bool WriteSessionFile(const QString& file, const SessionState& state, const SessionPaths& eachPath);
 // Anything short of a whole file as WriteSessionFile writes it is Damaged, and
 // state is then left empty.
 SessionRead ReadSessionFile(const QString& file, SessionState& state);

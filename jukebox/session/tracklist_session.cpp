@@ -123,7 +123,15 @@ bool TracklistSession::write() {
     }
     timer_.stop();
     pending_ = false;
-    const bool written = WriteSessionFile(file_, state());
+    // The paths are handed to the writer from the list itself: a copy of
+    // 100,000 of them would be the largest block of the whole run.
+    const bool written =
+        store_.loading()
+            ? WriteSessionFile(file_, state())
+            : WriteSessionFile(file_, state(),
+                               [this](const std::function<void(const QString&)>& take) {
+                                   store_.forEachPath(take);
+                               });
     pending_ = !written;  // tried again at the next change or close
     return written;
 }
@@ -141,6 +149,5 @@ SessionState TracklistSession::state() const {
     if (state.currentIndex >= 0 && state.currentIndex < store_.EntryCount() && positionMs_) {
         state.positionMs = positionMs_();
     }
-    state.paths = store_.paths();
     return state;
 }

@@ -445,11 +445,7 @@ bool TagCache::indexFile() {
         load<uint64_t>(header + kPayloadAt) != uint64_t(dataSize_ - kHeaderBytes)) {
         return false;
     }
-    size_t slotCount = 16;
-    while (slotCount < size_t(count) * 2 + 2) {
-        slotCount *= 2;
-    }
-    index_.slots.assign(slotCount, Slot{});
+    index_.reserve(count);
     index_.offsets.reserve(count);
     states_.assign(count, Untouched);
     ages_.assign(count, 0);
@@ -493,25 +489,33 @@ uint32_t TagCache::Index::add(qint64 offset) {
     return uint32_t(offsets.size() - 1);
 }
 
-void TagCache::Index::insert(uint32_t hash, uint32_t ordinal) {
-    if (size_t(count + 1) * 2 > slots.size()) {
-        std::vector<Slot> old = std::move(slots);
-        slots.assign(std::max<size_t>(16, old.size() * 2), Slot{});
-        const size_t mask = slots.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.ordinal != 0) {
-                size_t i = slot.hash & mask;
-                while (slots[i].ordinal != 0) {
-                    i = (i + 1) & mask;
-                }
-                slots[i] = slot;
+void TagCache::Index::reserve(size_t records) {
+    // At most three quarters full; any size (not only powers of two), so
+    // that a cache of 100,000 records does not take room for 262,144.
+    const size_t wanted = std::max<size_t>(16, records + records / 3 + 1);
+    if (wanted <= slots.size()) {
+        return;
+    }
+    std::vector<Slot> old = std::move(slots);
+    slots.assign(wanted, Slot{});
+    for (const Slot& slot : old) {
+        if (slot.ordinal != 0) {
+            size_t i = home(slot.hash);
+            while (slots[i].ordinal != 0) {
+                i = i + 1 == slots.size() ? 0 : i + 1;
             }
+            slots[i] = slot;
         }
     }
-    const size_t mask = slots.size() - 1;
-    size_t i = hash & mask;
+}
+
+void TagCache::Index::insert(uint32_t hash, uint32_t ordinal) {
+    if (size_t(count + 1) * 4 > slots.size() * 3) {
+        reserve(std::max<size_t>(16, slots.size() + slots.size() / 2) * 3 / 4);
+    }
+    size_t i = home(hash);
     while (slots[i].ordinal != 0) {
-        i = (i + 1) & mask;
+        i = i + 1 == slots.size() ? 0 : i + 1;
     }
     slots[i] = Slot{hash, ordinal + 1};
     ++count;
@@ -523,8 +527,7 @@ TagCache::Slot* TagCache::Index::find(const RecordAt& recordAt, const char* path
     if (slots.empty()) {
         return nullptr;
     }
-    const size_t mask = slots.size() - 1;
-    for (size_t i = hash & mask; slots[i].ordinal != 0; i = (i + 1) & mask) {
+    for (size_t i = home(hash); slots[i].ordinal != 0; i = i + 1 == slots.size() ? 0 : i + 1) {
         if (slots[i].hash != hash) {
             continue;
         }

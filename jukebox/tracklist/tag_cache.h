@@ -113,7 +113,7 @@ private:
         uint32_t ordinal = 0;  // of the record, plus one; 0: empty slot
     };
     // Records found by their path's bytes through open addressing; a table is
-    // never more than half full. Records are numbered in the order they were
+    // never more than three quarters full. Records are numbered in the order they were
     // added; a slot holds the number, which is smaller than the offset of a
     // slot per record.
     struct Index {
@@ -122,6 +122,10 @@ private:
         int count = 0;
         // Numbers a record at offset.
         uint32_t add(qint64 offset);
+        // Room for records without growing.
+        void reserve(size_t records);
+        // Where a hash's probe starts: the hash scaled to the table.
+        size_t home(uint32_t hash) const { return size_t((uint64_t(hash) * slots.size()) >> 32); }
         void insert(uint32_t hash, uint32_t ordinal);
         qint64 offsetOf(const Slot& slot) const { return offsets[slot.ordinal - 1]; }
         // The slot of the path's record (recordAt(offset) gives its bytes), or nullptr.

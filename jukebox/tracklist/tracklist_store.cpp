@@ -159,6 +159,12 @@ QStringList TracklistStore::paths() const {
     return paths;
 }
 
+void TracklistStore::forEachPath(const std::function<void(const QString&)>& take) const {
+    for (const TrackEntry& entry : entries_.entries()) {
+        take(entry.path);
+    }
+}
+
 QString TracklistStore::lineFor(int index) const {
     // A window that formats the lines it shows is told only which line changed.
     if (!observer_->wantsLineTexts()) {

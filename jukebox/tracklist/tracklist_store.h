@@ -67,6 +67,8 @@ public:
     const QString& listFormat() const;
     // Every entry's path, in list order.
     QStringList paths() const;
+    // Hands every entry's path to take, in list order, without a copy of them all.
+    void forEachPath(const std::function<void(const QString&)>& take) const;
     // The first index whose path equals path exactly, or -1.
     int IndexOfPath(const QString& path) const { return entries_.firstIndexOfPath(path); }
 
