@@ -37,6 +37,10 @@ QString JoinPath(const QString& folder, const QString& name) {
 }
 
 QByteArray LocalPathBytes(const QString& path) {
+    // Plain ASCII is its own bytes: a list of 100,000 paths is mostly that.
+    if (QtPrivate::isAscii(QStringView(path))) {
+        return path.toLatin1();
+    }
     return QByteArray::fromStdString(Utf16ToLocalPath(path.toStdU16String()));
 }
 

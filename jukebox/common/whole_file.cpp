@@ -314,14 +314,14 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes) {
 
 bool SaveFileWhole(const QString& path, qint64 size,
                    const std::function<bool(const ByteSink& put)>& write,
-                   const std::function<void()>& between) {
+                   const std::function<void()>& between, bool inPlace) {
     const QByteArray target = replacedFile(LocalPathBytes(path));
     QByteArray temporary;
     int fd = createBeside(target, temporary);
     if (fd < 0) {
         // Only a folder that refuses new files falls back; on a full disk the old
         // file is better kept than truncated.
-        return (errno == EACCES || errno == EPERM) && saveInPlace(target, size, write);
+        return inPlace && (errno == EACCES || errno == EPERM) && saveInPlace(target, size, write);
     }
     struct stat old {};
     if (::stat(target.constData(), &old) == 0) {

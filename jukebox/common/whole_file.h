@@ -49,8 +49,10 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes);
 // order. put returns false when writing failed; write returns false to give up
 // (put's failure, or its own). Fewer or more bytes than size fail the save.
 // between (when given) is called now and then while the bytes go to the disk,
-// so that a long file can be saved with events served.
+// so that a long file can be saved with events served. inPlace false: a writer
+// that reads the old file as it goes must not have it overwritten, so a folder
+// that refuses new files fails the save.
 using ByteSink = std::function<bool(QByteArrayView)>;
 bool SaveFileWhole(const QString& path, qint64 size,
                    const std::function<bool(const ByteSink& put)>& write,
-                   const std::function<void()>& between = {});
+                   const std::function<void()>& between = {}, bool inPlace = true);

@@ -133,17 +133,35 @@ bool parse(const QString& text, SessionState& state) {
 
 bool WriteSessionFile(const QString& file, const SessionState& state,
                       const std::function<bool()>& between) {
+    return WriteSessionFile(
+        file, state,
+        [&state](const std::function<bool(const QString&)>& take) {
+            for (const QString& path : state.paths) {
+                if (!take(path)) {
+                    return;
+                }
+            }
+        },
+        between);
+}
+
+bool WriteSessionFile(const QString& file, const SessionState& state, const SessionPaths& eachPath,
+                      const std::function<bool()>& between) {
+    qsizetype count = 0;
+    qint64 units = 0;
+    eachPath([&](const QString& path) {
+        ++count;
+        units += path.size() + kLineEnd.size();
+        return true;
+    });
     QString head(1, QChar(kByteOrderMark));
     head += kMagic + kLineEnd;
     head += kList + escaped(state.listPath) + kLineEnd;
     head += kModified + QString::number(state.modified ? 1 : 0) + kLineEnd;
     head += kCurrent + QString::number(std::max(state.currentIndex, -1)) + kLineEnd;
     head += kPosition + QString::number(std::max(state.positionMs, 0)) + kLineEnd;
-    head += kEntries + QString::number(state.paths.size()) + kLineEnd;
-    qint64 units = head.size();
-    for (const QString& path : state.paths) {
-        units += path.size() + kLineEnd.size();
-    }
+    head += kEntries + QString::number(count) + kLineEnd;
+    units += head.size();
     // Written in blocks: a list of 100,000 paths is written at every change,
     // and a copy of it all would add its size to the jukebox's memory.
     // Only the blocks are made with events served: the switch to the new file
@@ -153,15 +171,13 @@ bool WriteSessionFile(const QString& file, const SessionState& state,
     return SaveFileWhole(file, units * 2, [&](const ByteSink& put) {
         Utf16BlockWriter out(put, [&] { goOn = goOn && (!between || between()); });
         out.add(head);
-        for (const QString& path : state.paths) {
-            if (!goOn) {
-                return false;
-            }
+        eachPath([&](const QString& path) {
             // The list never takes a path with a line break (it would come back
             // as two); should one be there all the same, it must not split the file.
             out.add(path, true);
             out.add(kLineEnd);
-        }
+            return goOn;
+        });
         return out.finish() && goOn;
     });
 }

@@ -29,6 +29,13 @@ enum class SessionRead {
 // before the file is replaced, and the result is false.
 bool WriteSessionFile(const QString& file, const SessionState& state,
                       const std::function<bool()>& between = {});
+// The same with the paths handed out by eachPath (every path to take, in order,
+// until take returns false; it is called twice) in place of state.paths, so that
+// a long list is written without a copy of all its paths. A walk that ends
+// before the paths counted first are all written fails the write.
+using SessionPaths = std::function<void(const std::function<bool(const QString&)>& take)>;
+bool WriteSessionFile(const QString& file, const SessionState& state, const SessionPaths& eachPath,
+                      const std::function<bool()>& between = {});
 // Anything short of a whole file as WriteSessionFile writes it is Damaged, and
 // state is then left empty.
 SessionRead ReadSessionFile(const QString& file, SessionState& state);

@@ -58,6 +58,8 @@ void TracklistSession::LoadAtStart() {
     if (plan_.restoreList) {
         store_.RestoreTracklist(saved.paths);
     } else {
+        // A copy of every path the load is about to read again: not kept while it runs.
+        saved = SessionState();
         store_.LoadTracklist();
     }
     ready_ = !store_.loadAborted();
@@ -134,7 +136,18 @@ bool TracklistSession::write(bool serveEvents) {
         };
     }
     ++writing_;
-    const bool written = WriteSessionFile(file_, state(), between);
+    // The paths are handed to the writer from the list itself: a copy of
+    // 100,000 of them would be the largest block of the whole run. An edit
+    // while events are served ends the walk, and with it this write; the edit
+    // asks for the next one.
+    const bool written = store_.loading()
+                             ? WriteSessionFile(file_, state(), between)
+                             : WriteSessionFile(
+                                   file_, state(),
+                                   [this](const std::function<bool(const QString&)>& take) {
+                                       store_.forEachPath(take);
+                                   },
+                                   between);
     --writing_;
     if (writes_ != mine) {
         return false;  // a write begun meanwhile took its place
@@ -156,6 +169,5 @@ SessionState TracklistSession::state() const {
     if (state.currentIndex >= 0 && state.currentIndex < store_.EntryCount() && positionMs_) {
         state.positionMs = positionMs_();
     }
-    state.paths = store_.paths();
     return state;
 }

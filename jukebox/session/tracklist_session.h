@@ -64,6 +64,7 @@ public:
 private:
     void timerFired();
     bool write(bool serveEvents);
+    // The facts of the list, without its paths (write hands them over one by one).
     SessionState state() const;
     bool isSessionFile(const QString& path) const;
 

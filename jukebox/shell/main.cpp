@@ -1,6 +1,9 @@
 // Velorine, the skinned jukebox. Data files are read from and written to its
 // working folder (work_folder.h), which becomes the current folder.
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <QApplication>
 #include <cstdio>
@@ -49,6 +52,13 @@ void EnterWorkFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // Large blocks (a list file's text, the arrays of a long load) go back to
+    // the system when freed. Left to itself the C library raises this bound to
+    // the largest block freed so far, and later blocks below it stay in the
+    // heap as holes that a list of 100,000 entries pays for in resident memory.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     // The arguments as the system gave them, before Qt takes its own out.
     const CommandLine commandLine = ParseCommandLine(argc, argv, CurrentFolder());
     // A skinned face is dragged, and its windows keep their places and each

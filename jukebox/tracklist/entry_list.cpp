@@ -2,38 +2,53 @@
 
 #include <algorithm>
 
-void EntryList::indexPath(const QString& path) {
-    ++pathCounts_[path];
+void EntryList::PathIndex::add(const QString& path) {
+    const qsizetype before = paths.size();
+    paths.insert(path);
+    if (paths.size() == before) {
+        ++extraCounts[path];
+    }
 }
 
-void EntryList::unindexPath(const QString& path) {
-    auto it = pathCounts_.find(path);
-    if (it != pathCounts_.end() && --it.value() == 0) {
-        pathCounts_.erase(it);
+void EntryList::PathIndex::remove(const QString& path) {
+    auto extra = extraCounts.find(path);
+    if (extra == extraCounts.end()) {
+        paths.remove(path);
+    } else if (--extra.value() == 0) {
+        extraCounts.erase(extra);
     }
 }
 
 // Titles and paths are nearly all different: pooling them would cost more
 // than it saves.
+// The tracks of an album follow each other: a text equal to the one shared
+// last in its field is taken from there without a lookup in the pool.
 void EntryList::share(TrackEntry& entry) {
-    texts_.intern(entry.artist);
-    texts_.intern(entry.source);
-    texts_.intern(entry.genre);
-    texts_.intern(entry.date);
-    texts_.intern(entry.comment);
+    QString* texts[kSharedFields] = {&entry.artist, &entry.source, &entry.genre, &entry.date,
+                                     &entry.comment};
+    for (int i = 0; i < kSharedFields; ++i) {
+        QString& text = *texts[i];
+        QString& last = lastShared_[i];
+        if (!text.isEmpty() && text == last) {
+            text = last;
+        } else {
+            texts_.intern(text);
+            last = text;
+        }
+    }
 }
 
 void EntryList::reserve(int count) {
     if (count > 0) {
         entries_.reserve(static_cast<size_t>(count));
-        pathCounts_.reserve(count);
+        index_.paths.reserve(count);
     }
 }
 
 void EntryList::append(TrackEntry entry) {
     ++revision_;
     share(entry);
-    indexPath(entry.path);
+    index_.add(entry.path);
     entries_.push_back(std::move(entry));
 }
 
@@ -42,8 +57,8 @@ void EntryList::replace(int index, TrackEntry entry) {
     share(entry);
     TrackEntry& slot = entries_[static_cast<size_t>(index)];
     if (slot.path != entry.path) {
-        unindexPath(slot.path);
-        indexPath(entry.path);
+        index_.remove(slot.path);
+        index_.add(entry.path);
     }
     slot = std::move(entry);
 }
@@ -55,7 +70,7 @@ void EntryList::removeFrom(int index, int count) {
     ++revision_;
     int end = std::min(this->count(), index + count);
     for (int i = index; i < end; ++i) {
-        unindexPath(at(i).path);
+        index_.remove(at(i).path);
     }
     entries_.erase(entries_.begin() + index, entries_.begin() + end);
 }
@@ -66,14 +81,14 @@ bool EntryList::prune(const std::vector<int>& ascending, const std::function<boo
     pruned.entries.reserve(entries_.size() - std::min(entries_.size(), ascending.size()));
     // A fresh index of the paths that stay: taking the others out of the old one
     // would change it before the switch, and costs more.
-    pruned.pathCounts.reserve(static_cast<qsizetype>(pruned.entries.capacity()));
+    pruned.index.paths.reserve(static_cast<qsizetype>(pruned.entries.capacity()));
     size_t next = 0;
     for (size_t read = 0; read < entries_.size(); ++read) {
         if (next < ascending.size() && static_cast<size_t>(ascending[next]) == read) {
             ++next;
         } else {
             pruned.entries.push_back(entries_[read]);  // the texts are shared, not copied
-            ++pruned.pathCounts[entries_[read].path];
+            pruned.index.add(entries_[read].path);
         }
         if ((read + 1) % kSlice == 0 && !between()) {
             return false;
@@ -85,7 +100,7 @@ bool EntryList::prune(const std::vector<int>& ascending, const std::function<boo
 void EntryList::adopt(Parts& pruned) {
     ++revision_;
     std::swap(entries_, pruned.entries);
-    pathCounts_.swap(pruned.pathCounts);
+    std::swap(index_, pruned.index);
 }
 
 void EntryList::exchange(int a, int b) {
@@ -97,8 +112,9 @@ void EntryList::clear(Parts& old) {
     ++revision_;
     old.entries = std::move(entries_);
     entries_ = {};
-    old.pathCounts = std::move(pathCounts_);
-    pathCounts_ = {};
+    old.index = std::move(index_);
+    index_ = {};
+    lastShared_ = {};
     texts_.clear();
 }
 

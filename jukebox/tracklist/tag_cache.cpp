@@ -1,9 +1,14 @@
 #include "jukebox/tracklist/tag_cache.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <zlib.h>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -20,6 +25,13 @@ constexpr qsizetype kScoreBytes = 2 + 8 * CodePageScores::kCandidateCount;
 constexpr int kTextCount = 6;
 constexpr int kMaxTextUnits = 4096;
 constexpr qsizetype kMaxPathBytes = 4096;
+// The longest record there can be: scores, every text at its longest, the path.
+constexpr qsizetype kMaxRecordBytes =
+    kFixedBytes + kScoreBytes + kTextCount * (2 + 2 * kMaxTextUnits) + kMaxPathBytes + 8;
+// Lookups follow the list, which mostly follows the file: a small window
+// serves many of them. Passes over the whole file read larger pieces.
+constexpr qsizetype kLookupWindow = 16 * 1024;
+constexpr qsizetype kScanWindow = 256 * 1024;
 constexpr uint8_t kXingBit = 1u << 6;
 constexpr uint8_t kDetectedBit = 1u << 7;
 
@@ -29,6 +41,12 @@ constexpr qsizetype kMagicAt = 0, kVersionAt = 4, kCountAt = 8, kCrcAt = 12, kPa
 constexpr qsizetype kLengthAt = 0, kKeyAt = 4, kSizeAt = 8, kMtimeAt = 16, kPathLengthAt = 24,
                     kFlagsAt = 26, kAgeAt = 27, kMappingAt = 28, kStateAt = 29, kCodePageAt = 32,
                     kDurationAt = 36, kBitrateAt = 40;
+
+// The record at offset of a file read through window, whole and holding
+// together; nullptr when it cannot be read or is damaged (the file may have
+// been changed by another hand since it was checked).
+template <typename Window>
+const char* wholeRecord(Window& window, qint64 offset);
 
 // In memory only (written as Untouched): what this run did with a record.
 enum State : uint8_t { Untouched = 0, Used = 1, Dead = 2 };
@@ -54,12 +72,19 @@ qsizetype roundUp8(qsizetype n) {
     return (n + 7) & ~qsizetype(7);
 }
 
+// Eight bytes a step: a list's paths are long. Kept in memory only, never written.
 uint32_t pathHash(const char* bytes, qsizetype length) {
-    uint32_t hash = 2166136261u;
-    for (qsizetype i = 0; i < length; ++i) {
-        hash = (hash ^ static_cast<uint8_t>(bytes[i])) * 16777619u;
+    uint64_t hash = 0x9E3779B97F4A7C15ull ^ uint64_t(length);
+    qsizetype at = 0;
+    for (; at + 8 <= length; at += 8) {
+        hash = (hash ^ load<uint64_t>(bytes + at)) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
     }
-    return hash;
+    uint64_t tail = 0;
+    std::memcpy(&tail, bytes + at, size_t(length - at));
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    hash ^= hash >> 29;
+    return uint32_t(hash);
 }
 
 int64_t mtimeNs(const struct stat& info) {
@@ -194,7 +219,10 @@ bool fitsRecord(const TrackEntry& entry, const QByteArray& path) {
     return true;
 }
 
-void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& facts) {
+// last: per text, the one read last; an equal text shares it rather than
+// being made again (the tracks of an album follow each other).
+void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& facts,
+                std::array<QString, kTextCount>& last) {
     const uint8_t flags = load<uint8_t>(record + kFlagsAt);
     entry.mappingKind = load<uint8_t>(record + kMappingAt);
     entry.isXing = (flags & kXingBit) != 0;
@@ -218,15 +246,105 @@ void readRecord(const char* record, TrackEntry& entry, TagCache::ReadFacts& fact
         if (found) {
             const uint16_t units = load<uint16_t>(record + at);
             // Records are 8-aligned and every part before a text is even-sized.
-            entry.*kTexts[i].text = QString(reinterpret_cast<const QChar*>(record + at + 2), units);
+            const QStringView text(reinterpret_cast<const char16_t*>(record + at + 2), units);
+            if (text != last[size_t(i)]) {
+                last[size_t(i)] = text.toString();
+            }
+            entry.*kTexts[i].text = last[size_t(i)];
             at += 2 + 2 * qsizetype(units);
         }
     }
 }
 
+template <typename Window>
+const char* wholeRecord(Window& window, qint64 offset) {
+    const char* head = window.at(offset, kFixedBytes);
+    if (head == nullptr) {
+        return nullptr;
+    }
+    const uint32_t length = load<uint32_t>(head + kLengthAt);
+    const uint8_t mapping = load<uint8_t>(head + kMappingAt);
+    if (length < kFixedBytes || length % 8 != 0 || qsizetype(length) > kMaxRecordBytes ||
+        (mapping != MappingNone && mapping != MappingTag)) {
+        return nullptr;
+    }
+    const char* record = window.at(offset, length);
+    return record != nullptr && recordLength(record, length) == qsizetype(length) ? record
+                                                                                  : nullptr;
+}
+
+bool writeAllAt(int fd, const char* bytes, qsizetype size, qint64 offset) {
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd, bytes + done, size_t(size - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
 }  // namespace
 
-TagCache::TagCache(QString file) : file_(std::move(file)) {}
+void TagCache::Window::reset(int fd, qint64 size) {
+    fd_ = fd;
+    size_ = size;
+    start_ = 0;
+    buffer_.truncate(0);
+}
+
+const char* TagCache::Window::at(qint64 offset, qsizetype length) {
+    if (fd_ < 0 || offset < 0 || length <= 0 || offset + length > size_) {
+        return nullptr;
+    }
+    if (offset >= start_ && offset + length <= start_ + buffer_.size()) {
+        return buffer_.constData() + (offset - start_);
+    }
+    // The window starts at the record asked for, so that records stay 8-aligned.
+    const qsizetype want = qsizetype(std::min<qint64>(std::max(chunk_, length), size_ - offset));
+    buffer_.resize(want);
+    qsizetype got = 0;
+    while (got < want) {
+        const ssize_t n =
+            ::pread(fd_, buffer_.data() + got, size_t(want - got), off_t(offset + got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += n;
+    }
+    start_ = offset;
+    buffer_.truncate(got);
+    return got >= length ? buffer_.constData() : nullptr;
+}
+
+void TagCache::Window::release() {
+    fd_ = -1;
+    size_ = 0;
+    start_ = 0;
+    buffer_ = QByteArray();
+}
+
+TagCache::TagCache(QString file, qsizetype spillBytes)
+    : file_(std::move(file)),
+      spillBytes_(std::max<qsizetype>(1, spillBytes)),
+      dataWindow_(kLookupWindow),
+      spillWindow_(kLookupWindow) {}
+
+TagCache::~TagCache() {
+    if (dataFd_ >= 0) {
+        ::close(dataFd_);
+    }
+    if (spillFd_ >= 0) {
+        ::close(spillFd_);
+    }
+}
 
 QString TagCache::DefaultFile() {
     QByteArray base = qgetenv("XDG_CACHE_HOME");
@@ -268,121 +386,157 @@ void TagCache::ensureLoaded() {
     if (file_.isEmpty()) {
         return;
     }
-    QFileInfo info(file_);
-    if (!info.exists()) {
+    // Non-blocking, so that a FIFO of that name cannot hang the start.
+    const int fd = ::open(LocalPathBytes(file_).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        dirty_ = errno != ENOENT;  // what is there is written over at the next Flush
         return;
     }
-    QByteArray bytes;
-    if (!info.isFile() || info.size() > kMaxFileBytes ||
-        ReadFileWhole(file_, bytes) != WholeFileRead::Ok || !adopt(std::move(bytes))) {
-        // Written anew at the next Flush.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
+        ::close(fd);
         dirty_ = true;
+        return;
+    }
+    dataFd_ = fd;
+    dataSize_ = info.st_size;
+    if (!indexFile()) {
+        forgetFile();
+        dirty_ = true;  // written anew at the next Flush
     }
 }
 
-bool TagCache::adopt(QByteArray bytes) {
-    data_ = std::move(bytes);
-    if (indexRecords()) {
-        return true;
+void TagCache::forgetFile() {
+    if (dataFd_ >= 0) {
+        ::close(dataFd_);
     }
-    data_.clear();
+    dataFd_ = -1;
+    dataSize_ = 0;
+    dataWindow_.release();
     index_ = Index();
+    states_ = std::vector<uint8_t>();
+    ages_ = std::vector<uint8_t>();
     recordCount_ = 0;
-    return false;
 }
 
-bool TagCache::indexRecords() {
-    index_ = Index();
-    recordCount_ = 0;
-    const qsizetype size = data_.size();
-    if (size < kHeaderBytes) {
+const char* TagCache::dataRecord(Window& window, qint64 offset) {
+    return wholeRecord(window, offset);
+}
+
+const char* TagCache::keptRecord(Window& window, qint64 offset) {
+    if (offset >= spilled_) {
+        const qint64 inBlock = offset - spilled_;
+        return inBlock < pending_.size() ? pending_.constData() + inBlock : nullptr;
+    }
+    return wholeRecord(window, offset);
+}
+
+bool TagCache::indexFile() {
+    Window scan(kScanWindow);
+    scan.reset(dataFd_, dataSize_);
+    const char* header = scan.at(0, kHeaderBytes);
+    if (header == nullptr) {
         return false;
     }
-    const char* base = data_.constData();
-    const uint32_t count = load<uint32_t>(base + kCountAt);
-    if (load<uint32_t>(base + kMagicAt) != kMagic ||
-        load<uint32_t>(base + kVersionAt) != kVersion || count > uint32_t(kMaxRecords) ||
-        load<uint64_t>(base + kPayloadAt) != uint64_t(size - kHeaderBytes) ||
-        uint32_t(crc32_z(0, reinterpret_cast<const Bytef*>(base + kHeaderBytes),
-                         size_t(size - kHeaderBytes))) != load<uint32_t>(base + kCrcAt)) {
+    const uint32_t count = load<uint32_t>(header + kCountAt);
+    const uint32_t wantedCrc = load<uint32_t>(header + kCrcAt);
+    if (load<uint32_t>(header + kMagicAt) != kMagic ||
+        load<uint32_t>(header + kVersionAt) != kVersion || count > uint32_t(kMaxRecords) ||
+        load<uint64_t>(header + kPayloadAt) != uint64_t(dataSize_ - kHeaderBytes)) {
         return false;
     }
-    size_t slotCount = 16;
-    while (slotCount < size_t(count) * 2 + 2) {
-        slotCount *= 2;
-    }
-    index_.slots.assign(slotCount, Slot{});
-    qsizetype at = kHeaderBytes;
+    index_.reserve(count);
+    index_.offsets.reserve(count);
+    states_.assign(count, Untouched);
+    ages_.assign(count, 0);
+    dataWindow_.reset(dataFd_, dataSize_);
+    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
+    uLong crc = crc32_z(0, nullptr, 0);
+    qint64 at = kHeaderBytes;
     uint32_t seen = 0;
-    while (at < size) {
-        const qsizetype room = size - at;
-        if (room < kFixedBytes || seen == count) {
+    while (at < dataSize_) {
+        if (seen == count) {
             return false;
         }
-        const char* record = base + at;
-        const uint32_t length = load<uint32_t>(record + kLengthAt);
-        const uint8_t mapping = load<uint8_t>(record + kMappingAt);
-        if (length < kFixedBytes || length % 8 != 0 || qsizetype(length) > room ||
-            recordLength(record, length) != qsizetype(length) ||
-            (mapping != MappingNone && mapping != MappingTag) ||
-            load<uint8_t>(record + kStateAt) != Untouched ||
+        const char* record = wholeRecord(scan, at);
+        if (record == nullptr || load<uint8_t>(record + kStateAt) != Untouched ||
             load<uint8_t>(record + kAgeAt) > kMaxAge) {
             return false;
         }
+        const uint32_t length = load<uint32_t>(record + kLengthAt);
+        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(record), length);
         uint16_t pathBytes = 0;
         const char* path = recordPath(record, pathBytes);
         const uint32_t hash = pathHash(path, pathBytes);
-        if (find(path, pathBytes, hash) >= 0) {
+        // The lookup reads through the other window: record stays valid.
+        if (index_.find(inData, path, pathBytes, hash) != nullptr) {
             return false;  // this program never writes a path twice
         }
-        index_.insert(hash, at);
+        ages_[seen] = load<uint8_t>(record + kAgeAt);
+        index_.insert(hash, index_.add(at));
         ++seen;
         at += length;
     }
-    if (seen != count) {
+    if (seen != count || uint32_t(crc) != wantedCrc) {
         return false;
     }
     recordCount_ = int(count);
     return true;
 }
 
-void TagCache::Index::insert(uint32_t hash, qsizetype offset) {
-    if (size_t(count + 1) * 2 > slots.size()) {
-        std::vector<Slot> old = std::move(slots);
-        slots.assign(std::max<size_t>(16, old.size() * 2), Slot{});
-        const size_t mask = slots.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.offset != 0) {
-                size_t i = slot.hash & mask;
-                while (slots[i].offset != 0) {
-                    i = (i + 1) & mask;
-                }
-                slots[i] = slot;
+uint32_t TagCache::Index::add(qint64 offset) {
+    offsets.push_back(uint32_t(offset));
+    return uint32_t(offsets.size() - 1);
+}
+
+void TagCache::Index::reserve(size_t records) {
+    // At most three quarters full; any size (not only powers of two), so
+    // that a cache of 100,000 records does not take room for 262,144.
+    const size_t wanted = std::max<size_t>(16, records + records / 3 + 1);
+    if (wanted <= slots.size()) {
+        return;
+    }
+    std::vector<Slot> old = std::move(slots);
+    slots.assign(wanted, Slot{});
+    for (const Slot& slot : old) {
+        if (slot.ordinal != 0) {
+            size_t i = home(slot.hash);
+            while (slots[i].ordinal != 0) {
+                i = i + 1 == slots.size() ? 0 : i + 1;
             }
+            slots[i] = slot;
         }
     }
-    const size_t mask = slots.size() - 1;
-    size_t i = hash & mask;
-    while (slots[i].offset != 0) {
-        i = (i + 1) & mask;
+}
+
+void TagCache::Index::insert(uint32_t hash, uint32_t ordinal) {
+    if (size_t(count + 1) * 4 > slots.size() * 3) {
+        reserve(std::max<size_t>(16, slots.size() + slots.size() / 2) * 3 / 4);
     }
-    slots[i] = Slot{hash, uint32_t(offset + 1)};
+    size_t i = home(hash);
+    while (slots[i].ordinal != 0) {
+        i = i + 1 == slots.size() ? 0 : i + 1;
+    }
+    slots[i] = Slot{hash, ordinal + 1};
     ++count;
 }
 
-TagCache::Slot* TagCache::Index::find(const QByteArray& records, const char* path, qsizetype length,
+template <typename RecordAt>
+TagCache::Slot* TagCache::Index::find(const RecordAt& recordAt, const char* path, qsizetype length,
                                       uint32_t hash) {
     if (slots.empty()) {
         return nullptr;
     }
-    const size_t mask = slots.size() - 1;
-    for (size_t i = hash & mask; slots[i].offset != 0; i = (i + 1) & mask) {
+    for (size_t i = home(hash); slots[i].ordinal != 0; i = i + 1 == slots.size() ? 0 : i + 1) {
         if (slots[i].hash != hash) {
             continue;
         }
+        const char* record = recordAt(offsetOf(slots[i]));
+        if (record == nullptr) {
+            continue;
+        }
         uint16_t bytes = 0;
-        const char* stored =
-            recordPath(records.constData() + qsizetype(slots[i].offset) - 1, bytes);
+        const char* stored = recordPath(record, bytes);
         if (bytes == length && std::memcmp(stored, path, size_t(length)) == 0) {
             return &slots[i];
         }
@@ -390,29 +544,22 @@ TagCache::Slot* TagCache::Index::find(const QByteArray& records, const char* pat
     return nullptr;
 }
 
-const TagCache::Slot* TagCache::Index::find(const QByteArray& records, const char* path,
-                                            qsizetype length, uint32_t hash) const {
-    return const_cast<Index*>(this)->find(records, path, length, hash);
-}
-
-qsizetype TagCache::find(const char* path, qsizetype length, uint32_t hash) const {
-    const Slot* slot = index_.find(data_, path, length, hash);
-    return slot != nullptr ? qsizetype(slot->offset) - 1 : -1;
-}
-
 bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32_t optionsKey,
                     TrackEntry& entry, ReadFacts& facts) {
     ensureLoaded();
+    auto kept = [this](qint64 offset) { return keptRecord(spillWindow_, offset); };
+    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
     const char* record = nullptr;
-    qsizetype inData = -1;
+    int64_t ordinal = -1;
     const uint32_t hash = pathHash(localPath.constData(), localPath.size());
-    if (const Slot* kept =
-            pendingIndex_.find(pending_, localPath.constData(), localPath.size(), hash)) {
-        record = pending_.constData() + qsizetype(kept->offset) - 1;
+    if (const Slot* slot =
+            pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash)) {
+        record = kept(pendingIndex_.offsetOf(*slot));
     } else if (recordCount_ > 0) {
-        inData = find(localPath.constData(), localPath.size(), hash);
-        if (inData >= 0 && uint8_t(data_.at(inData + kStateAt)) != Dead) {
-            record = data_.constData() + inData;
+        const Slot* found = index_.find(inData, localPath.constData(), localPath.size(), hash);
+        if (found != nullptr && states_[found->ordinal - 1] != Dead) {
+            record = inData(index_.offsetOf(*found));
+            ordinal = found->ordinal - 1;
         }
     }
     if (record == nullptr || load<uint32_t>(record + kKeyAt) != optionsKey ||
@@ -421,9 +568,9 @@ bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32
         ++misses_;
         return false;
     }
-    readRecord(record, entry, facts);
-    if (inData >= 0) {
-        data_[inData + kStateAt] = char(Used);
+    readRecord(record, entry, facts, lastTexts_);
+    if (ordinal >= 0) {
+        states_[size_t(ordinal)] = Used;
     }
     ++hits_;
     return true;
@@ -440,51 +587,123 @@ void TagCache::Keep(const QByteArray& localPath, const struct stat& info, uint32
         return;
     }
     ensureLoaded();
-    const uint32_t hash = pathHash(localPath.constData(), localPath.size());
-    if (Slot* kept = pendingIndex_.find(pending_, localPath.constData(), localPath.size(), hash)) {
-        pending_[qsizetype(kept->offset) - 1 + kStateAt] = char(Dead);
-        kept->offset = uint32_t(pending_.size() + 1);
-    } else {
-        pendingIndex_.insert(hash, pending_.size());
+    // Without room in the side file only a block is kept; and never more than
+    // a cache file may hold.
+    if ((spillFailed_ && pending_.size() >= spillBytes_) ||
+        spilled_ + pending_.size() + kMaxRecordBytes > kMaxFileBytes) {
+        return;
     }
-    const qsizetype old = find(localPath.constData(), localPath.size(), hash);
-    if (old >= 0) {
-        data_[old + kStateAt] = char(Dead);
+    auto kept = [this](qint64 offset) { return keptRecord(spillWindow_, offset); };
+    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
+    const uint32_t hash = pathHash(localPath.constData(), localPath.size());
+    const qint64 offset = spilled_ + pending_.size();
+    Slot* slot = pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash);
+    const uint32_t ordinal = pendingIndex_.add(offset);
+    if (slot != nullptr) {
+        pendingDead_[slot->ordinal - 1] = true;
+        slot->ordinal = ordinal + 1;
+    } else {
+        pendingIndex_.insert(hash, ordinal);
+    }
+    if (recordCount_ > 0) {
+        if (const Slot* old = index_.find(inData, localPath.constData(), localPath.size(), hash)) {
+            states_[old->ordinal - 1] = Dead;
+        }
+    }
+    if (pending_.capacity() < spillBytes_ + kMaxRecordBytes) {
+        pending_.reserve(spillBytes_ + kMaxRecordBytes);
     }
     appendRecord(pending_, localPath, info, optionsKey, entry, facts);
+    pendingDead_.push_back(false);
     dirty_ = true;
+    if (pending_.size() >= spillBytes_ && !spillFailed_) {
+        spillFailed_ = !spill();
+    }
 }
 
-void TagCache::eachRecordToWrite(
-    const std::function<void(const char* record, uint8_t age)>& take) const {
-    uint32_t count = 0;
-    for (qsizetype at = 0; at < pending_.size() && count < uint32_t(kMaxRecords);
-         at += load<uint32_t>(pending_.constData() + at + kLengthAt)) {
-        if (load<uint8_t>(pending_.constData() + at + kStateAt) != Dead) {
-            take(pending_.constData() + at, 0);
-            ++count;
+bool TagCache::spill() {
+    if (spillFd_ < 0) {
+        const QString folder = QFileInfo(file_).absolutePath();
+        if (!QDir().mkpath(folder)) {
+            return false;
         }
-    }
-    // Those used last first, so that the cap drops the oldest.
-    if (recordCount_ > 0) {
-        for (int level = 0; level <= kMaxAge; ++level) {
-            for (qsizetype at = kHeaderBytes; at < data_.size() && count < uint32_t(kMaxRecords);
-                 at += load<uint32_t>(data_.constData() + at + kLengthAt)) {
-                const char* record = data_.constData() + at;
-                const uint8_t state = load<uint8_t>(record + kStateAt);
-                const int age = state == Used ? 0 : load<uint8_t>(record + kAgeAt) + 1;
-                if (state != Dead && age == level) {
-                    take(record, uint8_t(age));
-                    ++count;
-                }
+        // Unnamed, so that it goes with the process however that ends.
+        const QByteArray bytes = LocalPathBytes(folder);
+        spillFd_ = ::open(bytes.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (spillFd_ < 0) {
+            // A file system without unnamed files: a named one, unlinked at once.
+            QByteArray name = bytes + "/.velorine-spill-XXXXXX";
+            spillFd_ = ::mkostemp(name.data(), O_CLOEXEC);
+            if (spillFd_ >= 0) {
+                ::unlink(name.constData());
             }
         }
+        if (spillFd_ < 0) {
+            return false;
+        }
     }
+    if (!writeAllAt(spillFd_, pending_.constData(), pending_.size(), spilled_)) {
+        return false;  // the block stays in memory
+    }
+    spilled_ += pending_.size();
+    pending_.truncate(0);
+    spillWindow_.reset(spillFd_, spilled_);
+    return true;
+}
+
+bool TagCache::eachRecordToWrite(const std::function<void(const char* record, uint8_t age)>& take) {
+    uint32_t count = 0;
+    Window scan(kScanWindow);
+    scan.reset(spillFd_, spilled_);
+    qint64 at = 0;
+    for (size_t ordinal = 0; ordinal < pendingDead_.size() && count < uint32_t(kMaxRecords);
+         ++ordinal) {
+        const char* record = keptRecord(scan, at);
+        if (record == nullptr) {
+            return false;
+        }
+        if (!pendingDead_[ordinal]) {
+            take(record, 0);
+            ++count;
+        }
+        at += load<uint32_t>(record + kLengthAt);
+    }
+    if (recordCount_ == 0) {
+        return true;
+    }
+    // Those used last first, so that the cap drops the oldest.
+    auto levelOf = [this](size_t ordinal) {
+        return states_[ordinal] == Dead   ? kMaxAge + 1
+               : states_[ordinal] == Used ? 0
+                                          : ages_[ordinal] + 1;
+    };
+    std::array<uint32_t, kMaxAge + 2> perLevel{};
+    for (size_t ordinal = 0; ordinal < states_.size(); ++ordinal) {
+        ++perLevel[size_t(levelOf(ordinal))];
+    }
+    scan.reset(dataFd_, dataSize_);
+    for (int level = 0; level <= kMaxAge; ++level) {
+        uint32_t left = perLevel[size_t(level)];
+        at = kHeaderBytes;
+        for (size_t ordinal = 0; left > 0 && count < uint32_t(kMaxRecords); ++ordinal) {
+            const char* record = dataRecord(scan, at);
+            if (record == nullptr) {
+                return false;
+            }
+            if (levelOf(ordinal) == level) {
+                take(record, uint8_t(level));
+                ++count;
+                --left;
+            }
+            at += load<uint32_t>(record + kLengthAt);
+        }
+    }
+    return true;
 }
 
 // Two passes over the records, one for the header's count and checksum and one
 // to write them, so that no second copy of the whole cache is ever made.
-bool TagCache::writeFile() const {
+bool TagCache::writeFile() {
     QByteArray block;
     auto stamped = [&block](const char* record, uint8_t age) {
         const qsizetype at = block.size();
@@ -495,13 +714,16 @@ bool TagCache::writeFile() const {
     uint32_t count = 0;
     qint64 payload = 0;
     uLong crc = crc32_z(0, nullptr, 0);
-    eachRecordToWrite([&](const char* record, uint8_t age) {
+    const bool readable = eachRecordToWrite([&](const char* record, uint8_t age) {
         block.clear();
         stamped(record, age);
         crc = crc32_z(crc, reinterpret_cast<const Bytef*>(block.constData()), size_t(block.size()));
         payload += block.size();
         ++count;
     });
+    if (!readable) {
+        return false;
+    }
     QByteArray header(kHeaderBytes, '\0');
     store<uint32_t>(header.data() + kMagicAt, kMagic);
     store<uint32_t>(header.data() + kVersionAt, kVersion);
@@ -509,18 +731,23 @@ bool TagCache::writeFile() const {
     store<uint32_t>(header.data() + kCrcAt, uint32_t(crc));
     store<uint64_t>(header.data() + kPayloadAt, uint64_t(payload));
     constexpr qsizetype kBlockBytes = 64 * 1024;
-    return SaveFileWhole(file_, kHeaderBytes + payload, [&](const ByteSink& put) {
-        bool ok = put(header);
-        block.clear();
-        eachRecordToWrite([&](const char* record, uint8_t age) {
-            stamped(record, age);
-            if (block.size() >= kBlockBytes) {
-                ok = ok && put(block);
-                block.clear();
-            }
-        });
-        return ok && put(block);
-    });
+    // The old file is read as the new one is written: it must not be written over.
+    return SaveFileWhole(
+        file_, kHeaderBytes + payload,
+        [&](const ByteSink& put) {
+            bool ok = put(header);
+            block.clear();
+            ok = eachRecordToWrite([&](const char* record, uint8_t age) {
+                     stamped(record, age);
+                     if (block.size() >= kBlockBytes) {
+                         ok = ok && put(block);
+                         block.clear();
+                     }
+                 }) &&
+                 ok;
+            return ok && put(block);
+        },
+        {}, dataFd_ < 0);
 }
 
 bool TagCache::Flush() {
@@ -529,13 +756,20 @@ bool TagCache::Flush() {
             return false;  // what was kept stays for the next try
         }
     }
-    // The list has what it needs: the memory goes, and a later build reads the
+    // The list has what it needs: everything goes, and a later build reads the
     // file again.
-    data_ = QByteArray();
-    index_ = Index();
-    recordCount_ = 0;
+    forgetFile();
+    if (spillFd_ >= 0) {
+        ::close(spillFd_);
+    }
+    spillFd_ = -1;
+    spilled_ = 0;
+    spillFailed_ = false;
+    spillWindow_.release();
     pending_ = QByteArray();
     pendingIndex_ = Index();
+    pendingDead_ = std::vector<bool>();
+    lastTexts_ = {};
     loaded_ = false;
     dirty_ = false;
     return true;

@@ -150,6 +150,17 @@ QStringList TracklistStore::paths() const {
     return paths;
 }
 
+void TracklistStore::forEachPath(const std::function<bool(const QString&)>& take) const {
+    const unsigned revision = entries_.revision();
+    for (int i = 0; i < entries_.count() && entries_.revision() == revision; ++i) {
+        // A copy shares the text, and stays whole should take serve events.
+        const QString path = entries_.at(i).path;
+        if (!take(path)) {
+            return;
+        }
+    }
+}
+
 QString TracklistStore::lineFor(int index) const {
     // A window that formats the lines it shows is told only which line changed.
     if (!observer_->wantsLineTexts()) {
@@ -238,7 +249,7 @@ bool TracklistStore::load(const std::function<bool()>& fill, bool unsavedChanges
     observer_->linesRefilled({});
     // Letting go of a long list takes a while: a step at a time.
     ui_.dispatchEvents();
-    old.pathCounts = {};
+    old.index = {};
     dropInSlices(old.entries);
     refusedPath_.clear();
     playlistOrigins_.clear();
@@ -858,7 +869,7 @@ void TracklistStore::deleteLines(const std::vector<int>& selected, bool keepCurr
         // What the list let go of goes after the lines have been shown, in
         // steps of their own.
         ui_.dispatchEvents();
-        pruned.pathCounts = {};
+        pruned.index = {};
         dropInSlices(pruned.entries);
     }
 }

@@ -67,6 +67,10 @@ public:
     const QString& listFormat() const;
     // Every entry's path, in list order.
     QStringList paths() const;
+    // Hands every entry's path to take, in list order, without a copy of them
+    // all, until take returns false. take may serve events: an edit of the list
+    // meanwhile ends the walk.
+    void forEachPath(const std::function<bool(const QString&)>& take) const;
     // The first index whose path equals path exactly, or -1.
     int IndexOfPath(const QString& path) const { return entries_.firstIndexOfPath(path); }
 

@@ -9,6 +9,7 @@
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/text_lines.h"
 #include "jukebox/common/utf16_file.h"
+#include "jukebox/common/whole_file.h"
 #include "tests/jukebox/common/unprivileged.h"
 #include "tests/support/temp_dir.h"
 
@@ -174,7 +175,8 @@ TEST_F(Utf16FileTest, FileNamesThatAreNotUtf8AreKept) {
 }
 
 // A file the user may write in a folder where they may create nothing is written
-// in place; where the file may not be written either, it stays as it was.
+// in place; where the file may not be written either, it stays as it was. A
+// writer that reads the old file as it writes (inPlace false) is refused.
 TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
     fs::create_directory(dir / "locked");
     writeFileBytes(dir / "locked/list.trk", "old");
@@ -190,13 +192,18 @@ TEST_F(Utf16FileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
         bool saved = WriteUtf16Lines(path("locked/list.trk"), {QStringLiteral("new")});
         bool kept = !WriteUtf16Lines(path("locked/kept.trk"), {QStringLiteral("lost")});
         bool absent = !WriteUtf16Lines(path("locked/absent.trk"), {QStringLiteral("x")});
+        bool streamed = SaveFileWhole(
+            path("locked/list.trk"), 3, [](const ByteSink& put) { return put("abc"); }, {}, false);
         return std::string(refused ? "no new file" : "a new file") +
                (saved ? ", saved in place" : ", not saved") +
                (kept ? ", read-only file kept" : ", read-only file written") +
-               (absent ? ", nothing created" : ", a file created");
+               (absent ? ", nothing created" : ", a file created") +
+               (streamed ? ", overwritten under its reader" : ", reader's file kept");
     });
     fs::permissions(dir / "locked", fs::perms(0755));
-    EXPECT_EQ(found, "no new file, saved in place, read-only file kept, nothing created");
+    EXPECT_EQ(found,
+              "no new file, saved in place, read-only file kept, nothing created, reader's file "
+              "kept");
     EXPECT_EQ(readFileBytes(dir / "locked/list.trk"),
               "\xFF\xFE" + std::string("n\0e\0w\0\r\0\n\0", 10));
     EXPECT_EQ(readFileBytes(dir / "locked/kept.trk"), "kept");

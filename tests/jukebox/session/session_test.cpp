@@ -213,6 +213,35 @@ TEST_F(TracklistSessionTest, AWriteServingEventsGivesWayToAFlushMadeMeanwhile) {
     }
 }
 
+TEST_F(TracklistSessionTest, AnEditWhileAWriteServesEventsEndsItAndTheNextWriteHasTheEdit) {
+    session.LoadAtStart();
+    ASSERT_TRUE(waitForSession(1));
+    QStringList many;
+    for (int i = 0; i < 40000; ++i) {
+        many.append(path("music/gone" + std::to_string(i) + ".mp3"));
+    }
+    appendEntries(many);
+    int pumps = 0;
+    session.setEventPump([&] {
+        if (++pumps == 2) {
+            // The paths are read from the list itself: the edit (which may move
+            // them all) must end the walk, not be read half-made.
+            for (int i = 0; i < 5000; ++i) {
+                TrackEntry added;
+                added.path = path("music/new" + std::to_string(i) + ".mp3");
+                store.AppendEntry(added);
+            }
+        }
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pumps >= 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readSession().paths.size() == 45001; }, 10000));
+    session.setEventPump(nullptr);
+    EXPECT_EQ(readSession().paths, storePaths());
+    for (const auto& item : std::filesystem::directory_iterator(dir.path())) {
+        EXPECT_FALSE(item.path().filename().string().ends_with(".tmp")) << item.path();
+    }
+}
+
 TEST_F(TracklistSessionTest, UnsavedChangesComeBackMarkedAndTheCurrentTrackIsFoundByItsPath) {
     const QString a = writeMp3("music/a.mp3");
     const QString b = writeMp3("music/b.mp3");

@@ -198,6 +198,68 @@ void setCrc(std::string& bytes) {
     std::memcpy(bytes.data() + kCrcAt, &crc, 4);
 }
 
+// Records kept in a run go to a side file a block at a time (here one record a
+// block): they come back within the run, one kept again replaces the first,
+// Flush writes each once, and the side file has no name, so a run that ends
+// without Flush leaves the cache folder as it was.
+TEST_F(TagCacheTest, KeptRecordsGoToAnUnnamedSideFileAndComeBackWithinTheRun) {
+    QStringList files;
+    for (int i = 0; i < 5; ++i) {
+        const std::string title = "Track " + std::to_string(i);
+        files.append(
+            tagged("s/" + std::to_string(i) + ".mp3", RawBlock{title, "A", "", "", "", 1}));
+    }
+    list(files);
+    const std::filesystem::path folder = dir.path() / "cache/velorine";
+    auto folderNames = [&folder] {
+        std::vector<std::string> names;
+        for (const auto& item : std::filesystem::directory_iterator(folder)) {
+            names.push_back(item.path().filename().string());
+        }
+        return names;
+    };
+    std::vector<TrackEntry> cold;
+    {
+        TagCache cache(cacheFile(), 1);
+        store.setTagCache(&cache);
+        ASSERT_TRUE(store.LoadTracklist());
+        EXPECT_EQ(cache.misses(), 5);
+        EXPECT_TRUE(folderNames().empty()) << "the spilled records are in no named file";
+        for (int i = 0; i < store.EntryCount(); ++i) {
+            cold.push_back(store.EntryAt(i));
+        }
+        // Read back from the side file; then one file changes and is kept again.
+        ASSERT_TRUE(store.LoadTracklist());
+        EXPECT_EQ(cache.hits(), 5);
+        writeFile("s/2.mp3", audioBody(700) + RawBlock{"Changed", "A", "", "", "", 1}.bytes());
+        setTime(files[2], kLongAgo + 10);
+        ASSERT_TRUE(store.LoadTracklist());
+        EXPECT_EQ(cache.hits(), 9);
+        EXPECT_EQ(store.EntryAt(2).name, QStringLiteral("Changed"));
+        EXPECT_TRUE(cache.Flush());
+        store.setTagCache(nullptr);
+    }
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"tags"});
+    cold[2].name = QStringLiteral("Changed");
+    TagCache next(cacheFile());
+    EXPECT_EQ(run(next), cold);
+    EXPECT_EQ(next.hits(), 5);
+    EXPECT_EQ(next.recordCount(), 0) << "let go at Flush";
+
+    // A run that ends without Flush (a crash) leaves the file and nothing beside it.
+    const std::string before = fileBytes(cacheFile());
+    setTime(files[0], kLongAgo + 20);
+    {
+        TagCache crashed(cacheFile(), 1);
+        store.setTagCache(&crashed);
+        ASSERT_TRUE(store.LoadTracklist());
+        EXPECT_EQ(crashed.misses(), 1);
+        store.setTagCache(nullptr);
+    }
+    EXPECT_EQ(folderNames(), std::vector<std::string>{"tags"});
+    EXPECT_EQ(fileBytes(cacheFile()), before);
+}
+
 // Damage of every kind costs nothing but a cold load: the entries are right,
 // nothing is said, and the next run finds a sound cache again.
 TEST_F(TagCacheTest, ADamagedCacheIsReadAsEmptyAndWrittenAnew) {
