@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <mutex>
+#include <new>
 
 #include "jukebox/playback/yuv_scale.h"
 #include "jukebox/playback/yuv_to_bgrx.h"
@@ -178,8 +179,12 @@ gboolean setInfo(GstVideoFilter* filter, GstCaps*, GstVideoInfo* in, GstCaps*, G
         return TRUE;
     }
     if (convert->scaled) {
-        convert->scaler->Prepare(GST_VIDEO_INFO_WIDTH(in), GST_VIDEO_INFO_HEIGHT(in),
-                                 GST_VIDEO_INFO_WIDTH(out), GST_VIDEO_INFO_HEIGHT(out));
+        try {
+            convert->scaler->Prepare(GST_VIDEO_INFO_WIDTH(in), GST_VIDEO_INFO_HEIGHT(in),
+                                     GST_VIDEO_INFO_WIDTH(out), GST_VIDEO_INFO_HEIGHT(out));
+        } catch (const std::bad_alloc&) {
+            return FALSE;  // sizes beyond memory: not negotiated, rather than a crash
+        }
     }
     // The matrix the stream declares; without one, that of its size's standard.
     gdouble kr = 0;
