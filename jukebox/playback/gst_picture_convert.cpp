@@ -5,13 +5,18 @@
 #include <gst/video/video.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <mutex>
+#include <new>
 
+#include "jukebox/playback/yuv_scale.h"
 #include "jukebox/playback/yuv_to_bgrx.h"
 
 struct VelorinePictureConvert {
     GstVideoFilter parent;
     YuvToBgrx::Weights weights;
+    bool scaled;  // the output has another size than the input
+    YuvScale::Scaler* scaler;
 };
 
 struct VelorinePictureConvertClass {
@@ -35,35 +40,87 @@ VelorinePictureConvert* self(GstVideoFilter* filter) {
     return reinterpret_cast<VelorinePictureConvert*>(filter);
 }
 
-// Either way the size, rate and pixel shape stay; the format is the other side's,
-// and the colour description belongs to the input alone.
+// A 4:2:0 structure becomes BGRx of any size and pixel shape (the element
+// scales); BGRx keeps its size and shape. The rate stays; the colour description
+// belongs to the input alone.
+GstStructure* anySize(const GstStructure* from) {
+    GstStructure* structure = gst_structure_copy(from);
+    gst_structure_remove_fields(structure, "format", "colorimetry", "chroma-site", nullptr);
+    gst_structure_set(structure, "width", GST_TYPE_INT_RANGE, 1, G_MAXINT, "height",
+                      GST_TYPE_INT_RANGE, 1, G_MAXINT, nullptr);
+    if (gst_structure_has_field(structure, "pixel-aspect-ratio")) {
+        gst_structure_set(structure, "pixel-aspect-ratio", GST_TYPE_FRACTION_RANGE, 1, G_MAXINT,
+                          G_MAXINT, 1, nullptr);
+    }
+    return structure;
+}
+
+void setFormats(GstStructure* structure, std::initializer_list<const char*> names) {
+    GValue formats = G_VALUE_INIT;
+    gst_value_list_init(&formats, static_cast<guint>(names.size()));
+    for (const char* name : names) {
+        GValue format = G_VALUE_INIT;
+        g_value_init(&format, G_TYPE_STRING);
+        g_value_set_string(&format, name);
+        gst_value_list_append_and_take_value(&formats, &format);
+    }
+    gst_structure_take_value(structure, "format", &formats);
+}
+
+// Whether structure's formats take in one that the element would have.
+bool allowsFormat(const GstStructure* structure, std::initializer_list<const char*> names) {
+    const GValue* formats = gst_structure_get_value(structure, "format");
+    if (formats == nullptr) {
+        return true;
+    }
+    GstStructure* wanted = gst_structure_new_empty("video/x-raw");
+    setFormats(wanted, names);
+    const bool allows =
+        gst_value_can_intersect(formats, gst_structure_get_value(wanted, "format")) != FALSE;
+    gst_structure_free(wanted);
+    return allows;
+}
+
 GstCaps* transformCaps(GstBaseTransform*, GstPadDirection direction, GstCaps* caps,
                        GstCaps* filter) {
     GstCaps* result = gst_caps_new_empty();
     const guint count = gst_caps_get_size(caps);
-    for (guint i = 0; i < count; ++i) {
-        GstCapsFeatures* features = gst_caps_get_features(caps, i);
-        if (features != nullptr && !gst_caps_features_is_any(features) &&
-            !gst_caps_features_is_equal(features, GST_CAPS_FEATURES_MEMORY_SYSTEM_MEMORY)) {
-            continue;  // frames this element cannot read or write
-        }
-        GstStructure* structure = gst_structure_copy(gst_caps_get_structure(caps, i));
-        gst_structure_remove_fields(structure, "format", "colorimetry", "chroma-site", nullptr);
-        if (direction == GST_PAD_SINK) {
-            gst_structure_set(structure, "format", G_TYPE_STRING, "BGRx", nullptr);
-        } else {
-            GValue formats = G_VALUE_INIT;
-            gst_value_list_init(&formats, 3);
-            for (const char* name : {"I420", "YV12", "BGRx"}) {
-                GValue format = G_VALUE_INIT;
-                g_value_init(&format, G_TYPE_STRING);
-                g_value_set_string(&format, name);
-                gst_value_list_append_and_take_value(&formats, &format);
+    // Downstream, what keeps the size comes first; upstream, 4:2:0 of any size,
+    // so that a converter there which takes the first choice passes those as
+    // they are and brings other formats to them (this element's BGRx has to
+    // keep its size).
+    const bool upstream = direction == GST_PAD_SRC;
+    for (const bool scaled : {upstream, !upstream}) {
+        for (guint i = 0; i < count; ++i) {
+            GstCapsFeatures* features = gst_caps_get_features(caps, i);
+            if (features != nullptr && !gst_caps_features_is_any(features) &&
+                !gst_caps_features_is_equal(features, GST_CAPS_FEATURES_MEMORY_SYSTEM_MEMORY)) {
+                continue;  // frames this element cannot read or write
             }
-            gst_structure_take_value(structure, "format", &formats);
+            const GstStructure* from = gst_caps_get_structure(caps, i);
+            GstStructure* structure = nullptr;
+            if (direction == GST_PAD_SINK) {
+                if (scaled && !allowsFormat(from, {"I420", "YV12"})) {
+                    continue;
+                }
+                structure = scaled ? anySize(from) : gst_structure_copy(from);
+                gst_structure_remove_fields(structure, "format", "colorimetry", "chroma-site",
+                                            nullptr);
+                gst_structure_set(structure, "format", G_TYPE_STRING, "BGRx", nullptr);
+            } else {
+                structure = scaled ? anySize(from) : gst_structure_copy(from);
+                gst_structure_remove_fields(structure, "format", "colorimetry", "chroma-site",
+                                            nullptr);
+                if (scaled) {
+                    setFormats(structure, {"I420", "YV12"});
+                } else {
+                    setFormats(structure, {"I420", "YV12", "BGRx"});
+                }
+            }
+            result = gst_caps_merge_structure_full(
+                result, structure,
+                features != nullptr ? gst_caps_features_copy(features) : nullptr);
         }
-        result = gst_caps_merge_structure_full(
-            result, structure, features != nullptr ? gst_caps_features_copy(features) : nullptr);
     }
     if (filter != nullptr) {
         GstCaps* both = gst_caps_intersect_full(filter, result, GST_CAPS_INTERSECT_FIRST);
@@ -73,17 +130,61 @@ GstCaps* transformCaps(GstBaseTransform*, GstPadDirection direction, GstCaps* ca
     return result;
 }
 
+// The output keeps the input's size and shape where downstream allows it, and
+// else takes the size downstream asks for (the window's picture).
+GstCaps* fixateCaps(GstBaseTransform*, GstPadDirection direction, GstCaps* caps,
+                    GstCaps* othercaps) {
+    if (direction == GST_PAD_SINK) {
+        const GstStructure* in = gst_caps_get_structure(caps, 0);
+        GstCaps* same = gst_caps_new_empty_simple("video/x-raw");
+        for (const char* field : {"width", "height", "pixel-aspect-ratio"}) {
+            if (const GValue* value = gst_structure_get_value(in, field)) {
+                gst_caps_set_value(same, field, value);
+            }
+        }
+        GstCaps* kept = gst_caps_intersect_full(othercaps, same, GST_CAPS_INTERSECT_FIRST);
+        gst_caps_unref(same);
+        if (!gst_caps_is_empty(kept)) {
+            gst_caps_unref(othercaps);
+            othercaps = kept;
+        } else {
+            gst_caps_unref(kept);
+            othercaps = gst_caps_make_writable(gst_caps_truncate(othercaps));
+            GstStructure* out = gst_caps_get_structure(othercaps, 0);
+            int width = 0;
+            int height = 0;
+            gst_structure_get_int(in, "width", &width);
+            gst_structure_get_int(in, "height", &height);
+            gst_structure_fixate_field_nearest_int(out, "width", width);
+            gst_structure_fixate_field_nearest_int(out, "height", height);
+            if (gst_structure_has_field(out, "pixel-aspect-ratio")) {
+                gst_structure_fixate_field_nearest_fraction(out, "pixel-aspect-ratio", 1, 1);
+            }
+        }
+    }
+    return gst_caps_fixate(othercaps);
+}
+
 gboolean setInfo(GstVideoFilter* filter, GstCaps*, GstVideoInfo* in, GstCaps*, GstVideoInfo* out) {
-    if (GST_VIDEO_INFO_WIDTH(in) != GST_VIDEO_INFO_WIDTH(out) ||
-        GST_VIDEO_INFO_HEIGHT(in) != GST_VIDEO_INFO_HEIGHT(out) ||
-        GST_VIDEO_INFO_FORMAT(out) != GST_VIDEO_FORMAT_BGRx) {
+    const bool bgrx = GST_VIDEO_INFO_FORMAT(in) == GST_VIDEO_FORMAT_BGRx;
+    const bool sameSize = GST_VIDEO_INFO_WIDTH(in) == GST_VIDEO_INFO_WIDTH(out) &&
+                          GST_VIDEO_INFO_HEIGHT(in) == GST_VIDEO_INFO_HEIGHT(out);
+    if ((bgrx && !sameSize) || GST_VIDEO_INFO_FORMAT(out) != GST_VIDEO_FORMAT_BGRx) {
         return FALSE;
     }
     auto* convert = self(filter);
-    const bool bgrx = GST_VIDEO_INFO_FORMAT(in) == GST_VIDEO_FORMAT_BGRx;
     gst_base_transform_set_passthrough(GST_BASE_TRANSFORM(filter), bgrx);
+    convert->scaled = !sameSize;
     if (bgrx) {
         return TRUE;
+    }
+    if (convert->scaled) {
+        try {
+            convert->scaler->Prepare(GST_VIDEO_INFO_WIDTH(in), GST_VIDEO_INFO_HEIGHT(in),
+                                     GST_VIDEO_INFO_WIDTH(out), GST_VIDEO_INFO_HEIGHT(out));
+        } catch (const std::bad_alloc&) {
+            return FALSE;  // sizes beyond memory: not negotiated, rather than a crash
+        }
     }
     // The matrix the stream declares; without one, that of its size's standard.
     gdouble kr = 0;
@@ -99,7 +200,7 @@ gboolean setInfo(GstVideoFilter* filter, GstCaps*, GstVideoInfo* in, GstCaps*, G
 }
 
 GstFlowReturn transformFrame(GstVideoFilter* filter, GstVideoFrame* in, GstVideoFrame* out) {
-    const auto* convert = self(filter);
+    auto* convert = self(filter);
     const int width = GST_VIDEO_FRAME_WIDTH(in);
     const int height = GST_VIDEO_FRAME_HEIGHT(in);
     const int chromaRows = GST_VIDEO_FRAME_COMP_HEIGHT(in, GST_VIDEO_COMP_U);
@@ -114,6 +215,11 @@ GstFlowReturn transformFrame(GstVideoFilter* filter, GstVideoFrame* in, GstVideo
     // The two fields of an interlaced picture keep their own chroma rows, the
     // lines of each field in turn.
     const bool fields = GST_VIDEO_FRAME_IS_INTERLACED(in) && !GST_VIDEO_FRAME_IS_ONEFIELD(in);
+    if (convert->scaled) {
+        convert->scaler->Convert({y, u, v, yStride, uStride, vStride}, fields, bgrx, outStride,
+                                 convert->weights);
+        return GST_FLOW_OK;
+    }
     for (int row = 0; row < height; ++row) {
         const int chroma = std::min(fields ? (row >> 2) * 2 + (row & 1) : row >> 1, chromaRows - 1);
         YuvToBgrx::ConvertRow(y + static_cast<gsize>(row) * yStride,
@@ -124,14 +230,27 @@ GstFlowReturn transformFrame(GstVideoFilter* filter, GstVideoFrame* in, GstVideo
     return GST_FLOW_OK;
 }
 
+GObjectClass* parentClass = nullptr;
+
+void finalize(GObject* object) {
+    auto* convert = reinterpret_cast<VelorinePictureConvert*>(object);
+    delete convert->scaler;
+    convert->scaler = nullptr;
+    parentClass->finalize(object);
+}
+
 void classInit(gpointer klass, gpointer) {
+    parentClass = G_OBJECT_CLASS(g_type_class_peek_parent(klass));
     GstElementClass* element = GST_ELEMENT_CLASS(klass);
     gst_element_class_set_static_metadata(element, "Picture converter", "Filter/Converter/Video",
-                                          "Turns 4:2:0 pictures into BGRx of the same size",
+                                          "Turns 4:2:0 pictures into BGRx, scaled to the size "
+                                          "downstream asks for",
                                           "Velorine");
     gst_element_class_add_static_pad_template(element, &kInput);
     gst_element_class_add_static_pad_template(element, &kOutput);
+    G_OBJECT_CLASS(klass)->finalize = &finalize;
     GST_BASE_TRANSFORM_CLASS(klass)->transform_caps = &transformCaps;
+    GST_BASE_TRANSFORM_CLASS(klass)->fixate_caps = &fixateCaps;
     GST_BASE_TRANSFORM_CLASS(klass)->passthrough_on_same_caps = TRUE;
     GST_VIDEO_FILTER_CLASS(klass)->set_info = &setInfo;
     GST_VIDEO_FILTER_CLASS(klass)->transform_frame = &transformFrame;
@@ -140,6 +259,12 @@ void classInit(gpointer klass, gpointer) {
 void instanceInit(GTypeInstance* instance, gpointer) {
     auto* convert = reinterpret_cast<VelorinePictureConvert*>(instance);
     convert->weights = YuvToBgrx::WeightsFor(0.2126, 0.0722, false);
+    convert->scaled = false;
+    convert->scaler = new YuvScale::Scaler;
+    // Upstream sees 4:2:0 of any size first, not the untransformed BGRx of the
+    // window's size, so that a converter there passes decoded frames as they
+    // are rather than scaling them itself.
+    gst_base_transform_set_prefer_passthrough(GST_BASE_TRANSFORM(instance), FALSE);
 }
 
 GType pictureConvertType() {

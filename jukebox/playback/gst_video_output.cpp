@@ -109,6 +109,10 @@ GstElement* scalingBin(GstElement* sink, GstElement*& capsFilter, GstPad*& input
         }
         return nullptr;
     }
+    // A new size is set from the window's thread while a frame of the old one
+    // may be on its way: the filter lets that through until the converters
+    // have taken the new size, where it would otherwise stop the stream.
+    gst_util_set_object_arg(G_OBJECT(caps), "caps-change-mode", "delayed");
     GstElement* bin = gst_bin_new("videooutput");
     gst_bin_add_many(GST_BIN(bin), convert, caps, sink, nullptr);
     bool linked = false;

@@ -1,7 +1,7 @@
 // The picture drawn by the sink itself into a native X window (on a private X
 // server started for the test; skipped where Xvfb is missing): placed with black
-// bars in the window's area, scaled again when the area changes, also while
-// paused, and counted; and the painted frames where no sink can start.
+// bars in the window's area, scaled again when the area changes, while paused
+// and while playing, and counted; and the painted frames where no sink can start.
 #include <gtest/gtest.h>
 
 #include <QtCore/qtestsupport_core.h>
@@ -95,6 +95,20 @@ TEST(GstWindowSinkTest, TheSinkDrawsIntoTheWindowWithBarsAndFollowsItsArea) {
         kWaitMs));
     EXPECT_EQ(rig.window.frameCount, 0);
     EXPECT_TRUE(pillarboxed());
+
+    // A new area while playing (a window maximized, full screen): the picture
+    // takes it, and the frames keep coming.
+    server.resize(window, 400, 400);
+    rig.engine.FitOutput(QRect(0, 0, 400, 400));
+    EXPECT_TRUE(QTest::qWaitFor(letterboxed, kWaitMs));
+    rig.engine.GetVideoStatistics(statistics);
+    const quint64 shown = statistics.shown;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            rig.engine.GetVideoStatistics(statistics);
+            return statistics.shown >= shown + 3;
+        },
+        kWaitMs));
 
     rig.engine.ReleaseGraph();
     EXPECT_FALSE(rig.window.outputDrawsItself);
