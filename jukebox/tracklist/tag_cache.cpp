@@ -14,6 +14,7 @@
 
 #include "jukebox/common/path_functions.h"
 #include "jukebox/common/whole_file.h"
+#include "taglib/file_range.h"
 #include "taglib/tag_record.h"
 
 namespace {
@@ -273,21 +274,6 @@ const char* wholeRecord(Window& window, qint64 offset) {
                                                                                   : nullptr;
 }
 
-bool writeAllAt(int fd, const char* bytes, qsizetype size, qint64 offset) {
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(fd, bytes + done, size_t(size - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 }  // namespace
 
 void TagCache::Window::reset(int fd, qint64 size) {
@@ -307,21 +293,13 @@ const char* TagCache::Window::at(qint64 offset, qsizetype length) {
     // The window starts at the record asked for, so that records stay 8-aligned.
     const qsizetype want = qsizetype(std::min<qint64>(std::max(chunk_, length), size_ - offset));
     buffer_.resize(want);
-    qsizetype got = 0;
-    while (got < want) {
-        const ssize_t n =
-            ::pread(fd_, buffer_.data() + got, size_t(want - got), off_t(offset + got));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        got += n;
-    }
     start_ = offset;
-    buffer_.truncate(got);
-    return got >= length ? buffer_.constData() : nullptr;
+    // A file cut short meanwhile (by someone else) gives nothing: a miss.
+    if (!ReadFileRange(fd_, buffer_.data(), size_t(want), offset)) {
+        buffer_.truncate(0);
+        return nullptr;
+    }
+    return buffer_.constData();
 }
 
 void TagCache::Window::release() {
@@ -642,7 +620,7 @@ bool TagCache::spill() {
             return false;
         }
     }
-    if (!writeAllAt(spillFd_, pending_.constData(), pending_.size(), spilled_)) {
+    if (!WriteFileRange(spillFd_, pending_.constData(), size_t(pending_.size()), spilled_)) {
         return false;  // the block stays in memory
     }
     spilled_ += pending_.size();

@@ -120,6 +120,14 @@ protected:
         ReadSessionFile(sessionFile(), state);
         return state;
     }
+    // A list long enough for its session write to serve events between blocks.
+    void appendGoneFiles(int count) {
+        QStringList many;
+        for (int i = 0; i < count; ++i) {
+            many.append(path("music/gone" + std::to_string(i) + ".mp3"));
+        }
+        appendEntries(many);
+    }
     // Waits until the session file holds count paths.
     bool waitForSession(int count, int ms = 5000) const {
         return QTest::qWaitFor([&] { return readSession().paths.size() == count; }, ms);
@@ -189,11 +197,7 @@ TEST_F(TracklistSessionTest, ChangesAreWrittenAMomentAfterAndTheListFileOnlyBySa
 TEST_F(TracklistSessionTest, AWriteServingEventsGivesWayToAFlushMadeMeanwhile) {
     session.LoadAtStart();
     ASSERT_TRUE(waitForSession(1));
-    QStringList many;
-    for (int i = 0; i < 40000; ++i) {
-        many.append(path("music/gone" + std::to_string(i) + ".mp3"));
-    }
-    appendEntries(many);
+    appendGoneFiles(40000);
     int pumps = 0;
     bool flushed = false;
     session.setEventPump([&] {
@@ -216,11 +220,7 @@ TEST_F(TracklistSessionTest, AWriteServingEventsGivesWayToAFlushMadeMeanwhile) {
 TEST_F(TracklistSessionTest, AnEditWhileAWriteServesEventsEndsItAndTheNextWriteHasTheEdit) {
     session.LoadAtStart();
     ASSERT_TRUE(waitForSession(1));
-    QStringList many;
-    for (int i = 0; i < 40000; ++i) {
-        many.append(path("music/gone" + std::to_string(i) + ".mp3"));
-    }
-    appendEntries(many);
+    appendGoneFiles(40000);
     int pumps = 0;
     session.setEventPump([&] {
         if (++pumps == 2) {
