@@ -266,6 +266,12 @@ bool GstVideoOutput::place(const QRect& rect) {
     }
     rect_ = rect;
     owner_->placeOutput(rect);
+    // Placing waits for the window system and runs the window's events meanwhile:
+    // a resize among them (the window going full screen) places the output anew,
+    // and this older area must not undo that newer one's picture size.
+    if (rect_ != rect) {
+        return true;
+    }
     if (toldDrawing_) {
         scaleFor(rect.size());
         // The window's size is the sink's to read now: the last picture is

@@ -1,11 +1,13 @@
 // The picture drawn by the sink itself into a native X window (on a private X
 // server started for the test; skipped where Xvfb is missing): placed with black
 // bars in the window's area, scaled again when the area changes, while paused
-// and while playing, and counted; and the painted frames where no sink can start.
+// and while playing, the newest area winning over one placed before it, and
+// counted; and the painted frames where no sink can start.
 #include <gtest/gtest.h>
 
 #include <QtCore/qtestsupport_core.h>
 #include <string>
+#include <utility>
 
 #include "tests/jukebox/playback/gst_engine_rig.h"
 #include "tests/jukebox/playback/private_x_server.h"
@@ -109,6 +111,26 @@ TEST(GstWindowSinkTest, TheSinkDrawsIntoTheWindowWithBarsAndFollowsItsArea) {
             return statistics.shown >= shown + 3;
         },
         kWaitMs));
+
+    // Going full screen: the window is placed while still at its old size, and
+    // the resize to the screen's size arrives while that placing waits for the
+    // window system. The newer area wins: the picture fills it, no bars around.
+    server.resize(window, 800, 600);
+    bool resized = false;
+    rig.window.placing = [&](const QRect&) {
+        if (!std::exchange(resized, true)) {
+            rig.engine.FitOutput(QRect(0, 0, 800, 600));
+        }
+    };
+    rig.engine.FitOutput(QRect(0, 0, 400, 400));
+    rig.window.placing = nullptr;
+    ASSERT_TRUE(resized);
+    auto filled = [&] {
+        return isRed(server.pixel(window, 5, 5)) && isRed(server.pixel(window, 795, 595)) &&
+               isRed(server.pixel(window, 400, 300));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(filled, kWaitMs)) << "a picture of the older area, bars around";
+    EXPECT_EQ(rig.window.outputRect, QRect(0, 0, 800, 600));
 
     rig.engine.ReleaseGraph();
     EXPECT_FALSE(rig.window.outputDrawsItself);

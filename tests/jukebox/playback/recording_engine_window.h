@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRect>
 #include <QStringList>
+#include <functional>
 
 #include "jukebox/playback/media_engine_window.h"
 #include "jukebox/playback/video_output_owner.h"
@@ -28,7 +29,12 @@ public:
     void openFinished(bool opened) override;
 
     void presentFrame(const QImage& frame) override;
-    void placeOutput(const QRect& rect) override { outputRect = rect; }
+    void placeOutput(const QRect& rect) override {
+        outputRect = rect;
+        if (placing) {
+            placing(rect);
+        }
+    }
     void setOutputFullScreen(bool on) override { outputFullScreen = on; }
     quintptr outputWindowHandle() override { return nativeWindow; }
     void setOutputDrawsItself(bool on) override;
@@ -41,6 +47,9 @@ public:
     QRect outputRect;
     bool outputFullScreen = false;
     quintptr nativeWindow = 0;  // what the window offers a sink to draw into
+    // Runs while the output is placed, as the real window's wait for the window
+    // system runs its events (a resize among them may place the output anew).
+    std::function<void(const QRect&)> placing;
     bool outputDrawsItself = false;
     int graphNotices = 0;
 
