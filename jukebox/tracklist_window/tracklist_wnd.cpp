@@ -466,8 +466,11 @@ bool CTracklistWnd::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!isListNavigation(key)) {
             forwardKey(key);
-            return true;
         }
+        // The list has no use for a release: left to it, the release of a key
+        // that moved its caret would go on to this window and from there to
+        // the main window (End skipping the track while Shift+End selects).
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -62,6 +62,39 @@ TEST_F(TracklistJukeboxTest, TheKeyTheButtonAndThePanelShowAndHideItAndCloseRele
     EXPECT_FALSE(buttonOn());
 }
 
+// Keys that move the list's caret stay with the list: the main window would
+// take the release of End, Home or Space for a command of its own.
+TEST_F(TracklistJukeboxTest, KeysThatMoveTheCaretInTheListLeaveTheTrackAlone) {
+    const TestMedia& media = testMedia();
+    ASSERT_FALSE(media.wav.isEmpty());
+    rig.start();
+    for (const char* name : {"one.wav", "two.wav", "three.wav"}) {
+        store().AddPath(copyMedia(media.wav, rig.folder() / "music", name));
+    }
+    store().SetCurrent(1);
+    QTest::keyClick(&wnd(), Qt::Key_T);
+    ASSERT_TRUE(shown());
+    QListView& list = tlist().list();
+    list.setCurrentIndex(list.model()->index(1, 0));
+
+    QTest::keyClick(&list, Qt::Key_End, Qt::ShiftModifier);
+    QTest::qWait(0);
+    EXPECT_EQ(list.currentIndex().row(), 2);
+    EXPECT_EQ(list.selectionModel()->selectedRows().size(), 2);
+    QTest::keyClick(&list, Qt::Key_Home);
+    QTest::qWait(0);
+    EXPECT_EQ(list.currentIndex().row(), 0);
+    QTest::keyClick(&list, Qt::Key_Space);
+    QTest::qWait(0);
+    EXPECT_EQ(store().currentIndex(), 1);
+    EXPECT_FALSE(rig.app().engine().HasGraph());
+
+    // A key the list does not use still reaches the main window.
+    QTest::keyClick(&list, Qt::Key_T);
+    QTest::qWait(0);
+    EXPECT_FALSE(shown());
+}
+
 // Closing the jukebox while the list is open leaves no window of it on the
 // screen: a visible window would refuse the event loop's end (it only hides
 // when asked to close), and the program would live on with nothing to show.
