@@ -397,10 +397,6 @@ void TagCache::forgetFile() {
     recordCount_ = 0;
 }
 
-const char* TagCache::dataRecord(Window& window, qint64 offset) {
-    return wholeRecord(window, offset);
-}
-
 const char* TagCache::keptRecord(Window& window, qint64 offset) {
     if (offset >= spilled_) {
         const qint64 inBlock = offset - spilled_;
@@ -428,7 +424,7 @@ bool TagCache::indexFile() {
     states_.assign(count, Untouched);
     ages_.assign(count, 0);
     dataWindow_.reset(dataFd_, dataSize_);
-    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
+    auto inData = [this](qint64 offset) { return wholeRecord(dataWindow_, offset); };
     uLong crc = crc32_z(0, nullptr, 0);
     qint64 at = kHeaderBytes;
     uint32_t seen = 0;
@@ -526,7 +522,7 @@ bool TagCache::Take(const QByteArray& localPath, const struct stat& info, uint32
                     TrackEntry& entry, ReadFacts& facts) {
     ensureLoaded();
     auto kept = [this](qint64 offset) { return keptRecord(spillWindow_, offset); };
-    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
+    auto inData = [this](qint64 offset) { return wholeRecord(dataWindow_, offset); };
     const char* record = nullptr;
     int64_t ordinal = -1;
     const uint32_t hash = pathHash(localPath.constData(), localPath.size());
@@ -572,7 +568,7 @@ void TagCache::Keep(const QByteArray& localPath, const struct stat& info, uint32
         return;
     }
     auto kept = [this](qint64 offset) { return keptRecord(spillWindow_, offset); };
-    auto inData = [this](qint64 offset) { return dataRecord(dataWindow_, offset); };
+    auto inData = [this](qint64 offset) { return wholeRecord(dataWindow_, offset); };
     const uint32_t hash = pathHash(localPath.constData(), localPath.size());
     const qint64 offset = spilled_ + pending_.size();
     Slot* slot = pendingIndex_.find(kept, localPath.constData(), localPath.size(), hash);
@@ -664,7 +660,7 @@ bool TagCache::eachRecordToWrite(const std::function<void(const char* record, ui
         uint32_t left = perLevel[size_t(level)];
         at = kHeaderBytes;
         for (size_t ordinal = 0; left > 0 && count < uint32_t(kMaxRecords); ++ordinal) {
-            const char* record = dataRecord(scan, at);
+            const char* record = wholeRecord(scan, at);
             if (record == nullptr) {
                 return false;
             }

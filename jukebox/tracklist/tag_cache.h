@@ -137,9 +137,8 @@ private:
     // Checks and indexes the records of the file open as dataFd_; false when damaged.
     bool indexFile();
     void forgetFile();
-    // A whole record at offset of the cache file or of the records kept in this
-    // run; nullptr when it cannot be read or does not hold together.
-    const char* dataRecord(Window& window, qint64 offset);
+    // A whole record at offset of the records kept in this run; nullptr when it
+    // cannot be read or does not hold together.
     const char* keptRecord(Window& window, qint64 offset);
     // Puts the block of kept records in the side file; false when it cannot.
     bool spill();

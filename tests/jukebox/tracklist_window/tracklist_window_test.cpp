@@ -247,14 +247,20 @@ TEST_F(TracklistWindowTest, SortingByArtistFallsBackToTheNameAndKeepsTheCurrentT
     EXPECT_FALSE(store.busy());
 }
 
-TEST_F(TracklistWindowTest, AbortDuringALongSortLeavesTheCurrentTrackCurrent) {
-    const int count = 4000;
+// A list long enough for a sort to serve events, whose artists ("04000" down
+// to "00001") run against the line order.
+void fillReversedByArtist(TracklistStore& store, int count) {
     for (int i = 0; i < count; ++i) {
         store.AppendEntry(entryOf(u"/m/%1"_s.arg(i),
                                   QStringLiteral("%1").arg(count - i, 5, 10, QChar(u'0')),
                                   QStringLiteral("n")));
     }
     store.FillList();
+}
+
+TEST_F(TracklistWindowTest, AbortDuringALongSortLeavesTheCurrentTrackCurrent) {
+    const int count = 4000;
+    fillReversedByArtist(store, count);
     store.SetCurrent(7);
     bool sortHeldBack = false;
     ui.onDispatch = [&] {
@@ -276,12 +282,7 @@ TEST_F(TracklistWindowTest, AbortDuringALongSortLeavesTheCurrentTrackCurrent) {
 
 TEST_F(TracklistWindowTest, ATrackThatEndsDuringALongSortHandsOnToTheNextOne) {
     const int count = 4000;
-    for (int i = 0; i < count; ++i) {
-        store.AppendEntry(entryOf(u"/m/%1"_s.arg(i),
-                                  QStringLiteral("%1").arg(count - i, 5, 10, QChar(u'0')),
-                                  QStringLiteral("n")));
-    }
-    store.FillList();
+    fillReversedByArtist(store, count);
     store.SetCurrent(7);
     int ended = 0;
     ui.onDispatch = [&] {
